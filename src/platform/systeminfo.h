@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace quillsite {
+
+// The folder that holds templates, pages and hand.cur: the executable's own
+// folder when it has a `templates` folder, else the installed data folder.
+QString programDataFolder();
+
+// The login name of the effective user, else $USER, else $LOGNAME, else empty.
+QString loginName();
+
+// The user's desktop folder, or empty when none is known.
+QString desktopFolder();
+
+} // namespace quillsite
