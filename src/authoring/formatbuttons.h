@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <utility>
+
+namespace quillsite {
+
+enum class ButtonStyle {
+    Check,     // toggles when clicked
+    Group,     // one of the alignment group, at most one pressed
+    Plain,     // springs back
+    Separator, // a gap
+};
+
+// One button of the formatting toolbar, in toolbar order.
+struct FormatButton {
+    QString key; // also the action's objectName
+    QString toolTip;
+    QString icon;    // resource path of its picture
+    int command = 0; // the editor command it sends, 0 for a separator
+    ButtonStyle style = ButtonStyle::Separator;
+    bool followsEditor = false; // its pressed state shows the editor's
+};
+
+// The fifteen buttons: Bold Italic Underline | Left Center Right |
+// Ordered Unordered | Hyperlink Image | Font.
+const QList<FormatButton> &formatButtons();
+
+// The command a button sends, 0 for a key that is not a button.
+int commandForKey(const QString &key);
+
+// The pressed state of each button that follows the editor, in the order the
+// toolbar refreshes them, from the editor's command status: pressed exactly
+// when the status is latched.
+QList<std::pair<QString, bool>> buttonStates(const std::function<int(int)> &queryStatus);
+
+} // namespace quillsite

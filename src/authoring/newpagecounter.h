@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace quillsite {
+
+// The number in the Add Page dialog's default name "New Page <n>". One
+// counter lasts for the whole run and is never reset.
+class NewPageCounter final {
+public:
+    int value() const { return m_value; }
+    // "New Page " followed by the counter.
+    QString defaultName() const;
+    // Called with a name about to be added as a blank or opened page: a name
+    // whose first nine characters are exactly "New Page " advances the
+    // counter, even if the page is then refused.
+    void nameAdding(const QString &name);
+
+private:
+    int m_value = 0;
+};
+
+} // namespace quillsite

@@ -1,0 +1,171 @@
+#include "authoring/pageset.h"
+
+#include "authoring/formattoolbar.h"
+#include "authoring/frmadd.h"
+#include "authoring/htmleditor.h"
+#include "platform/desktopservices.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QToolBar>
+
+namespace quillsite {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString homeName = u"Home"_s;
+
+QAction *addMenuAction(QToolBar *toolbar, const QString &key, const QString &toolTip,
+                       const QString &icon) {
+    QAction *action = toolbar->addAction(QIcon(u":/artwork/toolbar/"_s + icon + u".svg"_s), key);
+    action->setObjectName(key);
+    action->setToolTip(toolTip);
+    if (QWidget *button = toolbar->widgetForAction(action))
+        button->setFixedSize(24, 22);
+    return action;
+}
+
+} // namespace
+
+PageSet::PageSet(const PageSetControls &controls, DesktopServices &desktop, EditorDialogs &dialogs,
+                 QObject *parent)
+    : QObject(parent)
+    , m_controls(controls)
+    , m_desktop(desktop)
+    , m_dialogs(dialogs) {
+    m_controls.tbrMenu->setIconSize(QSize(16, 16));
+    m_addAction = addMenuAction(m_controls.tbrMenu, u"Add"_s, u"Add Page"_s, u"add-page"_s);
+    m_deleteAction =
+        addMenuAction(m_controls.tbrMenu, u"Delete"_s, u"Delete Page"_s, u"delete-page"_s);
+    connect(m_addAction, &QAction::triggered, this, &PageSet::showAddPage);
+    connect(m_deleteAction, &QAction::triggered, this, &PageSet::DeletePage);
+
+    m_formatToolbar = new FormatToolbar(
+        m_controls.tbrEdit, [this] { return editor(selectedPage()); }, this);
+
+    if (m_controls.lstMenu->count() == 0)
+        m_controls.lstMenu->addItem(homeName);
+    m_controls.editors->addWidget(createEditor());
+    renameEditors();
+    connect(m_controls.lstMenu, &QListWidget::currentRowChanged, this, &PageSet::showSelected);
+    selectHome();
+}
+
+PageSet::~PageSet() = default;
+
+int PageSet::count() const {
+    return m_controls.lstMenu->count();
+}
+
+QString PageSet::pageName(int index) const {
+    const QListWidgetItem *item = m_controls.lstMenu->item(index);
+    return item ? item->text() : QString();
+}
+
+QStringList PageSet::pageNames() const {
+    QStringList names;
+    for (int i = 0; i < count(); ++i)
+        names.append(pageName(i));
+    return names;
+}
+
+HtmlEditor *PageSet::editor(int index) const {
+    return qobject_cast<HtmlEditor *>(m_controls.editors->widget(index));
+}
+
+int PageSet::selectedPage() const {
+    return m_controls.lstMenu->currentRow();
+}
+
+void PageSet::selectPage(int index) {
+    m_controls.lstMenu->setCurrentRow(index);
+    // Setting the row it already has reports nothing; show it all the same.
+    showSelected(selectedPage());
+}
+
+void PageSet::selectHome() {
+    selectPage(0);
+}
+
+bool PageSet::appendPage(const QString &name, const QString &path, QString *errorMessage) {
+    HtmlEditor *page = createEditor();
+    m_controls.editors->addWidget(page);
+    if (!path.isEmpty() && !page->LoadDocument(path)) {
+        if (errorMessage)
+            *errorMessage = page->errorString();
+        m_controls.editors->removeWidget(page);
+        delete page;
+        return false;
+    }
+    renameEditors();
+    m_controls.lstMenu->addItem(name);
+    selectPage(count() - 1);
+    return true;
+}
+
+void PageSet::DeletePage() {
+    const int k = selectedPage();
+    if (k <= 0)
+        return;
+    if (!m_desktop.ask(m_controls.lstMenu->window(),
+                       u"Are you sure you want to delete '"_s + pageName(k) + u"'?"_s))
+        return;
+    HtmlEditor *gone = editor(k);
+    {
+        // The list and the editors agree again only once both have lost the page.
+        const QSignalBlocker blocker(m_controls.lstMenu);
+        m_controls.editors->removeWidget(gone);
+        delete m_controls.lstMenu->takeItem(k);
+    }
+    delete gone;
+    renameEditors();
+    selectHome();
+}
+
+void PageSet::showAddPage() {
+    FrmAdd dialog(*this, m_desktop, m_controls.lstMenu->window());
+    dialog.exec();
+}
+
+QList<SitePage> PageSet::pages() const {
+    QList<SitePage> pages;
+    for (int i = 0; i < count(); ++i)
+        pages.append({pageName(i), editor(i)->bodyHTML()});
+    return pages;
+}
+
+NewPageCounter &PageSet::newPageCounter() {
+    return m_counter;
+}
+
+QAction *PageSet::addAction() const {
+    return m_addAction;
+}
+
+QAction *PageSet::deleteAction() const {
+    return m_deleteAction;
+}
+
+HtmlEditor *PageSet::createEditor() {
+    auto *page = new HtmlEditor(&m_dialogs);
+    m_formatToolbar->watch(page);
+    return page;
+}
+
+void PageSet::showSelected(int row) {
+    if (row >= 0 && row < m_controls.editors->count())
+        m_controls.editors->setCurrentIndex(row);
+    m_deleteAction->setEnabled(row > 0);
+}
+
+void PageSet::renameEditors() {
+    for (int i = 0; i < m_controls.editors->count(); ++i)
+        m_controls.editors->widget(i)->setObjectName(u"dhePage_"_s + QString::number(i));
+}
+
+} // namespace quillsite

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "authoring/newpagecounter.h"
+#include "builder/website.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QAction;
+class QListWidget;
+class QStackedWidget;
+class QToolBar;
+class QWidget;
+
+namespace quillsite {
+
+class DesktopServices;
+class EditorDialogs;
+class FormatToolbar;
+class HtmlEditor;
+
+// The controls of the Build Pages step that the page set works with. The
+// window owns and places them; the page set fills them.
+struct PageSetControls {
+    // The page names. Holds the single entry "Home" from the window's design
+    // (added here when it is empty).
+    QListWidget *lstMenu = nullptr;
+    // Empty at start; receives one editor per page, named dhePage_<i>.
+    QStackedWidget *editors = nullptr;
+    // Empty toolbars; they receive the "Add" and "Delete" actions and the
+    // formatting buttons, each action's objectName being its key.
+    QToolBar *tbrMenu = nullptr;
+    QToolBar *tbrEdit = nullptr;
+};
+
+// The site's pages: entry i of lstMenu paired with editor dhePage_<i>.
+//
+// Every page keeps its own editor instance for its whole life, so its
+// document, undo history and scroll position stay with it. Deleting a page
+// removes just that editor; the later editors move up one place and are
+// renamed to match their new position.
+//
+// After every operation: one list entry per editor in the same order, "Home"
+// first and permanent, names unique regardless of case, and the selected
+// page's editor is the one on show.
+class PageSet final : public QObject {
+    Q_OBJECT
+
+public:
+    // Creates Home's editor dhePage_0 and selects Home. `desktop` and
+    // `dialogs` must outlive the page set.
+    PageSet(const PageSetControls &controls, DesktopServices &desktop, EditorDialogs &dialogs,
+            QObject *parent = nullptr);
+    ~PageSet() override;
+
+    int count() const;
+    QString pageName(int index) const;
+    QStringList pageNames() const;
+    HtmlEditor *editor(int index) const;
+
+    // The selected position, -1 when nothing is selected.
+    int selectedPage() const;
+    void selectPage(int index);
+    // What arriving on the Build Pages step does, from either direction.
+    void selectHome();
+
+    // Appends a page named `name` (already checked to be unique and usable)
+    // and selects it; with a `path`, the page's document is that file. When
+    // the file can't be read nothing is added, false is returned and
+    // `errorMessage` says why.
+    bool appendPage(const QString &name, const QString &path = QString(),
+                    QString *errorMessage = nullptr);
+
+    // Asks, then deletes the selected page and selects Home. Nothing happens
+    // when nothing or Home is selected, or when the user answers No.
+    void DeletePage();
+
+    // Shows the Add Page dialog modally over the window.
+    void showAddPage();
+
+    // The pages in list order with the markup inside each document's body.
+    QList<SitePage> pages() const;
+
+    // The default-name counter of the Add Page dialog: one for the whole run.
+    NewPageCounter &newPageCounter();
+
+    QAction *addAction() const;
+    QAction *deleteAction() const;
+
+private:
+    HtmlEditor *createEditor();
+    void showSelected(int row);
+    void renameEditors();
+
+    PageSetControls m_controls;
+    DesktopServices &m_desktop;
+    EditorDialogs &m_dialogs;
+    NewPageCounter m_counter;
+    QAction *m_addAction = nullptr;
+    QAction *m_deleteAction = nullptr;
+    FormatToolbar *m_formatToolbar = nullptr;
+};
+
+} // namespace quillsite
