@@ -1,0 +1,176 @@
+// The editor's side of the page. It runs in its own script world (the document's own
+// scripts never run): it turns on editing, carries out the program's commands, and reports
+// the document and the state of the selection after every change.
+//
+// The program defines before this script: quillsiteLoadId (which load of the editor this
+// page is) and quillsiteLargeDocument (the document waits in the bridge instead of having
+// been loaded as the page).
+(function () {
+    'use strict';
+
+    const statefulCommands = ['bold', 'italic', 'underline', 'justifyLeft', 'justifyCenter',
+                              'justifyRight', 'insertOrderedList', 'insertUnorderedList'];
+    let bridge = null;
+    let request = 0;
+    let contentChanged = true;
+    let reportScheduled = false;
+    const observer = new MutationObserver(() => { contentChanged = true; scheduleReport(); });
+
+    function documentHtml() {
+        const doctype = document.doctype
+            ? new XMLSerializer().serializeToString(document.doctype) + '\n' : '';
+        return doctype + document.documentElement.outerHTML;
+    }
+
+    function commandStates() {
+        const states = {};
+        for (const name of statefulCommands) {
+            states[name] = {enabled: document.queryCommandEnabled(name),
+                            state: document.queryCommandState(name)};
+        }
+        return states;
+    }
+
+    function linkAtSelection() {
+        const selection = document.getSelection();
+        for (let node = selection.rangeCount ? selection.anchorNode : null; node;
+             node = node.parentNode) {
+            if (node.nodeName === 'A' && node.hasAttribute('href'))
+                return node;
+        }
+        return null;
+    }
+
+    function report() {
+        reportScheduled = false;
+        if (!bridge)
+            return;
+        if (observer.takeRecords().length)
+            contentChanged = true;
+        const link = linkAtSelection();
+        const snapshot = {
+            loadId: quillsiteLoadId,
+            request: request,
+            states: commandStates(),
+            link: link ? link.getAttribute('href') : '',
+            fontName: document.queryCommandValue('fontName'),
+            fontSize: document.queryCommandValue('fontSize'),
+            foreColor: document.queryCommandValue('foreColor'),
+        };
+        if (contentChanged) {
+            snapshot.documentHtml = documentHtml();
+            snapshot.bodyHtml = document.body ? document.body.innerHTML : '';
+            contentChanged = false;
+        }
+        bridge.report(snapshot);
+    }
+
+    function scheduleReport() {
+        if (!reportScheduled) {
+            reportScheduled = true;
+            queueMicrotask(report);
+        }
+    }
+
+    // Commands act on the selection; a document never clicked into has none, so they act
+    // at its end.
+    function ensureSelection() {
+        const selection = document.getSelection();
+        if (selection.rangeCount === 0 && document.body) {
+            const range = document.createRange();
+            range.selectNodeContents(document.body);
+            range.collapse(false);
+            selection.addRange(range);
+        }
+        return selection;
+    }
+
+    function selectWholeLink(selection) {
+        const link = linkAtSelection();
+        if (link && selection.isCollapsed)
+            selection.selectAllChildren(link);
+        return link;
+    }
+
+    const operations = {
+        exec(name) {
+            document.execCommand(name, false, null);
+        },
+        link(address) {
+            const selection = ensureSelection();
+            const link = selectWholeLink(selection);
+            if (address === '') {
+                if (link)
+                    document.execCommand('unlink', false, null);
+            } else {
+                document.execCommand('createLink', false, address);
+            }
+        },
+        image(address, alternativeText) {
+            ensureSelection();
+            const image = document.createElement('img');
+            image.setAttribute('src', address);
+            image.setAttribute('alt', alternativeText);
+            document.execCommand('insertHTML', false, image.outerHTML);
+        },
+        font(family, htmlSize, color) {
+            ensureSelection();
+            if (family !== '')
+                document.execCommand('fontName', false, family);
+            if (htmlSize > 0)
+                document.execCommand('fontSize', false, String(htmlSize));
+            if (color !== '')
+                document.execCommand('foreColor', false, color);
+        },
+    };
+
+    window.quillsite = {
+        // Carries out request number seq, [operation, ...arguments], and reports.
+        run(seq, call) {
+            try {
+                operations[call[0]](...call.slice(1));
+            } finally {
+                request = seq;
+                scheduleReport();
+            }
+        },
+    };
+
+    function replaceDocument(html) {
+        const parsed = new DOMParser().parseFromString(html, 'text/html');
+        document.replaceChild(document.adoptNode(parsed.documentElement),
+                              document.documentElement);
+        if (!parsed.doctype && document.doctype)
+            document.doctype.remove();
+    }
+
+    function start() {
+        document.designMode = 'on';
+        document.execCommand('defaultParagraphSeparator', false, 'p');
+        observer.observe(document, {subtree: true, childList: true, attributes: true,
+                                    characterData: true});
+        document.addEventListener('selectionchange', scheduleReport);
+        document.addEventListener('input', scheduleReport);
+        window.addEventListener('focus', scheduleReport);
+        document.addEventListener('keydown', (event) => {
+            // Ctrl+Y redoes, as in word processors; Ctrl+Z and Ctrl+Shift+Z are the engine's.
+            if (event.ctrlKey && !event.shiftKey && !event.altKey && event.key === 'y') {
+                document.execCommand('redo', false, null);
+                event.preventDefault();
+            }
+        });
+        new QWebChannel(qt.webChannelTransport, (channel) => {
+            bridge = channel.objects.editor;
+            if (quillsiteLargeDocument) {
+                bridge.takePendingDocument((html) => {
+                    replaceDocument(html);
+                    report();
+                });
+            } else {
+                report();
+            }
+        });
+    }
+
+    start();
+})();
