@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/pagenames.h"
 #include "builder/website.h"
 
 #include <QString>
@@ -10,15 +11,16 @@ namespace quillsite {
 
 // The outcome of a build. On failure, `path` names the file or folder that
 // failed and `reason` says why, in words a user understands.
-struct BuildResult
-{
+struct BuildResult {
     bool ok = false;
     QString path;
     QString reason;
     int pagesWritten = 0;
     int supportFilesCopied = 0;
+    QString action; // what could not be done, such as "Could not read the template file"
 
-    // "<reason>: <path>" style text for a message box or standard error.
+    // '<action> "<path>": <reason>' for a message box or standard error;
+    // empty when the build succeeded.
     QString message() const;
 };
 
@@ -30,16 +32,5 @@ using BuildProgress = std::function<void(qint64 done, qint64 total)>;
 // with the menu of all pages, plus a copy of the template's `files` folder.
 // Checks everything it can before writing anything.
 BuildResult BuildWebsite(const Website &site, const BuildProgress &progress = {});
-
-// "index.htm" for the page named exactly "Home", else the lower-cased name and ".htm".
-QString pageFileName(const QString &pageName);
-
-// The link to a page as the menu writes it: its file name with %, #, ? and "
-// percent-encoded, so that the link reaches the file.
-QString pageLink(const QString &pageName);
-
-// Why a page name can't be used as a file in the destination folder (a
-// separator, a control character, "." or ".."), or an empty text when it can.
-QString pageNameProblem(const QString &pageName);
 
 } // namespace quillsite

@@ -7,16 +7,14 @@ namespace quillsite {
 
 // One page of the site: its name as shown in the page list, and the markup
 // inside its body element.
-struct SitePage
-{
+struct SitePage {
     QString name;
     QString body;
 };
 
 // Everything a build needs, gathered from the wizard (or the command line)
 // into one plain value.
-struct Website
-{
+struct Website {
     QString templateFolder;
     QString title;
     QString author;

@@ -6,16 +6,14 @@
 namespace quillsite {
 
 // One listed template. `folder` is its identity everywhere.
-struct TemplateInfo
-{
+struct TemplateInfo {
     QString folder;        // full path of the template folder
     QString name;          // `Name` of its data.ini, may be empty
     QString thumbnailPath; // its screen_thumb.jpg, or empty when it has none
 };
 
 // What the chooser shows of a template, read afresh each time it is chosen.
-struct TemplateDetails
-{
+struct TemplateDetails {
     QString author;
     QString url;
     QString description;

@@ -1,0 +1,72 @@
+#include "builder/pagenames.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace quillsite {
+
+namespace {
+
+// The longest file name the file systems we write to accept, in bytes.
+constexpr qsizetype maxFileNameBytes = 255;
+
+bool isControl(QChar ch) {
+    return ch.category() == QChar::Other_Control;
+}
+
+} // namespace
+
+QString pageFileName(const QString &pageName) {
+    if (pageName == u"Home")
+        return u"index.htm"_s;
+    return pageName.toLower() + u".htm"_s;
+}
+
+QString pageLink(const QString &pageName) {
+    const QString fileName = pageFileName(pageName);
+    QString link;
+    link.reserve(fileName.size());
+    for (QChar ch : fileName) {
+        switch (ch.unicode()) {
+        case u'%':
+            link += u"%25"_s;
+            break;
+        case u'#':
+            link += u"%23"_s;
+            break;
+        case u'?':
+            link += u"%3F"_s;
+            break;
+        case u'"':
+            link += u"%22"_s;
+            break;
+        default:
+            link += ch;
+        }
+    }
+    return link;
+}
+
+QString pageNameProblem(const QString &pageName) {
+    if (pageName.isEmpty())
+        return u"A page must have a name. Type a name for the page."_s;
+    for (QChar separator : {u'/', u'\\'}) {
+        if (pageName.contains(separator)) {
+            return u"The page name \"%1\" contains \"%2\", which can't be part of a file name. "
+                   "Choose a name without it."_s.arg(pageName, separator);
+        }
+    }
+    if (std::any_of(pageName.cbegin(), pageName.cend(), isControl)) {
+        return u"The page name contains a control character (such as a tab or a line break), "
+               "which can't be part of a file name. Choose a name without it."_s;
+    }
+    if (pageName == u"." || pageName == u"..")
+        return u"\"%1\" can't be used as a page name. Choose another name."_s.arg(pageName);
+    if (pageFileName(pageName).toUtf8().size() > maxFileNameBytes)
+        return u"The page name \"%1\" is too long for a file name. Choose a shorter name."_s.arg(
+            pageName);
+    return {};
+}
+
+} // namespace quillsite

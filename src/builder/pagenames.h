@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace quillsite {
+
+// "index.htm" for the page named exactly "Home", else the lower-cased name and ".htm".
+QString pageFileName(const QString &pageName);
+
+// The link to a page as the menu writes it: its file name with %, #, ? and "
+// percent-encoded, so that the link reaches the file.
+QString pageLink(const QString &pageName);
+
+// Why a page name can't be used as a file in the destination folder (a
+// separator, a control character, "." or ".."), or an empty text when it can.
+QString pageNameProblem(const QString &pageName);
+
+} // namespace quillsite

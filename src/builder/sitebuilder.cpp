@@ -1,0 +1,136 @@
+#include "builder/sitebuilder.h"
+
+#include "builder/atomicfile.h"
+#include "builder/buildchecks.h"
+#include "builder/pageskeleton.h"
+#include "builder/sitemenu.h"
+#include "builder/supportfiles.h"
+#include "builder/templatefile.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace quillsite {
+
+namespace {
+
+const QString readAction = u"Could not read the template file"_s;
+
+// Reports progress as the build goes; cheap enough to call for every page.
+class ProgressReport {
+public:
+    ProgressReport(const BuildProgress &progress, qint64 total)
+        : m_progress(progress)
+        , m_total(std::max<qint64>(total, 1)) {
+        report(0);
+    }
+
+    void add(qint64 bytes) { report(m_done += bytes); }
+    void setSupportBytes(qint64 bytes) { report(m_pagesDone + bytes); }
+    void pagesDone() { m_pagesDone = m_done; }
+    void finish() { report(m_total); }
+
+private:
+    void report(qint64 done) const {
+        if (m_progress)
+            m_progress(std::min(done, m_total), m_total);
+    }
+
+    const BuildProgress &m_progress;
+    qint64 m_total;
+    qint64 m_done = 0;
+    qint64 m_pagesDone = 0;
+};
+
+BuildResult writePages(const Website &site, const PageSkeleton &skeleton,
+                       const QList<QString> &paths, ProgressReport &report) {
+    BuildResult result;
+    for (qsizetype i = 0; i < site.pages.size(); ++i) {
+        const SitePage &page = site.pages[i];
+        AtomicFile file(paths[i]);
+        if (!file.open() || !skeleton.writePage(file.device(), page.name, page.body) ||
+            !file.commit()) {
+            const QString reason =
+                file.errorString().isEmpty() ? file.device().errorString() : file.errorString();
+            BuildResult failure =
+                buildFailure(u"Could not write the page file"_s, paths[i], reason);
+            failure.pagesWritten = result.pagesWritten;
+            return failure;
+        }
+        ++result.pagesWritten;
+        report.add(skeleton.estimatedPageSize(page.name, page.body));
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace
+
+QString BuildResult::message() const {
+    if (ok)
+        return {};
+    const QString sentence = reason.endsWith(u'.') ? reason : reason + u'.';
+    if (path.isEmpty())
+        return action + u": "_s + sentence;
+    return u"%1 \"%2\": %3"_s.arg(action, path, sentence);
+}
+
+BuildResult BuildWebsite(const Website &site, const BuildProgress &progress) {
+    // Everything is read and checked first, so that a build that can't
+    // succeed writes nothing.
+    const QString skeletonPath = site.templateFolder + u"/main.txt"_s;
+    const TemplateText skeleton = readTemplateFile(skeletonPath);
+    if (!skeleton.error.isEmpty())
+        return buildFailure(readAction, skeletonPath, skeleton.error);
+    const QString fragmentPath = site.templateFolder + u"/menuitem.txt"_s;
+    const TemplateText fragment = readTemplateFile(fragmentPath);
+    if (!fragment.error.isEmpty())
+        return buildFailure(readAction, fragmentPath, fragment.error);
+
+    const QString destination = collapseSeparators(site.destination);
+    const QString filesFolder = collapseSeparators(site.destination + u"/files/"_s).chopped(1);
+    if (BuildResult problem = checkDestination(destination, filesFolder); !problem.ok)
+        return problem;
+    const PageFiles pageFiles = checkPageFiles(site.pages, destination);
+    if (!pageFiles.failure.ok)
+        return pageFiles.failure;
+    const QString supportSource = site.templateFolder + u"/files"_s;
+    const SupportFilePlan plan = planSupportFiles(supportSource, filesFolder);
+    if (!plan.problem.isEmpty())
+        return buildFailure(u"Could not copy the support files"_s, plan.problemPath, plan.problem);
+
+    QList<QString> names;
+    names.reserve(site.pages.size());
+    for (const SitePage &page : site.pages)
+        names.append(page.name);
+    const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author,
+                                    buildMenu(fragment.text, names), skeleton.encoding);
+    qint64 total = plan.totalBytes;
+    for (const SitePage &page : site.pages)
+        total += pageSkeleton.estimatedPageSize(page.name, page.body);
+    ProgressReport report(progress, total);
+
+    if (!QDir().mkpath(filesFolder))
+        return buildFailure(u"Could not make the folder"_s, filesFolder,
+                            u"The system refused to create it"_s);
+    BuildResult result = writePages(site, pageSkeleton, pageFiles.paths, report);
+    if (!result.ok)
+        return result;
+    report.pagesDone();
+
+    const CopyOutcome copy = copySupportFiles(plan, supportSource, filesFolder,
+                                              [&](qint64 bytes) { report.setSupportBytes(bytes); });
+    result.supportFilesCopied = copy.filesCopied;
+    if (!copy.failedPath.isEmpty()) {
+        BuildResult failure =
+            buildFailure(u"Could not copy the support file"_s, copy.failedPath, copy.reason);
+        failure.pagesWritten = result.pagesWritten;
+        failure.supportFilesCopied = copy.filesCopied;
+        return failure;
+    }
+    report.finish();
+    return result;
+}
+
+} // namespace quillsite

@@ -1,0 +1,146 @@
+#include "builder/supportfiles.h"
+
+#include "builder/atomicfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+using namespace Qt::StringLiterals;
+
+namespace quillsite {
+
+namespace {
+
+constexpr qint64 copyChunkBytes = 1024 * 1024;
+
+class PlanWalker {
+public:
+    PlanWalker(const QString &source, const QString &target)
+        : m_source(source)
+        , m_target(target) {}
+
+    SupportFilePlan walk() {
+        visit(QString());
+        return std::move(m_plan);
+    }
+
+private:
+    bool failed() const { return !m_plan.problem.isEmpty(); }
+
+    void fail(const QString &path, const QString &problem) {
+        if (!failed()) {
+            m_plan.problemPath = path;
+            m_plan.problem = problem;
+        }
+    }
+
+    QString sourcePath(const QString &relative) const {
+        return relative.isEmpty() ? m_source : m_source + u'/' + relative;
+    }
+
+    QString targetPath(const QString &relative) const { return m_target + u'/' + relative; }
+
+    void visit(const QString &relative) {
+        const QString folder = sourcePath(relative);
+        const QString canonical = QFileInfo(folder).canonicalFilePath();
+        QDir dir(folder);
+        if (!dir.isReadable())
+            return fail(folder, u"The folder can't be read"_s);
+        m_listing.insert(canonical);
+        const QFileInfoList entries = dir.entryInfoList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        for (const QFileInfo &entry : entries) {
+            if (failed())
+                break;
+            const QString child =
+                relative.isEmpty() ? entry.fileName() : relative + u'/' + entry.fileName();
+            if (entry.isDir()) {
+                // A link back into a folder being listed would never end.
+                if (!m_listing.contains(entry.canonicalFilePath()))
+                    addFolder(child);
+            } else if (entry.isFile()) {
+                addFile(child, entry.size());
+            } else if (entry.isSymLink()) {
+                fail(entry.filePath(), u"The link leads nowhere"_s);
+            }
+        }
+        m_listing.remove(canonical);
+    }
+
+    void addFolder(const QString &relative) {
+        const QFileInfo target(targetPath(relative));
+        if (target.exists() && !target.isDir())
+            return fail(target.filePath(), u"A file stands where the folder is to be made"_s);
+        m_plan.folders.append(relative);
+        visit(relative);
+    }
+
+    void addFile(const QString &relative, qint64 size) {
+        const QFileInfo target(targetPath(relative));
+        if (target.isDir())
+            return fail(target.filePath(), u"A folder stands where the file is to be copied"_s);
+        m_plan.files.append(relative);
+        m_plan.totalBytes += size;
+    }
+
+    QString m_source;
+    QString m_target;
+    QSet<QString> m_listing; // canonical paths of the folders being listed
+    SupportFilePlan m_plan;
+};
+
+// Copies one file by way of AtomicFile; the reason on failure, else empty.
+QString copyFile(const QString &from, const QString &to,
+                 const std::function<void(qint64)> &copiedBytes) {
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return source.errorString();
+    AtomicFile target(to);
+    if (!target.open())
+        return target.errorString();
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(copyChunkBytes);
+        if (source.error() != QFileDevice::NoError)
+            return source.errorString();
+        if (target.device().write(chunk) != chunk.size())
+            return target.device().errorString();
+        copiedBytes(chunk.size());
+    }
+    return target.commit() ? QString() : target.errorString();
+}
+
+} // namespace
+
+SupportFilePlan planSupportFiles(const QString &sourceFolder, const QString &targetFolder) {
+    if (!QFileInfo(sourceFolder).isDir())
+        return {};
+    return PlanWalker(sourceFolder, targetFolder).walk();
+}
+
+CopyOutcome copySupportFiles(const SupportFilePlan &plan, const QString &sourceFolder,
+                             const QString &targetFolder,
+                             const std::function<void(qint64)> &copied) {
+    CopyOutcome outcome;
+    for (const QString &folder : plan.folders) {
+        const QString path = targetFolder + u'/' + folder;
+        if (!QDir().mkpath(path))
+            return {outcome.filesCopied, path, u"The folder could not be made"_s};
+    }
+    qint64 bytes = 0;
+    const auto count = [&](qint64 chunk) {
+        bytes += chunk;
+        if (copied)
+            copied(bytes);
+    };
+    for (const QString &file : plan.files) {
+        const QString to = targetFolder + u'/' + file;
+        const QString reason = copyFile(sourceFolder + u'/' + file, to, count);
+        if (!reason.isEmpty())
+            return {outcome.filesCopied, to, reason};
+        ++outcome.filesCopied;
+    }
+    return outcome;
+}
+
+} // namespace quillsite

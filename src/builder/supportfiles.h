@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace quillsite {
+
+// What copying a template's `files` folder into a site involves, listed before
+// anything is written so that problems show before the build starts.
+struct SupportFilePlan {
+    QList<QString> folders; // relative to the `files` folder, parents first
+    QList<QString> files;   // relative to the `files` folder
+    qint64 totalBytes = 0;
+    QString problemPath; // empty when the plan can be carried out
+    QString problem;
+};
+
+// Lists every file and subfolder of `sourceFolder` (nothing when it does not
+// exist) and checks that each can take its place under `targetFolder`.
+// Symbolic links are followed, but a link back into a folder being listed is
+// skipped, so a cycle of links does not go on for ever. Only regular files
+// and folders are copied: a pipe or device would block or make no sense.
+SupportFilePlan planSupportFiles(const QString &sourceFolder, const QString &targetFolder);
+
+struct CopyOutcome {
+    int filesCopied = 0;
+    QString failedPath; // empty when every file was copied
+    QString reason;
+};
+
+// Copies the planned folders and files, replacing files of the same name.
+// `copied` is told the bytes copied so far, now and then.
+CopyOutcome copySupportFiles(const SupportFilePlan &plan, const QString &sourceFolder,
+                             const QString &targetFolder,
+                             const std::function<void(qint64 bytes)> &copied);
+
+} // namespace quillsite

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "library/legacytext.h"
+
+#include <QString>
+
+namespace quillsite {
+
+// A template text file as the builder uses it: every line taken whole and
+// followed by CR LF, in file order.
+struct TemplateText {
+    QString text;
+    TextEncoding encoding = TextEncoding::Utf8;
+    QString error; // the system's reason when the file could not be read
+};
+
+TemplateText readTemplateFile(const QString &path);
+
+// `text` with every line end (CR LF, LF or a lone CR) made CR LF, and CR LF
+// after a last line that had none. The empty text stays empty.
+QString withCrLfLines(QStringView text);
+
+} // namespace quillsite

@@ -1,0 +1,84 @@
+#include "library/legacytext.h"
+
+#include <QStringDecoder>
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace quillsite {
+
+namespace {
+
+// Windows-1252 bytes 0x80 to 0x9F; the rest of the code page equals Latin-1.
+constexpr std::array<char16_t, 32> highControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char16_t windows1252ToUnicode(uchar byte) {
+    if (byte >= 0x80 && byte <= 0x9F)
+        return highControls[byte - 0x80];
+    return byte;
+}
+
+// The byte for `ch`, or -1 when Windows-1252 has no such character.
+int unicodeToWindows1252(char16_t ch) {
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
+        return ch;
+    for (size_t i = 0; i < highControls.size(); ++i) {
+        if (highControls[i] == ch)
+            return int(0x80 + i);
+    }
+    return -1;
+}
+
+void appendCharacterReference(QByteArray &out, char32_t codePoint) {
+    out += "&#";
+    out += QByteArray::number(uint(codePoint));
+    out += ';';
+}
+
+} // namespace
+
+QString fromWindows1252(const QByteArray &bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (char byte : bytes)
+        *out++ = QChar(windows1252ToUnicode(uchar(byte)));
+    return text;
+}
+
+DecodedText decodeTemplateText(const QByteArray &bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return {text, TextEncoding::Utf8};
+    return {fromWindows1252(bytes), TextEncoding::Windows1252};
+}
+
+QByteArray toWindows1252Html(QStringView text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        const int byte = unicodeToWindows1252(ch.unicode());
+        if (byte >= 0) {
+            out += char(byte);
+        } else if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            appendCharacterReference(out, QChar::surrogateToUcs4(ch, text[i + 1]));
+            ++i;
+        } else {
+            appendCharacterReference(out, ch.unicode());
+        }
+    }
+    return out;
+}
+
+QByteArray encodeText(QStringView text, TextEncoding encoding) {
+    if (encoding == TextEncoding::Windows1252)
+        return toWindows1252Html(text);
+    return text.toUtf8();
+}
+
+} // namespace quillsite
