@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace quillsite {
 
 // The editing component's command numbers.
@@ -24,5 +26,17 @@ enum CommandStatus : int {
     Enabled = 3,
     Latched = 7,
 };
+
+// The eight commands whose state follows the selection, in the toolbar's order.
+inline constexpr EditCommand StatefulCommands[] = {
+    Bold, Italic, Underline, JustifyLeft, JustifyCenter, JustifyRight, OrderedList, UnorderedList};
+
+// The document's editing command (document.execCommand) a stateful command runs; empty for
+// any other number.
+QString editingCommandName(int command);
+
+// The HTML font size (1 to 7) that comes nearest to a size in points, and back.
+int htmlFontSize(int pointSize);
+int pointSizeOfHtmlFontSize(int htmlSize);
 
 } // namespace quillsite

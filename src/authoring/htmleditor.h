@@ -2,18 +2,36 @@
 
 #include "authoring/editcommand.h"
 
+#include <QUrl>
 #include <QWidget>
+
+#include <memory>
+
+QT_BEGIN_NAMESPACE
+class QJsonArray;
+class QWebEngineView;
+QT_END_NAMESPACE
 
 namespace quillsite {
 
+class EditorBridge;
 class EditorDialogs;
+class EditorPage;
+struct EditorSnapshot;
 
 // A WYSIWYG editor for one HTML document: the only class that touches the web engine.
-class HtmlEditor final : public QWidget
-{
+//
+// The engine renders in another process and answers asynchronously. The editor's page
+// script reports a snapshot of the document and of the command states on every change, so
+// reads answer from that snapshot at once. A read made while a load or command the editor
+// issued is still on its way waits for the snapshot that follows it (user input excluded,
+// with a time limit), so every read reflects every call made before it.
+class HtmlEditor final : public QWidget {
     Q_OBJECT
 
 public:
+    // dialogs asks the user for a link, a picture or a font; it must outlive the editor.
+    // Without it (nullptr) those three commands are disabled.
     explicit HtmlEditor(EditorDialogs *dialogs, QWidget *parent = nullptr);
     ~HtmlEditor() override;
 
@@ -22,19 +40,52 @@ public:
     bool LoadDocument(const QString &path);
     QString errorString() const;
 
-    // The whole document (doctype, head and body) / replaces it.
+    // The whole document (doctype, head and body) / replaces it, keeping the base URL.
     QString DocumentHTML() const;
     void setDocumentHTML(const QString &html);
 
     // The markup inside the body element.
     QString bodyHTML() const;
 
+    // Acts on the current selection; the numbers are those of EditCommand. Link, picture
+    // and font ask the user through the dialogs first. Unknown numbers do nothing.
     void ExecCommand(int command);
+    // A CommandStatus value; Latched (7) means the format is in force at the selection.
     int QueryStatus(int command) const;
+
+    // The address relative links and pictures resolve against: the loaded file's folder.
+    QUrl baseUrl() const;
+
+    // Waits until the snapshot reflects every load and command issued so far.
+    // False when the engine did not answer within timeoutMs.
+    bool waitUntilCurrent(int timeoutMs = 10000) const;
 
 signals:
     // Raised whenever what the editor shows or the selection changes.
     void DisplayChanged();
+
+private:
+    void loadHtml(const QString &html, const QUrl &baseUrl);
+    void runCommand(const QJsonArray &call);
+    void applySnapshot(const EditorSnapshot &snapshot);
+    bool isCurrent() const;
+    const EditorSnapshot &currentSnapshot() const;
+    void askLink();
+    void askImage();
+    void askFont();
+
+    EditorDialogs *m_dialogs;
+    QWebEngineView *m_view;
+    EditorPage *m_page;
+    EditorBridge *m_bridge;
+    std::unique_ptr<EditorSnapshot> m_snapshot;
+    QUrl m_baseUrl;
+    QString m_errorString;
+    QStringList m_queuedCalls;
+    int m_loadId = 0;
+    int m_lastRequest = 0;
+    int m_awaitedRequest = 0;
+    bool m_ready = false;
 };
 
 } // namespace quillsite

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QObject>
+
+namespace quillsite {
+
+// The object the editor's page script talks to over the web channel.
+class EditorBridge final : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // A document too large to pass as the page's address waits here for the page script.
+    void setPendingDocument(const QString &html) { m_pendingDocument = html; }
+
+    Q_INVOKABLE void report(const QJsonObject &snapshot) { emit reported(snapshot); }
+    Q_INVOKABLE QString takePendingDocument() { return std::exchange(m_pendingDocument, {}); }
+
+signals:
+    void reported(const QJsonObject &snapshot);
+
+private:
+    QString m_pendingDocument;
+};
+
+} // namespace quillsite

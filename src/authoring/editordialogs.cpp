@@ -1,0 +1,30 @@
+#include "authoring/editordialogs.h"
+
+#include "authoring/fontdialog.h"
+#include "authoring/imagedialog.h"
+#include "authoring/linkdialog.h"
+
+namespace quillsite {
+
+std::optional<QString> QtEditorDialogs::askLinkAddress(QWidget *parent, const QString &current) {
+    LinkDialog dialog(current, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.address();
+}
+
+std::optional<ImageChoice> QtEditorDialogs::askImage(QWidget *parent) {
+    ImageDialog dialog(parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
+std::optional<FontChoice> QtEditorDialogs::askFont(QWidget *parent, const FontChoice &current) {
+    FontDialog dialog(current, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
+} // namespace quillsite

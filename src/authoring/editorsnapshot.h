@@ -1,0 +1,38 @@
+#pragma once
+
+#include "authoring/editordialogs.h"
+
+#include <QHash>
+#include <QString>
+
+QT_BEGIN_NAMESPACE
+class QJsonObject;
+QT_END_NAMESPACE
+
+namespace quillsite {
+
+// What the editor's page script last reported: the document and the state of the selection.
+struct EditorSnapshot {
+    int loadId = 0;  // which load of the editor the report comes from
+    int request = 0; // the last command request the page has carried out
+    QString documentHtml;
+    QString bodyHtml;
+    QHash<int, int> status; // CommandStatus of each stateful command
+    QString link;           // address of the link the selection lies in, if any
+    FontChoice font;        // font at the selection
+};
+
+// Reads a report of the page script. A report leaves out the content when it has not
+// changed; that part is then taken from previous.
+EditorSnapshot snapshotFromReport(const QJsonObject &report, const EditorSnapshot &previous);
+
+// The status of a command from what the document says of it.
+int commandStatus(bool enabled, bool inForce);
+
+// A colour as the document reports it ("rgb(r, g, b)", "rgba(...)" or "#rrggbb").
+QColor colorFromCss(const QString &css);
+
+// The first family of a CSS font-family list, without quotes.
+QString firstFontFamily(const QString &css);
+
+} // namespace quillsite

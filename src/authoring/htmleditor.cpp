@@ -1,0 +1,272 @@
+#include "authoring/htmleditor.h"
+
+#include "authoring/editorbridge.h"
+#include "authoring/editordialogs.h"
+#include "authoring/editorpage.h"
+#include "authoring/editorsnapshot.h"
+#include "authoring/htmltext.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWebChannel>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineView>
+
+using namespace Qt::StringLiterals;
+
+namespace quillsite {
+
+namespace {
+
+const QString EmptyDocument =
+    u"<!DOCTYPE html><html><head><meta charset=\"utf-8\"></head><body></body></html>"_s;
+// EmptyDocument as the page script reports it.
+const QString EmptyDocumentHtml =
+    u"<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body></body></html>"_s;
+
+// The page's address holds the document when it is shown, and the engine refuses addresses
+// longer than 2 MB; a document whose encoded form would come near that reaches the page
+// through the web channel instead.
+constexpr qsizetype LargeDocumentBytes = 1'400'000;
+
+QString resourceText(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCCritical(lcEditor) << "Missing resource" << path;
+        return {};
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+// The editor's script, with the web channel's client library in front of it.
+QWebEngineScript editorScript(int loadId, bool largeDocument) {
+    static const QString library = resourceText(u":/qtwebchannel/qwebchannel.js"_s) + u'\n';
+    static const QString script = resourceText(u":/editor/editor.js"_s);
+    QWebEngineScript editor;
+    editor.setName(u"quillsite-editor"_s);
+    editor.setWorldId(QWebEngineScript::ApplicationWorld);
+    editor.setInjectionPoint(QWebEngineScript::DocumentReady);
+    editor.setRunsOnSubFrames(false);
+    editor.setSourceCode(
+        library +
+        u"const quillsiteLoadId = %1;\nconst quillsiteLargeDocument = %2;\n"_s.arg(loadId).arg(
+            largeDocument ? u"true"_s : u"false"_s) +
+        script);
+    return editor;
+}
+
+// New documents have no file; the home folder is where relative addresses in them point.
+QUrl defaultBaseUrl() {
+    return QUrl::fromLocalFile(QDir::homePath() + u'/');
+}
+
+} // namespace
+
+HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
+    : QWidget(parent)
+    , m_dialogs(dialogs)
+    , m_view(new QWebEngineView(this))
+    , m_page(new EditorPage(m_view))
+    , m_bridge(new EditorBridge(this))
+    , m_snapshot(std::make_unique<EditorSnapshot>()) {
+    auto *channel = new QWebChannel(m_page);
+    channel->registerObject(u"editor"_s, m_bridge);
+    m_page->setWebChannel(channel, QWebEngineScript::ApplicationWorld);
+    m_view->setPage(m_page);
+    m_view->setContextMenuPolicy(Qt::NoContextMenu);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+    setFocusProxy(m_view);
+
+    connect(m_bridge, &EditorBridge::reported, this, [this](const QJsonObject &report) {
+        applySnapshot(snapshotFromReport(report, *m_snapshot));
+    });
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
+            [](QWebEnginePage::RenderProcessTerminationStatus status, int exitCode) {
+                qCWarning(lcEditor) << "The editor's renderer ended:" << status << exitCode;
+            });
+
+    loadHtml(EmptyDocument, defaultBaseUrl());
+    // What the empty document reads as is known: reads need not wait for the page.
+    m_snapshot->loadId = m_loadId;
+    m_snapshot->documentHtml = EmptyDocumentHtml;
+}
+
+HtmlEditor::~HtmlEditor() = default;
+
+bool HtmlEditor::LoadDocument(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_errorString =
+            tr("Can't read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        m_errorString =
+            tr("Can't read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    m_errorString.clear();
+    loadHtml(decodeHtmlText(bytes), QUrl::fromLocalFile(QFileInfo(path).absolutePath() + u'/'));
+    return true;
+}
+
+QString HtmlEditor::errorString() const {
+    return m_errorString;
+}
+
+QString HtmlEditor::DocumentHTML() const {
+    return currentSnapshot().documentHtml;
+}
+
+void HtmlEditor::setDocumentHTML(const QString &html) {
+    loadHtml(html, m_baseUrl);
+}
+
+QString HtmlEditor::bodyHTML() const {
+    return currentSnapshot().bodyHtml;
+}
+
+void HtmlEditor::ExecCommand(int command) {
+    switch (command) {
+    case Hyperlink:
+        askLink();
+        return;
+    case Image:
+        askImage();
+        return;
+    case Font:
+        askFont();
+        return;
+    default:
+        break;
+    }
+    const QString name = editingCommandName(command);
+    if (!name.isEmpty())
+        runCommand({u"exec"_s, name});
+}
+
+int HtmlEditor::QueryStatus(int command) const {
+    switch (command) {
+    case Hyperlink:
+    case Image:
+    case Font:
+        return m_dialogs ? Enabled : Disabled;
+    default:
+        break;
+    }
+    if (editingCommandName(command).isEmpty())
+        return NotSupported;
+    return currentSnapshot().status.value(command, Disabled);
+}
+
+QUrl HtmlEditor::baseUrl() const {
+    return m_baseUrl;
+}
+
+bool HtmlEditor::waitUntilCurrent(int timeoutMs) const {
+    if (isCurrent())
+        return true;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(m_bridge, &EditorBridge::reported, &loop, [this, &loop] {
+        if (isCurrent())
+            loop.quit();
+    });
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, &loop, &QEventLoop::quit);
+    timer.start(timeoutMs);
+    // The user's input waits too: it must not reach the editors while a read is under way.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!isCurrent()) {
+        qCWarning(lcEditor) << "The editor did not answer within" << timeoutMs << "ms";
+        return false;
+    }
+    return true;
+}
+
+void HtmlEditor::loadHtml(const QString &html, const QUrl &baseUrl) {
+    ++m_loadId;
+    m_ready = false;
+    m_queuedCalls.clear();
+    m_awaitedRequest = 0; // a new page has carried out none of the commands
+    m_baseUrl = baseUrl;
+
+    QByteArray utf8 = html.toUtf8();
+    const bool large = utf8.size() > LargeDocumentBytes;
+    m_bridge->setPendingDocument(large ? html : QString());
+    m_page->scripts().clear();
+    m_page->scripts().insert(editorScript(m_loadId, large));
+    m_page->showDocument(large ? EmptyDocument.toUtf8() : utf8, baseUrl);
+}
+
+void HtmlEditor::runCommand(const QJsonArray &call) {
+    m_awaitedRequest = ++m_lastRequest;
+    const QString script =
+        u"quillsite.run(%1, %2)"_s.arg(m_lastRequest)
+            .arg(QString::fromUtf8(QJsonDocument(call).toJson(QJsonDocument::Compact)));
+    if (m_ready)
+        m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+    else
+        m_queuedCalls.append(script);
+}
+
+void HtmlEditor::applySnapshot(const EditorSnapshot &snapshot) {
+    if (snapshot.loadId != m_loadId)
+        return; // from a document that has since been replaced
+    *m_snapshot = snapshot;
+    if (!m_ready) {
+        m_ready = true;
+        for (const QString &script : std::exchange(m_queuedCalls, {}))
+            m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+    }
+    emit DisplayChanged();
+}
+
+bool HtmlEditor::isCurrent() const {
+    return m_snapshot->loadId == m_loadId && m_snapshot->request >= m_awaitedRequest;
+}
+
+const EditorSnapshot &HtmlEditor::currentSnapshot() const {
+    waitUntilCurrent();
+    return *m_snapshot;
+}
+
+void HtmlEditor::askLink() {
+    if (!m_dialogs)
+        return;
+    const auto address = m_dialogs->askLinkAddress(this, currentSnapshot().link);
+    if (address)
+        runCommand({u"link"_s, address->trimmed()});
+}
+
+void HtmlEditor::askImage() {
+    if (!m_dialogs)
+        return;
+    const auto image = m_dialogs->askImage(this);
+    if (image && !image->address.trimmed().isEmpty())
+        runCommand({u"image"_s, image->address.trimmed(), image->alternativeText});
+}
+
+void HtmlEditor::askFont() {
+    if (!m_dialogs)
+        return;
+    const auto font = m_dialogs->askFont(this, currentSnapshot().font);
+    if (!font)
+        return;
+    runCommand({u"font"_s, font->family, font->pointSize > 0 ? htmlFontSize(font->pointSize) : 0,
+                font->color.isValid() ? font->color.name() : QString()});
+}
+
+} // namespace quillsite

@@ -1,0 +1,48 @@
+#include "authoring/imagedialog.h"
+#include "ui_imagedialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace quillsite {
+
+ImageDialog::ImageDialog(QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::ImageDialog>()) {
+    m_ui->setupUi(this);
+    auto updateOk = [this] {
+        m_ui->buttons->button(QDialogButtonBox::Ok)
+            ->setEnabled(!m_ui->txtPicture->text().trimmed().isEmpty());
+    };
+    connect(m_ui->txtPicture, &QLineEdit::textChanged, this, updateOk);
+    connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &ImageDialog::browse);
+    connect(m_ui->buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_ui->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    updateOk();
+}
+
+ImageDialog::~ImageDialog() = default;
+
+ImageChoice ImageDialog::choice() const {
+    return {pictureAddress(m_ui->txtPicture->text()), m_ui->txtAlternative->text()};
+}
+
+void ImageDialog::browse() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Choose a Picture"), QDir::homePath(),
+        tr("Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.svg *.webp);;All files (*)"));
+    if (!path.isEmpty())
+        m_ui->txtPicture->setText(QDir::toNativeSeparators(path));
+}
+
+QString pictureAddress(const QString &typed) {
+    const QString text = typed.trimmed();
+    if (QDir::isAbsolutePath(text) && !text.startsWith(u"//"_s))
+        return QUrl::fromLocalFile(QDir::fromNativeSeparators(text)).toString(QUrl::FullyEncoded);
+    return text;
+}
+
+} // namespace quillsite

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "authoring/editordialogs.h"
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class ImageDialog;
+}
+
+namespace quillsite {
+
+// Asks for a picture, a file on disk or an address, and its alternative text.
+class ImageDialog final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit ImageDialog(QWidget *parent = nullptr);
+    ~ImageDialog() override;
+
+    ImageChoice choice() const;
+
+private:
+    void browse();
+
+    std::unique_ptr<Ui::ImageDialog> m_ui;
+};
+
+// The address of a picture as the user gave it: a full path to a file becomes a file URL,
+// anything else (a web address, a relative path) is kept as typed.
+QString pictureAddress(const QString &typed);
+
+} // namespace quillsite

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace quillsite {
+
+// How many renderer processes all editors share. Chromium would otherwise start one per
+// editor, and a site may have many pages.
+inline constexpr int RendererProcessLimit = 2;
+
+// Call in main() before the QApplication is created: limits the renderer processes (keeping
+// any flags already in QTWEBENGINE_CHROMIUM_FLAGS) and shares OpenGL contexts as the web
+// engine requires.
+void configureWebEngine();
+
+// The Chromium flags with the renderer process limit added, unless they already set one.
+QByteArray chromiumFlagsWithProcessLimit(const QByteArray &flags, int limit);
+
+} // namespace quillsite
