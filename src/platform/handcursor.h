@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QCursor>
+#include <QString>
+
+namespace quillsite {
+
+// The pointer shown over link labels: hand.cur from the program's data
+// folder, else the system's pointing hand.
+QCursor handCursor();
+
+// The cursor in a Windows cursor (.cur) or icon file, with the hot spot the
+// file gives; `fallback` when the file is missing or can't be read.
+QCursor cursorFromFile(const QString &path, Qt::CursorShape fallback);
+
+} // namespace quillsite
