@@ -1,0 +1,111 @@
+#include "builder/pageskeleton.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace quillsite {
+
+class TestPageSkeleton : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pageBytes_data();
+    void pageBytes();
+    void matchesPlainReplacement_data();
+    void matchesPlainReplacement();
+    void windows1252_writesReferences();
+};
+
+namespace {
+
+// The page made the literal way: five replacements, each over the whole text.
+QString plainReplacement(QString text, const QStringList &values) {
+    const QStringList marks{u"<!--Title-->"_s, u"<!--Author-->"_s, u"<!--MenuItems-->"_s,
+                            u"<!--PageName-->"_s, u"<!--PageContent-->"_s};
+    for (qsizetype i = 0; i < marks.size(); ++i)
+        text.replace(marks[i], values[i]);
+    return text;
+}
+
+} // namespace
+
+void TestPageSkeleton::pageBytes_data() {
+    QTest::addColumn<QString>("skeleton");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("page");
+
+    QTest::newRow("all five placeholders")
+        << u"<!--Title-->|<!--Author-->|<!--MenuItems-->|<!--PageName-->|<!--PageContent-->"_s
+        << u"About"_s << u"<p>Hi</p>"_s << u"Site|Ann|[menu]|About|<p>Hi</p>"_s;
+    QTest::newRow("empty skeleton") << QString() << u"About"_s << u"x"_s << QString();
+    QTest::newRow("no placeholder")
+        << u"<html></html>\r\n"_s << u"About"_s << u"x"_s << u"<html></html>\r\n"_s;
+    QTest::newRow("name and content several times")
+        << u"<!--PageName--><!--PageContent--><!--PageName-->-<!--PageContent-->"_s << u"N"_s
+        << u"B"_s << u"NBN-B"_s;
+    QTest::newRow("content placeholder in the body kept")
+        << u"<!--PageContent-->"_s << u"N"_s << u"<!--PageContent--><!--PageName-->"_s
+        << u"<!--PageContent--><!--PageName-->"_s;
+    QTest::newRow("content placeholder in the name replaced")
+        << u"<h1><!--PageName--></h1>"_s << u"<!--PageContent-->"_s << u"B"_s << u"<h1>B</h1>"_s;
+}
+
+void TestPageSkeleton::pageBytes() {
+    QFETCH(QString, skeleton);
+    QFETCH(QString, name);
+    QFETCH(QString, body);
+    QFETCH(QString, page);
+
+    const PageSkeleton pages(skeleton, u"Site"_s, u"Ann"_s, u"[menu]"_s, TextEncoding::Utf8);
+    QCOMPARE(QString::fromUtf8(pages.pageBytes(name, body)), page);
+}
+
+void TestPageSkeleton::matchesPlainReplacement_data() {
+    QTest::addColumn<QString>("skeleton");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("name");
+
+    const QString wide = u"<h1><!--PageName--></h1>\r\n<div>a long run of markup</div>\r\n"_s
+                         u"<p><!--PageName--></p><!--PageContent-->\r\n"_s;
+    QTest::newRow("plain name") << wide << u"m"_s << u"About"_s;
+    QTest::newRow("name opens a placeholder")
+        << u"<!--PageName-->Content--> and more text after it\r\n"_s << u"m"_s << u"<!--Page"_s;
+    QTest::newRow("name closes a placeholder")
+        << u"a long run before it <!--Page<!--PageName-->\r\n"_s << u"m"_s << u"Content-->"_s;
+    QTest::newRow("name inside a placeholder")
+        << u"some text <!--Page<!--PageName-->--> more text after\r\n"_s << u"m"_s << u"Content"_s;
+    QTest::newRow("empty name joins a placeholder")
+        << u"some text <!--Page<!--PageName-->Content--> more\r\n"_s << u"m"_s << QString();
+    QTest::newRow("placeholder across two names and a short run")
+        << u"text before it <!--Pag<!--PageName-->Cont<!--PageName-->nt--> after it\r\n"_s << u"m"_s
+        << u"e"_s;
+    QTest::newRow("names in the menu")
+        << u"<!--MenuItems--><!--PageContent-->\r\n"_s
+        << u"<li><!--PageName--></li>\r\n<li><!--PageName--></li>\r\n"_s << u"A<b>"_s;
+    QTest::newRow("menu brings content placeholders")
+        << u"<!--MenuItems-->\r\n"_s << u"[<!--PageContent-->]"_s << u"About"_s;
+}
+
+void TestPageSkeleton::matchesPlainReplacement() {
+    QFETCH(QString, skeleton);
+    QFETCH(QString, menu);
+    QFETCH(QString, name);
+
+    const QString body = u"<p>body</p>"_s;
+    const PageSkeleton pages(skeleton, u"T"_s, u"A"_s, menu, TextEncoding::Utf8);
+    QCOMPARE(QString::fromUtf8(pages.pageBytes(name, body)),
+             plainReplacement(skeleton, {u"T"_s, u"A"_s, menu, name, body}));
+}
+
+void TestPageSkeleton::windows1252_writesReferences() {
+    const PageSkeleton pages(u"<h1>é <!--PageName--></h1><!--PageContent-->"_s, u"T"_s, u"A"_s,
+                             QString(), TextEncoding::Windows1252);
+    QCOMPARE(pages.pageBytes(u"Ω"_s, u"€ 😀"_s), QByteArray("<h1>\xe9 &#937;</h1>\x80 &#128512;"));
+}
+
+} // namespace quillsite
+
+QTEST_GUILESS_MAIN(quillsite::TestPageSkeleton)
+#include "tst_pageskeleton.moc"

@@ -1,0 +1,452 @@
+#include "builder/sitebuilder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QMap>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace quillsite {
+
+class TestSiteBuilder : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void builtPage_data();
+    void builtPage();
+    void pageFiles_data();
+    void pageFiles();
+    void trailingSeparators_giveCleanPaths_data();
+    void trailingSeparators_giveCleanPaths();
+    void missingParents_areCreated();
+    void emptyPageList_copiesSupportFilesOnly();
+    void noFilesFolder_isNotAnError();
+    void supportFiles_copiedWithSubfolders();
+    void symlinkCycle_buildEnds();
+    void rebuild_replacesPagesAndSupportFiles();
+    void windows1252Skeleton_roundTrips();
+    void progress_reachesTotal();
+    void failure_writesNothing_data();
+    void failure_writesNothing();
+    void missingSkeleton_namesFileAndReason();
+    void collision_namesBothPages();
+
+private:
+    using Files = QMap<QString, QByteArray>;
+
+    void writeFile(const QString &path, const QByteArray &content);
+    QString makeTemplate(const QByteArray &skeleton, const QByteArray &fragment,
+                         const Files &support = {});
+    Website site(const QStringList &names, const QString &destination = {}) const;
+    Files snapshot(const QString &folder) const;
+    QByteArray read(const QString &path) const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_template;
+    QString m_destination;
+};
+
+void TestSiteBuilder::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_destination = m_dir->filePath(u"site"_s);
+    m_template = makeTemplate("<title><!--Title--></title>\r\n<!--MenuItems--><!--PageContent-->",
+                              "<a href=\"<!--ItemPath-->\"><!--ItemName--></a>");
+}
+
+void TestSiteBuilder::writeFile(const QString &path, const QByteArray &content) {
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        qFatal("cannot make a folder for %s", qPrintable(path));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) < 0)
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QString TestSiteBuilder::makeTemplate(const QByteArray &skeleton, const QByteArray &fragment,
+                                      const Files &support) {
+    const QString folder = m_dir->filePath(u"template"_s);
+    writeFile(folder + u"/data.ini"_s, "[Data]\r\nName=Test\r\n");
+    writeFile(folder + u"/main.txt"_s, skeleton);
+    writeFile(folder + u"/menuitem.txt"_s, fragment);
+    for (auto it = support.cbegin(); it != support.cend(); ++it)
+        writeFile(folder + u"/files/"_s + it.key(), it.value());
+    return folder;
+}
+
+Website TestSiteBuilder::site(const QStringList &names, const QString &destination) const {
+    Website website{m_template, u"My Site"_s, u"Ann"_s, {}, destination};
+    if (destination.isEmpty())
+        website.destination = m_destination;
+    for (const QString &name : names)
+        website.pages.append({name, u"<p>%1 text</p>"_s.arg(name)});
+    return website;
+}
+
+TestSiteBuilder::Files TestSiteBuilder::snapshot(const QString &folder) const {
+    Files files;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(folder).relativeFilePath(path),
+                     it.fileInfo().isDir() ? QByteArray("<folder>") : read(path));
+    }
+    return files;
+}
+
+QByteArray TestSiteBuilder::read(const QString &path) const {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void TestSiteBuilder::builtPage_data() {
+    QTest::addColumn<QByteArray>("skeleton");
+    QTest::addColumn<QByteArray>("fragment");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("page");
+
+    const QStringList home{u"Home"_s};
+    QTest::newRow("title typed as Author becomes the author")
+        << QByteArray("<!--Title-->|<!--Author-->") << QByteArray() << home << u"<!--Author-->"_s
+        << u"index.htm"_s << QByteArray("Ann|Ann\r\n");
+    QTest::newRow("title twice") << QByteArray("<!--Title--> and <!--Title-->") << QByteArray()
+                                 << home << u"T"_s << u"index.htm"_s << QByteArray("T and T\r\n");
+    QTest::newRow("placeholder in capitals kept")
+        << QByteArray("<!--TITLE--><!--Title-->") << QByteArray() << home << u"T"_s
+        << u"index.htm"_s << QByteArray("<!--TITLE-->T\r\n");
+    QTest::newRow("title with markup not escaped")
+        << QByteArray("<h1><!--Title--></h1>") << QByteArray() << home << u"<b>A & B</b>"_s
+        << u"index.htm"_s << QByteArray("<h1><b>A & B</b></h1>\r\n");
+    QTest::newRow("content keeps a Title placeholder")
+        << QByteArray("<!--PageContent-->") << QByteArray() << QStringList{u"<!--Title-->"_s}
+        << u"T"_s << u"<!--title-->.htm"_s << QByteArray("<p><!--Title--> text</p>\r\n");
+    QTest::newRow("paragraph body exactly")
+        << QByteArray("<body><!--PageContent--></body>") << QByteArray() << home << u"T"_s
+        << u"index.htm"_s << QByteArray("<body><p>Home text</p></body>\r\n");
+    QTest::newRow("two-line menu item")
+        << QByteArray("<!--MenuItems-->") << QByteArray("<li>\r\n<!--ItemName--></li>")
+        << QStringList{u"Home"_s, u"News"_s} << u"T"_s << u"news.htm"_s
+        << QByteArray("<li>\r\nHome</li>\r\n<li>\r\nNews</li>\r\n\r\n");
+    QTest::newRow("three-line menu item with LF line ends")
+        << QByteArray("<!--MenuItems-->") << QByteArray("<li>\n<!--ItemPath-->\n</li>\n")
+        << QStringList{u"Home"_s, u"FAQ"_s} << u"T"_s << u"index.htm"_s
+        << QByteArray("<li>\r\nindex.htm\r\n</li>\r\n<li>\r\nfaq.htm\r\n</li>\r\n\r\n");
+    QTest::newRow("menu item shows the current page's name")
+        << QByteArray("<!--MenuItems-->") << QByteArray("<!--ItemName-->:<!--PageName-->")
+        << QStringList{u"Home"_s, u"About"_s} << u"T"_s << u"about.htm"_s
+        << QByteArray("Home:About\r\nAbout:About\r\n\r\n");
+    QTest::newRow("Title in the menu item stays")
+        << QByteArray("<!--MenuItems-->") << QByteArray("<!--Title-->") << home << u"T"_s
+        << u"index.htm"_s << QByteArray("<!--Title-->\r\n\r\n");
+    QTest::newRow("menu links to every page in order")
+        << QByteArray("<!--MenuItems-->")
+        << QByteArray("<a href=\"<!--ItemPath-->\"><!--ItemName--></a>")
+        << QStringList{u"Home"_s, u"About Me"_s, u"FAQ"_s} << u"T"_s << u"faq.htm"_s
+        << QByteArray("<a href=\"index.htm\">Home</a>\r\n<a href=\"about me.htm\">About Me</a>"
+                      "\r\n<a href=\"faq.htm\">FAQ</a>\r\n\r\n");
+    QTest::newRow("link characters percent-encoded in links only")
+        << QByteArray("<!--MenuItems-->")
+        << QByteArray("<a href=\"<!--ItemPath-->\"><!--ItemName--></a>")
+        << QStringList{u"Home"_s, u"Q&A #1?"_s, u"50% \"Off\""_s} << u"T"_s << u"50% \"off\".htm"_s
+        << QByteArray("<a href=\"index.htm\">Home</a>\r\n<a href=\"q&a %231%3F.htm\">Q&A #1?</a>"
+                      "\r\n<a href=\"50%25 %22off%22.htm\">50% \"Off\"</a>\r\n\r\n");
+    QTest::newRow("lines with commas, quotes and leading blanks unchanged")
+        << QByteArray("  <p class=\"a, b\">'x', \"y\"</p>  \r\n\t<!--PageName-->\r\n")
+        << QByteArray() << home << u"T"_s << u"index.htm"_s
+        << QByteArray("  <p class=\"a, b\">'x', \"y\"</p>  \r\n\tHome\r\n");
+    QTest::newRow("empty lines kept")
+        << QByteArray("a\r\n\r\n\nb\n") << QByteArray() << home << u"T"_s << u"index.htm"_s
+        << QByteArray("a\r\n\r\n\r\nb\r\n");
+    QTest::newRow("empty skeleton gives an empty page")
+        << QByteArray() << QByteArray() << home << u"T"_s << u"index.htm"_s << QByteArray();
+    QTest::newRow("UTF-8 skeleton and values")
+        << QByteArray("\xc3\xa9<!--Title-->") << QByteArray() << home << u"Ω 😀"_s << u"index.htm"_s
+        << QByteArray("\xc3\xa9\xce\xa9 \xf0\x9f\x98\x80\r\n");
+}
+
+void TestSiteBuilder::builtPage() {
+    QFETCH(QByteArray, skeleton);
+    QFETCH(QByteArray, fragment);
+    QFETCH(QStringList, names);
+    QFETCH(QString, title);
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, page);
+
+    m_template = makeTemplate(skeleton, fragment);
+    Website website = site(names);
+    website.title = title;
+    const BuildResult result = BuildWebsite(website);
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QCOMPARE(result.pagesWritten, names.size());
+    QCOMPARE(read(m_destination + u'/' + fileName), page);
+}
+
+void TestSiteBuilder::pageFiles_data() {
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("fileNames");
+
+    QTest::newRow("Home, About Me, FAQ")
+        << QStringList{u"Home"_s, u"About Me"_s, u"FAQ"_s}
+        << QStringList{u"about me.htm"_s, u"faq.htm"_s, u"files"_s, u"index.htm"_s};
+    QTest::newRow("home in lower case")
+        << QStringList{u"home"_s} << QStringList{u"files"_s, u"home.htm"_s};
+    QTest::newRow("no page named Home")
+        << QStringList{u"News"_s} << QStringList{u"files"_s, u"news.htm"_s};
+}
+
+void TestSiteBuilder::pageFiles() {
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, fileNames);
+
+    const BuildResult result = BuildWebsite(site(names));
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QCOMPARE(QDir(m_destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+             fileNames);
+}
+
+void TestSiteBuilder::trailingSeparators_giveCleanPaths_data() {
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("trailing separator") << u"/"_s;
+    QTest::newRow("two trailing separators") << u"//"_s;
+    QTest::newRow("three trailing separators") << u"///"_s;
+}
+
+void TestSiteBuilder::trailingSeparators_giveCleanPaths() {
+    QFETCH(QString, suffix);
+
+    const BuildResult result = BuildWebsite(site({u"Home"_s}, m_destination + suffix));
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QVERIFY(QFileInfo(m_destination + u"/index.htm"_s).isFile());
+    QVERIFY(QFileInfo(m_destination + u"/files"_s).isDir());
+}
+
+void TestSiteBuilder::missingParents_areCreated() {
+    const QString deep = m_dir->filePath(u"new/nested/site"_s);
+    const BuildResult result = BuildWebsite(site({u"Home"_s}, deep));
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QVERIFY(QFileInfo(deep + u"/files"_s).isDir());
+    QVERIFY(QFileInfo(deep + u"/index.htm"_s).isFile());
+}
+
+void TestSiteBuilder::emptyPageList_copiesSupportFilesOnly() {
+    m_template = makeTemplate("<!--PageContent-->", "", {{u"style.css"_s, "body{}"}});
+    const BuildResult result = BuildWebsite(site({}));
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QCOMPARE(result.pagesWritten, 0);
+    QCOMPARE(result.supportFilesCopied, 1);
+    QCOMPARE(snapshot(m_destination),
+             (Files{{u"files"_s, "<folder>"}, {u"files/style.css"_s, "body{}"}}));
+}
+
+void TestSiteBuilder::noFilesFolder_isNotAnError() {
+    const BuildResult result = BuildWebsite(site({u"Home"_s}));
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QCOMPARE(result.supportFilesCopied, 0);
+    QVERIFY(QFileInfo(m_destination + u"/files"_s).isDir());
+}
+
+void TestSiteBuilder::supportFiles_copiedWithSubfolders() {
+    const Files support{{u"style.css"_s, "body{}"},
+                        {u"img/logo.png"_s, QByteArray("\x89PNG\0\x01", 6)},
+                        {u"img/icons/home.gif"_s, "GIF89a"},
+                        {u".htaccess"_s, "Options -Indexes"}};
+    m_template = makeTemplate("x", "", support);
+    const BuildResult result = BuildWebsite(site({u"Home"_s}));
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QCOMPARE(result.supportFilesCopied, 4);
+    QCOMPARE(snapshot(m_destination + u"/files"_s),
+             (Files{{u"style.css"_s, "body{}"},
+                    {u"img"_s, "<folder>"},
+                    {u"img/icons"_s, "<folder>"},
+                    {u"img/logo.png"_s, QByteArray("\x89PNG\0\x01", 6)},
+                    {u"img/icons/home.gif"_s, "GIF89a"},
+                    {u".htaccess"_s, "Options -Indexes"}}));
+}
+
+void TestSiteBuilder::symlinkCycle_buildEnds() {
+    m_template = makeTemplate("x", "", {{u"sub/a.css"_s, "a"}});
+    QVERIFY(QFile::link(m_template + u"/files"_s, m_template + u"/files/sub/back"_s));
+
+    const BuildResult result = BuildWebsite(site({u"Home"_s}));
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QCOMPARE(result.supportFilesCopied, 1);
+    QCOMPARE(read(m_destination + u"/files/sub/a.css"_s), QByteArray("a"));
+}
+
+void TestSiteBuilder::rebuild_replacesPagesAndSupportFiles() {
+    m_template = makeTemplate("first <!--PageContent-->", "", {{u"style.css"_s, "old style"}});
+    QVERIFY(BuildWebsite(site({u"Home"_s, u"About"_s})).ok);
+    writeFile(m_destination + u"/notes.txt"_s, "the user's own file");
+
+    m_template = makeTemplate("second <!--PageName-->", "", {{u"style.css"_s, "new"}});
+    const BuildResult result = BuildWebsite(site({u"Home"_s, u"About"_s}));
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QCOMPARE(snapshot(m_destination), (Files{{u"index.htm"_s, "second Home\r\n"},
+                                             {u"about.htm"_s, "second About\r\n"},
+                                             {u"notes.txt"_s, "the user's own file"},
+                                             {u"files"_s, "<folder>"},
+                                             {u"files/style.css"_s, "new"}}));
+}
+
+void TestSiteBuilder::windows1252Skeleton_roundTrips() {
+    m_template = makeTemplate("<p>caf\xe9 \x80</p><!--Title--><!--PageContent-->\r\n",
+                              "<li>\x93<!--ItemName-->\x94</li>");
+    Website website = site({u"Home"_s});
+    website.title = u"Ωé"_s;
+    website.pages[0].body = u"<!--MenuItems-->€ 😀"_s;
+    const BuildResult result = BuildWebsite(website);
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QCOMPARE(read(m_destination + u"/index.htm"_s),
+             QByteArray("<p>caf\xe9 \x80</p>&#937;\xe9<!--MenuItems-->\x80 &#128512;\r\n"));
+}
+
+void TestSiteBuilder::progress_reachesTotal() {
+    m_template = makeTemplate("<!--PageContent-->", "", {{u"a.css"_s, QByteArray(5000, 'a')}});
+    QList<std::pair<qint64, qint64>> calls;
+    const BuildResult result =
+        BuildWebsite(site({u"Home"_s, u"About"_s}), [&](qint64 done, qint64 total) {
+            calls.append({done, total});
+        });
+    QVERIFY(result.ok);
+    QVERIFY(calls.size() >= 3);
+    for (qsizetype i = 0; i < calls.size(); ++i) {
+        QVERIFY(calls[i].first <= calls[i].second);
+        QCOMPARE(calls[i].second, calls.first().second);
+        if (i > 0)
+            QVERIFY(calls[i].first >= calls[i - 1].first);
+    }
+    QCOMPARE(calls.first().first, 0);
+    QCOMPARE(calls.last().first, calls.last().second);
+}
+
+enum class Fault {
+    MissingSkeleton,
+    SkeletonIsFolder,
+    FragmentIsFolder,
+    DestinationIsFile,
+    DestinationUnderFile,
+    FilesIsFile,
+    IndexBesideHome,
+    NamesDifferingInCase,
+    NameWithSlash,
+    NameDotDot,
+    FolderInPlaceOfPage,
+    DanglingSupportLink,
+};
+
+void TestSiteBuilder::failure_writesNothing_data() {
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QString>("failedPath"); // relative to the temporary folder
+    QTest::addColumn<QString>("messagePart");
+
+    QTest::newRow("missing main.txt")
+        << Fault::MissingSkeleton << u"template/main.txt"_s << u"No such file"_s;
+    QTest::newRow("main.txt is a folder")
+        << Fault::SkeletonIsFolder << u"template/main.txt"_s << u"folder, not a file"_s;
+    QTest::newRow("menuitem.txt is a folder")
+        << Fault::FragmentIsFolder << u"template/menuitem.txt"_s << u"folder, not a file"_s;
+    QTest::newRow("destination is a file")
+        << Fault::DestinationIsFile << u"site"_s << u"a file, not a folder"_s;
+    QTest::newRow("destination under a file")
+        << Fault::DestinationUnderFile << u"site/old.htm"_s << u"a file, not a folder"_s;
+    QTest::newRow("files is a file") << Fault::FilesIsFile << u"site/files"_s << u"in the way"_s;
+    QTest::newRow("Index beside Home")
+        << Fault::IndexBesideHome << u"site/index.htm"_s << u"\"Home\" and \"Index\""_s;
+    QTest::newRow("News beside news")
+        << Fault::NamesDifferingInCase << u"site/news.htm"_s << u"\"News\" and \"news\""_s;
+    QTest::newRow("name with a slash")
+        << Fault::NameWithSlash << u"site/a/b.htm"_s << u"contains \"/\""_s;
+    QTest::newRow("name of two dots")
+        << Fault::NameDotDot << u"site/...htm"_s << u"can't be used"_s;
+    QTest::newRow("folder in place of a page")
+        << Fault::FolderInPlaceOfPage << u"site/about.htm"_s << u"folder of that name"_s;
+    QTest::newRow("dangling link among support files")
+        << Fault::DanglingSupportLink << u"template/files/gone.css"_s << u"leads nowhere"_s;
+}
+
+void TestSiteBuilder::failure_writesNothing() {
+    QFETCH(Fault, fault);
+    QFETCH(QString, failedPath);
+    QFETCH(QString, messagePart);
+
+    writeFile(m_destination + u"/index.htm"_s, "old home");
+    writeFile(m_destination + u"/old.htm"_s, "old page");
+    QStringList names{u"Home"_s, u"About"_s};
+    QString destination = m_destination;
+    switch (fault) {
+    case Fault::MissingSkeleton:
+        QVERIFY(QFile::remove(m_template + u"/main.txt"_s));
+        break;
+    case Fault::SkeletonIsFolder:
+        QVERIFY(QFile::remove(m_template + u"/main.txt"_s));
+        QVERIFY(QDir().mkpath(m_template + u"/main.txt"_s));
+        break;
+    case Fault::FragmentIsFolder:
+        QVERIFY(QFile::remove(m_template + u"/menuitem.txt"_s));
+        QVERIFY(QDir().mkpath(m_template + u"/menuitem.txt"_s));
+        break;
+    case Fault::DestinationIsFile:
+        QVERIFY(QDir(m_destination).removeRecursively());
+        writeFile(m_destination, "a file");
+        break;
+    case Fault::DestinationUnderFile:
+        destination = m_destination + u"/old.htm/sub"_s;
+        break;
+    case Fault::FilesIsFile:
+        writeFile(m_destination + u"/files"_s, "a file");
+        break;
+    case Fault::IndexBesideHome:
+        names.append(u"Index"_s);
+        break;
+    case Fault::NamesDifferingInCase:
+        names << u"News"_s << u"news"_s;
+        break;
+    case Fault::NameWithSlash:
+        names.append(u"a/b"_s);
+        break;
+    case Fault::NameDotDot:
+        names.append(u".."_s);
+        break;
+    case Fault::FolderInPlaceOfPage:
+        QVERIFY(QDir().mkpath(m_destination + u"/about.htm"_s));
+        break;
+    case Fault::DanglingSupportLink:
+        QVERIFY(QDir().mkpath(m_template + u"/files"_s));
+        QVERIFY(QFile::link(m_dir->filePath(u"gone"_s), m_template + u"/files/gone.css"_s));
+        break;
+    }
+    const Files before = snapshot(m_dir->path());
+
+    const BuildResult result = BuildWebsite(site(names, destination));
+    QVERIFY(!result.ok);
+    QCOMPARE(result.path, m_dir->filePath(failedPath));
+    QVERIFY2(result.message().contains(messagePart), qPrintable(result.message()));
+    QVERIFY2(result.message().contains(u'"' + result.path + u'"'), qPrintable(result.message()));
+    QCOMPARE(result.pagesWritten, 0);
+    QCOMPARE(snapshot(m_dir->path()), before);
+}
+
+void TestSiteBuilder::missingSkeleton_namesFileAndReason() {
+    QVERIFY(QFile::remove(m_template + u"/main.txt"_s));
+    const BuildResult result = BuildWebsite(site({u"Home"_s}));
+    QCOMPARE(result.message(), u"Could not read the template file \"%1/main.txt\": "
+                               "No such file or directory."_s.arg(m_template));
+    QVERIFY(!QFileInfo::exists(m_destination));
+}
+
+void TestSiteBuilder::collision_namesBothPages() {
+    const BuildResult result = BuildWebsite(site({u"Home"_s, u"News"_s, u"news"_s}));
+    QCOMPARE(result.message(),
+             u"Could not write the page file \"%1/news.htm\": The pages \"News\" and \"news\" "
+             "would both be written to this file. Rename one of them."_s.arg(m_destination));
+}
+
+} // namespace quillsite
+
+QTEST_GUILESS_MAIN(quillsite::TestSiteBuilder)
+#include "tst_sitebuilder.moc"

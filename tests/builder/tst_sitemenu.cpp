@@ -1,0 +1,105 @@
+#include "builder/pagenames.h"
+#include "builder/sitemenu.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace quillsite {
+
+class TestSiteMenu : public QObject {
+    Q_OBJECT
+
+private slots:
+    void buildMenu_data();
+    void buildMenu();
+    void placeholderNames_matchWholeMenuReplacement_data();
+    void placeholderNames_matchWholeMenuReplacement();
+};
+
+namespace {
+
+// The menu made the slow, literal way: every replacement over the whole menu.
+QString wholeMenuReplacement(const QString &fragment, const QStringList &names) {
+    QString menu;
+    for (const QString &name : names) {
+        menu += fragment;
+        menu.replace(u"<!--ItemName-->"_s, name);
+        menu.replace(u"<!--ItemPath-->"_s, pageLink(name));
+    }
+    return menu;
+}
+
+} // namespace
+
+void TestSiteMenu::buildMenu_data() {
+    QTest::addColumn<QString>("fragment");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("menu");
+
+    const QString link = u"<a href=\"<!--ItemPath-->\"><!--ItemName--></a>\r\n"_s;
+    QTest::newRow("three pages in order")
+        << link << QStringList{u"Home"_s, u"About Me"_s, u"FAQ"_s}
+        << u"<a href=\"index.htm\">Home</a>\r\n<a href=\"about me.htm\">About Me</a>\r\n"
+           "<a href=\"faq.htm\">FAQ</a>\r\n"_s;
+    QTest::newRow("no pages") << link << QStringList{} << QString();
+    QTest::newRow("empty fragment") << QString() << QStringList{u"Home"_s} << QString();
+    QTest::newRow("two-line fragment")
+        << u"<li>\r\n<!--ItemName--></li>\r\n"_s << QStringList{u"Home"_s, u"News"_s}
+        << u"<li>\r\nHome</li>\r\n<li>\r\nNews</li>\r\n"_s;
+    QTest::newRow("placeholder twice in a fragment")
+        << u"<!--ItemName-->=<!--ItemName-->\r\n"_s << QStringList{u"A"_s} << u"A=A\r\n"_s;
+    QTest::newRow("other placeholders kept")
+        << u"<!--Title--><!--PageName--><!--itemname-->\r\n"_s << QStringList{u"A"_s}
+        << u"<!--Title--><!--PageName--><!--itemname-->\r\n"_s;
+    QTest::newRow("link percent-encoded, name not")
+        << link << QStringList{u"Why?"_s} << u"<a href=\"why%3F.htm\">Why?</a>\r\n"_s;
+    QTest::newRow("markup in a name not escaped")
+        << u"<!--ItemName-->\r\n"_s << QStringList{u"<b>&</b>"_s} << u"<b>&</b>\r\n"_s;
+    QTest::newRow("name typed as ItemPath becomes its own link")
+        << u"<!--ItemName-->\r\n"_s << QStringList{u"<!--ItemPath-->"_s}
+        << u"<!--itempath-->.htm\r\n"_s;
+    QTest::newRow("name typed as ItemName taken by the next page")
+        << u"<!--ItemName-->\r\n"_s << QStringList{u"<!--ItemName-->"_s, u"Next"_s}
+        << u"Next\r\nNext\r\n"_s;
+}
+
+void TestSiteMenu::buildMenu() {
+    QFETCH(QString, fragment);
+    QFETCH(QStringList, names);
+    QFETCH(QString, menu);
+
+    QCOMPARE(quillsite::buildMenu(fragment, names), menu);
+}
+
+void TestSiteMenu::placeholderNames_matchWholeMenuReplacement_data() {
+    QTest::addColumn<QString>("fragment");
+    QTest::addColumn<QStringList>("names");
+
+    const QString link = u"<a href=\"<!--ItemPath-->\"><!--ItemName--></a>\r\n"_s;
+    QTest::newRow("ItemName in the first of many")
+        << link << QStringList{u"x<!--ItemName-->y"_s, u"B"_s, u"C"_s, u"D"_s};
+    QTest::newRow("ItemName in every name")
+        << link << QStringList{u"<!--ItemName-->1"_s, u"<!--ItemName-->2"_s, u"3"_s};
+    QTest::newRow("name completes a placeholder")
+        << u"<!--ItemName-->Name-->\r\n"_s << QStringList{u"<!--Item"_s, u"B"_s};
+    QTest::newRow("link completes a placeholder")
+        << u"<!--ItemName<!--ItemPath-->\r\n"_s << QStringList{u"-->x"_s, u"B"_s, u"C"_s};
+    QTest::newRow("fragment without line break")
+        << u"[<!--ItemName-->]"_s << QStringList{u"A"_s, u"B"_s};
+    QTest::newRow("entries join into a placeholder")
+        << u"<!--ItemName-->"_s << QStringList{u"<!--Item"_s, u"Name-->"_s, u"C"_s};
+    QTest::newRow("plain names") << link << QStringList{u"Home"_s, u"About"_s};
+}
+
+void TestSiteMenu::placeholderNames_matchWholeMenuReplacement() {
+    QFETCH(QString, fragment);
+    QFETCH(QStringList, names);
+
+    QCOMPARE(quillsite::buildMenu(fragment, names), wholeMenuReplacement(fragment, names));
+}
+
+} // namespace quillsite
+
+QTEST_GUILESS_MAIN(quillsite::TestSiteMenu)
+#include "tst_sitemenu.moc"

@@ -1,0 +1,154 @@
+#include "builder/supportfiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace quillsite {
+
+class TestSupportFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void plan_listsFoldersBeforeTheirFiles();
+    void plan_missingSourceIsEmpty();
+    void plan_symlinkCycleEnds();
+    void plan_linkedFolderCopied();
+    void plan_danglingLinkIsAProblem();
+    void plan_folderInPlaceOfFileIsAProblem();
+    void plan_fileInPlaceOfFolderIsAProblem();
+    void copy_replacesFilesAndCountsBytes();
+    void copy_vanishedSourceIsReported();
+
+private:
+    void write(const QString &relative, const QByteArray &content);
+    QByteArray read(const QString &relative) const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_source;
+    QString m_target;
+};
+
+void TestSupportFiles::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_source = m_dir->filePath(u"template/files"_s);
+    m_target = m_dir->filePath(u"site/files"_s);
+}
+
+void TestSupportFiles::write(const QString &relative, const QByteArray &content) {
+    const QString path = m_dir->filePath(relative);
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(content), content.size());
+}
+
+QByteArray TestSupportFiles::read(const QString &relative) const {
+    QFile file(m_dir->filePath(relative));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void TestSupportFiles::plan_listsFoldersBeforeTheirFiles() {
+    write(u"template/files/style.css"_s, "body{}");
+    write(u"template/files/img/logo.png"_s, "png!");
+    write(u"template/files/img/icons/a.gif"_s, "gif");
+    write(u"template/files/.hidden"_s, "h");
+
+    const SupportFilePlan plan = planSupportFiles(m_source, m_target);
+    QCOMPARE(plan.problem, QString());
+    QCOMPARE(plan.folders, (QList<QString>{u"img"_s, u"img/icons"_s}));
+    QCOMPARE(plan.files, (QList<QString>{u".hidden"_s, u"img/icons/a.gif"_s, u"img/logo.png"_s,
+                                         u"style.css"_s}));
+    QCOMPARE(plan.totalBytes, qint64(6 + 4 + 3 + 1));
+}
+
+void TestSupportFiles::plan_missingSourceIsEmpty() {
+    const SupportFilePlan plan = planSupportFiles(m_source, m_target);
+    QVERIFY(plan.files.isEmpty());
+    QVERIFY(plan.folders.isEmpty());
+    QCOMPARE(plan.problem, QString());
+}
+
+void TestSupportFiles::plan_symlinkCycleEnds() {
+    write(u"template/files/sub/a.txt"_s, "a");
+    QVERIFY(QFile::link(m_source, m_source + u"/sub/loop"_s));
+
+    const SupportFilePlan plan = planSupportFiles(m_source, m_target);
+    QCOMPARE(plan.problem, QString());
+    QCOMPARE(plan.folders, QList<QString>{u"sub"_s});
+    QCOMPARE(plan.files, QList<QString>{u"sub/a.txt"_s});
+}
+
+void TestSupportFiles::plan_linkedFolderCopied() {
+    write(u"shared/common.css"_s, "c");
+    QVERIFY(QDir().mkpath(m_source));
+    QVERIFY(QFile::link(m_dir->filePath(u"shared"_s), m_source + u"/common"_s));
+
+    const SupportFilePlan plan = planSupportFiles(m_source, m_target);
+    QCOMPARE(plan.files, QList<QString>{u"common/common.css"_s});
+}
+
+void TestSupportFiles::plan_danglingLinkIsAProblem() {
+    QVERIFY(QDir().mkpath(m_source));
+    QVERIFY(QFile::link(m_dir->filePath(u"gone.css"_s), m_source + u"/gone.css"_s));
+
+    const SupportFilePlan plan = planSupportFiles(m_source, m_target);
+    QCOMPARE(plan.problemPath, m_source + u"/gone.css"_s);
+    QVERIFY(!plan.problem.isEmpty());
+}
+
+void TestSupportFiles::plan_folderInPlaceOfFileIsAProblem() {
+    write(u"template/files/style.css"_s, "body{}");
+    QVERIFY(QDir().mkpath(m_target + u"/style.css"_s));
+
+    const SupportFilePlan plan = planSupportFiles(m_source, m_target);
+    QCOMPARE(plan.problemPath, m_target + u"/style.css"_s);
+}
+
+void TestSupportFiles::plan_fileInPlaceOfFolderIsAProblem() {
+    write(u"template/files/img/logo.png"_s, "png");
+    write(u"site/files/img"_s, "a file");
+
+    const SupportFilePlan plan = planSupportFiles(m_source, m_target);
+    QCOMPARE(plan.problemPath, m_target + u"/img"_s);
+}
+
+void TestSupportFiles::copy_replacesFilesAndCountsBytes() {
+    write(u"template/files/style.css"_s, "new style");
+    write(u"template/files/img/logo.png"_s, "new logo");
+    write(u"site/files/style.css"_s, "old style, longer");
+    write(u"site/files/mine.txt"_s, "kept");
+
+    const SupportFilePlan plan = planSupportFiles(m_source, m_target);
+    qint64 lastBytes = 0;
+    const CopyOutcome outcome =
+        copySupportFiles(plan, m_source, m_target, [&](qint64 bytes) { lastBytes = bytes; });
+    QCOMPARE(outcome.failedPath, QString());
+    QCOMPARE(outcome.filesCopied, 2);
+    QCOMPARE(lastBytes, plan.totalBytes);
+    QCOMPARE(read(u"site/files/style.css"_s), QByteArray("new style"));
+    QCOMPARE(read(u"site/files/img/logo.png"_s), QByteArray("new logo"));
+    QCOMPARE(read(u"site/files/mine.txt"_s), QByteArray("kept"));
+}
+
+void TestSupportFiles::copy_vanishedSourceIsReported() {
+    write(u"template/files/a.css"_s, "a");
+    write(u"template/files/b.css"_s, "b");
+    const SupportFilePlan plan = planSupportFiles(m_source, m_target);
+    QVERIFY(QFile::remove(m_source + u"/b.css"_s));
+    QVERIFY(QDir().mkpath(m_target));
+
+    const CopyOutcome outcome = copySupportFiles(plan, m_source, m_target, {});
+    QCOMPARE(outcome.filesCopied, 1);
+    QCOMPARE(outcome.failedPath, m_target + u"/b.css"_s);
+    QVERIFY(!outcome.reason.isEmpty());
+}
+
+} // namespace quillsite
+
+QTEST_GUILESS_MAIN(quillsite::TestSupportFiles)
+#include "tst_supportfiles.moc"
