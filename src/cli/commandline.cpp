@@ -1,0 +1,177 @@
+#include "cli/commandline.h"
+
+#include "buildinfo.h"
+#include "cli/demosite.h"
+#include "cli/pagefile.h"
+#include "cli/templatechoice.h"
+#include "library/templatecatalog.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+#include <algorithm>
+
+namespace quillsite {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString defaultTitle = u"My Website"_s;
+
+const QString description = uR"(Builds a website from a Quillsite template, as the wizard does.
+
+Without --page the site is a small demonstration with one "Home" page. Each
+--page NAME=FILE adds a page named NAME (in the order given) whose content is
+the body of the HTML file FILE, or the whole file when it is a fragment. The
+page named "Home" becomes index.htm; every other page its lower-case name and
+".htm".
+
+Relative paths (--out, --template, page files) are taken from the current
+folder. Exit status: 0 when the site was written, 1 when building failed,
+2 when the command itself is wrong.)"_s;
+
+struct Options {
+    QCommandLineOption list{u"list-templates"_s, u"List the installed templates."_s};
+    QCommandLineOption out{u"out"_s, u"Write the site into the folder DIR (required)."_s, u"DIR"_s};
+    QCommandLineOption templateName{
+        u"template"_s,
+        u"The template: an installed one's name or folder name, or the path of a "
+        "template folder. Default: the first installed template."_s,
+        u"NAME"_s};
+    QCommandLineOption title{u"title"_s, u"The site's title. Default: \"My Website\"."_s, u"T"_s};
+    QCommandLineOption author{u"author"_s, u"The site's author. Default: your login name."_s,
+                              u"A"_s};
+    QCommandLineOption page{u"page"_s, u"Add the page NAME made from the HTML file FILE."_s,
+                            u"NAME=FILE"_s};
+};
+
+CommandLine failure(const QString &error) {
+    CommandLine command;
+    command.error = error;
+    return command;
+}
+
+CommandLine showing(const QString &text) {
+    CommandLine command;
+    command.action = CommandAction::ShowText;
+    command.text = text;
+    return command;
+}
+
+QString absolutePath(const QString &path, const CommandLineContext &context) {
+    QString expanded = path;
+    if (path == u"~"_s || path.startsWith(u"~/"_s))
+        expanded = context.homeFolder + path.mid(1);
+    return QDir::cleanPath(QDir(context.currentFolder).absoluteFilePath(expanded));
+}
+
+// One --page value, "NAME=FILE", read into a page; an error text when it can't be.
+std::pair<SitePage, QString> pageFromArgument(const QString &argument,
+                                              const CommandLineContext &context) {
+    const qsizetype equals = argument.indexOf(u'=');
+    if (equals < 0)
+        return {{}, u"--page needs a page name and a file, as NAME=FILE: \"%1\""_s.arg(argument)};
+    const QString name = argument.first(equals);
+    const QString file = argument.sliced(equals + 1);
+    if (name.isEmpty() || file.isEmpty())
+        return {{},
+                u"--page needs both a page name and a file, as NAME=FILE: \"%1\""_s.arg(argument)};
+    if (const QString problem = pageNameProblem(name); !problem.isEmpty())
+        return {{}, u"The page name \"%1\" can't be used: %2"_s.arg(name, problem)};
+    const PageFile read = readPageFile(absolutePath(file, context));
+    if (!read.error.isEmpty())
+        return {{}, read.error};
+    return {SitePage{name, read.body}, {}};
+}
+
+QString pageProblems(const QStringList &arguments, const CommandLineContext &context,
+                     QList<SitePage> &pages) {
+    for (const QString &argument : arguments) {
+        auto [page, error] = pageFromArgument(argument, context);
+        if (!error.isEmpty())
+            return error;
+        pages.append(page);
+    }
+    return {};
+}
+
+bool hasHome(const QList<SitePage> &pages) {
+    return std::any_of(pages.cbegin(), pages.cend(),
+                       [](const SitePage &page) { return page.name == u"Home"_s; });
+}
+
+CommandLine buildCommand(const QCommandLineParser &parser, const Options &options,
+                         const CommandLineContext &context) {
+    if (!parser.isSet(options.out) || parser.value(options.out).isEmpty())
+        return failure(u"Say where to write the site with --out DIR."_s);
+
+    const TemplateChoice choice =
+        chooseTemplate(parser.value(options.templateName),
+                       discoverTemplates(context.templatesFolder), context.currentFolder);
+    if (!choice.error.isEmpty())
+        return failure(choice.error);
+
+    CommandLine command;
+    command.action = CommandAction::Build;
+    Website &site = command.site;
+    site.templateFolder = choice.folder;
+    site.destination = absolutePath(parser.value(options.out), context);
+    site.title = parser.isSet(options.title) ? parser.value(options.title) : defaultTitle;
+    site.author =
+        parser.isSet(options.author) ? parser.value(options.author) : context.defaultAuthor;
+    if (site.title.isEmpty())
+        return failure(u"The title can't be empty; give one with --title."_s);
+    if (site.author.isEmpty())
+        return failure(u"The author can't be empty; give one with --author."_s);
+
+    if (const QString error = pageProblems(parser.values(options.page), context, site.pages);
+        !error.isEmpty())
+        return failure(error);
+    if (site.pages.isEmpty())
+        site.pages.append(demoHomePage());
+    if (!hasHome(site.pages))
+        command.warnings.append(
+            u"No page is named \"Home\", so the site will have no index.htm."_s);
+    return command;
+}
+
+} // namespace
+
+CommandLine interpretCommandLine(const QStringList &arguments, const CommandLineContext &context) {
+    const Options options;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(description);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addOptions({options.list, options.out, options.templateName, options.title,
+                       options.author, options.page});
+
+    if (!parser.parse(arguments))
+        return failure(parser.errorText() + u"\nSee --help for the options."_s);
+    // --help-all comes with the help option; there are no Qt options worth showing here.
+    if (parser.isSet(help) || parser.isSet(u"help-all"_s))
+        return showing(parser.helpText());
+    if (parser.isSet(version))
+        return showing(u"quillsite-build "_s + QLatin1StringView(QUILLSITE_VERSION) + u'\n');
+    if (!parser.positionalArguments().isEmpty())
+        return failure(u"Unexpected argument \"%1\". Options start with --; see --help."_s.arg(
+            parser.positionalArguments().constFirst()));
+    if (parser.isSet(options.list)) {
+        CommandLine command;
+        command.action = CommandAction::ListTemplates;
+        return command;
+    }
+    return buildCommand(parser, options, context);
+}
+
+QString buildReport(const BuildResult &result, const QString &destination) {
+    const auto counted = [](int count, const QString &one, const QString &many) {
+        return u"%1 %2"_s.arg(count).arg(count == 1 ? one : many);
+    };
+    return u"Wrote %1 and %2 to %3"_s.arg(
+        counted(result.pagesWritten, u"page"_s, u"pages"_s),
+        counted(result.supportFilesCopied, u"support file"_s, u"support files"_s), destination);
+}
+
+} // namespace quillsite

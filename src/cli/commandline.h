@@ -1,0 +1,41 @@
+#pragma once
+
+#include "builder/sitebuilder.h"
+#include "builder/website.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace quillsite {
+
+// What the command line depends on from its surroundings, so that tests can
+// give their own.
+struct CommandLineContext {
+    QString templatesFolder; // where the installed templates are
+    QString currentFolder;   // relative paths are taken from here
+    QString homeFolder;      // what a leading "~" stands for
+    QString defaultAuthor;   // the author when --author is not given
+};
+
+enum class CommandAction {
+    Build,
+    ListTemplates,
+    ShowText, // help or version: print `text` and succeed
+    Fail,     // the command is wrong: print `error` and fail
+};
+
+struct CommandLine {
+    CommandAction action = CommandAction::Fail;
+    Website site;         // for Build
+    QString text;         // for ShowText
+    QString error;        // for Fail
+    QStringList warnings; // for Build: said on standard error, the build goes on
+};
+
+// Turns the arguments (the program name first) into what to do.
+CommandLine interpretCommandLine(const QStringList &arguments, const CommandLineContext &context);
+
+// The one line said after a build, "Wrote 3 pages and 5 support files to /site".
+QString buildReport(const BuildResult &result, const QString &destination);
+
+} // namespace quillsite

@@ -1,0 +1,63 @@
+// quillsite-build: builds a website from a template without the wizard.
+
+#include "builder/sitebuilder.h"
+#include "buildinfo.h"
+#include "cli/commandline.h"
+#include "cli/templatelisting.h"
+#include "library/templatecatalog.h"
+#include "platform/systeminfo.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+
+using namespace quillsite;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum ExitStatus { Success = 0, BuildFailed = 1, UsageError = 2 };
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(u"quillsite-build"_s);
+    QCoreApplication::setApplicationVersion(QLatin1StringView(QUILLSITE_VERSION));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    const QString templatesFolder = programDataFolder() + u"/templates"_s;
+    const CommandLine command =
+        interpretCommandLine(QCoreApplication::arguments(),
+                             {templatesFolder, QDir::currentPath(), QDir::homePath(), loginName()});
+
+    switch (command.action) {
+    case CommandAction::ShowText:
+        out << command.text;
+        return Success;
+    case CommandAction::ListTemplates: {
+        const QList<TemplateInfo> templates = discoverTemplates(templatesFolder);
+        if (templates.isEmpty())
+            err << u"No templates are installed in "_s << templatesFolder << '\n';
+        out << templateListing(templates);
+        return Success;
+    }
+    case CommandAction::Fail:
+        err << command.error << '\n';
+        return UsageError;
+    case CommandAction::Build:
+        break;
+    }
+
+    for (const QString &warning : command.warnings)
+        err << u"Warning: "_s << warning << '\n';
+    err.flush();
+    const BuildResult result = BuildWebsite(command.site);
+    if (!result.ok) {
+        err << result.message() << '\n';
+        return BuildFailed;
+    }
+    out << buildReport(result, command.site.destination) << '\n';
+    return Success;
+}

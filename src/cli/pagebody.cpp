@@ -1,0 +1,75 @@
+#include "cli/pagebody.h"
+
+#include <gumbo.h>
+
+#include <memory>
+
+namespace quillsite {
+
+namespace {
+
+using GumboDocument = std::unique_ptr<GumboOutput, void (*)(GumboOutput *)>;
+
+GumboDocument parse(const QByteArray &utf8) {
+    return GumboDocument(
+        gumbo_parse_with_options(&kGumboDefaultOptions, utf8.constData(), size_t(utf8.size())),
+        [](GumboOutput *output) { gumbo_destroy_output(&kGumboDefaultOptions, output); });
+}
+
+bool written(const GumboStringPiece &tag) {
+    return tag.length > 0;
+}
+
+const GumboElement *childElement(const GumboElement &parent, GumboTag tag) {
+    for (unsigned int i = 0; i < parent.children.length; ++i) {
+        const auto *child = static_cast<const GumboNode *>(parent.children.data[i]);
+        if (child->type == GUMBO_NODE_ELEMENT && child->v.element.tag == tag)
+            return &child->v.element;
+    }
+    return nullptr;
+}
+
+// A file is a document when it says so anywhere: a doctype or a tag that
+// only documents have. The parser adds html, head and body to anything, so
+// only tags actually present in the source count.
+bool isDocument(const GumboOutput &output, const GumboElement &html) {
+    if (output.document->v.document.has_doctype || written(html.original_tag))
+        return true;
+    const GumboElement *head = childElement(html, GUMBO_TAG_HEAD);
+    const GumboElement *body = childElement(html, GUMBO_TAG_BODY);
+    return (head && written(head->original_tag)) || (body && written(body->original_tag));
+}
+
+// Where the body's content lies in the source, as byte offsets. The parser
+// records each tag's original text and position: content starts after the
+// body start tag (or, when the tag is implied, where the first body content
+// was met) and ends at the body end tag, else at the html end tag, else at
+// the end of the file.
+std::pair<qsizetype, qsizetype> bodyRange(const GumboElement &html, const GumboElement &body,
+                                          qsizetype sourceSize) {
+    const qsizetype start =
+        qMin(qsizetype(body.start_pos.offset + body.original_tag.length), sourceSize);
+    qsizetype end = sourceSize;
+    if (written(body.original_end_tag))
+        end = body.end_pos.offset;
+    else if (written(html.original_end_tag))
+        end = html.end_pos.offset;
+    return {start, qBound(start, end, sourceSize)};
+}
+
+} // namespace
+
+QString bodyMarkup(const QString &html) {
+    const QByteArray source = html.toUtf8();
+    const GumboDocument output = parse(source);
+    const GumboElement &root = output->root->v.element;
+    if (!isDocument(*output, root))
+        return html;
+    const GumboElement *body = childElement(root, GUMBO_TAG_BODY);
+    if (!body)
+        return {}; // a frameset document has no body to take
+    const auto [start, end] = bodyRange(root, *body, source.size());
+    return QString::fromUtf8(source.sliced(start, end - start));
+}
+
+} // namespace quillsite

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "library/templatecatalog.h"
+
+#include <QList>
+#include <QString>
+
+namespace quillsite {
+
+// The installed templates as --list-templates shows them: one block each, in
+// the given order, with the name, the folder name (what --template accepts),
+// the author and web address, and the description.
+QString templateListing(const QList<TemplateInfo> &templates);
+
+} // namespace quillsite

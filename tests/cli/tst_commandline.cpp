@@ -1,0 +1,276 @@
+#include "buildinfo.h"
+#include "cli/commandline.h"
+#include "cli/templatechoice.h"
+#include "cli/templatelisting.h"
+#include "library/templatecatalog.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace quillsite;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString dataFolder = QStringLiteral(QUILLSITE_SOURCE_DIR "/tests/cli/data");
+const QString templatesFolder = dataFolder + u"/templates"_s;
+const QString pagesFolder = dataFolder + u"/pages"_s;
+
+CommandLineContext testContext() {
+    return {templatesFolder, dataFolder, u"/home/ann"_s, u"ann"_s};
+}
+
+CommandLine interpret(const QStringList &options) {
+    return interpretCommandLine(QStringList{u"quillsite-build"_s} + options, testContext());
+}
+
+QString templateFolder(const QString &name) {
+    return templatesFolder + u'/' + name;
+}
+
+} // namespace
+
+class tst_CommandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaults_firstTemplateTitleAuthorAndDemoHome();
+    void pages_keepTheirOrderAndBodies();
+    void noHomePage_warnsButBuilds();
+    void outFolder_isMadeAbsolute_data();
+    void outFolder_isMadeAbsolute();
+    void templateRequest_findsTemplate_data();
+    void templateRequest_findsTemplate();
+    void unknownTemplate_listsTheChoices();
+    void ambiguousTemplate_listsTheCandidates();
+    void wrongCommand_isRefused_data();
+    void wrongCommand_isRefused();
+    void missingPageFile_namesIt();
+    void helpAndVersion_showText();
+    void listTemplates_isAnAction();
+    void templateListing_showsEveryTemplateInOrder();
+    void buildReport_countsPagesAndSupportFiles_data();
+    void buildReport_countsPagesAndSupportFiles();
+};
+
+void tst_CommandLine::defaults_firstTemplateTitleAuthorAndDemoHome() {
+    const CommandLine command = interpret({u"--out"_s, u"/tmp/site"_s});
+    QCOMPARE(command.error, QString());
+    QCOMPARE(command.action, CommandAction::Build);
+    QCOMPARE(command.site.templateFolder, templateFolder(u"classic"_s));
+    QCOMPARE(command.site.title, u"My Website"_s);
+    QCOMPARE(command.site.author, u"ann"_s);
+    QCOMPARE(command.site.destination, u"/tmp/site"_s);
+    QCOMPARE(command.site.pages.size(), 1);
+    QCOMPARE(command.site.pages.first().name, u"Home"_s);
+    QVERIFY(command.site.pages.first().body.contains(u"<p>"_s));
+    QCOMPARE(command.warnings, QStringList());
+}
+
+void tst_CommandLine::pages_keepTheirOrderAndBodies() {
+    const CommandLine command = interpret(
+        {u"--out=/tmp/site"_s, u"--title"_s, u"Ann's <Site>"_s, u"--author"_s, u"Ann Example"_s,
+         u"--page"_s, u"Zeta=pages/about.html"_s, u"--page"_s,
+         u"Home="_s + pagesFolder + u"/home.html"_s, u"--page"_s, u"Zeta=pages/about.html"_s});
+    QCOMPARE(command.error, QString());
+    QCOMPARE(command.site.title, u"Ann's <Site>"_s);
+    QCOMPARE(command.site.author, u"Ann Example"_s);
+    const QList<SitePage> &pages = command.site.pages;
+    QCOMPARE(pages.size(), 3);
+    QCOMPARE(pages[0].name, u"Zeta"_s);
+    QCOMPARE(pages[0].body, u"<h2>About Me</h2>\n<p>Fragments are taken as they are.</p>\n"_s);
+    QCOMPARE(pages[1].name, u"Home"_s);
+    QCOMPARE(pages[1].body, u"\n<p>Welcome to the <b>test</b> site.</p>\n"_s);
+    QCOMPARE(pages[2].name, u"Zeta"_s); // the same name twice is the builder's to judge
+    QVERIFY(command.warnings.isEmpty());
+}
+
+void tst_CommandLine::noHomePage_warnsButBuilds() {
+    const CommandLine command =
+        interpret({u"--out=/tmp/site"_s, u"--page"_s, u"home=pages/about.html"_s});
+    QCOMPARE(command.action, CommandAction::Build);
+    QCOMPARE(command.warnings,
+             QStringList{u"No page is named \"Home\", so the site will have no index.htm."_s});
+}
+
+void tst_CommandLine::outFolder_isMadeAbsolute_data() {
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("destination");
+
+    QTest::newRow("absolute") << u"/srv/www/site"_s << u"/srv/www/site"_s;
+    QTest::newRow("relative") << u"site"_s << dataFolder + u"/site"_s;
+    QTest::newRow("relative with dots")
+        << u"../site/"_s << QDir::cleanPath(dataFolder + u"/../site"_s);
+    QTest::newRow("doubled slashes") << u"/srv//site"_s << u"/srv/site"_s;
+    QTest::newRow("home folder") << u"~/My Website"_s << u"/home/ann/My Website"_s;
+    QTest::newRow("tilde inside a name") << u"a~/b"_s << dataFolder + u"/a~/b"_s;
+}
+
+void tst_CommandLine::outFolder_isMadeAbsolute() {
+    QFETCH(QString, out);
+    QFETCH(QString, destination);
+    const CommandLine command = interpret({u"--out"_s, out});
+    QCOMPARE(command.error, QString());
+    QCOMPARE(command.site.destination, destination);
+}
+
+void tst_CommandLine::templateRequest_findsTemplate_data() {
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QString>("folder");
+
+    QTest::newRow("display name") << u"Modern Blue"_s << templateFolder(u"modern"_s);
+    QTest::newRow("display name in other case") << u"mODERN bLUE"_s << templateFolder(u"modern"_s);
+    QTest::newRow("folder name") << u"twin-b"_s << templateFolder(u"twin-b"_s);
+    QTest::newRow("folder name in other case") << u"CLASSIC"_s << templateFolder(u"classic"_s);
+    QTest::newRow("absolute path")
+        << dataFolder + u"/broken-template"_s << dataFolder + u"/broken-template"_s;
+    QTest::newRow("relative path") << u"templates/twin-a/"_s << templateFolder(u"twin-a"_s);
+    QTest::newRow("folder in the current folder")
+        << u"broken-template"_s << dataFolder + u"/broken-template"_s;
+}
+
+void tst_CommandLine::templateRequest_findsTemplate() {
+    QFETCH(QString, request);
+    QFETCH(QString, folder);
+    const CommandLine command = interpret({u"--out=/tmp/site"_s, u"--template"_s, request});
+    QCOMPARE(command.error, QString());
+    QCOMPARE(command.site.templateFolder, folder);
+}
+
+void tst_CommandLine::unknownTemplate_listsTheChoices() {
+    const CommandLine command = interpret({u"--out=/tmp/site"_s, u"--template=Fancy"_s});
+    QCOMPARE(command.action, CommandAction::Fail);
+    QCOMPARE(command.error, u"There is no template called \"Fancy\". Choose one of:\n"
+                            "  Classic [classic]\n"
+                            "  Modern Blue [modern]\n"
+                            "  Twin [twin-a]\n"
+                            "  twin [twin-b]"_s);
+}
+
+void tst_CommandLine::ambiguousTemplate_listsTheCandidates() {
+    const CommandLine command = interpret({u"--out=/tmp/site"_s, u"--template=TWIN"_s});
+    QCOMPARE(command.action, CommandAction::Fail);
+    QCOMPARE(command.error, u"More than one template is called \"TWIN\"; give the path of the one "
+                            "you mean:\n  "_s +
+                                templateFolder(u"twin-a"_s) + u"\n  "_s +
+                                templateFolder(u"twin-b"_s));
+}
+
+void tst_CommandLine::wrongCommand_isRefused_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("no --out") << QStringList{u"--title=T"_s}
+                              << u"Say where to write the site with --out DIR."_s;
+    QTest::newRow("empty --out") << QStringList{u"--out="_s}
+                                 << u"Say where to write the site with --out DIR."_s;
+    QTest::newRow("--page without =")
+        << QStringList{u"--out=/s"_s, u"--page"_s, u"pages/about.html"_s}
+        << u"--page needs a page name and a file, as NAME=FILE: \"pages/about.html\""_s;
+    QTest::newRow("--page without a name")
+        << QStringList{u"--out=/s"_s, u"--page==pages/about.html"_s}
+        << u"--page needs both a page name and a file, as NAME=FILE: \"=pages/about.html\""_s;
+    QTest::newRow("--page without a file")
+        << QStringList{u"--out=/s"_s, u"--page"_s, u"Home="_s}
+        << u"--page needs both a page name and a file, as NAME=FILE: \"Home=\""_s;
+    QTest::newRow("page name with a slash")
+        << QStringList{u"--out=/s"_s, u"--page"_s, u"a/b=pages/about.html"_s}
+        << u"The page name \"a/b\" can't be used: "_s + pageNameProblem(u"a/b"_s);
+    QTest::newRow("page name ..") << QStringList{u"--out=/s"_s, u"--page"_s,
+                                                 u"..=pages/about.html"_s}
+                                  << u"The page name \"..\" can't be used: "_s +
+                                         pageNameProblem(u".."_s);
+    QTest::newRow("template path without data.ini")
+        << QStringList{u"--out=/s"_s, u"--template=templates/notes"_s}
+        << u"This folder is not a template, it has no data.ini: "_s + templateFolder(u"notes"_s);
+    QTest::newRow("template path that does not exist")
+        << QStringList{u"--out=/s"_s, u"--template=./nowhere"_s}
+        << u"The template folder does not exist: "_s + dataFolder + u"/nowhere"_s;
+    QTest::newRow("empty title") << QStringList{u"--out=/s"_s, u"--title="_s}
+                                 << u"The title can't be empty; give one with --title."_s;
+    QTest::newRow("empty author") << QStringList{u"--out=/s"_s, u"--author"_s, u""_s}
+                                  << u"The author can't be empty; give one with --author."_s;
+    QTest::newRow("unknown option") << QStringList{u"--out=/s"_s, u"--colour=red"_s}
+                                    << u"Unknown option 'colour'.\nSee --help for the options."_s;
+    QTest::newRow("option without its value")
+        << QStringList{u"--out"_s}
+        << u"Missing value after '--out'.\nSee --help for the options."_s;
+    QTest::newRow("stray argument")
+        << QStringList{u"--out=/s"_s, u"Home"_s}
+        << u"Unexpected argument \"Home\". Options start with --; see --help."_s;
+}
+
+void tst_CommandLine::wrongCommand_isRefused() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, error);
+    const CommandLine command = interpret(options);
+    QCOMPARE(command.action, CommandAction::Fail);
+    QCOMPARE(command.error, error);
+}
+
+void tst_CommandLine::missingPageFile_namesIt() {
+    const CommandLine command = interpret({u"--out=/s"_s, u"--page"_s, u"Home=pages/home.html"_s,
+                                           u"--page"_s, u"News=pages/news=old.html"_s});
+    QCOMPARE(command.action, CommandAction::Fail);
+    QCOMPARE(command.error,
+             u"The page file does not exist: "_s + pagesFolder + u"/news=old.html"_s);
+}
+
+void tst_CommandLine::helpAndVersion_showText() {
+    const CommandLine help = interpret({u"--help"_s});
+    QCOMPARE(help.action, CommandAction::ShowText);
+    for (const QString &option : {u"--out"_s, u"--template"_s, u"--title"_s, u"--author"_s,
+                                  u"--page"_s, u"--list-templates"_s, u"Relative paths"_s})
+        QVERIFY2(help.text.contains(option), qPrintable(option));
+
+    QCOMPARE(interpret({u"--help-all"_s}).text, help.text);
+    QCOMPARE(interpret({u"-h"_s, u"--out=/s"_s}).text, help.text);
+
+    const CommandLine version = interpret({u"--version"_s});
+    QCOMPARE(version.action, CommandAction::ShowText);
+    QCOMPARE(version.text, u"quillsite-build "_s + QLatin1StringView(QUILLSITE_VERSION) + u'\n');
+}
+
+void tst_CommandLine::listTemplates_isAnAction() {
+    QCOMPARE(interpret({u"--list-templates"_s}).action, CommandAction::ListTemplates);
+}
+
+void tst_CommandLine::templateListing_showsEveryTemplateInOrder() {
+    QCOMPARE(templateListing(discoverTemplates(templatesFolder)),
+             u"Classic [classic]\n"
+             "    by Jane Roe, https://example.org/classic\n"
+             "    A quiet layout with the menu on the left.\n"
+             "\n"
+             "Modern Blue [modern]\n"
+             "    by Sam Poe\n"
+             "\n"
+             "Twin [twin-a]\n"
+             "    The first of two templates of one name.\n"
+             "\n"
+             "twin [twin-b]\n"
+             "    The second of two templates of one name.\n"_s);
+}
+
+void tst_CommandLine::buildReport_countsPagesAndSupportFiles_data() {
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("supportFiles");
+    QTest::addColumn<QString>("report");
+
+    QTest::newRow("one of each") << 1 << 1 << u"Wrote 1 page and 1 support file to /s"_s;
+    QTest::newRow("several") << 3 << 5 << u"Wrote 3 pages and 5 support files to /s"_s;
+    QTest::newRow("none") << 0 << 0 << u"Wrote 0 pages and 0 support files to /s"_s;
+}
+
+void tst_CommandLine::buildReport_countsPagesAndSupportFiles() {
+    QFETCH(int, pages);
+    QFETCH(int, supportFiles);
+    QFETCH(QString, report);
+    BuildResult result;
+    result.ok = true;
+    result.pagesWritten = pages;
+    result.supportFilesCopied = supportFiles;
+    QCOMPARE(buildReport(result, u"/s"_s), report);
+}
+
+QTEST_GUILESS_MAIN(tst_CommandLine)
+#include "tst_commandline.moc"
