@@ -1,0 +1,173 @@
+#include "about/frmabout.h"
+
+#include "buildinfo.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+using namespace quillsite;
+
+class tst_About final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void texts_andNames();
+    void window_isFixedDialogOfDesignedSize();
+    void texts_areNotCutOff();
+    void enter_pressesOkAndCloses();
+    void enterDuringExec_returnsAccepted();
+    void linkClickedTwice_opensAddressTwiceAndStaysOpen();
+    void linkWithNonWebAddress_isNotOpened();
+    void rightClickOnLink_opensNothing();
+    void link_showsHandPointer();
+    void pictures_areShown();
+
+private:
+    QList<QUrl> m_opened;
+    frmAbout::UrlOpener recorder() {
+        return [this](const QUrl &url) {
+            m_opened.append(url);
+        };
+    }
+};
+
+void tst_About::cleanup() {
+    m_opened.clear();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows)
+        QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+}
+
+void tst_About::texts_andNames() {
+    frmAbout dialog(recorder());
+
+    QCOMPARE(dialog.objectName(), u"frmAbout"_s);
+    QCOMPARE(dialog.windowTitle(), u"About Quillsite"_s);
+    QCOMPARE(dialog.findChild<QLabel *>(u"Label1"_s)->text(), u"Created and programmed by:"_s);
+    QCOMPARE(dialog.findChild<QLabel *>(u"Label2"_s)->text(), QString::fromUtf8(QUILLSITE_MAKER));
+    QCOMPARE(dialog.findChild<QLabel *>(u"lblLink_0"_s)->text(),
+             QString::fromUtf8(QUILLSITE_HOMEPAGE));
+    auto *ok = dialog.findChild<QPushButton *>(u"cmdOK"_s);
+    QVERIFY(ok);
+    QCOMPARE(ok->text(), u"&OK"_s);
+    QVERIFY(ok->isDefault());
+    for (const QString &name : {u"Picture1"_s, u"Picture2"_s, u"Picture3"_s, u"Line1"_s})
+        QVERIFY2(dialog.findChild<QWidget *>(name), qPrintable(name));
+}
+
+void tst_About::window_isFixedDialogOfDesignedSize() {
+    frmAbout dialog(recorder());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+    QVERIFY(dialog.width() >= 452);
+    QVERIFY(dialog.height() >= 193);
+    QVERIFY(!(dialog.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(dialog.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
+    dialog.close();
+}
+
+void tst_About::texts_areNotCutOff() {
+    frmAbout dialog(recorder());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    for (const QString &name : {u"Label1"_s, u"Label2"_s, u"lblLink_0"_s}) {
+        const auto *label = dialog.findChild<QLabel *>(name);
+        QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(name));
+        QVERIFY2(label->height() >= label->sizeHint().height(), qPrintable(name));
+    }
+    const auto *ok = dialog.findChild<QPushButton *>(u"cmdOK"_s);
+    QVERIFY(ok->width() >= ok->sizeHint().width());
+    QVERIFY(dialog.rect().contains(ok->geometry()));
+    dialog.close();
+}
+
+void tst_About::enter_pressesOkAndCloses() {
+    frmAbout dialog(recorder());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    QTest::keyClick(&dialog, Qt::Key_Return);
+
+    QTRY_VERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void tst_About::enterDuringExec_returnsAccepted() {
+    frmAbout dialog(recorder());
+    QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(&dialog, Qt::Key_Enter); });
+
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+}
+
+void tst_About::linkClickedTwice_opensAddressTwiceAndStaysOpen() {
+    frmAbout dialog(recorder());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *link = dialog.findChild<QLabel *>(u"lblLink_0"_s);
+
+    QTest::mouseClick(link, Qt::LeftButton);
+    QTest::mouseClick(link, Qt::LeftButton);
+
+    const QUrl address(QString::fromUtf8(QUILLSITE_HOMEPAGE));
+    QCOMPARE(m_opened, QList<QUrl>({address, address}));
+    QVERIFY(dialog.isVisible());
+    dialog.close();
+}
+
+void tst_About::linkWithNonWebAddress_isNotOpened() {
+    frmAbout dialog(recorder());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *link = dialog.findChild<QLabel *>(u"lblLink_0"_s);
+    link->setText(u"file:///etc/passwd"_s);
+
+    QTest::mouseClick(link, Qt::LeftButton);
+
+    QVERIFY(m_opened.isEmpty());
+    QVERIFY(dialog.isVisible());
+    dialog.close();
+}
+
+void tst_About::rightClickOnLink_opensNothing() {
+    frmAbout dialog(recorder());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    QTest::mouseClick(dialog.findChild<QLabel *>(u"lblLink_0"_s), Qt::RightButton);
+
+    QVERIFY(m_opened.isEmpty());
+    dialog.close();
+}
+
+void tst_About::link_showsHandPointer() {
+    frmAbout dialog(recorder());
+    const QCursor cursor = dialog.findChild<QLabel *>(u"lblLink_0"_s)->cursor();
+
+    // hand.cur beside the program, or the system's hand when it can't be read.
+    if (cursor.shape() == Qt::BitmapCursor)
+        QVERIFY(!cursor.pixmap().isNull());
+    else
+        QCOMPARE(cursor.shape(), Qt::PointingHandCursor);
+}
+
+void tst_About::pictures_areShown() {
+    frmAbout dialog(recorder());
+
+    const auto *wordMark = dialog.findChild<QLabel *>(u"Picture3"_s);
+    const auto *globe = dialog.findChild<QLabel *>(u"Picture2"_s);
+    QCOMPARE(wordMark->pixmap().deviceIndependentSize().toSize(), QSize(136, 67));
+    QCOMPARE(globe->pixmap().deviceIndependentSize().toSize(), QSize(48, 48));
+}
+
+QTEST_MAIN(tst_About)
+#include "tst_about.moc"
