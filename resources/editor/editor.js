@@ -96,6 +96,18 @@
         exec(name) {
             document.execCommand(name, false, null);
         },
+        // Chromium puts a list made from a paragraph inside that paragraph, where it can't
+        // stand; made from a division it replaces it. Taking a paragraph out of a list
+        // leaves loose text, which becomes a paragraph again. Each step stays undoable.
+        list(name) {
+            ensureSelection();
+            const removing = document.queryCommandState(name);
+            if (!removing && document.queryCommandValue('formatBlock') === 'p')
+                document.execCommand('formatBlock', false, 'div');
+            document.execCommand(name, false, null);
+            if (removing && document.queryCommandValue('formatBlock') === '')
+                document.execCommand('formatBlock', false, 'p');
+        },
         link(address) {
             const selection = ensureSelection();
             const link = selectWholeLink(selection);

@@ -152,8 +152,10 @@ void HtmlEditor::ExecCommand(int command) {
         break;
     }
     const QString name = editingCommandName(command);
-    if (!name.isEmpty())
-        runCommand({u"exec"_s, name});
+    if (name.isEmpty())
+        return;
+    const bool list = command == OrderedList || command == UnorderedList;
+    runCommand({list ? u"list"_s : u"exec"_s, name});
 }
 
 int HtmlEditor::QueryStatus(int command) const {

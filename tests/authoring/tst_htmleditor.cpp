@@ -1,0 +1,406 @@
+#include "authoring/editordialogs.h"
+#include "authoring/htmleditor.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+
+using namespace Qt::StringLiterals;
+using namespace quillsite;
+
+namespace {
+
+constexpr int Timeout = 15000;
+
+// Answers the editor's questions as a test sets them, and remembers what it was asked.
+class FakeDialogs final : public EditorDialogs {
+public:
+    std::optional<QString> linkAnswer;
+    std::optional<ImageChoice> imageAnswer;
+    std::optional<FontChoice> fontAnswer;
+    QString linkAskedWith;
+    FontChoice fontAskedWith;
+    int questions = 0;
+
+    std::optional<QString> askLinkAddress(QWidget *, const QString &current) override {
+        ++questions;
+        linkAskedWith = current;
+        return linkAnswer;
+    }
+    std::optional<ImageChoice> askImage(QWidget *) override {
+        ++questions;
+        return imageAnswer;
+    }
+    std::optional<FontChoice> askFont(QWidget *, const FontChoice &current) override {
+        ++questions;
+        fontAskedWith = current;
+        return fontAnswer;
+    }
+};
+
+// Sets the selection as a user would with the mouse, through the editor's own script world,
+// and waits for the editor to report it.
+void select(HtmlEditor &editor, const QString &selectionScript) {
+    QSignalSpy changed(&editor, &HtmlEditor::DisplayChanged);
+    editor.findChild<QWebEngineView *>()->page()->runJavaScript(
+        u"(() => { const s = document.getSelection(); s.removeAllRanges(); const r = "
+        "document.createRange(); %1; s.addRange(r); })()"_s.arg(selectionScript),
+        QWebEngineScript::ApplicationWorld);
+    QTRY_VERIFY_WITH_TIMEOUT(changed.count() > 0, Timeout);
+}
+
+// Selects all text of the first element matching selector.
+void selectContents(HtmlEditor &editor, const QString &selector) {
+    select(editor, u"r.selectNodeContents(document.querySelector('%1'))"_s.arg(selector));
+}
+
+// Puts the caret at offset within the first text node of the element matching selector.
+void placeCaret(HtmlEditor &editor, const QString &selector, int offset) {
+    select(editor, u"r.setStart(document.querySelector('%1').firstChild, %2); r.collapse(true)"_s
+                       .arg(selector)
+                       .arg(offset));
+}
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return path;
+}
+
+} // namespace
+
+class tst_HtmlEditor : public QObject {
+    Q_OBJECT
+
+private slots:
+    void freshEditor_holdsEmptyDocument();
+    void loadDocument_bodyIsTheFilesBody();
+    void loadDocument_windows1252File_isDecoded();
+    void loadDocument_missingFile_failsWithReason();
+    void documentHtml_writtenIntoAnotherEditor_keepsHead();
+    void setDocumentHtml_readAtOnce_givesNewDocument();
+    void setDocumentHtml_largeDocument_isShownWhole();
+    void documentScripts_doNotRun();
+    void bold_onSelection_wrapsSelectionInBold();
+    void queryStatus_followsCaret();
+    void alignment_latchesOnlyTheParagraphsAlignment_data();
+    void alignment_latchesOnlyTheParagraphsAlignment();
+    void lists_wrapParagraphInList_data();
+    void lists_wrapParagraphInList();
+    void command_beforePageIsReady_isCarriedOutInOrder();
+    void hyperlink_answered_linksSelection();
+    void hyperlink_cancelled_changesNothing();
+    void hyperlink_inExistingLink_offersItsAddress();
+    void image_answered_insertsPictureWithAlternativeText();
+    void font_answered_formatsSelection();
+    void queryStatus_dialogCommandsAndUnknown();
+    void keyboard_formatsUndoesAndStartsParagraphs();
+};
+
+void tst_HtmlEditor::freshEditor_holdsEmptyDocument() {
+    HtmlEditor editor(nullptr);
+    const QString expected =
+        u"<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body></body></html>"_s;
+    QCOMPARE(editor.DocumentHTML(), expected);
+    QCOMPARE(editor.bodyHTML(), QString());
+    // The page, once shown, reports the same document.
+    QSignalSpy changed(&editor, &HtmlEditor::DisplayChanged);
+    QTRY_VERIFY_WITH_TIMEOUT(changed.count() > 0, Timeout);
+    QCOMPARE(editor.DocumentHTML(), expected);
+}
+
+void tst_HtmlEditor::loadDocument_bodyIsTheFilesBody() {
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, u"page.htm"_s,
+                                   "<html><head><title>T</title></head>"
+                                   "<body><p>Hello <i>there</i></p></body></html>");
+    HtmlEditor editor(nullptr);
+    QVERIFY(editor.LoadDocument(path));
+    QCOMPARE(editor.bodyHTML(), u"<p>Hello <i>there</i></p>"_s);
+    QCOMPARE(editor.baseUrl(), QUrl::fromLocalFile(dir.path() + u'/'));
+}
+
+void tst_HtmlEditor::loadDocument_windows1252File_isDecoded() {
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, u"old.htm"_s, "<body><p>caf\xe9 \x80</p></body>");
+    HtmlEditor editor(nullptr);
+    QVERIFY(editor.LoadDocument(path));
+    QCOMPARE(editor.bodyHTML(), u"<p>caf\u00e9 \u20ac</p>"_s);
+}
+
+void tst_HtmlEditor::loadDocument_missingFile_failsWithReason() {
+    QTemporaryDir dir;
+    HtmlEditor editor(nullptr);
+    editor.setDocumentHTML(u"<p>kept</p>"_s);
+    QVERIFY(!editor.LoadDocument(dir.filePath(u"missing.htm"_s)));
+    QVERIFY(editor.errorString().contains(u"missing.htm"_s));
+    QCOMPARE(editor.bodyHTML(), u"<p>kept</p>"_s);
+}
+
+void tst_HtmlEditor::documentHtml_writtenIntoAnotherEditor_keepsHead() {
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, u"styled.htm"_s,
+                                   "<!DOCTYPE html><html lang=\"en\"><head><title>News</title>"
+                                   "<style>p { color: red; }</style></head>"
+                                   "<body class=\"main\"><p>Today</p></body></html>");
+    HtmlEditor first(nullptr);
+    QVERIFY(first.LoadDocument(path));
+    const QString html = first.DocumentHTML();
+    QVERIFY(html.startsWith(u"<!DOCTYPE html>"_s));
+    QVERIFY(html.contains(u"<title>News</title>"_s));
+    QVERIFY(html.contains(u"<style>p { color: red; }</style>"_s));
+
+    HtmlEditor second(nullptr);
+    second.setDocumentHTML(html);
+    QCOMPARE(second.DocumentHTML(), html);
+    QCOMPARE(second.bodyHTML(), u"<p>Today</p>"_s);
+}
+
+void tst_HtmlEditor::setDocumentHtml_readAtOnce_givesNewDocument() {
+    HtmlEditor editor(nullptr);
+    editor.setDocumentHTML(u"<p>one</p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p>one</p>"_s);
+    editor.setDocumentHTML(u"<p>two</p>"_s);
+    editor.setDocumentHTML(u"<p>three</p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p>three</p>"_s);
+}
+
+void tst_HtmlEditor::setDocumentHtml_largeDocument_isShownWhole() {
+    const QString paragraph = u"<p>Lorem ipsum dolor sit amet, \u00e9l\u00e8ve.</p>"_s;
+    const QString body = paragraph.repeated(60000); // well over 2 MB
+    HtmlEditor editor(nullptr);
+    editor.setDocumentHTML(u"<!DOCTYPE html><html><head><title>Big</title></head><body>"_s + body +
+                           u"</body></html>"_s);
+    QCOMPARE(editor.bodyHTML().size(), body.size());
+    QVERIFY(editor.bodyHTML() == body);
+    QVERIFY(editor.DocumentHTML().contains(u"<title>Big</title>"_s));
+}
+
+void tst_HtmlEditor::documentScripts_doNotRun() {
+    QTemporaryDir dir;
+    const QString path =
+        writeFile(dir, u"script.htm"_s,
+                  "<body onload=\"document.body.className = 'loaded'\"><p id=\"t\">original</p>"
+                  "<script>document.getElementById('t').textContent = 'changed';</script>"
+                  "</body>");
+    HtmlEditor editor(nullptr);
+    QVERIFY(editor.LoadDocument(path));
+    QVERIFY(editor.bodyHTML().startsWith(u"<p id=\"t\">original</p>"_s));
+    QVERIFY(!editor.DocumentHTML().contains(u"class=\"loaded\""_s));
+}
+
+void tst_HtmlEditor::bold_onSelection_wrapsSelectionInBold() {
+    HtmlEditor editor(nullptr);
+    editor.setDocumentHTML(u"<p>plain</p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p>plain</p>"_s);
+    selectContents(editor, u"p"_s);
+    QCOMPARE(editor.QueryStatus(Bold), int(Enabled));
+
+    QSignalSpy changed(&editor, &HtmlEditor::DisplayChanged);
+    editor.ExecCommand(Bold);
+    QCOMPARE(editor.bodyHTML(), u"<p><b>plain</b></p>"_s);
+    QCOMPARE(editor.QueryStatus(Bold), int(Latched));
+    QVERIFY(changed.count() > 0);
+
+    editor.ExecCommand(Bold);
+    QCOMPARE(editor.bodyHTML(), u"<p>plain</p>"_s);
+    QCOMPARE(editor.QueryStatus(Bold), int(Enabled));
+}
+
+void tst_HtmlEditor::queryStatus_followsCaret() {
+    HtmlEditor editor(nullptr);
+    editor.setDocumentHTML(u"<p><b>strong</b><i>slanted</i></p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p><b>strong</b><i>slanted</i></p>"_s);
+
+    placeCaret(editor, u"b"_s, 3);
+    QCOMPARE(editor.QueryStatus(Bold), int(Latched));
+    QCOMPARE(editor.QueryStatus(Italic), int(Enabled));
+
+    placeCaret(editor, u"i"_s, 3);
+    QCOMPARE(editor.QueryStatus(Bold), int(Enabled));
+    QCOMPARE(editor.QueryStatus(Italic), int(Latched));
+}
+
+void tst_HtmlEditor::alignment_latchesOnlyTheParagraphsAlignment_data() {
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<int>("latched");
+
+    QTest::newRow("centred paragraph")
+        << u"<p style=\"text-align: center\">x</p>"_s << int(JustifyCenter);
+    QTest::newRow("right-aligned paragraph") << u"<p align=\"right\">x</p>"_s << int(JustifyRight);
+    QTest::newRow("left-aligned paragraph")
+        << u"<p style=\"text-align: left\">x</p>"_s << int(JustifyLeft);
+    QTest::newRow("paragraph without alignment") << u"<p>x</p>"_s << int(JustifyLeft);
+    QTest::newRow("justified paragraph") << u"<p style=\"text-align: justify\">x</p>"_s << 0;
+}
+
+void tst_HtmlEditor::alignment_latchesOnlyTheParagraphsAlignment() {
+    QFETCH(QString, body);
+    QFETCH(int, latched);
+
+    HtmlEditor editor(nullptr);
+    editor.setDocumentHTML(body);
+    QCOMPARE(editor.bodyHTML(), body);
+    placeCaret(editor, u"p"_s, 1);
+    for (int command : {JustifyLeft, JustifyCenter, JustifyRight}) {
+        QCOMPARE(editor.QueryStatus(command) == Latched, command == latched);
+    }
+}
+
+void tst_HtmlEditor::lists_wrapParagraphInList_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("ordered") << int(OrderedList) << u"<ol><li>item</li></ol>"_s;
+    QTest::newRow("unordered") << int(UnorderedList) << u"<ul><li>item</li></ul>"_s;
+}
+
+void tst_HtmlEditor::lists_wrapParagraphInList() {
+    QFETCH(int, command);
+    QFETCH(QString, expected);
+
+    HtmlEditor editor(nullptr);
+    editor.setDocumentHTML(u"<p>item</p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p>item</p>"_s);
+    placeCaret(editor, u"p"_s, 2);
+    QVERIFY(editor.QueryStatus(command) != Latched);
+    editor.ExecCommand(command);
+    QCOMPARE(editor.bodyHTML(), expected);
+    QCOMPARE(editor.QueryStatus(command), int(Latched));
+
+    editor.ExecCommand(command);
+    QCOMPARE(editor.bodyHTML(), u"<p>item</p>"_s);
+    QVERIFY(editor.QueryStatus(command) != Latched);
+}
+
+void tst_HtmlEditor::command_beforePageIsReady_isCarriedOutInOrder() {
+    FakeDialogs dialogs;
+    dialogs.imageAnswer = ImageChoice{u"a.png"_s, u"A"_s};
+    HtmlEditor editor(&dialogs);
+    editor.setDocumentHTML(u"<p>text</p>"_s);
+    editor.ExecCommand(Image); // the page has not answered yet: the command waits for it
+    QCOMPARE(editor.bodyHTML(), u"<p>text<img src=\"a.png\" alt=\"A\"></p>"_s);
+}
+
+void tst_HtmlEditor::hyperlink_answered_linksSelection() {
+    FakeDialogs dialogs;
+    dialogs.linkAnswer = u"https://example.com/a?b=1&c=2"_s;
+    HtmlEditor editor(&dialogs);
+    editor.setDocumentHTML(u"<p>go there</p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p>go there</p>"_s);
+    selectContents(editor, u"p"_s);
+    editor.ExecCommand(Hyperlink);
+    QCOMPARE(dialogs.questions, 1);
+    QCOMPARE(dialogs.linkAskedWith, QString());
+    QCOMPARE(editor.bodyHTML(),
+             u"<p><a href=\"https://example.com/a?b=1&amp;c=2\">go there</a></p>"_s);
+}
+
+void tst_HtmlEditor::hyperlink_cancelled_changesNothing() {
+    FakeDialogs dialogs;
+    HtmlEditor editor(&dialogs);
+    editor.setDocumentHTML(u"<p>stay</p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p>stay</p>"_s);
+    selectContents(editor, u"p"_s);
+    editor.ExecCommand(Hyperlink);
+    QCOMPARE(dialogs.questions, 1);
+    QCOMPARE(editor.bodyHTML(), u"<p>stay</p>"_s);
+}
+
+void tst_HtmlEditor::hyperlink_inExistingLink_offersItsAddress() {
+    FakeDialogs dialogs;
+    dialogs.linkAnswer = u"new.htm"_s;
+    HtmlEditor editor(&dialogs);
+    editor.setDocumentHTML(u"<p><a href=\"old.htm\">page</a> after</p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p><a href=\"old.htm\">page</a> after</p>"_s);
+    placeCaret(editor, u"a"_s, 2);
+    editor.ExecCommand(Hyperlink);
+    QCOMPARE(dialogs.linkAskedWith, u"old.htm"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p><a href=\"new.htm\">page</a> after</p>"_s);
+
+    dialogs.linkAnswer = QString(); // an empty address removes the link
+    placeCaret(editor, u"a"_s, 2);
+    editor.ExecCommand(Hyperlink);
+    QCOMPARE(editor.bodyHTML(), u"<p>page after</p>"_s);
+}
+
+void tst_HtmlEditor::image_answered_insertsPictureWithAlternativeText() {
+    FakeDialogs dialogs;
+    dialogs.imageAnswer = ImageChoice{u"file:///tmp/my%20photo.jpg"_s, u"Me \"smiling\""_s};
+    HtmlEditor editor(&dialogs);
+    editor.setDocumentHTML(u"<p>ab</p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p>ab</p>"_s);
+    placeCaret(editor, u"p"_s, 1);
+    editor.ExecCommand(Image);
+    QCOMPARE(editor.bodyHTML(),
+             u"<p>a<img src=\"file:///tmp/my%20photo.jpg\" alt=\"Me &quot;smiling&quot;\">b</p>"_s);
+}
+
+void tst_HtmlEditor::font_answered_formatsSelection() {
+    FakeDialogs dialogs;
+    dialogs.fontAnswer = FontChoice{u"Verdana"_s, 18, QColor(Qt::red)};
+    HtmlEditor editor(&dialogs);
+    editor.setDocumentHTML(u"<p>word</p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p>word</p>"_s);
+    selectContents(editor, u"p"_s);
+    editor.ExecCommand(Font);
+    QCOMPARE(editor.bodyHTML(),
+             u"<p><font face=\"Verdana\" size=\"5\" color=\"#ff0000\">word</font></p>"_s);
+
+    // The font now at the selection is what the dialog is offered next time.
+    editor.ExecCommand(Font);
+    QCOMPARE(dialogs.fontAskedWith.family, u"Verdana"_s);
+    QCOMPARE(dialogs.fontAskedWith.pointSize, 18);
+    QCOMPARE(dialogs.fontAskedWith.color, QColor(Qt::red));
+}
+
+void tst_HtmlEditor::queryStatus_dialogCommandsAndUnknown() {
+    FakeDialogs dialogs;
+    HtmlEditor withDialogs(&dialogs);
+    HtmlEditor withoutDialogs(nullptr);
+    for (int command : {Hyperlink, Image, Font}) {
+        QCOMPARE(withDialogs.QueryStatus(command), int(Enabled));
+        QCOMPARE(withoutDialogs.QueryStatus(command), int(Disabled));
+    }
+    QCOMPARE(withDialogs.QueryStatus(4242), int(NotSupported));
+    withDialogs.ExecCommand(4242);
+    QCOMPARE(dialogs.questions, 0);
+}
+
+void tst_HtmlEditor::keyboard_formatsUndoesAndStartsParagraphs() {
+    HtmlEditor editor(nullptr);
+    editor.resize(400, 300);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    editor.setDocumentHTML(u"<p>abc</p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p>abc</p>"_s);
+    editor.setFocus();
+    QWidget *keys = editor.findChild<QWebEngineView *>()->focusProxy();
+    QVERIFY(keys);
+    selectContents(editor, u"p"_s);
+
+    QTest::keyClick(keys, Qt::Key_B, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(), u"<p><b>abc</b></p>"_s, Timeout);
+    QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(), u"<p>abc</p>"_s, Timeout);
+    QTest::keyClick(keys, Qt::Key_Y, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(), u"<p><b>abc</b></p>"_s, Timeout);
+    QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(), u"<p>abc</p>"_s, Timeout);
+    QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(), u"<p><b>abc</b></p>"_s, Timeout);
+
+    QTest::keyClick(keys, Qt::Key_End);
+    QTest::keyClick(keys, Qt::Key_Return);
+    QTest::keyClicks(keys, u"x"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(), u"<p><b>abc</b></p><p><b>x</b></p>"_s, Timeout);
+}
+
+QTEST_MAIN(tst_HtmlEditor)
+#include "tst_htmleditor.moc"
