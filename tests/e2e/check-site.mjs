@@ -1,0 +1,204 @@
+// Opens a built site in headless Chromium, page after page, by following every
+// link into the site from its home page, and prints what a visitor would meet
+// as JSON: pages that do not load, style sheets, pictures and other files that
+// fail, script errors, and the links of each page's menu. It exits with 0 when
+// it could walk the site, whatever it found, and with 2 when it could not.
+//
+//   node check-site.mjs <chromium> <site folder> [start file, default index.htm]
+//
+// Talks to the browser over the DevTools protocol on a pipe (fds 3 and 4), so
+// it needs no network port and no package beyond Node itself.
+
+import { spawn } from "node:child_process";
+import { mkdtempSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { pathToFileURL } from "node:url";
+
+const PAGE_TIMEOUT_MS = 20000;
+
+const [chromiumPath, siteFolder, startFile = "index.htm"] = process.argv.slice(2);
+if (!chromiumPath || !siteFolder) {
+  process.stderr.write("usage: node check-site.mjs <chromium> <site folder> [start file]\n");
+  process.exit(2);
+}
+
+const profile = mkdtempSync(join(tmpdir(), "quillsite-check-"));
+const browser = spawn(chromiumPath, [
+  "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+  "--disable-background-networking", "--disable-component-update", "--disable-sync",
+  "--allow-file-access-from-files", "--remote-debugging-pipe", `--user-data-dir=${profile}`,
+  "about:blank",
+], { stdio: ["ignore", "ignore", "pipe", "pipe", "pipe"], detached: true });
+
+// Chromium takes many seconds to shut down politely; its files are no longer
+// needed, so the whole process group goes at once.
+function stopBrowser() {
+  try {
+    process.kill(-browser.pid, "SIGKILL");
+  } catch {
+    // Already gone.
+  }
+}
+
+let browserLog = "";
+browser.stderr.on("data", (chunk) => { browserLog = (browserLog + chunk).slice(-4000); });
+
+// The DevTools protocol: JSON messages ended by a NUL byte.
+let nextId = 1;
+const pending = new Map();
+const listeners = new Set();
+let received = "";
+browser.stdio[4].on("data", (chunk) => {
+  received += chunk.toString("utf8");
+  let end;
+  while ((end = received.indexOf("\0")) >= 0) {
+    const message = JSON.parse(received.slice(0, end));
+    received = received.slice(end + 1);
+    if (message.id && pending.has(message.id)) {
+      const { resolve, reject } = pending.get(message.id);
+      pending.delete(message.id);
+      if (message.error) reject(new Error(`${message.error.message} (${message.error.code})`));
+      else resolve(message.result);
+    } else if (message.method) {
+      for (const listener of listeners) listener(message);
+    }
+  }
+});
+
+function send(method, params = {}, sessionId = undefined) {
+  const id = nextId++;
+  browser.stdio[3].write(JSON.stringify({ id, method, params, sessionId }) + "\0");
+  return new Promise((resolve, reject) => pending.set(id, { resolve, reject }));
+}
+
+function removeProfile() {
+  try {
+    rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
+  } catch {
+    // A left-over profile in the temporary folder harms nothing.
+  }
+}
+
+function fail(reason) {
+  process.stderr.write(`check-site: ${reason}\n${browserLog}\n`);
+  finished = true;
+  stopBrowser();
+  removeProfile();
+  process.exit(2);
+}
+
+let finished = false;
+browser.on("error", (error) => fail(`cannot start ${chromiumPath}: ${error.message}`));
+browser.on("exit", (code) => { if (!finished) fail(`the browser ended early (exit code ${code})`); });
+
+function withoutFragment(url) {
+  const parsed = new URL(url);
+  parsed.hash = "";
+  return parsed.href;
+}
+
+// What the page itself can tell: pictures that did not decode (a style sheet
+// that fails shows only as a failed request), every link into the site and
+// the links of the menu.
+const inspectPage = `(async () => {
+  await document.fonts.ready;
+  await new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)));
+  const links = (selector) => [...document.querySelectorAll(selector)].map((a) => a.href);
+  return {
+    title: document.title,
+    picturesNotLoaded: [...document.images]
+      .filter((image) => !image.complete || image.naturalWidth === 0)
+      .map((image) => image.currentSrc || image.src),
+    menuLinks: links("nav a[href]"),
+    siteLinks: links("a[href]").filter((href) => href.startsWith("file:")),
+  };
+})()`;
+
+async function visit(sessionId, url) {
+  const page = { url, loadError: "", failedRequests: [], scriptErrors: [], title: "",
+                 picturesNotLoaded: [], menuLinks: [], siteLinks: [] };
+  const open = new Map(); // request id -> address, until it finishes
+  let loaded;
+  const loadedPromise = new Promise((resolve) => { loaded = resolve; });
+  const listener = (message) => {
+    if (message.sessionId !== sessionId) return;
+    const p = message.params;
+    switch (message.method) {
+      case "Network.requestWillBeSent": open.set(p.requestId, p.request.url); break;
+      case "Network.loadingFinished": open.delete(p.requestId); break;
+      case "Network.loadingFailed":
+        page.failedRequests.push({ url: open.get(p.requestId) ?? p.requestId, error: p.errorText });
+        open.delete(p.requestId);
+        break;
+      case "Network.responseReceived":
+        if (p.response.status >= 400) {
+          page.failedRequests.push({ url: p.response.url, error: `status ${p.response.status}` });
+        }
+        break;
+      case "Runtime.exceptionThrown":
+        page.scriptErrors.push(p.exceptionDetails.exception?.description ?? p.exceptionDetails.text);
+        break;
+      case "Page.loadEventFired": loaded(); break;
+    }
+  };
+  listeners.add(listener);
+  try {
+    const navigation = await send("Page.navigate", { url }, sessionId);
+    if (navigation.errorText) {
+      page.loadError = navigation.errorText;
+      return page;
+    }
+    let timer;
+    const timeout = new Promise((_, reject) => {
+      timer = setTimeout(() => reject(new Error("the page did not finish loading")), PAGE_TIMEOUT_MS);
+    });
+    await Promise.race([loadedPromise, timeout]).finally(() => clearTimeout(timer));
+    const inspected = await send("Runtime.evaluate",
+      { expression: inspectPage, awaitPromise: true, returnByValue: true }, sessionId);
+    Object.assign(page, inspected.result.value);
+    for (let waited = 0; open.size > 0 && waited < PAGE_TIMEOUT_MS; waited += 50) {
+      await new Promise((done) => setTimeout(done, 50));
+    }
+    if (open.size > 0) page.loadError = `${open.size} requests never finished`;
+  } catch (error) {
+    page.loadError = error.message;
+  } finally {
+    listeners.delete(listener);
+  }
+  return page;
+}
+
+async function main() {
+  const { targetId } = await send("Target.createTarget", { url: "about:blank" });
+  const { sessionId } = await send("Target.attachToTarget", { targetId, flatten: true });
+  await send("Page.enable", {}, sessionId);
+  await send("Network.enable", {}, sessionId);
+  await send("Runtime.enable", {}, sessionId);
+  await send("Network.setCacheDisabled", { cacheDisabled: true }, sessionId);
+
+  const start = pathToFileURL(join(siteFolder, startFile)).href;
+  const queue = [start];
+  const seen = new Set(queue);
+  const pages = [];
+  while (queue.length > 0) {
+    const page = await visit(sessionId, queue.shift());
+    pages.push(page);
+    for (const link of page.siteLinks.map(withoutFragment)) {
+      if (!seen.has(link)) {
+        seen.add(link);
+        queue.push(link);
+      }
+    }
+  }
+  return { start, pages };
+}
+
+main().then(async (report) => {
+  finished = true;
+  const exited = new Promise((done) => browser.once("exit", done));
+  stopBrowser();
+  await exited;
+  removeProfile();
+  process.stdout.write(JSON.stringify(report, null, 1) + "\n");
+}, (error) => fail(error.message));

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace quillsite::e2e {
+
+// A page to build: its name in the site, and the HTML file it comes from.
+struct PageSource {
+    QString name;
+    QString file;
+};
+
+// The template folders the build put beside the programs.
+QStringList bundledTemplates();
+
+// The demonstration site, under names that are awkward in links and file
+// names: spaces, "&", "#", "?" and letters beyond ASCII.
+QList<PageSource> awkwardlyNamedPages();
+
+// "Home" from the demonstration site, then every ready-made page under the
+// name the Add Page dialog gives it.
+QList<PageSource> readyMadePages();
+
+// Builds a site with quillsite-build. Returns an empty text on success, else
+// what went wrong, with everything the builder said.
+QString buildSite(const QString &templateFolder, const QString &destination,
+                  const QList<PageSource> &pages);
+
+// Where quillsite-build is, whether or not it was built.
+QString builderPath();
+
+} // namespace quillsite::e2e

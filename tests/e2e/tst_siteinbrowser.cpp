@@ -1,0 +1,186 @@
+// Builds a site from every bundled template with quillsite-build and walks it
+// in headless Chromium, as a visitor would, through tests/e2e/check-site.mjs.
+
+#include "sitefixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+using namespace quillsite::e2e;
+
+namespace {
+
+// The files the awkwardly named pages become, in menu order.
+const QStringList expectedFiles{u"index.htm"_s, u"about me.htm"_s, u"q&a #1.htm"_s, u"why?.htm"_s,
+                                u"café über.htm"_s};
+
+QString fileOf(const QJsonValue &url) {
+    return QFileInfo(QUrl(url.toString()).toLocalFile()).fileName();
+}
+
+QStringList filesOf(const QJsonArray &urls) {
+    QStringList files;
+    for (const QJsonValue &url : urls)
+        files.append(fileOf(url));
+    return files;
+}
+
+// Every resource of every page that failed, one line each.
+QStringList failuresIn(const QJsonObject &report) {
+    QStringList failures;
+    for (const QJsonValue &value : report[u"pages"_s].toArray()) {
+        const QJsonObject page = value.toObject();
+        const QString where = fileOf(page[u"url"_s]);
+        if (const QString error = page[u"loadError"_s].toString(); !error.isEmpty())
+            failures.append(where + u": page did not load: "_s + error);
+        for (const QJsonValue &request : page[u"failedRequests"_s].toArray()) {
+            failures.append(where + u": "_s + request[u"url"_s].toString() + u" failed: "_s +
+                            request[u"error"_s].toString());
+        }
+        for (const QJsonValue &picture : page[u"picturesNotLoaded"_s].toArray())
+            failures.append(where + u": picture not shown: "_s + picture.toString());
+        for (const QJsonValue &error : page[u"scriptErrors"_s].toArray())
+            failures.append(where + u": script error: "_s + error.toString());
+    }
+    return failures;
+}
+
+} // namespace
+
+class TestSiteInBrowser final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyMenuLinkReachesItsPage_data();
+    void everyMenuLinkReachesItsPage();
+    void everyStyleSheetAndPictureLoads_data();
+    void everyStyleSheetAndPictureLoads();
+    void brokenSite_failuresAreReported();
+
+private:
+    void addTemplateRows();
+    QJsonObject walk(const QString &siteFolder);
+    const QJsonObject &reportFor(const QString &templateFolder);
+
+    QString m_chromium;
+    QString m_node;
+    QTemporaryDir m_sites;
+    QHash<QString, QJsonObject> m_reports;
+};
+
+void TestSiteInBrowser::initTestCase() {
+    m_chromium = QStandardPaths::findExecutable(u"chromium"_s);
+    if (m_chromium.isEmpty())
+        m_chromium = QStandardPaths::findExecutable(u"chromium-browser"_s);
+    if (m_chromium.isEmpty())
+        QSKIP("Chromium is not installed (scripts/setup.sh installs it)");
+    m_node = QStandardPaths::findExecutable(u"node"_s);
+    if (m_node.isEmpty())
+        QSKIP("Node.js is not installed (scripts/setup.sh installs it)");
+    QVERIFY2(QFileInfo(builderPath()).isExecutable(),
+             qPrintable(u"quillsite-build is missing: "_s + builderPath()));
+    QVERIFY2(!bundledTemplates().isEmpty(), "no bundled template beside the programs");
+    QVERIFY(m_sites.isValid());
+}
+
+void TestSiteInBrowser::addTemplateRows() {
+    QTest::addColumn<QString>("templateFolder");
+    for (const QString &folder : bundledTemplates())
+        QTest::newRow(qPrintable(QFileInfo(folder).fileName())) << folder;
+}
+
+QJsonObject TestSiteInBrowser::walk(const QString &siteFolder) {
+    QProcess checker;
+    checker.start(m_node, {QStringLiteral(QUILLSITE_SOURCE_DIR) + u"/tests/e2e/check-site.mjs"_s,
+                           m_chromium, siteFolder});
+    if (!checker.waitForFinished(180000) || checker.exitCode() != 0) {
+        qWarning().noquote() << "check-site.mjs failed:" << checker.errorString()
+                             << checker.readAllStandardError();
+        return {};
+    }
+    return QJsonDocument::fromJson(checker.readAllStandardOutput()).object();
+}
+
+// Each template's site is built and walked once, for all the checks on it.
+const QJsonObject &TestSiteInBrowser::reportFor(const QString &templateFolder) {
+    if (!m_reports.contains(templateFolder)) {
+        const QString site = m_sites.filePath(QFileInfo(templateFolder).fileName());
+        const QString problem = buildSite(templateFolder, site, awkwardlyNamedPages());
+        if (!problem.isEmpty())
+            qWarning().noquote() << problem;
+        m_reports.insert(templateFolder, problem.isEmpty() ? walk(site) : QJsonObject());
+    }
+    return m_reports[templateFolder];
+}
+
+void TestSiteInBrowser::everyMenuLinkReachesItsPage_data() {
+    addTemplateRows();
+}
+
+void TestSiteInBrowser::everyMenuLinkReachesItsPage() {
+    QFETCH(QString, templateFolder);
+    const QJsonObject &report = reportFor(templateFolder);
+    const QJsonArray pages = report[u"pages"_s].toArray();
+    QVERIFY2(!pages.isEmpty(), "the site could not be built or walked; see the warnings above");
+
+    QStringList reached;
+    for (const QJsonValue &value : pages) {
+        const QJsonObject page = value.toObject();
+        const QString file = fileOf(page[u"url"_s]);
+        QVERIFY2(page[u"loadError"_s].toString().isEmpty(),
+                 qPrintable(u"a link leads to %1, which does not load: %2"_s.arg(
+                     file, page[u"loadError"_s].toString())));
+        QCOMPARE(filesOf(page[u"menuLinks"_s].toArray()), expectedFiles);
+        reached.append(file);
+    }
+    reached.sort();
+    QStringList expected = expectedFiles;
+    expected.sort();
+    QCOMPARE(reached, expected);
+}
+
+void TestSiteInBrowser::everyStyleSheetAndPictureLoads_data() {
+    addTemplateRows();
+}
+
+void TestSiteInBrowser::everyStyleSheetAndPictureLoads() {
+    QFETCH(QString, templateFolder);
+    const QJsonObject &report = reportFor(templateFolder);
+    QVERIFY2(!report[u"pages"_s].toArray().isEmpty(),
+             "the site could not be built or walked; see the warnings above");
+    const QStringList failures = failuresIn(report);
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
+}
+
+// The walk must notice what a visitor would: a missing style sheet and a menu
+// link to a page that is gone.
+void TestSiteInBrowser::brokenSite_failuresAreReported() {
+    const QString site = m_sites.filePath(u"broken"_s);
+    const QString problem = buildSite(bundledTemplates().first(), site, awkwardlyNamedPages());
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QVERIFY(QFile::remove(site + u"/files/style.css"_s));
+    QVERIFY(QFile::remove(site + u"/why?.htm"_s));
+
+    const QStringList failures = failuresIn(walk(site));
+
+    QVERIFY2(failures.contains(u"why?.htm: page did not load: net::ERR_FILE_NOT_FOUND"_s),
+             qPrintable(failures.join(u'\n')));
+    const QString sheet = QUrl::fromLocalFile(site + u"/files/style.css"_s).toString();
+    QVERIFY2(failures.contains(u"index.htm: "_s + sheet + u" failed: net::ERR_FILE_NOT_FOUND"_s),
+             qPrintable(failures.join(u'\n')));
+}
+
+QTEST_GUILESS_MAIN(TestSiteInBrowser)
+#include "tst_siteinbrowser.moc"
