@@ -1,0 +1,127 @@
+// Time from process start to the wizard's first window on screen, and the
+// memory in use then, with the bundled templates and with 500 generated ones.
+// Runs the wizard under the current display: xvfb-run -a bin/bench_startup
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+struct Run {
+    double shownMs = 0;
+    double editorMs = 0; // after the window was shown
+    double shownRssMb = 0;
+    double editorRssMb = 0;
+};
+
+void writeFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("can't write %s", qPrintable(path));
+}
+
+void generateTemplates(const QString &dataFolder, int count) {
+    QImage thumb(80, 80, QImage::Format_RGB32);
+    QImage full(190, 190, QImage::Format_RGB32);
+    for (int i = 0; i < count; ++i) {
+        const QString folder = u"%1/templates/t%2"_s.arg(dataFolder).arg(i, 4, 10, QChar(u'0'));
+        QDir().mkpath(folder + u"/files"_s);
+        writeFile(folder + u"/data.ini"_s,
+                  "[Data]\r\nName=Template " + QByteArray::number(i) +
+                      "\r\nAuthor=Bench\r\nURL=https://example.org/\r\nDescription=Generated.\r\n");
+        writeFile(folder + u"/main.txt"_s,
+                  "<html><body><!--MenuItems--><!--PageContent--></body></html>");
+        writeFile(folder + u"/menuitem.txt"_s, "<a href=\"<!--ItemPath-->\"><!--ItemName--></a>");
+        thumb.fill(QColor::fromHsv(i % 360, 200, 200));
+        full.fill(QColor::fromHsv((i * 7) % 360, 150, 220));
+        thumb.save(folder + u"/screen_thumb.jpg"_s, "JPEG");
+        full.save(folder + u"/screen_full.jpg"_s, "JPEG");
+    }
+}
+
+bool runOnce(const QString &child, const QString &dataFolder, Run &run) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(child, {dataFolder});
+    bool shown = false;
+    while (process.waitForReadyRead(30000)) {
+        while (process.canReadLine()) {
+            const QList<QByteArray> words = process.readLine().trimmed().split(' ');
+            if (words.constFirst() == "shown") {
+                run.shownMs = clock.nsecsElapsed() / 1e6;
+                run.shownRssMb = words.value(1).toDouble() / 1024;
+                shown = true;
+            } else if (words.constFirst() == "editor") {
+                run.editorMs = words.value(1).toDouble();
+                run.editorRssMb = words.value(2).toDouble() / 1024;
+            }
+        }
+        if (process.state() == QProcess::NotRunning)
+            break;
+    }
+    process.waitForFinished(30000);
+    return shown && run.editorMs > 0;
+}
+
+double median(QList<double> values) {
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void report(const char *scenario, const QList<Run> &runs) {
+    QList<double> shown, editor, shownRss, editorRss;
+    for (const Run &run : runs) {
+        shown << run.shownMs;
+        editor << run.editorMs;
+        shownRss << run.shownRssMb;
+        editorRss << run.editorRssMb;
+    }
+    std::printf("%-22s runs %2lld  window shown %7.1f ms (RSS %6.1f MB)  "
+                "Home editor ready %6.1f ms later (RSS %6.1f MB)\n",
+                scenario, static_cast<long long>(runs.size()), median(shown), median(shownRss),
+                median(editor), median(editorRss));
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? QByteArray(argv[1]).toInt() : 7;
+    const QString binFolder = QCoreApplication::applicationDirPath();
+    const QString child = binFolder + u"/startup_child"_s;
+
+    QTemporaryDir generated;
+    generateTemplates(generated.path(), 500);
+
+    const QList<std::pair<const char *, QString>> scenarios{{"bundled templates", binFolder},
+                                                            {"500 templates", generated.path()}};
+    for (const auto &[name, folder] : scenarios) {
+        QList<Run> results;
+        Run warmUp;
+        runOnce(child, folder, warmUp); // fills the file cache
+        for (int i = 0; i < runs; ++i) {
+            Run run;
+            if (!runOnce(child, folder, run)) {
+                std::fprintf(stderr, "the wizard did not start (is there a display?)\n");
+                return 1;
+            }
+            results << run;
+        }
+        report(name, results);
+    }
+    std::printf(
+        "median of the runs; targets: bundled within 500 ms, 500 templates within 2000 ms\n");
+    return 0;
+}

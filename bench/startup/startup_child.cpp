@@ -1,0 +1,103 @@
+// Starts the wizard as the program does, with the templates of a given
+// folder, and reports on standard output when its window is first painted
+// and when the Home editor exists.
+#include "app/frmmain.h"
+#include "authoring/editordialogs.h"
+#include "authoring/webengineconfig.h"
+#include "platform/desktopservices.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// The real desktop, with the templates taken from the folder under test.
+class BenchDesktopServices final : public quillsite::DesktopServices {
+public:
+    explicit BenchDesktopServices(QString dataFolder)
+        : m_dataFolder(std::move(dataFolder)) {}
+    void warn(QWidget *parent, const QString &text) override { m_system.warn(parent, text); }
+    bool ask(QWidget *parent, const QString &question) override {
+        return m_system.ask(parent, question);
+    }
+    QString chooseFolder(QWidget *parent, const QString &title) override {
+        return m_system.chooseFolder(parent, title);
+    }
+    QString chooseHtmlFile(QWidget *parent) override { return m_system.chooseHtmlFile(parent); }
+    void openUrl(const QUrl &url) override { m_system.openUrl(url); }
+    QString desktopFolder() override { return m_system.desktopFolder(); }
+    QString loginName() override { return m_system.loginName(); }
+    QString programDataFolder() override { return m_dataFolder; }
+
+private:
+    quillsite::SystemDesktopServices m_system;
+    QString m_dataFolder;
+};
+
+qint64 residentKilobytes() {
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').constFirst().toLongLong();
+    }
+    return -1;
+}
+
+// Reports the first paint of the window it watches.
+class FirstPaint final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint && !m_reported) {
+            m_reported = true;
+            QTimer::singleShot(0, this, [] {
+                std::printf("shown %lld\n", residentKilobytes());
+                std::fflush(stdout);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_reported = false;
+};
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    quillsite::configureWebEngine();
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fputs("usage: startup_child <folder holding templates>\n", stderr);
+        return 2;
+    }
+    BenchDesktopServices desktop(QString::fromLocal8Bit(argv[1]));
+    quillsite::QtEditorDialogs dialogs;
+    quillsite::frmMain window(desktop, dialogs);
+    FirstPaint firstPaint;
+    window.installEventFilter(&firstPaint);
+    window.show();
+
+    QElapsedTimer sinceShow;
+    sinceShow.start();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &app, [&] {
+        if (window.findChild<QWidget *>(u"dhePage_0"_s)) {
+            std::printf("editor %lld %lld\n", sinceShow.elapsed(), residentKilobytes());
+            std::fflush(stdout);
+            app.quit();
+        }
+    });
+    poll.start(5);
+    return app.exec();
+}

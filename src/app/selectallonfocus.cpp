@@ -1,0 +1,33 @@
+#include "app/selectallonfocus.h"
+
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+
+namespace quillsite {
+
+void SelectAllOnFocus::install(QLineEdit *edit) {
+    edit->installEventFilter(new SelectAllOnFocus(edit));
+}
+
+SelectAllOnFocus::SelectAllOnFocus(QLineEdit *edit)
+    : QObject(edit)
+    , m_edit(edit) {}
+
+bool SelectAllOnFocus::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != m_edit || event->type() != QEvent::FocusIn)
+        return false;
+    m_edit->selectAll();
+    // A click that brings the focus places the caret once its press arrives,
+    // after this event; select again when that is done.
+    if (static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason) {
+        QTimer::singleShot(0, m_edit, [edit = QPointer(m_edit)] {
+            if (edit && edit->hasFocus())
+                edit->selectAll();
+        });
+    }
+    return false;
+}
+
+} // namespace quillsite

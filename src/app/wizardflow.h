@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+namespace quillsite {
+
+// The pages of the wizard, numbered as the stacked page frames fraWizard_<i>.
+enum class WizardPage : qint16 {
+    Welcome = 0,
+    SelectTemplate = 1,
+    ProvideInformation = 2,
+    BuildPages = 3,
+    SelectDestination = 4,
+    Finish = 5,
+};
+
+enum class Direction { Next, Back };
+
+// What the window around a page looks like while the page is in front.
+struct PageChrome {
+    bool banner = false; // fraTop and fraBottom
+    bool backVisible = false;
+    bool backEnabled = false;
+    QString nextCaption;
+};
+
+PageChrome pageChrome(WizardPage page);
+
+// The heading and explanation the banner takes on entering `page` in
+// `direction`; nothing where the banner is hidden and its labels stay as they were.
+struct BannerTexts {
+    QString page;
+    QString info;
+};
+
+std::optional<BannerTexts> bannerTexts(WizardPage page, Direction direction);
+
+// The page one step away, or nothing at either end.
+std::optional<WizardPage> neighbourPage(WizardPage page, Direction direction);
+
+// Why the title and author can't be used, or an empty text when they can.
+// Only the empty text is refused: a title of spaces is a title.
+QString informationProblem(const QString &title, const QString &author);
+
+// Why the destination can't be used, or an empty text when it can. A full
+// path is an absolute one; it is taken exactly as typed.
+QString destinationProblem(const QString &destination);
+
+// The built site's home page in `destination`, as a file address.
+QUrl homePageUrl(const QString &destination);
+
+} // namespace quillsite

@@ -1,0 +1,66 @@
+// Shows the real wizard on the current display, walks it from Welcome to
+// Finish and saves a picture of every page. Not a test: it writes the
+// screenshots of the README. Usage: capture_wizard_pages <output folder>
+#include "app/frmmain.h"
+#include "authoring/htmleditor.h"
+#include "authoring/pageset.h"
+#include "authoring/webengineconfig.h"
+#include "fakedesktopservices.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quillsite;
+
+int main(int argc, char *argv[]) {
+    configureWebEngine();
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fputs("usage: capture_wizard_pages <data folder> <output folder>\n", stderr);
+        return 2;
+    }
+    const QString outFolder = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(outFolder);
+    QTemporaryDir site;
+
+    FakeDesktopServices desktop;
+    desktop.dataFolder = QString::fromLocal8Bit(argv[1]);
+    desktop.login = u"Jane Smith"_s;
+    desktop.desktop = u"/home/jane/Desktop"_s;
+    CancellingEditorDialogs dialogs;
+    frmMain window(desktop, dialogs);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+
+    auto *next = window.findChild<QPushButton *>(u"cmdNext"_s);
+    const QStringList names{
+        u"1-welcome"_s,     u"2-select-template"_s,    u"3-provide-information"_s,
+        u"4-build-pages"_s, u"5-select-destination"_s, u"6-finish"_s};
+    for (int page = 0; page < names.size(); ++page) {
+        if (page == 3) {
+            HtmlEditor *home = window.pageSet().editor(0);
+            home->setDocumentHTML(
+                u"<html><body><h2>Welcome to the Chess Club</h2><p>We meet "
+                "every <b>Tuesday</b> at seven in the library.</p></body></html>"_s);
+            QTest::qWait(1500);
+        }
+        if (page == 4)
+            window.findChild<QLineEdit *>(u"txtDestination"_s)->setText(site.filePath(u"chess"_s));
+        QTest::qWait(300);
+        window.grab().save(outFolder + u'/' + names[page] + u".png"_s);
+        if (page + 1 < names.size()) {
+            QTest::mouseClick(next, Qt::LeftButton);
+            if (!desktop.warnings.isEmpty()) {
+                std::fprintf(stderr, "%s\n", qPrintable(desktop.warnings.join(u'\n')));
+                return 1;
+            }
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,464 @@
+#include "app/frmmain.h"
+#include "authoring/pageset.h"
+#include "templatefixture.h"
+#include "wizardharness.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using namespace quillsite;
+
+namespace {
+
+const QString infoMessage = u"You must provide the required information in order to continue."_s;
+const QString emptyDestinationMessage = u"You must provide the destination folder."_s;
+const QString invalidDestinationMessage =
+    u"The destination path you specified is invalid, please provide full path."_s;
+
+} // namespace
+
+class tst_frmMain : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void flow_data();
+    void flow();
+    void startupDefaults_data();
+    void startupDefaults();
+    void startup_extendsWelcomeTextAndHidesBanner();
+    void tabIntoLongTitle_selectsAllAndTypingReplaces();
+    void clickIntoTitle_selectsAll();
+    void enterInTextBox_pressesNext_data();
+    void enterInTextBox_pressesNext();
+    void escape_keepsWindowOpen();
+    void cancel_closesOnEveryPage_data();
+    void cancel_closesOnEveryPage();
+    void browse_data();
+    void browse();
+    void about_leavesPageAndValues_data();
+    void about_leavesPageAndValues();
+    void noTemplateInstalled_saysSoAndNextRefuses_data();
+    void noTemplateInstalled_saysSoAndNextRefuses();
+    void failedBuild_staysOnDestinationWithMessage();
+
+private:
+    // Walks from the start through `actions`: "next", "back", or "<box>:<text>"
+    // to put a text into txtTitle, txtAuthor or txtDestination.
+    void walk(WizardHarness &wizard, const QStringList &actions);
+    void goToPage(WizardHarness &wizard, int page);
+
+    QTemporaryDir m_data;
+    QTemporaryDir m_output;
+    std::unique_ptr<WizardHarness> m_wizard;
+};
+
+void tst_frmMain::initTestCase() {
+    QVERIFY(m_data.isValid() && m_output.isValid());
+    const QString templates = m_data.filePath(u"templates"_s);
+    writeFixtureTemplate(templates, {.folderName = u"alpha"_s,
+                                     .name = u"Alpha"_s,
+                                     .thumbColor = Qt::blue,
+                                     .previewColor = Qt::green});
+    writeFixtureTemplate(templates, {.folderName = u"beta"_s, .name = u"Beta"_s});
+}
+
+void tst_frmMain::cleanup() {
+    m_wizard.reset();
+    QVERIFY(noWindowLeftOpen());
+}
+
+void tst_frmMain::walk(WizardHarness &wizard, const QStringList &actions) {
+    for (const QString &action : actions) {
+        if (action == u"next")
+            wizard.click(u"cmdNext"_s);
+        else if (action == u"back")
+            wizard.click(u"cmdBack"_s);
+        else {
+            const qsizetype colon = action.indexOf(u':');
+            QString text = action.mid(colon + 1);
+            text.replace(u"$OUT"_s, m_output.path());
+            auto *box = wizard.control<QLineEdit>(action.left(colon));
+            QVERIFY2(box, qPrintable(action));
+            box->setText(text);
+        }
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+void tst_frmMain::goToPage(WizardHarness &wizard, int page) {
+    walk(wizard, QStringList(page, u"next"_s));
+    QCOMPARE(static_cast<int>(wizard.window().currentPage()), page);
+}
+
+void tst_frmMain::flow_data() {
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("banner");
+    QTest::addColumn<bool>("backVisible");
+    QTest::addColumn<bool>("backEnabled");
+    QTest::addColumn<QString>("nextText");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("info");
+    QTest::addColumn<QString>("focus");    // empty: not checked
+    QTest::addColumn<QString>("selected"); // selected text of the focused box
+    QTest::addColumn<QStringList>("warnings");
+
+    const QString next = u"&Next >"_s;
+    const QString selectOf = u"Please select the prefered look of your website."_s;
+    const QString selectFor = u"Please select the prefered look for your website."_s;
+    const QString provide =
+        u"Please provide the following information required to build your site."_s;
+    const QString buildNext = u"Create as many webpages as you want, along with their content."_s;
+    const QString buildBack = u"Create as many webpages as you want along with their content."_s;
+    const QString destination =
+        u"Choose the destination folder where you want to save your website."_s;
+    const QStringList toDestination{u"next"_s, u"next"_s, u"next"_s, u"next"_s};
+    const auto row = [](const char *name) -> QTestData & {
+        return QTest::newRow(name);
+    };
+
+    row("start on welcome") << QStringList() << 0 << false << false << true << next << u"Page"_s
+                            << u"Some info for the page."_s << QString() << QString()
+                            << QStringList();
+    row("next to select template")
+        << QStringList{u"next"_s} << 1 << true << true << true << next << u"Select Template"_s
+        << selectOf << u"cmdNext"_s << QString() << QStringList();
+    row("back to welcome keeps banner labels")
+        << QStringList{u"next"_s, u"back"_s} << 0 << false << false << true << next
+        << u"Select Template"_s << selectOf << QString() << QString() << QStringList();
+    row("welcome again shows banner with of")
+        << QStringList{u"next"_s, u"back"_s, u"next"_s} << 1 << true << true << true << next
+        << u"Select Template"_s << selectOf << QString() << QString() << QStringList();
+    row("next to information selects title")
+        << QStringList{u"next"_s, u"next"_s} << 2 << true << true << true << next
+        << u"Provide Information"_s << provide << u"txtTitle"_s << u"My Website"_s << QStringList();
+    row("back to select template says for")
+        << QStringList{u"next"_s, u"next"_s, u"back"_s} << 1 << true << true << true << next
+        << u"Select Template"_s << selectFor << u"cmdBack"_s << QString() << QStringList();
+    row("next to build pages with comma")
+        << QStringList{u"next"_s, u"next"_s, u"next"_s} << 3 << true << true << true << next
+        << u"Build Pages"_s << buildNext << QString() << QString() << QStringList();
+    row("back to information puts caret after title")
+        << QStringList{u"next"_s, u"next"_s, u"next"_s, u"back"_s} << 2 << true << true << true
+        << next << u"Provide Information"_s << provide << u"txtTitle"_s << QString()
+        << QStringList();
+    row("next to destination selects it")
+        << toDestination << 4 << true << true << true << next << u"Select Destination"_s
+        << destination << u"txtDestination"_s << u"/home/tester/Desktop/My Website"_s
+        << QStringList();
+    row("back to build pages without comma")
+        << (toDestination + QStringList{u"back"_s}) << 3 << true << true << true << next
+        << u"Build Pages"_s << buildBack << QString() << QString() << QStringList();
+    row("empty author: message, focus to title")
+        << QStringList{u"next"_s, u"next"_s, u"txtAuthor:"_s, u"next"_s} << 2 << true << true
+        << true << next << u"Provide Information"_s << provide << u"txtTitle"_s << u"My Website"_s
+        << QStringList{infoMessage};
+    row("empty title: message, focus to title")
+        << QStringList{u"next"_s, u"next"_s, u"txtTitle:"_s, u"next"_s} << 2 << true << true << true
+        << next << u"Provide Information"_s << provide << u"txtTitle"_s << QString()
+        << QStringList{infoMessage};
+    row("spaces pass the information check")
+        << QStringList{u"next"_s, u"next"_s, u"txtTitle:  "_s, u"txtAuthor: "_s, u"next"_s} << 3
+        << true << true << true << next << u"Build Pages"_s << buildNext << QString() << QString()
+        << QStringList();
+    row("empty destination refused")
+        << (toDestination + QStringList{u"txtDestination:"_s, u"next"_s}) << 4 << true << true
+        << true << next << u"Select Destination"_s << destination << u"txtDestination"_s
+        << QString() << QStringList{emptyDestinationMessage};
+    row("bare folder name refused")
+        << (toDestination + QStringList{u"txtDestination:My Website"_s, u"next"_s}) << 4 << true
+        << true << true << next << u"Select Destination"_s << destination << u"txtDestination"_s
+        << u"My Website"_s << QStringList{invalidDestinationMessage};
+    row("home shorthand refused") << (toDestination +
+                                      QStringList{u"txtDestination:~/site"_s, u"next"_s})
+                                  << 4 << true << true << true << next << u"Select Destination"_s
+                                  << destination << u"txtDestination"_s << u"~/site"_s
+                                  << QStringList{invalidDestinationMessage};
+    row("dot path refused") << (toDestination + QStringList{u"txtDestination:./site"_s, u"next"_s})
+                            << 4 << true << true << true << next << u"Select Destination"_s
+                            << destination << u"txtDestination"_s << u"./site"_s
+                            << QStringList{invalidDestinationMessage};
+    row("full path builds and finishes")
+        << (toDestination + QStringList{u"txtDestination:$OUT/flow"_s, u"next"_s}) << 5 << false
+        << true << false << u"&Finish"_s << u"Select Destination"_s << destination << QString()
+        << QString() << QStringList();
+}
+
+void tst_frmMain::flow() {
+    QFETCH(QStringList, actions);
+    QFETCH(int, page);
+    QFETCH(bool, banner);
+    QFETCH(QString, focus);
+
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    walk(*m_wizard, actions);
+    if (QTest::currentTestFailed())
+        return;
+
+    QCOMPARE(static_cast<int>(m_wizard->window().currentPage()), page);
+    QCOMPARE(m_wizard->control<QStackedWidget>(u"stkWizard"_s)->currentWidget()->objectName(),
+             u"fraWizard_%1"_s.arg(page));
+    QCOMPARE(m_wizard->control<QWidget>(u"fraTop"_s)->isVisible(), banner);
+    QCOMPARE(m_wizard->control<QWidget>(u"fraBottom"_s)->isVisible(), banner);
+    const auto *back = m_wizard->control<QPushButton>(u"cmdBack"_s);
+    QTEST(back->isVisible(), "backVisible");
+    QTEST(back->isEnabled(), "backEnabled");
+    QTEST(m_wizard->control<QPushButton>(u"cmdNext"_s)->text(), "nextText");
+    QTEST(m_wizard->control<QLabel>(u"lblPage"_s)->text(), "heading");
+    QTEST(m_wizard->control<QLabel>(u"lblInfo"_s)->text(), "info");
+    QTEST(m_wizard->desktop().warnings, "warnings");
+    if (!focus.isEmpty()) {
+        QTRY_COMPARE(m_wizard->focusName(), focus);
+        if (const auto *box = m_wizard->control<QLineEdit>(focus)) {
+            QTEST(box->selectedText(), "selected");
+            if (box->selectedText().isEmpty())
+                QCOMPARE(box->cursorPosition(), box->text().size());
+        }
+    }
+    if (page == 3)
+        QCOMPARE(m_wizard->control<QListWidget>(u"lstMenu"_s)->currentRow(), 0);
+    if (page == 5)
+        QVERIFY(!m_wizard->control<QLabel>(u"picFinish"_s)->pixmap().isNull());
+}
+
+void tst_frmMain::startupDefaults_data() {
+    QTest::addColumn<QString>("desktopFolder");
+    QTest::addColumn<QString>("login");
+    QTest::addColumn<QString>("destination");
+
+    QTest::newRow("desktop and login known")
+        << u"/home/jane/Desktop"_s << u"jane"_s << u"/home/jane/Desktop/My Website"_s;
+    QTest::newRow("no desktop folder") << QString() << u"jane"_s << u"My Website"_s;
+    QTest::newRow("empty login name")
+        << u"/home/jane/Desktop"_s << QString() << u"/home/jane/Desktop/My Website"_s;
+}
+
+void tst_frmMain::startupDefaults() {
+    QFETCH(QString, desktopFolder);
+    QFETCH(QString, login);
+
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    m_wizard->desktop().desktop = desktopFolder;
+    m_wizard->desktop().login = login;
+    QVERIFY(m_wizard->open());
+    QCOMPARE(m_wizard->control<QLineEdit>(u"txtTitle"_s)->text(), u"My Website"_s);
+    QCOMPARE(m_wizard->control<QLineEdit>(u"txtAuthor"_s)->text(), login);
+    QTEST(m_wizard->control<QLineEdit>(u"txtDestination"_s)->text(), "destination");
+}
+
+void tst_frmMain::startup_extendsWelcomeTextAndHidesBanner() {
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    QCOMPARE(m_wizard->window().currentPage(), WizardPage::Welcome);
+    QCOMPARE(m_wizard->control<QLabel>(u"lblWelcome"_s)->text(),
+             u"Thank you for downloading Quillsite, a powerful and easy-to-use website creation "
+             "wizard.\r\n\r\nQuillsite will enable you to create professional-looking websites "
+             "within minutes. It will take about only 10 minutes to create your ready-to-publish "
+             "personal website, which you can show to everyone after then."_s);
+    QVERIFY(!m_wizard->control<QWidget>(u"cmdBack"_s)->isVisible());
+    QVERIFY(m_wizard->control<QWidget>(u"cmdAbout"_s)->isVisible());
+    QVERIFY(m_wizard->control<QWidget>(u"cmdCancel"_s)->isVisible());
+    QCOMPARE(m_wizard->window().windowTitle(), u"Quillsite - Website Creation Wizard"_s);
+    QVERIFY(m_wizard->control<QCheckBox>(u"chkView"_s)->isChecked());
+}
+
+void tst_frmMain::tabIntoLongTitle_selectsAllAndTypingReplaces() {
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    goToPage(*m_wizard, 2);
+    auto *title = m_wizard->control<QLineEdit>(u"txtTitle"_s);
+    const QString longTitle = u"The Very Long Title Of The Smith Family Photography Website"_s;
+    title->setText(longTitle);
+    title->setCursorPosition(3);
+    m_wizard->control<QWidget>(u"cmdBack"_s)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_COMPARE(m_wizard->focusName(), u"txtTitle"_s);
+    QCOMPARE(title->selectedText(), longTitle);
+    QTest::keyClicks(title, u"Chess Club"_s);
+    QCOMPARE(title->text(), u"Chess Club"_s);
+}
+
+void tst_frmMain::clickIntoTitle_selectsAll() {
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    goToPage(*m_wizard, 2);
+    auto *author = m_wizard->control<QLineEdit>(u"txtAuthor"_s);
+    author->setFocus(Qt::OtherFocusReason);
+    auto *title = m_wizard->control<QLineEdit>(u"txtTitle"_s);
+    QTest::mouseClick(title, Qt::LeftButton, {}, QPoint(5, title->height() / 2));
+    QTRY_COMPARE(title->selectedText(), u"My Website"_s);
+}
+
+void tst_frmMain::enterInTextBox_pressesNext_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("expectedPage");
+
+    QTest::newRow("enter in title") << 2 << u"txtTitle"_s << 3;
+    QTest::newRow("enter in author") << 2 << u"txtAuthor"_s << 3;
+    QTest::newRow("enter in bad destination") << 4 << u"txtDestination"_s << 4;
+}
+
+void tst_frmMain::enterInTextBox_pressesNext() {
+    QFETCH(int, page);
+    QFETCH(QString, box);
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    m_wizard->desktop().desktop.clear();
+    QVERIFY(m_wizard->open());
+    goToPage(*m_wizard, page);
+    auto *edit = m_wizard->control<QLineEdit>(box);
+    edit->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTEST(static_cast<int>(m_wizard->window().currentPage()), "expectedPage");
+    if (page == 4)
+        QCOMPARE(m_wizard->desktop().warnings, QStringList{invalidDestinationMessage});
+}
+
+void tst_frmMain::escape_keepsWindowOpen() {
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    goToPage(*m_wizard, 2);
+    QTest::keyClick(m_wizard->control<QLineEdit>(u"txtTitle"_s), Qt::Key_Escape);
+    QVERIFY(m_wizard->window().isVisible());
+    QCOMPARE(m_wizard->window().currentPage(), WizardPage::ProvideInformation);
+}
+
+void tst_frmMain::cancel_closesOnEveryPage_data() {
+    QTest::addColumn<int>("page");
+    for (int page = 0; page <= 5; ++page)
+        QTest::addRow("page %d", page) << page;
+}
+
+void tst_frmMain::cancel_closesOnEveryPage() {
+    QFETCH(int, page);
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    if (page == 5)
+        walk(*m_wizard, {u"next"_s, u"next"_s, u"next"_s, u"next"_s,
+                         u"txtDestination:$OUT/cancelled"_s, u"next"_s});
+    else
+        goToPage(*m_wizard, page);
+    QCOMPARE(static_cast<int>(m_wizard->window().currentPage()), page);
+    m_wizard->click(u"cmdCancel"_s);
+    QVERIFY(!m_wizard->window().isVisible());
+    QVERIFY(m_wizard->desktop().openedUrls.isEmpty());
+    QVERIFY(m_wizard->desktop().warnings.isEmpty());
+    if (page == 5)
+        QVERIFY(QFile::exists(m_output.filePath(u"cancelled/index.htm"_s)));
+}
+
+void tst_frmMain::browse_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("destination");
+
+    QTest::newRow("chosen folder replaces the text") << u"/srv/www"_s << u"/srv/www"_s;
+    QTest::newRow("root folder") << u"/"_s << u"/"_s;
+    QTest::newRow("cancel keeps the typed text") << QString() << u"/typed/by hand"_s;
+}
+
+void tst_frmMain::browse() {
+    QFETCH(QString, answer);
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    m_wizard->desktop().folderAnswers = {answer};
+    QVERIFY(m_wizard->open());
+    goToPage(*m_wizard, 4);
+    auto *destination = m_wizard->control<QLineEdit>(u"txtDestination"_s);
+    destination->setText(u"/typed/by hand"_s);
+    m_wizard->click(u"cmdBrowseDes"_s);
+    QCOMPARE(m_wizard->desktop().folderDialogTitles,
+             QStringList{u"Select where you want to save."_s});
+    QTEST(destination->text(), "destination");
+    QTRY_COMPARE(m_wizard->focusName(), u"txtDestination"_s);
+    QCOMPARE(destination->selectedText(), destination->text());
+}
+
+void tst_frmMain::about_leavesPageAndValues_data() {
+    QTest::addColumn<int>("page");
+    for (int page = 0; page <= 4; ++page)
+        QTest::addRow("page %d", page) << page;
+}
+
+void tst_frmMain::about_leavesPageAndValues() {
+    QFETCH(int, page);
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    goToPage(*m_wizard, page);
+    m_wizard->control<QLineEdit>(u"txtTitle"_s)->setText(u"Chess Club"_s);
+
+    QString shownDialog;
+    QTimer::singleShot(0, this, [&shownDialog] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (dialog) {
+            shownDialog = dialog->objectName();
+            dialog->close();
+        }
+    });
+    m_wizard->click(u"cmdAbout"_s);
+    QCOMPARE(shownDialog, u"frmAbout"_s);
+    QCOMPARE(static_cast<int>(m_wizard->window().currentPage()), page);
+    QCOMPARE(m_wizard->control<QStackedWidget>(u"stkWizard"_s)->currentIndex(), page);
+    QCOMPARE(m_wizard->control<QLineEdit>(u"txtTitle"_s)->text(), u"Chess Club"_s);
+    QCOMPARE(m_wizard->control<QWidget>(u"fraTop"_s)->isVisible(), page != 0);
+}
+
+void tst_frmMain::noTemplateInstalled_saysSoAndNextRefuses_data() {
+    QTest::addColumn<bool>("templatesFolder");
+    QTest::newRow("empty templates folder") << true;
+    QTest::newRow("no templates folder") << false;
+}
+
+void tst_frmMain::noTemplateInstalled_saysSoAndNextRefuses() {
+    QFETCH(bool, templatesFolder);
+    QTemporaryDir data;
+    if (templatesFolder)
+        QVERIFY(QDir(data.path()).mkdir(u"templates"_s));
+    m_wizard = std::make_unique<WizardHarness>(data.path());
+    QVERIFY(m_wizard->open());
+    goToPage(*m_wizard, 1);
+    const auto *notice = m_wizard->control<QLabel>(u"lblNoTemplates"_s);
+    QVERIFY(notice->isVisible());
+    QVERIFY(notice->text().startsWith(u"No website template is installed"_s));
+    QVERIFY(notice->text().contains(data.filePath(u"templates"_s)));
+    QVERIFY(!m_wizard->control<QWidget>(u"picSelTemp"_s)->isVisible());
+
+    m_wizard->click(u"cmdNext"_s);
+    QCOMPARE(m_wizard->window().currentPage(), WizardPage::SelectTemplate);
+    QCOMPARE(m_wizard->desktop().warnings, QStringList{notice->text()});
+}
+
+void tst_frmMain::failedBuild_staysOnDestinationWithMessage() {
+    const QString blocker = m_output.filePath(u"plain-file"_s);
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    walk(*m_wizard, {u"next"_s, u"next"_s, u"next"_s, u"next"_s,
+                     u"txtDestination:"_s + blocker + u"/site"_s, u"next"_s});
+    QCOMPARE(m_wizard->window().currentPage(), WizardPage::SelectDestination);
+    QCOMPARE(m_wizard->control<QStackedWidget>(u"stkWizard"_s)->currentIndex(), 4);
+    QCOMPARE(m_wizard->desktop().warnings.size(), 1);
+    QVERIFY2(m_wizard->desktop().warnings.constFirst().contains(blocker),
+             qPrintable(m_wizard->desktop().warnings.constFirst()));
+    QCOMPARE(m_wizard->control<QPushButton>(u"cmdNext"_s)->text(), u"&Next >"_s);
+    QVERIFY(m_wizard->control<QWidget>(u"fraTop"_s)->isVisible());
+    QTRY_COMPARE(m_wizard->focusName(), u"txtDestination"_s);
+    QVERIFY(!QFile::exists(blocker + u"/site/index.htm"_s));
+}
+
+QTEST_MAIN(tst_frmMain)
+#include "tst_frmmain.moc"

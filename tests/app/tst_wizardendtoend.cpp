@@ -1,0 +1,82 @@
+#include "authoring/htmleditor.h"
+#include "authoring/pageset.h"
+#include "templatefixture.h"
+#include "wizardharness.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quillsite;
+
+class tst_WizardEndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void welcomeToFinish_writesTypedSiteAndOpensIt();
+};
+
+void tst_WizardEndToEnd::welcomeToFinish_writesTypedSiteAndOpensIt() {
+    QTemporaryDir data;
+    QTemporaryDir output;
+    const QString templates = data.filePath(u"templates"_s);
+    writeFixtureTemplate(templates, {.folderName = u"first"_s, .name = u"First"_s});
+    const QString second =
+        writeFixtureTemplate(templates, {.folderName = u"second"_s, .name = u"Second"_s});
+    QFile skeleton(second + u"/main.txt"_s);
+    QVERIFY(skeleton.open(QIODevice::Append));
+    skeleton.write("<!-- second skeleton -->\r\n");
+    skeleton.close();
+
+    WizardHarness wizard(data.path());
+    QVERIFY(wizard.open());
+    wizard.click(u"cmdNext"_s);
+
+    auto *list = wizard.control<QListWidget>(u"lstTemplates"_s);
+    QCOMPARE(list->count(), 2);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    QCOMPARE(list->currentRow(), 1);
+    wizard.click(u"cmdNext"_s);
+
+    QTRY_COMPARE(wizard.focusName(), u"txtTitle"_s);
+    QTest::keyClicks(QApplication::focusWidget(), u"Chess Club"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_COMPARE(wizard.focusName(), u"txtAuthor"_s);
+    QTest::keyClicks(QApplication::focusWidget(), u"Jane Smith"_s);
+    wizard.click(u"cmdNext"_s);
+
+    HtmlEditor *home = wizard.window().pageSet().editor(0);
+    QCOMPARE(home->objectName(), u"dhePage_0"_s);
+    home->setDocumentHTML(u"<html><body><p>Our club meets on Tuesdays.</p></body></html>"_s);
+    QTRY_VERIFY(home->bodyHTML().contains(u"Our club meets on Tuesdays."_s));
+    wizard.click(u"cmdNext"_s);
+
+    QTRY_COMPARE(wizard.focusName(), u"txtDestination"_s);
+    const QString destination = output.filePath(u"chess club"_s);
+    QTest::keyClicks(QApplication::focusWidget(), destination);
+    QCOMPARE(wizard.control<QLineEdit>(u"txtDestination"_s)->text(), destination);
+    wizard.click(u"cmdNext"_s);
+    QCOMPARE(wizard.desktop().warnings, QStringList());
+    QCOMPARE(wizard.window().currentPage(), WizardPage::Finish);
+
+    QFile index(destination + u"/index.htm"_s);
+    QVERIFY(index.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(index.readAll());
+    QVERIFY2(page.contains(u"<title>Home - Chess Club</title>"_s), qPrintable(page));
+    QVERIFY2(page.contains(u"<p>Our club meets on Tuesdays.</p>"_s), qPrintable(page));
+    QVERIFY2(page.contains(u"<p class=\"author\">Jane Smith</p>"_s), qPrintable(page));
+    QVERIFY2(page.contains(u"<!-- second skeleton -->"_s), qPrintable(page));
+    QVERIFY(QFile::exists(destination + u"/files/style.css"_s));
+    QVERIFY(QFile::exists(destination + u"/files/images/dot.txt"_s));
+
+    wizard.click(u"cmdNext"_s);
+    QCOMPARE(wizard.desktop().openedUrls,
+             QList<QUrl>{QUrl::fromLocalFile(destination + u"/index.htm"_s)});
+    QVERIFY(!wizard.window().isVisible());
+}
+
+QTEST_MAIN(tst_WizardEndToEnd)
+#include "tst_wizardendtoend.moc"

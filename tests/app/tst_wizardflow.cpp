@@ -1,0 +1,189 @@
+#include "app/wizardflow.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quillsite;
+
+Q_DECLARE_METATYPE(quillsite::WizardPage)
+Q_DECLARE_METATYPE(quillsite::Direction)
+
+class tst_WizardFlow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pageChrome_data();
+    void pageChrome();
+    void bannerTexts_data();
+    void bannerTexts();
+    void neighbourPage_data();
+    void neighbourPage();
+    void informationProblem_data();
+    void informationProblem();
+    void destinationProblem_data();
+    void destinationProblem();
+    void homePageUrl_data();
+    void homePageUrl();
+};
+
+void tst_WizardFlow::pageChrome_data() {
+    QTest::addColumn<WizardPage>("page");
+    QTest::addColumn<bool>("banner");
+    QTest::addColumn<bool>("backVisible");
+    QTest::addColumn<bool>("backEnabled");
+    QTest::addColumn<QString>("nextCaption");
+
+    QTest::newRow("welcome: no banner, no Back")
+        << WizardPage::Welcome << false << false << true << u"&Next >"_s;
+    QTest::newRow("select template")
+        << WizardPage::SelectTemplate << true << true << true << u"&Next >"_s;
+    QTest::newRow("provide information")
+        << WizardPage::ProvideInformation << true << true << true << u"&Next >"_s;
+    QTest::newRow("build pages") << WizardPage::BuildPages << true << true << true << u"&Next >"_s;
+    QTest::newRow("select destination")
+        << WizardPage::SelectDestination << true << true << true << u"&Next >"_s;
+    QTest::newRow("finish: Back shown but disabled")
+        << WizardPage::Finish << false << true << false << u"&Finish"_s;
+}
+
+void tst_WizardFlow::pageChrome() {
+    QFETCH(WizardPage, page);
+    const PageChrome chrome = quillsite::pageChrome(page);
+    QTEST(chrome.banner, "banner");
+    QTEST(chrome.backVisible, "backVisible");
+    QTEST(chrome.backEnabled, "backEnabled");
+    QTEST(chrome.nextCaption, "nextCaption");
+}
+
+void tst_WizardFlow::bannerTexts_data() {
+    QTest::addColumn<WizardPage>("page");
+    QTest::addColumn<Direction>("direction");
+    QTest::addColumn<bool>("changes");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("info");
+
+    const QString provide =
+        u"Please provide the following information required to build your site."_s;
+    QTest::newRow("welcome by back leaves the banner")
+        << WizardPage::Welcome << Direction::Back << false << QString() << QString();
+    QTest::newRow("select template by next: of")
+        << WizardPage::SelectTemplate << Direction::Next << true << u"Select Template"_s
+        << u"Please select the prefered look of your website."_s;
+    QTest::newRow("select template by back: for")
+        << WizardPage::SelectTemplate << Direction::Back << true << u"Select Template"_s
+        << u"Please select the prefered look for your website."_s;
+    QTest::newRow("provide information by next")
+        << WizardPage::ProvideInformation << Direction::Next << true << u"Provide Information"_s
+        << provide;
+    QTest::newRow("provide information by back")
+        << WizardPage::ProvideInformation << Direction::Back << true << u"Provide Information"_s
+        << provide;
+    QTest::newRow("build pages by next: with comma")
+        << WizardPage::BuildPages << Direction::Next << true << u"Build Pages"_s
+        << u"Create as many webpages as you want, along with their content."_s;
+    QTest::newRow("build pages by back: without comma")
+        << WizardPage::BuildPages << Direction::Back << true << u"Build Pages"_s
+        << u"Create as many webpages as you want along with their content."_s;
+    QTest::newRow("select destination by next")
+        << WizardPage::SelectDestination << Direction::Next << true << u"Select Destination"_s
+        << u"Choose the destination folder where you want to save your website."_s;
+    QTest::newRow("finish leaves the banner")
+        << WizardPage::Finish << Direction::Next << false << QString() << QString();
+}
+
+void tst_WizardFlow::bannerTexts() {
+    QFETCH(WizardPage, page);
+    QFETCH(Direction, direction);
+    QFETCH(bool, changes);
+    const std::optional<BannerTexts> texts = quillsite::bannerTexts(page, direction);
+    QCOMPARE(texts.has_value(), changes);
+    if (texts) {
+        QTEST(texts->page, "heading");
+        QTEST(texts->info, "info");
+    }
+}
+
+void tst_WizardFlow::neighbourPage_data() {
+    QTest::addColumn<WizardPage>("page");
+    QTest::addColumn<Direction>("direction");
+    QTest::addColumn<int>("expected"); // -1: none
+
+    QTest::newRow("nothing before welcome") << WizardPage::Welcome << Direction::Back << -1;
+    QTest::newRow("welcome to select template") << WizardPage::Welcome << Direction::Next << 1;
+    QTest::newRow("destination to finish") << WizardPage::SelectDestination << Direction::Next << 5;
+    QTest::newRow("destination back to build pages")
+        << WizardPage::SelectDestination << Direction::Back << 3;
+    QTest::newRow("nothing after finish") << WizardPage::Finish << Direction::Next << -1;
+}
+
+void tst_WizardFlow::neighbourPage() {
+    QFETCH(WizardPage, page);
+    QFETCH(Direction, direction);
+    QFETCH(int, expected);
+    const std::optional<WizardPage> neighbour = quillsite::neighbourPage(page, direction);
+    QCOMPARE(neighbour ? static_cast<int>(*neighbour) : -1, expected);
+}
+
+void tst_WizardFlow::informationProblem_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("author");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("both given") << u"My Website"_s << u"Jane"_s << false;
+    QTest::newRow("empty author") << u"My Website"_s << QString() << true;
+    QTest::newRow("empty title") << QString() << u"Jane"_s << true;
+    QTest::newRow("both empty") << QString() << QString() << true;
+    QTest::newRow("spaces pass as title and author") << u"   "_s << u" "_s << false;
+}
+
+void tst_WizardFlow::informationProblem() {
+    QFETCH(QString, title);
+    QFETCH(QString, author);
+    QFETCH(bool, refused);
+    QCOMPARE(quillsite::informationProblem(title, author),
+             refused ? u"You must provide the required information in order to continue."_s
+                     : QString());
+}
+
+void tst_WizardFlow::destinationProblem_data() {
+    QTest::addColumn<QString>("destination");
+    QTest::addColumn<QString>("problem");
+
+    const QString invalid =
+        u"The destination path you specified is invalid, please provide full path."_s;
+    QTest::newRow("empty") << QString() << u"You must provide the destination folder."_s;
+    QTest::newRow("bare folder name") << u"My Website"_s << invalid;
+    QTest::newRow("dot path") << u"./site"_s << invalid;
+    QTest::newRow("home shorthand") << u"~/site"_s << invalid;
+    QTest::newRow("backslash root") << u"\\My Website"_s << invalid;
+    QTest::newRow("drive letter") << u"C:\\site"_s << invalid;
+    QTest::newRow("leading blank") << u" /tmp/site"_s << invalid;
+    QTest::newRow("root") << u"/"_s << QString();
+    QTest::newRow("absolute folder") << u"/home/jane/My Website"_s << QString();
+    QTest::newRow("trailing slash kept") << u"/srv/site/"_s << QString();
+}
+
+void tst_WizardFlow::destinationProblem() {
+    QFETCH(QString, destination);
+    QTEST(quillsite::destinationProblem(destination), "problem");
+}
+
+void tst_WizardFlow::homePageUrl_data() {
+    QTest::addColumn<QString>("destination");
+    QTest::addColumn<QString>("url");
+
+    QTest::newRow("plain folder") << u"/srv/site"_s << u"file:///srv/site/index.htm"_s;
+    QTest::newRow("trailing slash collapsed") << u"/srv/site/"_s << u"file:///srv/site/index.htm"_s;
+    QTest::newRow("doubled slashes collapsed")
+        << u"//srv//site"_s << u"file:///srv/site/index.htm"_s;
+    QTest::newRow("blank and hash encoded")
+        << u"/srv/My #1 Site"_s << u"file:///srv/My%20%231%20Site/index.htm"_s;
+}
+
+void tst_WizardFlow::homePageUrl() {
+    QFETCH(QString, destination);
+    QTEST(quillsite::homePageUrl(destination).toString(QUrl::FullyEncoded), "url");
+}
+
+QTEST_APPLESS_MAIN(tst_WizardFlow)
+#include "tst_wizardflow.moc"
