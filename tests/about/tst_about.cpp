@@ -3,6 +3,7 @@
 #include "buildinfo.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -27,6 +28,9 @@ private slots:
     void rightClickOnLink_opensNothing();
     void link_showsHandPointer();
     void pictures_areShown();
+    void labels_haveDesignedLettering_data();
+    void labels_haveDesignedLettering();
+    void rule_isLightGrey();
 
 private:
     QList<QUrl> m_opened;
@@ -167,6 +171,56 @@ void tst_About::pictures_areShown() {
     const auto *globe = dialog.findChild<QLabel *>(u"Picture2"_s);
     QCOMPARE(wordMark->pixmap().deviceIndependentSize().toSize(), QSize(136, 67));
     QCOMPARE(globe->pixmap().deviceIndependentSize().toSize(), QSize(48, 48));
+}
+
+void tst_About::labels_haveDesignedLettering_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<qreal>("pointSize");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("underline");
+    QTest::addColumn<QColor>("colour");
+
+    QTest::newRow("heading, grey bold")
+        << u"Label1"_s << u"Verdana"_s << 8.25 << true << false << QColor(128, 128, 128);
+    QTest::newRow("maker, black bold")
+        << u"Label2"_s << u"Verdana"_s << 9.75 << true << false << QColor(0, 0, 0);
+    QTest::newRow("link, blue underlined")
+        << u"lblLink_0"_s << u"Verdana"_s << 8.25 << false << true << QColor(0, 0, 255);
+}
+
+void tst_About::labels_haveDesignedLettering() {
+    QFETCH(QString, name);
+    QFETCH(QString, family);
+    QFETCH(qreal, pointSize);
+    QFETCH(bool, bold);
+    QFETCH(bool, underline);
+    QFETCH(QColor, colour);
+    frmAbout dialog(recorder());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    const auto *label = dialog.findChild<QLabel *>(name);
+    QCOMPARE(label->font().family(), family);
+    QCOMPARE(label->font().pointSizeF(), pointSize);
+    QCOMPARE(label->font().bold(), bold);
+    QCOMPARE(label->font().underline(), underline);
+    QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+    dialog.close();
+}
+
+void tst_About::rule_isLightGrey() {
+    frmAbout dialog(recorder());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *rule = dialog.findChild<QWidget *>(u"Line1"_s);
+
+    const QImage image = rule->grab().toImage();
+    QCOMPARE(rule->height(), 1);
+    QCOMPARE(QColor(image.pixel(image.width() / 2, 0)), QColor(224, 224, 224));
+    // The rule crosses the whole white panel.
+    QCOMPARE(rule->width(), dialog.findChild<QWidget *>(u"Picture1"_s)->width());
+    dialog.close();
 }
 
 QTEST_MAIN(tst_About)
