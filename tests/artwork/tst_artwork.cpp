@@ -41,6 +41,9 @@ private slots:
     void noPreviewPictures_areWhiteSquaresWithDarkLettering_data();
     void noPreviewPictures_areWhiteSquaresWithDarkLettering();
     void programIcon_offersSmallAndLargeSizes();
+    void wordMark_shadesFromLightAtTopToDarkAtBottom();
+    void bluePictures_areMostlyBlue_data();
+    void bluePictures_areMostlyBlue();
 };
 
 void tst_Artwork::picture_isCompiledInAtItsSize_data() {
@@ -125,6 +128,57 @@ void tst_Artwork::programIcon_offersSmallAndLargeSizes() {
     large.render(&painter);
     painter.end();
     QVERIFY(icon.pixmap(16, 16).toImage().convertToFormat(scaled.format()) != scaled);
+}
+
+void tst_Artwork::wordMark_shadesFromLightAtTopToDarkAtBottom() {
+    QSvgRenderer renderer(artwork::WordMark.toString());
+    const QImage image = render(renderer);
+
+    // Mean grey of the lettering in each row that has any.
+    QList<double> rowGrey;
+    for (int y = 0; y < image.height(); ++y) {
+        double sum = 0;
+        int count = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) == 255) {
+                sum += qGray(pixel);
+                ++count;
+            }
+        }
+        if (count > 0)
+            rowGrey.append(sum / count);
+    }
+    QVERIFY(rowGrey.size() > 30); // large lettering
+    QVERIFY2(rowGrey.first() - rowGrey.last() > 80, "the lettering does not shade light to dark");
+}
+
+void tst_Artwork::bluePictures_areMostlyBlue_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("program icon") << artwork::Globe.toString();
+    QTest::newRow("program icon, 16 pixel drawing") << artwork::GlobeSmall.toString();
+    QTest::newRow("banner globe on a hand") << artwork::BannerGlobeHand.toString();
+    QTest::newRow("welcome side picture") << artwork::WelcomeSide.toString();
+}
+
+void tst_Artwork::bluePictures_areMostlyBlue() {
+    QFETCH(QString, path);
+    QSvgRenderer renderer(path);
+    const QImage image = render(renderer);
+
+    int blue = 0;
+    int painted = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = QColor::fromRgba(image.pixel(x, y));
+            if (colour.alpha() < 128)
+                continue;
+            ++painted;
+            blue += colour.blue() > colour.red() + 40 && colour.blue() > colour.green() ? 1 : 0;
+        }
+    QVERIFY(painted > 0);
+    QVERIFY2(blue * 2 > painted,
+             qPrintable(QString::number(blue) + u" of "_s + QString::number(painted)));
 }
 
 QTEST_MAIN(tst_Artwork)
