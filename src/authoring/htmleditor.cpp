@@ -36,6 +36,9 @@ const QString EmptyDocumentHtml =
 // through the web channel instead.
 constexpr qsizetype LargeDocumentBytes = 1'400'000;
 
+// How often in a row the editor shows its document again after the renderer ended.
+constexpr int MaxRecoveries = 3;
+
 QString resourceText(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -91,9 +94,7 @@ HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
         applySnapshot(snapshotFromReport(report, *m_snapshot));
     });
     connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
-            [](QWebEnginePage::RenderProcessTerminationStatus status, int exitCode) {
-                qCWarning(lcEditor) << "The editor's renderer ended:" << status << exitCode;
-            });
+            &HtmlEditor::recoverFromRendererEnd);
 
     loadHtml(EmptyDocument, defaultBaseUrl());
     // What the empty document reads as is known: reads need not wait for the page.
@@ -187,7 +188,6 @@ bool HtmlEditor::waitUntilCurrent(int timeoutMs) const {
         if (isCurrent())
             loop.quit();
     });
-    connect(m_page, &QWebEnginePage::renderProcessTerminated, &loop, &QEventLoop::quit);
     timer.start(timeoutMs);
     // The user's input waits too: it must not reach the editors while a read is under way.
     loop.exec(QEventLoop::ExcludeUserInputEvents);
@@ -204,6 +204,7 @@ void HtmlEditor::loadHtml(const QString &html, const QUrl &baseUrl) {
     m_queuedCalls.clear();
     m_awaitedRequest = 0; // a new page has carried out none of the commands
     m_baseUrl = baseUrl;
+    m_requestedHtml = html;
 
     QByteArray utf8 = html.toUtf8();
     const bool large = utf8.size() > LargeDocumentBytes;
@@ -211,6 +212,19 @@ void HtmlEditor::loadHtml(const QString &html, const QUrl &baseUrl) {
     m_page->scripts().clear();
     m_page->scripts().insert(editorScript(m_loadId, large));
     m_page->showDocument(large ? EmptyDocument.toUtf8() : utf8, baseUrl);
+}
+
+void HtmlEditor::recoverFromRendererEnd(int status, int exitCode) {
+    qCWarning(lcEditor) << "The editor's renderer ended with status" << status << "and code"
+                        << exitCode;
+    // A document that ends the renderer every time it is shown is not shown for ever.
+    if (++m_recoveries > MaxRecoveries)
+        return;
+    // The last report holds what the user wrote up to the end; a load still on its way
+    // had not replaced it yet.
+    const QString html =
+        m_snapshot->loadId == m_loadId ? m_snapshot->documentHtml : m_requestedHtml;
+    QTimer::singleShot(0, this, [this, html] { loadHtml(html, m_baseUrl); });
 }
 
 void HtmlEditor::runCommand(const QJsonArray &call) {
@@ -230,6 +244,7 @@ void HtmlEditor::applySnapshot(const EditorSnapshot &snapshot) {
     *m_snapshot = snapshot;
     if (!m_ready) {
         m_ready = true;
+        m_recoveries = 0;
         for (const QString &script : std::exchange(m_queuedCalls, {}))
             m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld);
     }

@@ -67,6 +67,7 @@ signals:
 private:
     void loadHtml(const QString &html, const QUrl &baseUrl);
     void runCommand(const QJsonArray &call);
+    void recoverFromRendererEnd(int status, int exitCode);
     void applySnapshot(const EditorSnapshot &snapshot);
     bool isCurrent() const;
     const EditorSnapshot &currentSnapshot() const;
@@ -80,11 +81,13 @@ private:
     EditorBridge *m_bridge;
     std::unique_ptr<EditorSnapshot> m_snapshot;
     QUrl m_baseUrl;
+    QString m_requestedHtml;
     QString m_errorString;
     QStringList m_queuedCalls;
     int m_loadId = 0;
     int m_lastRequest = 0;
     int m_awaitedRequest = 0;
+    int m_recoveries = 0;
     bool m_ready = false;
 };
 
