@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -51,15 +52,18 @@ qint64 residentKilobytes() {
     return -1;
 }
 
-// Reports the first paint of the window it watches.
+// Reports when the window it watches is first exposed; the window paints
+// itself while handling that event, so the report follows the first frame.
 class FirstPaint final : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Paint && !m_reported) {
+        if (event->type() == QEvent::Expose && !m_reported
+            && static_cast<QWindow *>(watched)->isExposed()) {
             m_reported = true;
+            m_sinceShown.start();
             QTimer::singleShot(0, this, [] {
                 std::printf("shown %lld\n", residentKilobytes());
                 std::fflush(stdout);
@@ -68,8 +72,13 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
+public:
+    bool reported() const { return m_reported; }
+    qint64 msSinceShown() const { return m_sinceShown.elapsed(); }
+
 private:
     bool m_reported = false;
+    QElapsedTimer m_sinceShown;
 };
 
 } // namespace
@@ -85,15 +94,14 @@ int main(int argc, char *argv[]) {
     quillsite::QtEditorDialogs dialogs;
     quillsite::frmMain window(desktop, dialogs);
     FirstPaint firstPaint;
-    window.installEventFilter(&firstPaint);
+    window.winId(); // creates the window handle to watch
+    window.windowHandle()->installEventFilter(&firstPaint);
     window.show();
 
-    QElapsedTimer sinceShow;
-    sinceShow.start();
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &app, [&] {
-        if (window.findChild<QWidget *>(u"dhePage_0"_s)) {
-            std::printf("editor %lld %lld\n", sinceShow.elapsed(), residentKilobytes());
+        if (firstPaint.reported() && window.findChild<QWidget *>(u"dhePage_0"_s)) {
+            std::printf("editor %lld %lld\n", firstPaint.msSinceShown(), residentKilobytes());
             std::fflush(stdout);
             app.quit();
         }

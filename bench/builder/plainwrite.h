@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace quillsite::bench {
+
+// One file of a built site: its path below the site folder and its bytes.
+struct SiteFile {
+    QString relativePath;
+    QByteArray bytes;
+};
+
+// Every file below `folder`, subfolders included.
+QList<SiteFile> readTree(const QString &folder);
+
+// The floor of building: the same files written into `folder` with plain
+// open, sequential write and close calls, folders made as needed. Returns
+// false when a write fails.
+bool writeTree(const QList<SiteFile> &files, const QString &folder);
+
+} // namespace quillsite::bench

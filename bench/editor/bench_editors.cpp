@@ -1,0 +1,95 @@
+// Times what a site of many pages asks of the HTML editors: creating one editor per page
+// with a document, reading every page's body as the builder does (the first read waits for
+// pages still loading), and reading them all again once every page is shown.
+
+#include "authoring/htmleditor.h"
+#include "authoring/webengineconfig.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+using namespace quillsite;
+
+namespace {
+
+QString pageBody(int page)
+{
+    QString body;
+    for (int i = 0; body.size() < 4000; ++i)
+        body += u"<p>Page %1, paragraph %2: <b>some</b> text to read.</p>"_s.arg(page).arg(i);
+    return body;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+double msSince(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    configureWebEngine();
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption({u"pages"_s, u"Number of pages (200)."_s, u"n"_s, u"200"_s});
+    parser.process(app);
+    const int pages = std::max(1, parser.value(u"pages"_s).toInt());
+
+    QWidget window;
+    QElapsedTimer timer;
+    timer.start();
+    auto first = std::make_unique<HtmlEditor>(nullptr, &window);
+    const double engineStart = msSince(timer);
+
+    std::vector<std::unique_ptr<HtmlEditor>> editors;
+    std::vector<double> createTimes;
+    QElapsedTimer all;
+    all.start();
+    for (int page = 0; page < pages; ++page) {
+        timer.restart();
+        auto editor = std::make_unique<HtmlEditor>(nullptr, &window);
+        editor->setDocumentHTML(u"<html><head><title>%1</title></head><body>%2</body></html>"_s
+                                    .arg(page)
+                                    .arg(pageBody(page)));
+        createTimes.push_back(msSince(timer));
+        editors.push_back(std::move(editor));
+    }
+    const double createAll = msSince(all);
+
+    auto readAll = [&editors] {
+        QElapsedTimer read;
+        read.start();
+        qsizetype bytes = 0;
+        for (const auto &editor : editors)
+            bytes += editor->bodyHTML().size();
+        return std::pair{msSince(read), bytes};
+    };
+    const auto [firstRead, firstBytes] = readAll();
+    const auto [secondRead, secondBytes] = readAll();
+
+    std::printf("pages                         %d\n", pages);
+    std::printf("first editor (engine start)   %.1f ms\n", engineStart);
+    std::printf("add editor with document      median %.2f ms, max %.2f ms, all %.1f ms\n",
+                median(createTimes), *std::max_element(createTimes.begin(), createTimes.end()),
+                createAll);
+    std::printf("read all bodies, pages loading %.1f ms (%lld characters)\n", firstRead,
+                static_cast<long long>(firstBytes));
+    std::printf("read all bodies, pages shown   %.2f ms (%lld characters)\n", secondRead,
+                static_cast<long long>(secondBytes));
+    return firstBytes == secondBytes ? 0 : 1;
+}
