@@ -71,11 +71,22 @@ qint64 largestFile(const QList<SiteFile> &files) {
     return largest;
 }
 
-Timing timeFloor(const QList<SiteFile> &files, const QString &folder) {
-    return timed([&] {
-        if (!writeTree(files, folder))
-            qFatal("plain writes into %s failed", qPrintable(folder));
-    });
+// The two floors: plain writes, and writes by way of a renamed temporary file
+// (what any build that never leaves a cut-off page must at least do).
+struct Floors {
+    Timing plain;
+    Timing atomic;
+};
+
+Floors timeFloors(const QList<SiteFile> &files, const QString &runFolder) {
+    const auto timeWrites = [&](const QString &folder, WriteMode mode) {
+        return timed([&] {
+            if (!writeTree(files, folder, mode))
+                qFatal("plain writes into %s failed", qPrintable(folder));
+        });
+    };
+    const Timing plain = timeWrites(runFolder + u"/floor"_s, WriteMode::Plain);
+    return {plain, timeWrites(runFolder + u"/floor-atomic"_s, WriteMode::Atomic)};
 }
 
 // One measured build in this process: prints its measures as "key=value" words.
@@ -90,9 +101,9 @@ int runChild(const QString &templateFolder, int pageCount, const QString &runFol
     const qint64 inputsKib = residentKib();
 
     QList<SiteFile> files = reference.isEmpty() ? QList<SiteFile>() : readTree(reference);
-    Timing floor;
+    Floors floors;
     if (floorFirst && !files.isEmpty())
-        floor = timeFloor(files, runFolder + u"/floor"_s);
+        floors = timeFloors(files, runFolder);
 
     const qint64 beforeKib = residentKib();
     const bool peakReset = resetPeakResident();
@@ -105,13 +116,13 @@ int runChild(const QString &templateFolder, int pageCount, const QString &runFol
     if (files.isEmpty())
         files = readTree(site.destination);
     if (!floorFirst || reference.isEmpty())
-        floor = timeFloor(files, runFolder + u"/floor"_s);
+        floors = timeFloors(files, runFolder);
 
-    QTextStream(stdout) << "buildMs=" << build.wallMs << " floorMs=" << floor.wallMs
-                        << " buildCpuMs=" << build.cpuMs << " floorCpuMs=" << floor.cpuMs
-                        << " bytes=" << totalBytes(files) << " files=" << files.size()
-                        << " largestPage=" << largestFile(files) << " menuBytes=" << menuBytes(site)
-                        << " inputsKib=" << inputsKib
+    QTextStream(stdout) << "buildMs=" << build.wallMs << " floorMs=" << floors.plain.wallMs
+                        << " atomicMs=" << floors.atomic.wallMs << " buildCpuMs=" << build.cpuMs
+                        << " floorCpuMs=" << floors.plain.cpuMs << " bytes=" << totalBytes(files)
+                        << " files=" << files.size() << " largestPage=" << largestFile(files)
+                        << " menuBytes=" << menuBytes(site) << " inputsKib=" << inputsKib
                         << " growthKib=" << (peakReset ? peakKib - beforeKib : -1) << '\n';
     return 0;
 }
@@ -150,9 +161,9 @@ double ratio(const Measures &m, const QString &top, const QString &bottom) {
 }
 
 void printHeader() {
-    std::printf("%6s %8s %9s %9s %7s %7s %8s %7s %7s %8s %9s %9s\n", "pages", "out MB", "build ms",
-                "floor ms", "b/floor", "cpu b/f", "pages/s", "MB/s", "ms/MB", "input MiB",
-                "peak+ KiB", "menu+page");
+    std::printf("%6s %8s %9s %9s %7s %7s %8s %8s %7s %7s %9s %9s %9s\n", "pages", "out MB",
+                "build ms", "floor ms", "b/floor", "cpu b/f", "b/atomic", "pages/s", "MB/s",
+                "ms/MB", "input MiB", "peak+ KiB", "menu+page");
 }
 
 void printRow(int pageCount, const QList<Measures> &runs) {
@@ -167,10 +178,12 @@ void printRow(int pageCount, const QList<Measures> &runs) {
         median([](const Measures &m) { return ratio(m, u"buildMs"_s, u"floorMs"_s); });
     const double cpuRatio =
         median([](const Measures &m) { return ratio(m, u"buildCpuMs"_s, u"floorCpuMs"_s); });
+    const double atomicRatio =
+        median([](const Measures &m) { return ratio(m, u"buildMs"_s, u"atomicMs"_s); });
     const double growthKib = median([](const Measures &m) { return m.at(u"growthKib"_s); });
     const double menuPageKib = (first.at(u"menuBytes"_s) + first.at(u"largestPage"_s)) / 1024;
-    std::printf("%6d %8.1f %9.1f %9.1f %7.2f %7.2f %8.0f %7.1f %7.1f %8.1f %9.0f %9.0f\n",
-                pageCount, megabytes, buildMs, floorMs, wallRatio, cpuRatio,
+    std::printf("%6d %8.1f %9.1f %9.1f %7.2f %7.2f %8.2f %8.0f %7.1f %7.1f %9.1f %9.0f %9.0f\n",
+                pageCount, megabytes, buildMs, floorMs, wallRatio, cpuRatio, atomicRatio,
                 pageCount / (buildMs / 1000), megabytes / (buildMs / 1000), buildMs / megabytes,
                 first.at(u"inputsKib"_s) / 1024, growthKib, menuPageKib);
     std::fflush(stdout);
@@ -204,10 +217,11 @@ void runBenchmark(const QList<int> &sizes, int runs, const QString &workFolder, 
             if (verbose)
                 std::fprintf(
                     stderr,
-                    "%d pages, run %d%s: build %.1f ms (cpu %.1f), floor %.1f ms (cpu %.1f)\n",
+                    "%d pages, run %d%s: build %.1f ms (cpu %.1f), floor %.1f ms (cpu %.1f), "
+                    "atomic floor %.1f ms\n",
                     pageCount, run, run == 0 ? " (warm-up)" : "", measures.at(u"buildMs"_s),
                     measures.at(u"buildCpuMs"_s), measures.at(u"floorMs"_s),
-                    measures.at(u"floorCpuMs"_s));
+                    measures.at(u"floorCpuMs"_s), measures.at(u"atomicMs"_s));
             if (run == 0)
                 reference = runFolder + u"/build"_s;
             else

@@ -22,7 +22,32 @@ QList<SiteFile> readTree(const QString &folder) {
     return files;
 }
 
-bool writeTree(const QList<SiteFile> &files, const QString &folder) {
+namespace {
+
+bool writeAll(int fd, const QByteArray &bytes) {
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+bool writeFile(const QByteArray &path, const QByteArray &bytes, int flags) {
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_CLOEXEC | flags, 0644);
+    if (fd < 0)
+        return false;
+    const bool written = writeAll(fd, bytes);
+    return ::close(fd) == 0 && written;
+}
+
+} // namespace
+
+bool writeTree(const QList<SiteFile> &files, const QString &folder, WriteMode mode) {
     const QDir root(folder);
     QSet<QString> madeFolders;
     for (const SiteFile &file : files) {
@@ -33,22 +58,15 @@ bool writeTree(const QList<SiteFile> &files, const QString &folder) {
                 return false;
             madeFolders.insert(parent);
         }
-        const int fd = ::open(QFile::encodeName(path).constData(),
-                              O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        if (fd < 0)
-            return false;
-        const char *data = file.bytes.constData();
-        qsizetype left = file.bytes.size();
-        while (left > 0) {
-            const ssize_t written = ::write(fd, data, size_t(left));
-            if (written <= 0) {
-                ::close(fd);
+        const QByteArray target = QFile::encodeName(path);
+        if (mode == WriteMode::Plain) {
+            if (!writeFile(target, file.bytes, O_TRUNC))
                 return false;
-            }
-            data += written;
-            left -= written;
+            continue;
         }
-        if (::close(fd) != 0)
+        const QByteArray temporary = QFile::encodeName(parent) + "/.bench.tmp";
+        if (!writeFile(temporary, file.bytes, O_EXCL) ||
+            ::rename(temporary.constData(), target.constData()) != 0)
             return false;
     }
     return true;

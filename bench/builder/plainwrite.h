@@ -15,9 +15,13 @@ struct SiteFile {
 // Every file below `folder`, subfolders included.
 QList<SiteFile> readTree(const QString &folder);
 
+enum class WriteMode {
+    Plain,  // open, sequential writes, close
+    Atomic, // the same into a temporary file that is then renamed into place
+};
+
 // The floor of building: the same files written into `folder` with plain
-// open, sequential write and close calls, folders made as needed. Returns
-// false when a write fails.
-bool writeTree(const QList<SiteFile> &files, const QString &folder);
+// system calls, folders made as needed. Returns false when a write fails.
+bool writeTree(const QList<SiteFile> &files, const QString &folder, WriteMode mode);
 
 } // namespace quillsite::bench
