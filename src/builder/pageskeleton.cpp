@@ -27,7 +27,7 @@ PageSkeleton::PageSkeleton(const QString &skeleton, const QString &title, const 
                    .replace(menuMark, menu))
     , m_encoding(encoding) {
     for (QStringView run : QStringTokenizer(m_filled, nameMark)) {
-        Run cut{run.toString(), {}};
+        Run cut{run, {}};
         for (QStringView piece : QStringTokenizer(run, contentMark)) {
             cut.encodedCuts.append(encodeText(piece, encoding));
             m_literalBytes += cut.encodedCuts.last().size();
@@ -54,8 +54,8 @@ bool PageSkeleton::nameJoinsPlaceholder(const QString &pageName) const {
         return true;
     const qsizetype reach = contentMark.size() - 1;
     for (qsizetype i = 0; i + 1 < m_runs.size(); ++i) {
-        const QString around = QStringView(m_runs[i].text).right(reach) + pageName +
-                               QStringView(m_runs[i + 1].text).left(reach);
+        const QString around =
+            m_runs[i].text.right(reach) + pageName + m_runs[i + 1].text.left(reach);
         if (around.contains(contentMark))
             return true;
     }

@@ -16,6 +16,9 @@ class PageSkeleton final {
 public:
     PageSkeleton(const QString &skeleton, const QString &title, const QString &author,
                  const QString &menu, TextEncoding encoding);
+    // The runs point into m_filled.
+    PageSkeleton(const PageSkeleton &) = delete;
+    PageSkeleton &operator=(const PageSkeleton &) = delete;
 
     // The page's bytes, as written by writePage. Meant for tests and small pages.
     QByteArray pageBytes(const QString &pageName, const QString &body) const;
@@ -30,7 +33,7 @@ private:
     // The filled skeleton cut at each "<!--PageName-->": literal runs between
     // the page's name, each run cut again at each "<!--PageContent-->".
     struct Run {
-        QString text;                  // the run with its content placeholders
+        QStringView text;              // the run, within m_filled
         QList<QByteArray> encodedCuts; // the encoded text between content placeholders
     };
 

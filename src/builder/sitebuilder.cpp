@@ -2,12 +2,11 @@
 
 #include "builder/atomicfile.h"
 #include "builder/buildchecks.h"
+#include "builder/makefolder.h"
 #include "builder/pageskeleton.h"
 #include "builder/sitemenu.h"
 #include "builder/supportfiles.h"
 #include "builder/templatefile.h"
-
-#include <QDir>
 
 using namespace Qt::StringLiterals;
 
@@ -111,9 +110,8 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress) {
         total += pageSkeleton.estimatedPageSize(page.name, page.body);
     ProgressReport report(progress, total);
 
-    if (!QDir().mkpath(filesFolder))
-        return buildFailure(u"Could not make the folder"_s, filesFolder,
-                            u"The system refused to create it"_s);
+    if (const QString reason = makeFolder(filesFolder); !reason.isEmpty())
+        return buildFailure(u"Could not make the folder"_s, filesFolder, reason);
     BuildResult result = writePages(site, pageSkeleton, pageFiles.paths, report);
     if (!result.ok)
         return result;

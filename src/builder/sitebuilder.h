@@ -24,8 +24,8 @@ struct BuildResult {
     QString message() const;
 };
 
-// Called now and then while building with the work done so far and the whole;
-// returning false does not cancel (a half-built site is worse than a slow one).
+// Called now and then while building with the work done so far and the whole,
+// in bytes. A build can't be cancelled: a half-built site is worse than a slow one.
 using BuildProgress = std::function<void(qint64 done, qint64 total)>;
 
 // Writes the site: one page file per page merged into the template's skeleton

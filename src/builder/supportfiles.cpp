@@ -1,6 +1,7 @@
 #include "builder/supportfiles.h"
 
 #include "builder/atomicfile.h"
+#include "builder/makefolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -124,8 +125,8 @@ CopyOutcome copySupportFiles(const SupportFilePlan &plan, const QString &sourceF
     CopyOutcome outcome;
     for (const QString &folder : plan.folders) {
         const QString path = targetFolder + u'/' + folder;
-        if (!QDir().mkpath(path))
-            return {outcome.filesCopied, path, u"The folder could not be made"_s};
+        if (const QString reason = makeFolder(path); !reason.isEmpty())
+            return {outcome.filesCopied, path, reason};
     }
     qint64 bytes = 0;
     const auto count = [&](qint64 chunk) {
