@@ -16,7 +16,8 @@ namespace {
 
 const QString readAction = u"Could not read the template file"_s;
 
-// Reports progress as the build goes; cheap enough to call for every page.
+// Reports progress as the build goes, in about two hundred steps at most, so
+// that a window showing it does not slow a large build down.
 class ProgressReport {
 public:
     ProgressReport(const BuildProgress &progress, qint64 total)
@@ -25,21 +26,30 @@ public:
         report(0);
     }
 
-    void add(qint64 bytes) { report(m_done += bytes); }
-    void setSupportBytes(qint64 bytes) { report(m_pagesDone + bytes); }
+    void add(qint64 bytes) { step(m_done += bytes); }
+    void setSupportBytes(qint64 bytes) { step(m_pagesDone + bytes); }
     void pagesDone() { m_pagesDone = m_done; }
     void finish() { report(m_total); }
 
 private:
-    void report(qint64 done) const {
+    static constexpr qint64 steps = 200;
+
+    void step(qint64 done) {
+        if ((done - m_reported) * steps >= m_total)
+            report(done);
+    }
+
+    void report(qint64 done) {
+        m_reported = std::min(done, m_total);
         if (m_progress)
-            m_progress(std::min(done, m_total), m_total);
+            m_progress(m_reported, m_total);
     }
 
     const BuildProgress &m_progress;
     qint64 m_total;
     qint64 m_done = 0;
     qint64 m_pagesDone = 0;
+    qint64 m_reported = 0;
 };
 
 BuildResult writePages(const Website &site, const PageSkeleton &skeleton,

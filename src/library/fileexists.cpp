@@ -32,7 +32,8 @@ QRegularExpression wildcardExpression(const QString &pattern) {
     expression += QRegularExpression::escape(literal);
     if (pattern.endsWith(u".*"_s))
         expression.insert(expression.size() - 4, u"(?:"_s).append(u")?"_s);
-    return QRegularExpression(QRegularExpression::anchoredPattern(expression));
+    return QRegularExpression(QRegularExpression::anchoredPattern(expression),
+                              QRegularExpression::DotMatchesEverythingOption);
 }
 
 bool anyNormalFileMatches(const QFileInfo &pattern) {
