@@ -54,7 +54,7 @@ for template in "$root"/share/templates/*/; do
     # comes from a narrower window, whose larger type survives the scaling.
     shoot "file://$site/index.htm" 960 960 "$work/$name-full.png"
     convert "$work/$name-full.png" -resize 190x190 -strip -quality 90 "$template/screen_full.jpg"
-    shoot "file://$site/index.htm" 640 640 "$work/$name-thumb.png"
+    shoot "file://$site/index.htm" 800 800 "$work/$name-thumb.png"
     convert "$work/$name-thumb.png" -resize 80x80 -strip -quality 92 "$template/screen_thumb.jpg"
     echo "$name: screen_full.jpg and screen_thumb.jpg"
 
