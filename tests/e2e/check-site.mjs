@@ -27,7 +27,7 @@ const profile = mkdtempSync(join(tmpdir(), "quillsite-check-"));
 const browser = spawn(chromiumPath, [
   "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
   "--disable-background-networking", "--disable-component-update", "--disable-sync",
-  "--allow-file-access-from-files", "--remote-debugging-pipe", `--user-data-dir=${profile}`,
+  "--remote-debugging-pipe", `--user-data-dir=${profile}`,
   "about:blank",
 ], { stdio: ["ignore", "ignore", "pipe", "pipe", "pipe"], detached: true });
 
@@ -49,8 +49,9 @@ let nextId = 1;
 const pending = new Map();
 const listeners = new Set();
 let received = "";
+browser.stdio[4].setEncoding("utf8"); // keeps characters split between chunks whole
 browser.stdio[4].on("data", (chunk) => {
-  received += chunk.toString("utf8");
+  received += chunk;
   let end;
   while ((end = received.indexOf("\0")) >= 0) {
     const message = JSON.parse(received.slice(0, end));
