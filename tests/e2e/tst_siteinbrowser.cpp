@@ -3,7 +3,6 @@
 
 #include "sitefixture.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
