@@ -1,6 +1,7 @@
 // Times what a site of many pages asks of the HTML editors: creating one editor per page
 // with a document, reading every page's body as the builder does (the first read waits for
-// pages still loading), and reading them all again once every page is shown.
+// pages still loading), reading them all again once every page is shown, and moving the
+// documents into new editors as deleting a page does, then reading them all.
 
 #include "authoring/htmleditor.h"
 #include "authoring/webengineconfig.h"
@@ -19,29 +20,25 @@ using namespace quillsite;
 
 namespace {
 
-QString pageBody(int page)
-{
+QString pageBody(int page) {
     QString body;
     for (int i = 0; body.size() < 4000; ++i)
         body += u"<p>Page %1, paragraph %2: <b>some</b> text to read.</p>"_s.arg(page).arg(i);
     return body;
 }
 
-double median(std::vector<double> values)
-{
+double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
-double msSince(const QElapsedTimer &timer)
-{
+double msSince(const QElapsedTimer &timer) {
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     configureWebEngine();
     QApplication app(argc, argv);
     QCommandLineParser parser;
@@ -51,6 +48,8 @@ int main(int argc, char *argv[])
     const int pages = std::max(1, parser.value(u"pages"_s).toInt());
 
     QWidget window;
+    if (qEnvironmentVariableIsSet("BENCH_SHOW"))
+        window.show();
     QElapsedTimer timer;
     timer.start();
     auto first = std::make_unique<HtmlEditor>(nullptr, &window);
@@ -63,9 +62,9 @@ int main(int argc, char *argv[])
     for (int page = 0; page < pages; ++page) {
         timer.restart();
         auto editor = std::make_unique<HtmlEditor>(nullptr, &window);
-        editor->setDocumentHTML(u"<html><head><title>%1</title></head><body>%2</body></html>"_s
-                                    .arg(page)
-                                    .arg(pageBody(page)));
+        editor->setDocumentHTML(
+            u"<html><head><title>%1</title></head><body>%2</body></html>"_s.arg(page).arg(
+                pageBody(page)));
         createTimes.push_back(msSince(timer));
         editors.push_back(std::move(editor));
     }
@@ -82,6 +81,17 @@ int main(int argc, char *argv[])
     const auto [firstRead, firstBytes] = readAll();
     const auto [secondRead, secondBytes] = readAll();
 
+    // Deleting the first page after Home moves every later document into a new editor.
+    timer.restart();
+    for (std::size_t i = 2; i < editors.size(); ++i) {
+        const QString html = editors[i]->DocumentHTML();
+        editors[i - 1] = std::make_unique<HtmlEditor>(nullptr, &window);
+        editors[i - 1]->setDocumentHTML(html);
+    }
+    editors.pop_back();
+    const double shift = msSince(timer);
+    const auto [shiftedRead, shiftedBytes] = readAll();
+
     std::printf("pages                         %d\n", pages);
     std::printf("first editor (engine start)   %.1f ms\n", engineStart);
     std::printf("add editor with document      median %.2f ms, max %.2f ms, all %.1f ms\n",
@@ -91,5 +101,8 @@ int main(int argc, char *argv[])
                 static_cast<long long>(firstBytes));
     std::printf("read all bodies, pages shown   %.2f ms (%lld characters)\n", secondRead,
                 static_cast<long long>(secondBytes));
+    std::printf("move all but two into new editors %.1f ms\n", shift);
+    std::printf("read all bodies after the move %.2f ms (%lld characters)\n", shiftedRead,
+                static_cast<long long>(shiftedBytes));
     return firstBytes == secondBytes ? 0 : 1;
 }

@@ -19,6 +19,9 @@
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
+#include <array>
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace quillsite {
@@ -38,6 +41,34 @@ constexpr qsizetype LargeDocumentBytes = 1'400'000;
 
 // How often in a row the editor shows its document again after the renderer ended.
 constexpr int MaxRecoveries = 3;
+
+// Documents lately read whole from an editor, with their bodies. A document moved from one
+// editor into another (deleting a page shifts the later ones) is known before its new page
+// has shown it, so reading a moved page needs no wait. What the new page then reports, the
+// same document, replaces it.
+class MovedDocuments {
+public:
+    void remember(const QString &documentHtml, const QString &bodyHtml) {
+        m_entries[m_next] = {documentHtml, bodyHtml};
+        m_next = (m_next + 1) % m_entries.size();
+    }
+    std::optional<QString> bodyOf(const QString &documentHtml) const {
+        for (const auto &[document, body] : m_entries) {
+            if (document == documentHtml && !document.isEmpty())
+                return body;
+        }
+        return std::nullopt;
+    }
+
+private:
+    std::array<std::pair<QString, QString>, 16> m_entries;
+    std::size_t m_next = 0;
+};
+
+MovedDocuments &movedDocuments() {
+    static MovedDocuments documents;
+    return documents;
+}
 
 QString resourceText(const QString &path) {
     QFile file(path);
@@ -97,9 +128,7 @@ HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
             &HtmlEditor::recoverFromRendererEnd);
 
     loadHtml(EmptyDocument, defaultBaseUrl());
-    // What the empty document reads as is known: reads need not wait for the page.
-    m_snapshot->loadId = m_loadId;
-    m_snapshot->documentHtml = EmptyDocumentHtml;
+    presetSnapshot(EmptyDocumentHtml, QString());
 }
 
 HtmlEditor::~HtmlEditor() = default;
@@ -127,11 +156,15 @@ QString HtmlEditor::errorString() const {
 }
 
 QString HtmlEditor::DocumentHTML() const {
-    return currentSnapshot().documentHtml;
+    const EditorSnapshot &snapshot = currentSnapshot();
+    movedDocuments().remember(snapshot.documentHtml, snapshot.bodyHtml);
+    return snapshot.documentHtml;
 }
 
 void HtmlEditor::setDocumentHTML(const QString &html) {
     loadHtml(html, m_baseUrl);
+    if (const auto body = movedDocuments().bodyOf(html))
+        presetSnapshot(html, *body);
 }
 
 QString HtmlEditor::bodyHTML() const {
@@ -205,13 +238,22 @@ void HtmlEditor::loadHtml(const QString &html, const QUrl &baseUrl) {
     m_awaitedRequest = 0; // a new page has carried out none of the commands
     m_baseUrl = baseUrl;
     m_requestedHtml = html;
+    // The page is given the document once control returns to the event loop, so that an
+    // editor created and filled at once, or filled twice, loads only its last document.
+    if (!m_showScheduled) {
+        m_showScheduled = true;
+        QMetaObject::invokeMethod(this, &HtmlEditor::showRequestedDocument, Qt::QueuedConnection);
+    }
+}
 
-    QByteArray utf8 = html.toUtf8();
+void HtmlEditor::showRequestedDocument() {
+    m_showScheduled = false;
+    QByteArray utf8 = m_requestedHtml.toUtf8();
     const bool large = utf8.size() > LargeDocumentBytes;
-    m_bridge->setPendingDocument(large ? html : QString());
+    m_bridge->setPendingDocument(large ? m_requestedHtml : QString());
     m_page->scripts().clear();
     m_page->scripts().insert(editorScript(m_loadId, large));
-    m_page->showDocument(large ? EmptyDocument.toUtf8() : utf8, baseUrl);
+    m_page->showDocument(large ? EmptyDocument.toUtf8() : utf8, m_baseUrl);
 }
 
 void HtmlEditor::recoverFromRendererEnd(int status, int exitCode) {
@@ -249,6 +291,15 @@ void HtmlEditor::applySnapshot(const EditorSnapshot &snapshot) {
             m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld);
     }
     emit DisplayChanged();
+}
+
+void HtmlEditor::presetSnapshot(const QString &documentHtml, const QString &bodyHtml) {
+    *m_snapshot = EditorSnapshot();
+    m_snapshot->loadId = m_loadId;
+    m_snapshot->documentHtml = documentHtml;
+    m_snapshot->bodyHtml = bodyHtml;
+    for (int command : StatefulCommands)
+        m_snapshot->status.insert(command, Disabled);
 }
 
 bool HtmlEditor::isCurrent() const {

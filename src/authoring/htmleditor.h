@@ -66,9 +66,12 @@ signals:
 
 private:
     void loadHtml(const QString &html, const QUrl &baseUrl);
+    void showRequestedDocument();
     void runCommand(const QJsonArray &call);
     void recoverFromRendererEnd(int status, int exitCode);
     void applySnapshot(const EditorSnapshot &snapshot);
+    // Reads answer with what the document is known to read as until its page reports.
+    void presetSnapshot(const QString &documentHtml, const QString &bodyHtml);
     bool isCurrent() const;
     const EditorSnapshot &currentSnapshot() const;
     void askLink();
@@ -89,6 +92,7 @@ private:
     int m_awaitedRequest = 0;
     int m_recoveries = 0;
     bool m_ready = false;
+    bool m_showScheduled = false;
 };
 
 } // namespace quillsite
