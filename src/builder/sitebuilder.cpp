@@ -18,7 +18,7 @@ const QString readAction = u"Could not read the template file"_s;
 
 // Reports progress as the build goes, in about two hundred steps at most, so
 // that a window showing it does not slow a large build down.
-class ProgressReport {
+class ProgressReport final {
 public:
     ProgressReport(const BuildProgress &progress, qint64 total)
         : m_progress(progress)

@@ -15,7 +15,7 @@ namespace {
 
 constexpr qint64 copyChunkBytes = 1024 * 1024;
 
-class PlanWalker {
+class PlanWalker final {
 public:
     PlanWalker(const QString &source, const QString &target)
         : m_source(source)
