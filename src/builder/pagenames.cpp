@@ -24,26 +24,17 @@ QString pageFileName(const QString &pageName) {
 }
 
 QString pageLink(const QString &pageName) {
+    // Characters that end or break a link, or that the HTML checker refuses
+    // in an address, are percent-encoded; letters of any script stay readable.
+    static const QString encoded = u" \"#%'<>?\\^`{|}"_s;
     const QString fileName = pageFileName(pageName);
     QString link;
     link.reserve(fileName.size());
     for (QChar ch : fileName) {
-        switch (ch.unicode()) {
-        case u'%':
-            link += u"%25"_s;
-            break;
-        case u'#':
-            link += u"%23"_s;
-            break;
-        case u'?':
-            link += u"%3F"_s;
-            break;
-        case u'"':
-            link += u"%22"_s;
-            break;
-        default:
+        if (encoded.contains(ch))
+            link += u'%' + QString::number(ch.unicode(), 16).toUpper().rightJustified(2, u'0');
+        else
             link += ch;
-        }
     }
     return link;
 }

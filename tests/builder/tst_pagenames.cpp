@@ -46,12 +46,15 @@ void TestPageNames::pageLink_data() {
     QTest::addColumn<QString>("link");
 
     QTest::newRow("Home") << u"Home"_s << u"index.htm"_s;
-    QTest::newRow("blank kept") << u"About Me"_s << u"about me.htm"_s;
-    QTest::newRow("number sign") << u"Top #1"_s << u"top %231.htm"_s;
+    QTest::newRow("blank encoded") << u"About Me"_s << u"about%20me.htm"_s;
+    QTest::newRow("number sign") << u"Top#1"_s << u"top%231.htm"_s;
     QTest::newRow("question mark") << u"Why?"_s << u"why%3F.htm"_s;
-    QTest::newRow("percent sign") << u"50% Off"_s << u"50%25 off.htm"_s;
-    QTest::newRow("double quote") << u"Say \"Hi\""_s << u"say %22hi%22.htm"_s;
-    QTest::newRow("ampersand and quote kept") << u"Q&A's"_s << u"q&a's.htm"_s;
+    QTest::newRow("percent sign") << u"50%Off"_s << u"50%25off.htm"_s;
+    QTest::newRow("double quote") << u"Say\"Hi\""_s << u"say%22hi%22.htm"_s;
+    QTest::newRow("single quote") << u"Bob's"_s << u"bob%27s.htm"_s;
+    QTest::newRow("brackets and bars") << u"<a>{b}|c^`\\"_s << u"%3Ca%3E%7Bb%7D%7Cc%5E%60%5C.htm"_s;
+    QTest::newRow("ampersand kept") << u"Q&A"_s << u"q&a.htm"_s;
+    QTest::newRow("letters of any script kept") << u"Caf\u00e9 \u00dcber"_s << u"caf\u00e9%20\u00fcber.htm"_s;
     QTest::newRow("already encoded text encoded again") << u"a%23"_s << u"a%2523.htm"_s;
 }
 

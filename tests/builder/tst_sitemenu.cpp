@@ -40,7 +40,7 @@ void TestSiteMenu::buildMenu_data() {
     const QString link = u"<a href=\"<!--ItemPath-->\"><!--ItemName--></a>\r\n"_s;
     QTest::newRow("three pages in order")
         << link << QStringList{u"Home"_s, u"About Me"_s, u"FAQ"_s}
-        << u"<a href=\"index.htm\">Home</a>\r\n<a href=\"about me.htm\">About Me</a>\r\n"
+        << u"<a href=\"index.htm\">Home</a>\r\n<a href=\"about%20me.htm\">About Me</a>\r\n"
            "<a href=\"faq.htm\">FAQ</a>\r\n"_s;
     QTest::newRow("no pages") << link << QStringList{} << QString();
     QTest::newRow("empty fragment") << QString() << QStringList{u"Home"_s} << QString();
@@ -58,7 +58,7 @@ void TestSiteMenu::buildMenu_data() {
         << u"<!--ItemName-->\r\n"_s << QStringList{u"<b>&</b>"_s} << u"<b>&</b>\r\n"_s;
     QTest::newRow("name typed as ItemPath becomes its own link")
         << u"<!--ItemName-->\r\n"_s << QStringList{u"<!--ItemPath-->"_s}
-        << u"<!--itempath-->.htm\r\n"_s;
+        << u"%3C!--itempath--%3E.htm\r\n"_s;
     QTest::newRow("name typed as ItemName taken by the next page")
         << u"<!--ItemName-->\r\n"_s << QStringList{u"<!--ItemName-->"_s, u"Next"_s}
         << u"Next\r\nNext\r\n"_s;
