@@ -70,7 +70,7 @@ void tst_QuillsiteBuild::build_writesSiteAndSaysSoInOneLine() {
     QVERIFY(home.contains(u"<title>Test Site - Home</title>"_s));
     QVERIFY(
         home.contains(u"<div class=\"page\">\n<p>Welcome to the <b>test</b> site.</p>\n</div>"_s));
-    QVERIFY(home.contains(u"<li><a href=\"about me.htm\">About Me</a></li>"_s));
+    QVERIFY(home.contains(u"<li><a href=\"about%20me.htm\">About Me</a></li>"_s));
     QVERIFY(!home.contains(u"Not the site title"_s));
     const QString about = readText(site + u"/about me.htm"_s);
     QVERIFY(about.contains(u"<h2>About Me</h2>\n<p>Fragments are taken as they are.</p>\n"_s));
