@@ -60,8 +60,8 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Expose && !m_reported
-            && static_cast<QWindow *>(watched)->isExposed()) {
+        if (event->type() == QEvent::Expose && !m_reported &&
+            static_cast<QWindow *>(watched)->isExposed()) {
             m_reported = true;
             m_sinceShown.start();
             QTimer::singleShot(0, this, [] {

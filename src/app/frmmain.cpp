@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QProgressDialog>
 #include <QTimer>
+#include <QWindow>
 
 namespace quillsite {
 
@@ -23,6 +24,21 @@ namespace {
 
 QPixmap artwork(const QString &name, const QSize &size) {
     return QIcon(u":/artwork/"_s + name).pixmap(size);
+}
+
+const QColor ruleGrey(172, 168, 153);
+
+void fillBackground(QWidget *widget, const QColor &colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
 }
 
 const QString welcomeExtension =
@@ -65,6 +81,14 @@ void frmMain::setUpControls() {
     QFont base = font();
     base.setPointSizeF(8.25);
     setFont(base);
+
+    for (QWidget *white : {ui->fraWizard_0, ui->fraWizard_5, ui->fraTop, ui->Line1})
+        fillBackground(white, Qt::white);
+    for (QWidget *rule : {ui->Line2, ui->Line3, ui->Line4, ui->Line5})
+        fillBackground(rule, ruleGrey);
+    // The grey label over its white copy, one pixel down and right, reads as engraved.
+    setTextColour(ui->Label1, ruleGrey);
+    setTextColour(ui->Label2, Qt::white);
 
     QIcon icon;
     icon.addFile(u":/artwork/globe-16.svg"_s, QSize(16, 16));
@@ -111,8 +135,19 @@ PageSet &frmMain::pageSet() {
 
 void frmMain::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    if (!m_pages)
+    if (!m_pages && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+    // The window paints while its first exposure is handled; the web engine
+    // starts right after, so it never holds back the first sight of the wizard.
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
         QTimer::singleShot(0, this, [this] { pageSet(); });
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmMain::keyPressEvent(QKeyEvent *event) {

@@ -14,8 +14,8 @@ struct FixtureTemplate {
     bool dataIni = true;
     bool detailKeys = true; // Author, URL and Description
     QString url = QStringLiteral("https://example.org/");
-    QColor thumbColor{}; // no screen_thumb.jpg when invalid
-    QColor previewColor; // no screen_full.jpg when invalid
+    QColor thumbColor{};   // no screen_thumb.jpg when invalid
+    QColor previewColor{}; // no screen_full.jpg when invalid
     QSize previewSize{190, 190};
     bool brokenPictures = false; // pictures that are not JPEG data
 };
