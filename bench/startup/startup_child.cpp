@@ -13,6 +13,7 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -87,20 +88,26 @@ int main(int argc, char *argv[]) {
     quillsite::configureWebEngine();
     QApplication app(argc, argv);
     if (argc != 2) {
-        std::fputs("usage: startup_child <folder holding templates>\n", stderr);
+        std::fputs("usage: startup_child <folder holding templates> | --floor\n", stderr);
         return 2;
     }
+    // The floor: a plain window from the same program, so the same libraries load.
+    const bool floor = qstrcmp(argv[1], "--floor") == 0;
     BenchDesktopServices desktop(QString::fromLocal8Bit(argv[1]));
     quillsite::QtEditorDialogs dialogs;
-    quillsite::frmMain window(desktop, dialogs);
+    std::unique_ptr<QWidget> window;
+    if (floor)
+        window = std::make_unique<QWidget>();
+    else
+        window = std::make_unique<quillsite::frmMain>(desktop, dialogs);
     FirstPaint firstPaint;
-    window.winId(); // creates the window handle to watch
-    window.windowHandle()->installEventFilter(&firstPaint);
-    window.show();
+    window->winId(); // creates the window handle to watch
+    window->windowHandle()->installEventFilter(&firstPaint);
+    window->show();
 
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &app, [&] {
-        if (firstPaint.reported() && window.findChild<QWidget *>(u"dhePage_0"_s)) {
+        if (firstPaint.reported() && (floor || window->findChild<QWidget *>(u"dhePage_0"_s))) {
             std::printf("editor %lld %lld\n", firstPaint.msSinceShown(), residentKilobytes());
             std::fflush(stdout);
             app.quit();
