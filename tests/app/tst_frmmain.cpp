@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
@@ -44,6 +45,10 @@ private slots:
     void escape_keepsWindowOpen();
     void cancel_closesOnEveryPage_data();
     void cancel_closesOnEveryPage();
+    void closing_endsProgram_data();
+    void closing_endsProgram();
+    void enteringBuildPages_selectsHome_data();
+    void enteringBuildPages_selectsHome();
     void browse_data();
     void browse();
     void about_leavesPageAndValues_data();
@@ -358,6 +363,54 @@ void tst_frmMain::cancel_closesOnEveryPage() {
     QVERIFY(m_wizard->desktop().warnings.isEmpty());
     if (page == 5)
         QVERIFY(QFile::exists(m_output.filePath(u"cancelled/index.htm"_s)));
+}
+
+void tst_frmMain::closing_endsProgram_data() {
+    QTest::addColumn<bool>("byCancel");
+    QTest::newRow("cancel button") << true;
+    QTest::newRow("close box") << false;
+}
+
+void tst_frmMain::closing_endsProgram() {
+    QFETCH(bool, byCancel);
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    goToPage(*m_wizard, 3);
+    QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
+    // The program ends by leaving its event loop; run one to see it end.
+    QTimer::singleShot(0, this, [&] {
+        if (byCancel)
+            m_wizard->click(u"cmdCancel"_s);
+        else
+            m_wizard->window().close();
+    });
+    QTimer stopAnyway;
+    stopAnyway.setSingleShot(true);
+    connect(&stopAnyway, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    stopAnyway.start(10000);
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(lastWindowClosed.count(), 1);
+}
+
+void tst_frmMain::enteringBuildPages_selectsHome_data() {
+    QTest::addColumn<QStringList>("actions");
+    QTest::newRow("by next") << QStringList{u"back"_s, u"next"_s};
+    QTest::newRow("by back") << QStringList{u"next"_s, u"back"_s};
+}
+
+void tst_frmMain::enteringBuildPages_selectsHome() {
+    QFETCH(QStringList, actions);
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    goToPage(*m_wizard, 3);
+    PageSet &pages = m_wizard->window().pageSet();
+    QVERIFY(pages.appendPage(u"About Us"_s));
+    QCOMPARE(pages.selectedPage(), 1);
+    walk(*m_wizard, actions);
+    QCOMPARE(m_wizard->window().currentPage(), WizardPage::BuildPages);
+    QCOMPARE(pages.selectedPage(), 0);
+    QCOMPARE(m_wizard->control<QListWidget>(u"lstMenu"_s)->currentItem()->text(), u"Home"_s);
+    QCOMPARE(pages.count(), 2);
 }
 
 void tst_frmMain::browse_data() {
