@@ -35,6 +35,13 @@ private slots:
 
     void flow_data();
     void flow();
+    void controlsCarryTheirNames_data();
+    void controlsCarryTheirNames();
+    void designFonts_data();
+    void designFonts();
+    void window_isFixedSizeWithIcon();
+    void tabOrder_data();
+    void tabOrder();
     void startupDefaults_data();
     void startupDefaults();
     void startup_extendsWelcomeTextAndHidesBanner();
@@ -237,6 +244,123 @@ void tst_frmMain::flow() {
         QCOMPARE(m_wizard->control<QListWidget>(u"lstMenu"_s)->currentRow(), 0);
     if (page == 5)
         QVERIFY(!m_wizard->control<QLabel>(u"picFinish"_s)->pixmap().isNull());
+}
+
+void tst_frmMain::controlsCarryTheirNames_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+
+    const QList<std::pair<const char *, const char *>> controls{
+        {"fraTop", "QFrame"},
+        {"lblPage", "QLabel"},
+        {"lblInfo", "QLabel"},
+        {"Image2", "QLabel"},
+        {"fraBottom", "QFrame"},
+        {"Label1", "QLabel"},
+        {"Label2", "QLabel"},
+        {"cmdAbout", "QPushButton"},
+        {"cmdBack", "QPushButton"},
+        {"cmdNext", "QPushButton"},
+        {"cmdCancel", "QPushButton"},
+        {"picStart", "QLabel"},
+        {"lblWelcome", "QLabel"},
+        {"lstTemplates", "QListWidget"},
+        {"picSelTemp", "QLabel"},
+        {"lblAuthor", "QLabel"},
+        {"lblWebsite", "QLabel"},
+        {"lblDescription", "QLabel"},
+        {"imgNoPreview_0", "QLabel"},
+        {"imgNoPreview_1", "QLabel"},
+        {"txtTitle", "QLineEdit"},
+        {"txtAuthor", "QLineEdit"},
+        {"tbrMenu", "QToolBar"},
+        {"lstMenu", "QListWidget"},
+        {"tbrEdit", "QToolBar"},
+        {"Shape1", "QFrame"},
+        {"txtDestination", "QLineEdit"},
+        {"cmdBrowseDes", "QPushButton"},
+        {"picFinish", "QLabel"},
+        {"chkView", "QCheckBox"},
+        {"dhePage_0", "quillsite::HtmlEditor"}};
+    for (const auto &[name, className] : controls)
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(className);
+    for (int page = 0; page <= 5; ++page)
+        QTest::addRow("fraWizard_%d", page) << u"fraWizard_%1"_s.arg(page) << u"QFrame"_s;
+}
+
+void tst_frmMain::controlsCarryTheirNames() {
+    QFETCH(QString, name);
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    m_wizard->window().pageSet();
+    const QWidget *control = m_wizard->control<QWidget>(name);
+    QVERIFY2(control, qPrintable(name));
+    QTEST(QString::fromLatin1(control->metaObject()->className()), "className");
+}
+
+void tst_frmMain::designFonts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("pointSize");
+    QTest::addColumn<bool>("bold");
+
+    QTest::newRow("buttons") << u"cmdNext"_s << u"Tahoma"_s << 8.25 << false;
+    QTest::newRow("body text") << u"Label16"_s << u"Tahoma"_s << 8.25 << false;
+    QTest::newRow("page heading") << u"Label3"_s << u"Verdana"_s << 12.0 << true;
+    QTest::newRow("finish heading") << u"Label20"_s << u"Verdana"_s << 12.0 << true;
+    QTest::newRow("banner heading") << u"lblPage"_s << u"MS Sans Serif"_s << 8.25 << true;
+    QTest::newRow("template names") << u"lstTemplates"_s << u"Tahoma"_s << 8.25 << true;
+    QTest::newRow("detail caption") << u"Label7"_s << u"Tahoma"_s << 8.25 << true;
+    QTest::newRow("text box") << u"txtTitle"_s << u"MS Sans Serif"_s << 8.25 << false;
+    QTest::newRow("page list") << u"lstMenu"_s << u"MS Sans Serif"_s << 8.25 << false;
+}
+
+void tst_frmMain::designFonts() {
+    QFETCH(QString, name);
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    const QFont font = m_wizard->control<QWidget>(name)->font();
+    QTEST(font.family(), "family");
+    QTEST(font.pointSizeF(), "pointSize");
+    QTEST(font.bold(), "bold");
+}
+
+void tst_frmMain::window_isFixedSizeWithIcon() {
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    const frmMain &window = m_wizard->window();
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!window.windowIcon().isNull());
+    QVERIFY(!m_wizard->control<QLabel>(u"picStart"_s)->pixmap().isNull());
+    QVERIFY(!m_wizard->control<QLabel>(u"Image2"_s)->pixmap().isNull());
+}
+
+void tst_frmMain::tabOrder_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("order");
+
+    QTest::newRow("provide information")
+        << 2 << QStringList{u"cmdNext"_s,   u"cmdCancel"_s, u"cmdBack"_s, u"txtTitle"_s,
+                            u"txtAuthor"_s, u"cmdAbout"_s,  u"cmdNext"_s};
+    QTest::newRow("select destination")
+        << 4 << QStringList{u"cmdNext"_s,      u"cmdCancel"_s, u"cmdBack"_s, u"txtDestination"_s,
+                            u"cmdBrowseDes"_s, u"cmdAbout"_s,  u"cmdNext"_s};
+}
+
+void tst_frmMain::tabOrder() {
+    QFETCH(int, page);
+    QFETCH(QStringList, order);
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    goToPage(*m_wizard, page);
+    m_wizard->control<QWidget>(order.constFirst())->setFocus(Qt::OtherFocusReason);
+    QStringList visited{m_wizard->focusName()};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << m_wizard->focusName();
+    }
+    QCOMPARE(visited, order);
 }
 
 void tst_frmMain::startupDefaults_data() {
