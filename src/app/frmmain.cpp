@@ -54,18 +54,14 @@ frmMain::frmMain(DesktopServices &desktop, EditorDialogs &dialogs, QWidget *pare
     , m_desktop(desktop)
     , m_dialogs(dialogs) {
     ui->setupUi(this);
+    setUpWindow();
+    setUpLooks();
     setUpControls();
 
     CurrentPage = WizardPage::Welcome;
     m_chooser->LoadTemplates(m_desktop.programDataFolder() + u"/templates"_s);
-    if (m_chooser->isEmpty()) {
-        ui->lblNoTemplates->setText(noTemplateMessage());
-        ui->lblNoTemplates->show();
-        const QList<QWidget *> details{ui->picSelTemp, ui->Label7, ui->lblAuthor,     ui->Label9,
-                                       ui->lblWebsite, ui->Label8, ui->lblDescription};
-        for (QWidget *detail : details)
-            detail->hide();
-    }
+    if (m_chooser->isEmpty())
+        showNoTemplateNotice();
     ui->stkWizard->setCurrentIndex(static_cast<int>(WizardPage::Welcome));
     ui->lblWelcome->setText(ui->lblWelcome->text() + u"\r\n\r\n"_s + welcomeExtension);
     fillDefaults();
@@ -73,11 +69,20 @@ frmMain::frmMain(DesktopServices &desktop, EditorDialogs &dialogs, QWidget *pare
 
 frmMain::~frmMain() = default;
 
-void frmMain::setUpControls() {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+void frmMain::setUpWindow() {
+    // A main window of fixed size: it can be minimised, not maximised or resized.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());
+    QIcon icon;
+    icon.addFile(u":/artwork/globe-16.svg"_s, QSize(16, 16));
+    icon.addFile(u":/artwork/globe.svg"_s, QSize(48, 48));
+    setWindowIcon(icon);
+}
+
+void frmMain::setUpLooks() {
+    // Designer files hold whole point sizes only; the controls inherit this one.
     QFont base = font();
     base.setPointSizeF(8.25);
     setFont(base);
@@ -90,16 +95,13 @@ void frmMain::setUpControls() {
     setTextColour(ui->Label1, ruleGrey);
     setTextColour(ui->Label2, Qt::white);
 
-    QIcon icon;
-    icon.addFile(u":/artwork/globe-16.svg"_s, QSize(16, 16));
-    icon.addFile(u":/artwork/globe.svg"_s, QSize(48, 48));
-    setWindowIcon(icon);
-
     ui->picStart->setPixmap(artwork(u"welcome-side.svg"_s, ui->picStart->size()));
     ui->Image2->setPixmap(artwork(u"banner-globe-hand.svg"_s, ui->Image2->size()));
     ui->imgNoPreview_0->setPixmap(artwork(u"no-preview-190.svg"_s, QSize(190, 190)));
     ui->imgNoPreview_1->setPixmap(artwork(u"no-preview-80.svg"_s, QSize(80, 80)));
+}
 
+void frmMain::setUpControls() {
     for (QLineEdit *edit : {ui->txtTitle, ui->txtAuthor, ui->txtDestination})
         SelectAllOnFocus::install(edit);
 
@@ -113,6 +115,15 @@ void frmMain::setUpControls() {
     connect(ui->cmdCancel, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->cmdBrowseDes, &QPushButton::clicked, this, &frmMain::cmdBrowseDes_Click);
     connect(ui->cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
+}
+
+void frmMain::showNoTemplateNotice() {
+    ui->lblNoTemplates->setText(noTemplateMessage());
+    ui->lblNoTemplates->show();
+    const QList<QWidget *> details{ui->picSelTemp, ui->Label7, ui->lblAuthor,     ui->Label9,
+                                   ui->lblWebsite, ui->Label8, ui->lblDescription};
+    for (QWidget *detail : details)
+        detail->hide();
 }
 
 void frmMain::fillDefaults() {

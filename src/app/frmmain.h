@@ -41,7 +41,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void setUpWindow();
+    void setUpLooks();
     void setUpControls();
+    void showNoTemplateNotice();
     void fillDefaults();
     void cmdNext_Click();
     void cmdBack_Click();

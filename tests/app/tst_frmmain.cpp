@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
@@ -39,7 +40,7 @@ private slots:
     void controlsCarryTheirNames();
     void designFonts_data();
     void designFonts();
-    void window_isFixedSizeWithIcon();
+    void window_isFixedCentredWithIcon();
     void tabOrder_data();
     void tabOrder();
     void startupDefaults_data();
@@ -325,7 +326,7 @@ void tst_frmMain::designFonts() {
     QTEST(font.bold(), "bold");
 }
 
-void tst_frmMain::window_isFixedSizeWithIcon() {
+void tst_frmMain::window_isFixedCentredWithIcon() {
     m_wizard = std::make_unique<WizardHarness>(m_data.path());
     QVERIFY(m_wizard->open());
     const frmMain &window = m_wizard->window();
@@ -334,6 +335,10 @@ void tst_frmMain::window_isFixedSizeWithIcon() {
     QVERIFY(!window.windowIcon().isNull());
     QVERIFY(!m_wizard->control<QLabel>(u"picStart"_s)->pixmap().isNull());
     QVERIFY(!m_wizard->control<QLabel>(u"Image2"_s)->pixmap().isNull());
+    const QRect screen = window.screen()->availableGeometry();
+    QVERIFY2(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 1,
+             qPrintable(u"window %1, screen %2"_s.arg(window.frameGeometry().center().x())
+                            .arg(screen.center().x())));
 }
 
 void tst_frmMain::tabOrder_data() {
