@@ -61,6 +61,8 @@ private slots:
     void browse();
     void about_leavesPageAndValues_data();
     void about_leavesPageAndValues();
+    void templateTexts_shownAsWritten_data();
+    void templateTexts_shownAsWritten();
     void noTemplateInstalled_saysSoAndNextRefuses_data();
     void noTemplateInstalled_saysSoAndNextRefuses();
     void failedBuild_staysOnDestinationWithMessage();
@@ -594,6 +596,29 @@ void tst_frmMain::about_leavesPageAndValues() {
     QCOMPARE(m_wizard->control<QStackedWidget>(u"stkWizard"_s)->currentIndex(), page);
     QCOMPARE(m_wizard->control<QLineEdit>(u"txtTitle"_s)->text(), u"Chess Club"_s);
     QCOMPARE(m_wizard->control<QWidget>(u"fraTop"_s)->isVisible(), page != 0);
+}
+
+void tst_frmMain::templateTexts_shownAsWritten_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("author") << u"lblAuthor"_s << u"<i>Markup</i> Author"_s;
+    QTest::newRow("web address") << u"lblWebsite"_s << u"https://example.org/<b>x</b>"_s;
+    QTest::newRow("description") << u"lblDescription"_s << u"The <i>Markup</i> look."_s;
+}
+
+void tst_frmMain::templateTexts_shownAsWritten() {
+    QFETCH(QString, label);
+    QTemporaryDir data;
+    writeFixtureTemplate(data.filePath(u"templates"_s), {.folderName = u"markup"_s,
+                                                         .name = u"<i>Markup</i>"_s,
+                                                         .url = u"https://example.org/<b>x</b>"_s});
+    m_wizard = std::make_unique<WizardHarness>(data.path());
+    QVERIFY(m_wizard->open());
+    goToPage(*m_wizard, 1);
+    // What a template says is text, never markup that changes how the page looks.
+    const auto *shown = m_wizard->control<QLabel>(label);
+    QTEST(shown->text(), "text");
+    QCOMPARE(shown->textFormat(), Qt::PlainText);
 }
 
 void tst_frmMain::noTemplateInstalled_saysSoAndNextRefuses_data() {
