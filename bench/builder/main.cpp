@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <optional>
 
 using namespace quillsite;
 using namespace quillsite::bench;
@@ -274,10 +275,15 @@ int main(int argc, char *argv[]) {
 
     // The sites are deleted only at the end: this file system creates files
     // slowly for a while after many were deleted, which would skew later runs.
-    QTemporaryDir temporary(QDir::tempPath() + u"/quillsite-bench-XXXXXX"_s);
-    const QString workFolder =
-        parser.isSet(workOption) ? QDir(parser.value(workOption)).absolutePath() : temporary.path();
-    temporary.setAutoRemove(!parser.isSet(keepOption) && !parser.isSet(workOption));
+    QString workFolder = QDir(parser.value(workOption)).absolutePath();
+    std::optional<QTemporaryDir> temporary;
+    if (!parser.isSet(workOption)) {
+        temporary.emplace(QDir::tempPath() + u"/quillsite-bench-XXXXXX"_s);
+        if (!temporary->isValid())
+            qFatal("can't create a work folder: %s", qPrintable(temporary->errorString()));
+        temporary->setAutoRemove(!parser.isSet(keepOption));
+        workFolder = temporary->path();
+    }
     runBenchmark(sizes, runs, workFolder, parser.isSet(verboseOption));
     return 0;
 }
