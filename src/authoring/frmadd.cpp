@@ -165,7 +165,7 @@ void FrmAdd::AddPage(const QString &name, const QString &path) {
     if (!m_pages.appendPage(name, path, &error)) {
         QWidget *fileField =
             m_addMode == Template ? static_cast<QWidget *>(m_ui->lstPages) : m_ui->txtFile;
-        return warn(u"The file \"%1\" can't be opened as a page: %2 Please choose another "
+        return warn(u"The file \"%1\" can't be opened as a page (%2). Please choose another "
                     "file."_s.arg(QDir::toNativeSeparators(path), error),
                     fileField);
     }

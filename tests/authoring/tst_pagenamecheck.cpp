@@ -1,0 +1,97 @@
+#include "authoring/pagenamecheck.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quillsite;
+
+namespace {
+const QString duplicate = u"This page already exists, please choose a different page name."_s;
+}
+
+class tst_PageNameCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newPageNameProblem_acceptsUsableNewNames_data();
+    void newPageNameProblem_acceptsUsableNewNames();
+    void newPageNameProblem_refusesDuplicatesInAnyCase_data();
+    void newPageNameProblem_refusesDuplicatesInAnyCase();
+    void newPageNameProblem_refusesNamesOutsideTheFolder_data();
+    void newPageNameProblem_refusesNamesOutsideTheFolder();
+    void newPageNameProblem_refusesCollidingFileNames_data();
+    void newPageNameProblem_refusesCollidingFileNames();
+};
+
+void tst_PageNameCheck::newPageNameProblem_acceptsUsableNewNames_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << u"About"_s;
+    QTest::newRow("Home followed by a blank") << u"Home "_s;
+    QTest::newRow("default style") << u"New Page 0"_s;
+    QTest::newRow("dots inside") << u"v1.2 notes"_s;
+    QTest::newRow("three dots") << u"..."_s;
+}
+
+void tst_PageNameCheck::newPageNameProblem_acceptsUsableNewNames() {
+    QFETCH(QString, name);
+    QCOMPARE(newPageNameProblem(name, {u"Home"_s, u"News"_s}), QString());
+}
+
+void tst_PageNameCheck::newPageNameProblem_refusesDuplicatesInAnyCase_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Home") << u"Home"_s;
+    QTest::newRow("home") << u"home"_s;
+    QTest::newRow("HOME") << u"HOME"_s;
+    QTest::newRow("another page in other case") << u"nEWS"_s;
+}
+
+void tst_PageNameCheck::newPageNameProblem_refusesDuplicatesInAnyCase() {
+    QFETCH(QString, name);
+    QCOMPARE(newPageNameProblem(name, {u"Home"_s, u"News"_s}), duplicate);
+}
+
+void tst_PageNameCheck::newPageNameProblem_refusesNamesOutsideTheFolder_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("mentioned");
+    QTest::newRow("slash") << u"a/b"_s << u"\"/\""_s;
+    QTest::newRow("backslash") << u"a\\b"_s << u"\"\\\""_s;
+    QTest::newRow("parent folder") << u".."_s << u"\"..\""_s;
+    QTest::newRow("this folder") << u"."_s << u"\".\""_s;
+    QTest::newRow("tab") << u"a\tb"_s << u"control character"_s;
+    QTest::newRow("line break") << u"a\nb"_s << u"control character"_s;
+}
+
+void tst_PageNameCheck::newPageNameProblem_refusesNamesOutsideTheFolder() {
+    QFETCH(QString, name);
+    QFETCH(QString, mentioned);
+    const QString problem = newPageNameProblem(name, {u"Home"_s});
+    QVERIFY2(problem.contains(mentioned), qPrintable(problem));
+    QVERIFY(problem != duplicate);
+}
+
+void tst_PageNameCheck::newPageNameProblem_refusesCollidingFileNames_data() {
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("otherPage");
+
+    QTest::newRow("Index beside Home")
+        << QStringList{u"Home"_s} << u"Index"_s << u"index.htm"_s << u"Home"_s;
+    QTest::newRow("INDEX beside Home")
+        << QStringList{u"Home"_s} << u"INDEX"_s << u"index.htm"_s << u"Home"_s;
+    QTest::newRow("index beside Home and others")
+        << QStringList{u"Home"_s, u"News"_s} << u"index"_s << u"index.htm"_s << u"Home"_s;
+}
+
+void tst_PageNameCheck::newPageNameProblem_refusesCollidingFileNames() {
+    QFETCH(QStringList, existing);
+    QFETCH(QString, name);
+    QFETCH(QString, fileName);
+    QFETCH(QString, otherPage);
+    QCOMPARE(newPageNameProblem(name, existing),
+             u"The page \"%1\" would be saved as \"%2\", the file of the page \"%3\". Please "
+             "choose a different page name."_s.arg(name, fileName, otherPage));
+}
+
+QTEST_APPLESS_MAIN(tst_PageNameCheck)
+#include "tst_pagenamecheck.moc"

@@ -1,0 +1,285 @@
+#include "pagesetfixture.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quillsite;
+
+namespace {
+
+const QString newsDocument = u"<!DOCTYPE html><html><head><title>Our news</title>"
+                             "<style>p { color: teal; }</style></head>"
+                             "<body><p>Fresh news</p></body></html>"_s;
+
+bool writeFile(const QString &path, const QString &text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
+}
+
+} // namespace
+
+class tst_PageSet : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void freshSet_holdsOnlyHome();
+    void appendPage_selectsItAndEnablesDelete();
+    void appendPage_withFile_loadsIt();
+    void appendPage_unreadableFile_addsNothing();
+    void selectPage_showsItsEditor_data();
+    void selectPage_showsItsEditor();
+    void clickOnEntry_showsItsEditor();
+    void deleteLastPage_removesOnlyItsEditor();
+    void deleteMiddlePage_movesLaterPagesUpWithWholeDocuments();
+    void deleteAnsweredNo_changesNothing();
+    void deleteOnHomeOrNothingSelected_asksNothing();
+    void deleteAction_deletesSelectedPage();
+    void pages_readInListOrder();
+    void backAndNext_keepPagesAndSelectHome();
+    void menuToolbar_hasAddAndDelete();
+
+private:
+    void appendBlank(const QString &name);
+    void setBody(int page, const QString &body);
+
+    std::unique_ptr<PageSetFixture> m_f;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_PageSet::init() {
+    m_f = std::make_unique<PageSetFixture>();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void tst_PageSet::cleanup() {
+    m_f.reset();
+    m_dir.reset();
+}
+
+void tst_PageSet::appendBlank(const QString &name) {
+    QVERIFY(m_f->pageSet->appendPage(name));
+}
+
+void tst_PageSet::setBody(int page, const QString &body) {
+    m_f->pageSet->editor(page)->setDocumentHTML(u"<html><body>"_s + body + u"</body></html>"_s);
+    QCOMPARE(m_f->pageSet->editor(page)->bodyHTML(), body);
+}
+
+void tst_PageSet::freshSet_holdsOnlyHome() {
+    PageSet &set = *m_f->pageSet;
+    QCOMPARE(set.pageNames(), QStringList{u"Home"_s});
+    QCOMPARE(m_f->editors->count(), 1);
+    QCOMPARE(set.editor(0)->objectName(), u"dhePage_0"_s);
+    QCOMPARE(set.selectedPage(), 0);
+    QCOMPARE(m_f->editors->currentWidget(), set.editor(0));
+    QVERIFY(!m_f->action(u"Delete"_s)->isEnabled());
+    QCOMPARE(set.editor(0)->bodyHTML(), QString());
+}
+
+void tst_PageSet::appendPage_selectsItAndEnablesDelete() {
+    appendBlank(u"About"_s);
+    PageSet &set = *m_f->pageSet;
+    QCOMPARE(set.pageNames(), (QStringList{u"Home"_s, u"About"_s}));
+    QCOMPARE(m_f->editors->count(), 2);
+    QCOMPARE(set.selectedPage(), 1);
+    QCOMPARE(m_f->lstMenu->currentItem()->text(), u"About"_s);
+    QCOMPARE(m_f->editors->currentWidget(), set.editor(1));
+    QCOMPARE(set.editor(1)->objectName(), u"dhePage_1"_s);
+    QVERIFY(m_f->action(u"Delete"_s)->isEnabled());
+}
+
+void tst_PageSet::appendPage_withFile_loadsIt() {
+    const QString path = m_dir->filePath(u"news.htm"_s);
+    QVERIFY(writeFile(path, newsDocument));
+    QVERIFY(m_f->pageSet->appendPage(u"News"_s, path));
+    QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<p>Fresh news</p>"_s);
+    QVERIFY(m_f->pageSet->editor(1)->DocumentHTML().contains(u"<title>Our news</title>"_s));
+}
+
+void tst_PageSet::appendPage_unreadableFile_addsNothing() {
+    appendBlank(u"About"_s);
+    QString error;
+    QVERIFY(!m_f->pageSet->appendPage(u"Gone"_s, m_dir->filePath(u"missing.htm"_s), &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"About"_s}));
+    QCOMPARE(m_f->editors->count(), 2);
+    QCOMPARE(m_f->pageSet->selectedPage(), 1);
+    QCOMPARE(m_f->editors->currentWidget(), m_f->pageSet->editor(1));
+}
+
+void tst_PageSet::selectPage_showsItsEditor_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("deleteEnabled");
+    QTest::newRow("Home") << 0 << false;
+    QTest::newRow("second") << 1 << true;
+    QTest::newRow("last") << 2 << true;
+    QTest::newRow("nothing") << -1 << false;
+}
+
+void tst_PageSet::selectPage_showsItsEditor() {
+    QFETCH(int, page);
+    QFETCH(bool, deleteEnabled);
+    appendBlank(u"About"_s);
+    appendBlank(u"News"_s);
+    m_f->pageSet->selectPage(1 - page); // somewhere else first
+    m_f->pageSet->selectPage(page);
+    QCOMPARE(m_f->pageSet->selectedPage(), page);
+    QCOMPARE(m_f->action(u"Delete"_s)->isEnabled(), deleteEnabled);
+    if (page >= 0)
+        QCOMPARE(m_f->editors->currentWidget(), m_f->pageSet->editor(page));
+}
+
+void tst_PageSet::clickOnEntry_showsItsEditor() {
+    appendBlank(u"About"_s);
+    appendBlank(u"News"_s);
+    const QRect about = m_f->lstMenu->visualItemRect(m_f->lstMenu->item(1));
+    QTest::mouseClick(m_f->lstMenu->viewport(), Qt::LeftButton, {}, about.center());
+    QCOMPARE(m_f->pageSet->selectedPage(), 1);
+    QCOMPARE(m_f->editors->currentWidget(), m_f->pageSet->editor(1));
+
+    m_f->lstMenu->setFocus();
+    QTest::keyClick(m_f->lstMenu, Qt::Key_Up);
+    QCOMPARE(m_f->pageSet->selectedPage(), 0);
+    QCOMPARE(m_f->editors->currentWidget(), m_f->pageSet->editor(0));
+    QVERIFY(!m_f->action(u"Delete"_s)->isEnabled());
+}
+
+void tst_PageSet::deleteLastPage_removesOnlyItsEditor() {
+    appendBlank(u"About"_s);
+    appendBlank(u"News"_s);
+    setBody(1, u"<p>about us</p>"_s);
+    HtmlEditor *about = m_f->pageSet->editor(1);
+    QPointer<HtmlEditor> news = m_f->pageSet->editor(2);
+
+    m_f->pageSet->selectPage(2);
+    m_f->pageSet->DeletePage();
+
+    QCOMPARE(m_f->desktop.questions, QStringList{u"Are you sure you want to delete 'News'?"_s});
+    QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"About"_s}));
+    QCOMPARE(m_f->editors->count(), 2);
+    QVERIFY(news.isNull());
+    QCOMPARE(m_f->pageSet->editor(1), about);
+    QCOMPARE(about->bodyHTML(), u"<p>about us</p>"_s);
+    QCOMPARE(m_f->pageSet->selectedPage(), 0);
+    QCOMPARE(m_f->editors->currentWidget(), m_f->pageSet->editor(0));
+    QVERIFY(!m_f->action(u"Delete"_s)->isEnabled());
+}
+
+void tst_PageSet::deleteMiddlePage_movesLaterPagesUpWithWholeDocuments() {
+    appendBlank(u"About"_s);
+    const QString newsPath = m_dir->filePath(u"news.htm"_s);
+    QVERIFY(writeFile(newsPath, newsDocument));
+    QVERIFY(m_f->pageSet->appendPage(u"News"_s, newsPath));
+    appendBlank(u"Links"_s);
+    setBody(0, u"<p>welcome</p>"_s);
+    setBody(3, u"<p><a href=\"http://example.org/\">example</a></p>"_s);
+    const QString newsBefore = m_f->pageSet->editor(2)->DocumentHTML();
+
+    m_f->pageSet->selectPage(1);
+    m_f->pageSet->DeletePage();
+
+    PageSet &set = *m_f->pageSet;
+    QCOMPARE(set.pageNames(), (QStringList{u"Home"_s, u"News"_s, u"Links"_s}));
+    QCOMPARE(m_f->editors->count(), 3);
+    QCOMPARE(set.editor(1)->DocumentHTML(), newsBefore);
+    QVERIFY(set.editor(1)->DocumentHTML().contains(u"<style>p { color: teal; }</style>"_s));
+    QVERIFY(set.editor(1)->DocumentHTML().contains(u"<title>Our news</title>"_s));
+    QCOMPARE(set.editor(2)->bodyHTML(), u"<p><a href=\"http://example.org/\">example</a></p>"_s);
+    QCOMPARE(set.editor(0)->bodyHTML(), u"<p>welcome</p>"_s);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(set.editor(i)->objectName(), u"dhePage_"_s + QString::number(i));
+    QCOMPARE(set.selectedPage(), 0);
+    QCOMPARE(m_f->editors->currentWidget(), set.editor(0));
+}
+
+void tst_PageSet::deleteAnsweredNo_changesNothing() {
+    appendBlank(u"About"_s);
+    appendBlank(u"News"_s);
+    setBody(1, u"<p>about us</p>"_s);
+    m_f->pageSet->selectPage(1);
+    m_f->desktop.answerYes = false;
+
+    m_f->pageSet->DeletePage();
+
+    QCOMPARE(m_f->desktop.questions, QStringList{u"Are you sure you want to delete 'About'?"_s});
+    QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"About"_s, u"News"_s}));
+    QCOMPARE(m_f->editors->count(), 3);
+    QCOMPARE(m_f->pageSet->selectedPage(), 1);
+    QCOMPARE(m_f->editors->currentWidget(), m_f->pageSet->editor(1));
+    QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<p>about us</p>"_s);
+}
+
+void tst_PageSet::deleteOnHomeOrNothingSelected_asksNothing() {
+    appendBlank(u"About"_s);
+    m_f->pageSet->selectHome();
+    m_f->pageSet->DeletePage();
+    m_f->pageSet->selectPage(-1);
+    m_f->pageSet->DeletePage();
+    QVERIFY(m_f->desktop.questions.isEmpty());
+    QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"About"_s}));
+    QCOMPARE(m_f->editors->count(), 2);
+}
+
+void tst_PageSet::deleteAction_deletesSelectedPage() {
+    appendBlank(u"About"_s);
+    appendBlank(u"News"_s);
+    m_f->pageSet->selectPage(1);
+    m_f->action(u"Delete"_s)->trigger();
+    QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"News"_s}));
+    QCOMPARE(m_f->pageSet->selectedPage(), 0);
+}
+
+void tst_PageSet::pages_readInListOrder() {
+    appendBlank(u"About"_s);
+    appendBlank(u"News"_s);
+    setBody(0, u"<p>home</p>"_s);
+    setBody(1, u"<p><b>about</b></p>"_s);
+    const QList<SitePage> pages = m_f->pageSet->pages();
+    QCOMPARE(pages.size(), 3);
+    QCOMPARE(pages[0].name, u"Home"_s);
+    QCOMPARE(pages[0].body, u"<p>home</p>"_s);
+    QCOMPARE(pages[1].name, u"About"_s);
+    QCOMPARE(pages[1].body, u"<p><b>about</b></p>"_s);
+    QCOMPARE(pages[2].name, u"News"_s);
+    QCOMPARE(pages[2].body, QString());
+}
+
+void tst_PageSet::backAndNext_keepPagesAndSelectHome() {
+    appendBlank(u"About"_s);
+    setBody(1, u"<p>about us</p>"_s);
+    QList<HtmlEditor *> editors = {m_f->pageSet->editor(0), m_f->pageSet->editor(1)};
+
+    // Leaving Build Pages hides its controls; coming back shows them and selects Home.
+    m_f->window.hide();
+    m_f->window.show();
+    m_f->pageSet->selectHome();
+
+    QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"About"_s}));
+    QCOMPARE(m_f->pageSet->editor(0), editors[0]);
+    QCOMPARE(m_f->pageSet->editor(1), editors[1]);
+    QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<p>about us</p>"_s);
+    QCOMPARE(m_f->pageSet->selectedPage(), 0);
+    QCOMPARE(m_f->editors->currentWidget(), editors[0]);
+    QVERIFY(!m_f->action(u"Delete"_s)->isEnabled());
+}
+
+void tst_PageSet::menuToolbar_hasAddAndDelete() {
+    const QList<QAction *> actions = m_f->tbrMenu->actions();
+    QCOMPARE(actions.size(), 2);
+    QCOMPARE(actions[0]->objectName(), u"Add"_s);
+    QCOMPARE(actions[0]->toolTip(), u"Add Page"_s);
+    QCOMPARE(actions[1]->objectName(), u"Delete"_s);
+    QCOMPARE(actions[1]->toolTip(), u"Delete Page"_s);
+    QVERIFY(!actions[0]->icon().isNull());
+    QVERIFY(!actions[1]->icon().isNull());
+}
+
+QTEST_MAIN(tst_PageSet)
+#include "tst_pageset.moc"
