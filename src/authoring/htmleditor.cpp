@@ -121,9 +121,15 @@ HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
     layout->addWidget(m_view);
     setFocusProxy(m_view);
 
-    connect(m_bridge, &EditorBridge::reported, this, [this](const QJsonObject &report) {
-        applySnapshot(snapshotFromReport(report, *m_snapshot));
-    });
+    // Queued: the report arrives inside the channel's message, and the channel delivers no
+    // further message until that one is done. A DisplayChanged handler that reads the
+    // editor, and so may wait for a later report, must run after it.
+    connect(
+        m_bridge, &EditorBridge::reported, this,
+        [this](const QJsonObject &report) {
+            applySnapshot(snapshotFromReport(report, *m_snapshot));
+        },
+        Qt::QueuedConnection);
     connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
             &HtmlEditor::recoverFromRendererEnd);
 
@@ -217,7 +223,7 @@ bool HtmlEditor::waitUntilCurrent(int timeoutMs) const {
     QTimer timer;
     timer.setSingleShot(true);
     connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(m_bridge, &EditorBridge::reported, &loop, [this, &loop] {
+    connect(this, &HtmlEditor::DisplayChanged, &loop, [this, &loop] {
         if (isCurrent())
             loop.quit();
     });
@@ -290,7 +296,10 @@ void HtmlEditor::applySnapshot(const EditorSnapshot &snapshot) {
         for (const QString &script : std::exchange(m_queuedCalls, {}))
             m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld);
     }
-    emit DisplayChanged();
+    // A report sent before the page carried out our last command is out of date; the
+    // listeners read the states at once, which would wait for the report to come.
+    if (isCurrent())
+        emit DisplayChanged();
 }
 
 void HtmlEditor::presetSnapshot(const QString &documentHtml, const QString &bodyHtml) {
