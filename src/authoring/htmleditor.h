@@ -22,10 +22,12 @@ struct EditorSnapshot;
 // A WYSIWYG editor for one HTML document: the only class that touches the web engine.
 //
 // The engine renders in another process and answers asynchronously. The editor's page
-// script reports a snapshot of the document and of the command states on every change, so
-// reads answer from that snapshot at once. A read made while a load or command the editor
-// issued is still on its way waits for the snapshot that follows it (user input excluded,
-// with a time limit), so every read reflects every call made before it.
+// script reports a snapshot of the document and of the command states after every change,
+// and reads answer from that snapshot at once. A read made while a load or command the
+// editor issued is still on its way waits for the report that follows it (in a local event
+// loop that holds back user input, with a time limit), so every read reflects every call
+// made before it. DisplayChanged is raised from the event loop, never from inside the
+// engine's message, so its handlers may read and command the editor freely.
 class HtmlEditor final : public QWidget {
     Q_OBJECT
 

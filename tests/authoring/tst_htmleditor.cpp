@@ -105,6 +105,7 @@ private slots:
     void queryStatus_dialogCommandsAndUnknown();
     void keyboard_formatsUndoesAndStartsParagraphs();
     void rendererEnds_documentIsShownAgain();
+    void displayChangedHandler_commandThenRead_seesTheCommand();
 };
 
 void tst_HtmlEditor::freshEditor_holdsEmptyDocument() {
@@ -443,6 +444,22 @@ void tst_HtmlEditor::rendererEnds_documentIsShownAgain() {
     QCOMPARE(editor.bodyHTML(), u"<p><i>written</i></p>"_s);
     QCOMPARE(editor.DocumentHTML(),
              u"<html><head></head><body><p><i>written</i></p></body></html>"_s);
+}
+
+void tst_HtmlEditor::displayChangedHandler_commandThenRead_seesTheCommand() {
+    HtmlEditor editor(nullptr);
+    editor.setDocumentHTML(u"<p>word</p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p>word</p>"_s);
+    QString readInHandler;
+    connect(&editor, &HtmlEditor::DisplayChanged, this, [&] {
+        if (!readInHandler.isEmpty())
+            return;
+        readInHandler = u"(reading)"_s;
+        editor.ExecCommand(Underline);
+        readInHandler = editor.bodyHTML();
+    });
+    selectContents(editor, u"p"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(readInHandler, u"<p><u>word</u></p>"_s, Timeout);
 }
 
 QTEST_MAIN(tst_HtmlEditor)
