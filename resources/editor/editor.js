@@ -148,6 +148,35 @@
         },
     };
 
+    // Markup pasted from elsewhere keeps its formatting but nothing that could run when the
+    // built site is opened: scripts, embedded objects, event handlers, script addresses.
+    function cleanPastedMarkup(html) {
+        const parsed = new DOMParser().parseFromString(html, 'text/html');
+        const unwanted = 'script, style, iframe, frame, frameset, object, embed, applet, ' +
+                         'base, meta, link, noscript, template';
+        for (const element of parsed.body.querySelectorAll(unwanted))
+            element.remove();
+        const addresses = ['href', 'src', 'action', 'formaction', 'xlink:href', 'data'];
+        for (const element of parsed.body.querySelectorAll('*')) {
+            for (const attribute of [...element.attributes]) {
+                const name = attribute.name.toLowerCase();
+                const value = attribute.value.replace(/[\s\u0000-\u001f]/g, '').toLowerCase();
+                if (name.startsWith('on') ||
+                    (addresses.includes(name) && value.startsWith('javascript:')))
+                    element.removeAttribute(attribute.name);
+            }
+        }
+        return parsed.body.innerHTML;
+    }
+
+    function pasteCleaned(event) {
+        const html = event.clipboardData ? event.clipboardData.getData('text/html') : '';
+        if (!html)
+            return; // plain text and pictures paste as the engine does it
+        event.preventDefault();
+        document.execCommand('insertHTML', false, cleanPastedMarkup(html));
+    }
+
     function replaceDocument(html) {
         const parsed = new DOMParser().parseFromString(html, 'text/html');
         document.replaceChild(document.adoptNode(parsed.documentElement),
@@ -163,6 +192,7 @@
                                     characterData: true});
         document.addEventListener('selectionchange', scheduleReport);
         document.addEventListener('input', scheduleReport);
+        document.addEventListener('paste', pasteCleaned);
         window.addEventListener('focus', scheduleReport);
         document.addEventListener('keydown', (event) => {
             // Ctrl+Y redoes, as in word processors; Ctrl+Z and Ctrl+Shift+Z are the engine's.

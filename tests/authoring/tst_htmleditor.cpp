@@ -106,6 +106,7 @@ private slots:
     void keyboard_formatsUndoesAndStartsParagraphs();
     void rendererEnds_documentIsShownAgain();
     void displayChangedHandler_commandThenRead_seesTheCommand();
+    void paste_keepsFormattingDropsWhatRuns();
 };
 
 void tst_HtmlEditor::freshEditor_holdsEmptyDocument() {
@@ -460,6 +461,24 @@ void tst_HtmlEditor::displayChangedHandler_commandThenRead_seesTheCommand() {
     });
     selectContents(editor, u"p"_s);
     QTRY_COMPARE_WITH_TIMEOUT(readInHandler, u"<p><u>word</u></p>"_s, Timeout);
+}
+
+void tst_HtmlEditor::paste_keepsFormattingDropsWhatRuns() {
+    HtmlEditor editor(nullptr);
+    editor.setDocumentHTML(u"<p>ab</p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p>ab</p>"_s);
+    placeCaret(editor, u"p"_s, 1);
+    // What the clipboard holds when the user pastes from a web page.
+    editor.findChild<QWebEngineView *>()->page()->runJavaScript(
+        u"(() => { const data = new DataTransfer(); data.setData('text/html', "
+        "'<b onclick=\"steal()\">bold</b><script>steal()</script>"
+        "<a href=\" javascript:steal()\">x</a><a href=\"page.htm\">y</a>"
+        "<iframe src=\"https://example.com/\"></iframe>'); "
+        "document.querySelector('p').dispatchEvent(new ClipboardEvent('paste', "
+        "{clipboardData: data, bubbles: true, cancelable: true})); })()"_s,
+        QWebEngineScript::ApplicationWorld);
+    QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(),
+                              u"<p>a<b>bold</b><a>x</a><a href=\"page.htm\">y</a>b</p>"_s, Timeout);
 }
 
 QTEST_MAIN(tst_HtmlEditor)
