@@ -55,6 +55,7 @@ bool runOnce(const QString &child, const QString &dataFolder, Run &run) {
     clock.start();
     process.start(child, {dataFolder});
     bool shown = false;
+    bool editorReady = false;
     while (process.waitForReadyRead(30000)) {
         while (process.canReadLine()) {
             const QList<QByteArray> words = process.readLine().trimmed().split(' ');
@@ -64,6 +65,7 @@ bool runOnce(const QString &child, const QString &dataFolder, Run &run) {
                 shown = true;
             } else if (words.constFirst() == "editor") {
                 run.editorMs = words.value(1).toDouble();
+                editorReady = true;
                 run.editorRssMb = words.value(2).toDouble() / 1024;
             }
         }
@@ -71,7 +73,7 @@ bool runOnce(const QString &child, const QString &dataFolder, Run &run) {
             break;
     }
     process.waitForFinished(30000);
-    return shown && run.editorMs > 0;
+    return shown && editorReady;
 }
 
 double median(QList<double> values) {

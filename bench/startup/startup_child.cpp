@@ -101,9 +101,9 @@ int main(int argc, char *argv[]) {
     else
         window = std::make_unique<quillsite::frmMain>(desktop, dialogs);
     FirstPaint firstPaint;
-    window->winId(); // creates the window handle to watch
-    window->windowHandle()->installEventFilter(&firstPaint);
     window->show();
+    // Watched from here on: the window system exposes the window later, from the event loop.
+    window->windowHandle()->installEventFilter(&firstPaint);
 
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &app, [&] {
