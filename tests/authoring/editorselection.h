@@ -8,18 +8,39 @@
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
+#include <optional>
+
 namespace quillsite {
 
 // Sets an editor's selection as the user would with the mouse, through the
 // editor's script world, and waits until the editor has reported it.
-// `rangeScript` adjusts the range `r`.
+// `rangeScript` sets up the range `r`. A document still on its way is waited for.
 inline bool selectInEditor(HtmlEditor &editor, const QString &rangeScript) {
+    QWebEnginePage *page = editor.findChild<QWebEngineView *>()->page();
+    const QString script =
+        QStringLiteral("(() => { try { const s = document.getSelection(); "
+                       "const r = document.createRange(); %1; s.removeAllRanges(); "
+                       "s.addRange(r); return true; } catch (e) { return false; } })()")
+            .arg(rangeScript);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QSignalSpy changed(&editor, &HtmlEditor::DisplayChanged);
+        std::optional<bool> selected;
+        page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                            [&selected](const QVariant &result) { selected = result.toBool(); });
+        if (!QTest::qWaitFor([&] { return selected.has_value(); }, 10000))
+            return false;
+        if (*selected)
+            return QTest::qWaitFor([&] { return changed.count() > 0; }, 10000);
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+// Replaces the editor's document and waits until the page shows it, so that a
+// selection made next is made in the new document.
+inline bool showDocument(HtmlEditor &editor, const QString &html) {
     QSignalSpy changed(&editor, &HtmlEditor::DisplayChanged);
-    editor.findChild<QWebEngineView *>()->page()->runJavaScript(
-        QStringLiteral("(() => { const s = document.getSelection(); s.removeAllRanges(); "
-                       "const r = document.createRange(); %1; s.addRange(r); })()")
-            .arg(rangeScript),
-        QWebEngineScript::ApplicationWorld);
+    editor.setDocumentHTML(html);
     return QTest::qWaitFor([&] { return changed.count() > 0; }, 10000);
 }
 

@@ -17,8 +17,9 @@ class tst_FormatToolbar : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
     void init();
-    void cleanup();
 
     void buttons_areLaidOutAsDesigned();
     void command_changesTheMarkup_data();
@@ -41,18 +42,24 @@ private:
     std::unique_ptr<PageSetFixture> m_f;
 };
 
-void tst_FormatToolbar::init() {
+// One window for all tests: starting the web engine's pages is what takes time.
+void tst_FormatToolbar::initTestCase() {
     m_f = std::make_unique<PageSetFixture>();
     QVERIFY(QTest::qWaitForWindowExposed(&m_f->window));
+    QVERIFY(m_f->pageSet->appendPage(u"About"_s));
 }
 
-void tst_FormatToolbar::cleanup() {
+void tst_FormatToolbar::cleanupTestCase() {
     m_f.reset();
+}
+
+void tst_FormatToolbar::init() {
+    m_f->pageSet->selectHome();
 }
 
 void tst_FormatToolbar::setDocument(int page, const QString &body) {
     HtmlEditor *editor = m_f->pageSet->editor(page);
-    editor->setDocumentHTML(u"<html><body>"_s + body + u"</body></html>"_s);
+    QVERIFY(showDocument(*editor, u"<html><body>"_s + body + u"</body></html>"_s));
     QCOMPARE(editor->bodyHTML(), body);
 }
 
@@ -72,7 +79,9 @@ QStringList tst_FormatToolbar::pressedKeys() const {
 }
 
 void tst_FormatToolbar::buttons_areLaidOutAsDesigned() {
-    const QList<QAction *> actions = m_f->tbrEdit->actions();
+    // As the window opens, before any editor has reported.
+    const PageSetFixture fresh;
+    const QList<QAction *> actions = fresh.tbrEdit->actions();
     QCOMPARE(actions.size(), 15);
     QStringList keys;
     for (QAction *a : actions)
@@ -80,21 +89,22 @@ void tst_FormatToolbar::buttons_areLaidOutAsDesigned() {
     QCOMPARE(keys, (QStringList{u"Bold"_s, u"Italic"_s, u"Underline"_s, u"|"_s, u"Left"_s,
                                 u"Center"_s, u"Right"_s, u"|"_s, u"Ordered"_s, u"Unordered"_s,
                                 u"|"_s, u"Hyperlink"_s, u"Image"_s, u"|"_s, u"Font"_s}));
-    QCOMPARE(m_f->action(u"Left"_s)->toolTip(), u"Left Justified"_s);
-    QCOMPARE(m_f->action(u"Center"_s)->toolTip(), u"Center Justified"_s);
-    QCOMPARE(m_f->action(u"Right"_s)->toolTip(), u"Right Justified"_s);
-    QCOMPARE(m_f->action(u"Ordered"_s)->toolTip(), u"Ordered List"_s);
-    QCOMPARE(m_f->action(u"Unordered"_s)->toolTip(), u"Unordered List"_s);
-    QCOMPARE(pressedKeys(), QStringList{u"Left"_s});
+    QCOMPARE(fresh.action(u"Left"_s)->toolTip(), u"Left Justified"_s);
+    QCOMPARE(fresh.action(u"Center"_s)->toolTip(), u"Center Justified"_s);
+    QCOMPARE(fresh.action(u"Right"_s)->toolTip(), u"Right Justified"_s);
+    QCOMPARE(fresh.action(u"Ordered"_s)->toolTip(), u"Ordered List"_s);
+    QCOMPARE(fresh.action(u"Unordered"_s)->toolTip(), u"Unordered List"_s);
     for (const QString &key : statefulKeys)
-        QVERIFY2(m_f->action(key)->isCheckable(), qPrintable(key));
+        QCOMPARE(fresh.action(key)->isChecked(), key == u"Left"_s);
+    for (const QString &key : statefulKeys)
+        QVERIFY2(fresh.action(key)->isCheckable(), qPrintable(key));
     for (const QString &key : {u"Hyperlink"_s, u"Image"_s, u"Font"_s}) {
-        QVERIFY(!m_f->action(key)->isCheckable());
-        QVERIFY(!m_f->action(key)->icon().isNull());
+        QVERIFY(!fresh.action(key)->isCheckable());
+        QVERIFY(!fresh.action(key)->icon().isNull());
     }
-    QCOMPARE(m_f->tbrEdit->iconSize(), QSize(16, 16));
-    QCOMPARE(m_f->tbrEdit->widgetForAction(m_f->action(u"Bold"_s))->size(), QSize(24, 22));
-    QCOMPARE(m_f->action(u"Left"_s)->actionGroup()->exclusionPolicy(),
+    QCOMPARE(fresh.tbrEdit->iconSize(), QSize(16, 16));
+    QCOMPARE(fresh.tbrEdit->widgetForAction(fresh.action(u"Bold"_s))->size(), QSize(24, 22));
+    QCOMPARE(fresh.action(u"Left"_s)->actionGroup()->exclusionPolicy(),
              QActionGroup::ExclusionPolicy::ExclusiveOptional);
 }
 
@@ -148,13 +158,11 @@ void tst_FormatToolbar::pressedStates_followTheCaret() {
 }
 
 void tst_FormatToolbar::commands_goToSelectedPage_evenAfterAnotherReported() {
-    QVERIFY(m_f->pageSet->appendPage(u"About"_s));
     setDocument(0, u"<p>home</p>"_s);
     setDocument(1, u"<p>about</p>"_s);
     selectAllIn(1);
     // Home reports last, though About stays the selected page.
-    m_f->pageSet->editor(0)->setDocumentHTML(u"<html><body><p><b>home</b></p></body></html>"_s);
-    QVERIFY(m_f->pageSet->editor(0)->waitUntilCurrent());
+    QVERIFY(showDocument(*m_f->pageSet->editor(0), u"<p><b>home</b></p>"_s));
     m_f->pageSet->selectPage(1);
     press(u"Italic"_s);
     QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<p><i>about</i></p>"_s);
@@ -182,7 +190,6 @@ void tst_FormatToolbar::keyboardShortcuts_formatAndPressButtons() {
 }
 
 void tst_FormatToolbar::undo_staysWithEachPage() {
-    QVERIFY(m_f->pageSet->appendPage(u"About"_s));
     setDocument(0, u"<p>home</p>"_s);
     setDocument(1, u"<p>about</p>"_s);
     selectAllIn(0);
