@@ -13,6 +13,8 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QProgressDialog>
+#include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 
@@ -75,6 +77,10 @@ void frmMain::setUpWindow() {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());
+    // Not every window manager places a new window; centre it ourselves.
+    move(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry())
+            .topLeft());
     QIcon icon;
     icon.addFile(u":/artwork/globe-16.svg"_s, QSize(16, 16));
     icon.addFile(u":/artwork/globe.svg"_s, QSize(48, 48));
