@@ -20,6 +20,10 @@ namespace {
 
 const QString homeName = u"Home"_s;
 
+QString editorName(int index) {
+    return u"dhePage_"_s + QString::number(index);
+}
+
 QAction *addMenuAction(QToolBar *toolbar, const QString &key, const QString &toolTip,
                        const QString &icon) {
     QAction *action = toolbar->addAction(QIcon(u":/artwork/toolbar/"_s + icon + u".svg"_s), key);
@@ -102,7 +106,7 @@ bool PageSet::appendPage(const QString &name, const QString &path, QString *erro
         delete page;
         return false;
     }
-    renameEditors();
+    page->setObjectName(editorName(count()));
     m_controls.lstMenu->addItem(name);
     selectPage(count() - 1);
     return true;
@@ -165,7 +169,7 @@ void PageSet::showSelected(int row) {
 
 void PageSet::renameEditors() {
     for (int i = 0; i < m_controls.editors->count(); ++i)
-        m_controls.editors->widget(i)->setObjectName(u"dhePage_"_s + QString::number(i));
+        m_controls.editors->widget(i)->setObjectName(editorName(i));
 }
 
 } // namespace quillsite

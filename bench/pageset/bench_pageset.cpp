@@ -1,0 +1,234 @@
+// Times a site of many pages made through the page set, offscreen: adding each page,
+// switching between pages, deleting the first page after Home, the memory of this process
+// and its web engine processes, and building the site from the editors.
+
+#include "authoring/editordialogs.h"
+#include "authoring/htmleditor.h"
+#include "authoring/pageset.h"
+#include "authoring/webengineconfig.h"
+#include "builder/sitebuilder.h"
+#include "platform/desktopservices.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QRandomGenerator>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+using namespace quillsite;
+
+namespace {
+
+// Says Yes to deleting and asks nothing else.
+class BenchDesktop final : public DesktopServices {
+public:
+    void warn(QWidget *, const QString &) override {}
+    bool ask(QWidget *, const QString &) override { return true; }
+    QString chooseFolder(QWidget *, const QString &) override { return {}; }
+    QString chooseHtmlFile(QWidget *) override { return {}; }
+    void openUrl(const QUrl &) override {}
+    QString desktopFolder() override { return {}; }
+    QString loginName() override { return {}; }
+    QString programDataFolder() override { return {}; }
+};
+
+class NoDialogs final : public EditorDialogs {
+public:
+    std::optional<QString> askLinkAddress(QWidget *, const QString &) override { return {}; }
+    std::optional<ImageChoice> askImage(QWidget *) override { return {}; }
+    std::optional<FontChoice> askFont(QWidget *, const FontChoice &) override { return {}; }
+};
+
+QString pageBody(int page) {
+    QString body;
+    for (int i = 0; body.size() < 4000; ++i)
+        body += u"<p>Page %1, paragraph %2: <b>some</b> text.</p>"_s.arg(page).arg(i);
+    return body;
+}
+
+double msSince(const QElapsedTimer &timer) {
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+double slowest(const std::vector<double> &values) {
+    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
+// Resident memory of a process in kB, from /proc.
+qint64 residentKb(qint64 pid) {
+    QFile status(u"/proc/%1/status"_s.arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
+}
+
+qint64 parentOf(qint64 pid) {
+    QFile stat(u"/proc/%1/stat"_s.arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray text = stat.readAll();
+    // "pid (name) state ppid ...": the name may hold blanks, so read after its ")".
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    return fields.value(1).toLongLong();
+}
+
+// This process and all its descendants (the web engine's zygote and renderers).
+std::pair<qint64, int> familyResidentKb() {
+    const qint64 self = QCoreApplication::applicationPid();
+    std::vector<std::pair<qint64, qint64>> processes; // pid, parent
+    for (const QString &entry : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
+        bool number = false;
+        const qint64 pid = entry.toLongLong(&number);
+        if (number)
+            processes.push_back({pid, parentOf(pid)});
+    }
+    std::vector<qint64> family{self};
+    for (std::size_t i = 0; i < family.size(); ++i) {
+        for (const auto &[pid, parent] : processes) {
+            if (parent == family[i])
+                family.push_back(pid);
+        }
+    }
+    qint64 total = 0;
+    for (qint64 pid : family) {
+        if (qEnvironmentVariableIsSet("BENCH_PROCESSES"))
+            std::printf("  process %lld: %lld kB\n", pid, residentKb(pid));
+        total += residentKb(pid);
+    }
+    return {total, int(family.size())};
+}
+
+void report(const char *what, const std::vector<double> &times) {
+    std::printf("%-34s median %8.2f ms   slowest %8.2f ms   (%zu)\n", what, median(times),
+                slowest(times), times.size());
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    configureWebEngine();
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption({u"pages"_s, u"Number of pages, Home included (200)."_s, u"n"_s, u"200"_s});
+    parser.process(app);
+    const int pages = std::max(3, parser.value(u"pages"_s).toInt());
+
+    BenchDesktop desktop;
+    NoDialogs dialogs;
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *tbrMenu = new QToolBar;
+    auto *lstMenu = new QListWidget;
+    auto *tbrEdit = new QToolBar;
+    auto *editors = new QStackedWidget;
+    for (QWidget *w : std::initializer_list<QWidget *>{tbrMenu, lstMenu, tbrEdit, editors})
+        layout->addWidget(w);
+    window.resize(495, 359);
+    window.show();
+    PageSet set({lstMenu, editors, tbrMenu, tbrEdit}, desktop, dialogs);
+    set.editor(0)->setDocumentHTML(u"<html><body>"_s + pageBody(0) + u"</body></html>"_s);
+    QCoreApplication::processEvents();
+
+    // How much of adding is the web engine's: a bare editor made with one page and with all.
+    const auto bareEditorMs = [&dialogs, &window] {
+        std::vector<double> times;
+        for (int i = 0; i < 9; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            delete new HtmlEditor(&dialogs, &window);
+            times.push_back(msSince(timer));
+        }
+        return median(times);
+    };
+    const double bareEditorFirst = bareEditorMs();
+
+    // Adding: each page appended as the Add Page dialog does, then written into.
+    std::vector<double> addTimes;
+    for (int page = 1; page < pages; ++page) {
+        QElapsedTimer timer;
+        timer.start();
+        set.appendPage(u"Page %1"_s.arg(page));
+        addTimes.push_back(msSince(timer));
+        set.editor(page)->setDocumentHTML(
+            u"<html><head><title>%1</title></head><body>"_s.arg(page) + pageBody(page) +
+            u"</body></html>"_s);
+        QCoreApplication::processEvents();
+    }
+    const std::size_t tenth = std::max<std::size_t>(1, addTimes.size() / 10);
+    const std::vector<double> firstAdds(addTimes.begin(), addTimes.begin() + tenth);
+    const std::vector<double> lastAdds(addTimes.end() - tenth, addTimes.end());
+    // Every page shown and reported before anything else is measured.
+    for (int page = 0; page < set.count(); ++page)
+        set.editor(page)->waitUntilCurrent(60000);
+
+    // Switching: pages chosen at random, with the events the switch causes.
+    std::vector<double> switchTimes;
+    QRandomGenerator random(42);
+    for (int i = 0; i < 200; ++i) {
+        const int page = int(random.bounded(pages));
+        QElapsedTimer timer;
+        timer.start();
+        set.selectPage(page);
+        QCoreApplication::processEvents();
+        switchTimes.push_back(msSince(timer));
+    }
+
+    const double bareEditorLast = bareEditorMs();
+    const auto [memoryKb, processes] = familyResidentKb();
+
+    // Deleting page 1 of the full set: every later page moves up.
+    set.selectPage(1);
+    QElapsedTimer deleteTimer;
+    deleteTimer.start();
+    set.DeletePage();
+    const double deleteMs = msSince(deleteTimer);
+    QCoreApplication::processEvents();
+
+    // Building from the editors, into a new folder.
+    QTemporaryDir out;
+    QElapsedTimer buildTimer;
+    buildTimer.start();
+    const QList<SitePage> sitePages = set.pages();
+    const double readMs = msSince(buildTimer);
+    const BuildResult built = BuildWebsite(Website{u"" QUILLSITE_TEMPLATE_DIR ""_s, u"Bench"_s,
+                                                   u"Bench"_s, sitePages, out.filePath(u"site"_s)});
+    const double buildMs = msSince(buildTimer);
+
+    std::printf("pages: %d (renderer process limit %d)\n", pages, RendererProcessLimit);
+    report("add a page (appendPage)", addTimes);
+    report("  first tenth of the adds", firstAdds);
+    report("  last tenth of the adds", lastAdds);
+    std::printf("%-34s %8.2f ms with 1 page, %.2f ms with %d\n", "  a bare editor made and deleted",
+                bareEditorFirst, bareEditorLast, pages);
+    report("switch pages (+ its events)", switchTimes);
+    std::printf("%-34s %8.2f ms\n", "delete page 1", deleteMs);
+    std::printf("%-34s %8.1f MB in %d processes\n", "memory (RSS, program + engine)",
+                double(memoryKb) / 1024.0, processes);
+    std::printf("%-34s %8.2f ms (reading the editors %.2f ms) %s, %d pages written\n",
+                "build from the editors", buildMs, readMs, built.ok ? "ok" : "FAILED",
+                built.pagesWritten);
+    if (!built.ok)
+        std::printf("  %s\n", qPrintable(built.message()));
+    return built.ok ? 0 : 1;
+}
