@@ -13,7 +13,8 @@ namespace quillsite {
 
 namespace {
 
-constexpr qint64 copyChunkBytes = 1024 * 1024;
+// Copies go through one buffer of this size, reused for every chunk.
+constexpr qint64 copyChunkBytes = 64 * 1024;
 
 class PlanWalker final {
 public:
@@ -100,13 +101,16 @@ QString copyFile(const QString &from, const QString &to,
     AtomicFile target(to);
     if (!target.open())
         return target.errorString();
-    while (!source.atEnd()) {
-        const QByteArray chunk = source.read(copyChunkBytes);
-        if (source.error() != QFileDevice::NoError)
+    QByteArray buffer(copyChunkBytes, Qt::Uninitialized);
+    for (;;) {
+        const qint64 read = source.read(buffer.data(), buffer.size());
+        if (read < 0)
             return source.errorString();
-        if (target.device().write(chunk) != chunk.size())
+        if (read == 0)
+            break;
+        if (target.device().write(buffer.constData(), read) != read)
             return target.device().errorString();
-        copiedBytes(chunk.size());
+        copiedBytes(read);
     }
     return target.commit() ? QString() : target.errorString();
 }
