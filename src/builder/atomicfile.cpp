@@ -3,8 +3,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -57,11 +58,9 @@ bool AtomicFile::commit() {
     if (existing.exists())
         m_temporary.setPermissions(existing.permissions());
 
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(m_temporary.fileName()).toStdString(),
-                            QFile::encodeName(m_path).toStdString(), error);
-    if (error)
-        return fail(QString::fromLocal8Bit(error.message()));
+    if (std::rename(QFile::encodeName(m_temporary.fileName()).constData(),
+                    QFile::encodeName(m_path).constData()) != 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
     m_committed = true;
     return true;
 }
