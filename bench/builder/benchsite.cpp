@@ -75,7 +75,7 @@ qint64 menuBytes(const Website &site) {
     QList<QString> names;
     for (const SitePage &page : site.pages)
         names.append(page.name);
-    return encodeText(buildMenu(fragment.text, names), fragment.encoding).size();
+    return buildMenu(fragment.text, names, fragment.encoding).size();
 }
 
 } // namespace quillsite::bench

@@ -3,6 +3,10 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 using namespace Qt::StringLiterals;
 
 namespace quillsite {
@@ -30,6 +34,37 @@ QString nearestExisting(const QString &path) {
     return info.filePath();
 }
 
+struct FileNameClash {
+    qsizetype earlier = -1;
+    qsizetype later = -1; // the first page, in page order, whose file name an earlier page has
+};
+
+// Finds the clash by sorting the pages by the hash of their file name rather
+// than keeping every name in a set, which would take memory growing with the
+// site; pages of equal file names then stand side by side, in page order.
+FileNameClash firstFileNameClash(const QList<SitePage> &pages) {
+    std::vector<std::pair<size_t, qsizetype>> order; // hash of the file name, page index
+    order.reserve(size_t(pages.size()));
+    for (qsizetype i = 0; i < pages.size(); ++i)
+        order.emplace_back(qHash(pageFileName(pages[i].name)), i);
+    std::sort(order.begin(), order.end());
+
+    FileNameClash clash;
+    for (size_t first = 0; first < order.size(); ++first) {
+        const QString fileName = pageFileName(pages[order[first].second].name);
+        for (size_t other = first + 1;
+             other < order.size() && order[other].first == order[first].first; ++other) {
+            const qsizetype page = order[other].second;
+            if (pageFileName(pages[page].name) != fileName)
+                continue;
+            if (clash.later < 0 || page < clash.later)
+                clash = {order[first].second, page};
+            break;
+        }
+    }
+    return clash;
+}
+
 } // namespace
 
 QString collapseSeparators(const QString &path) {
@@ -50,34 +85,29 @@ BuildResult buildFailure(const QString &action, const QString &path, const QStri
     return result;
 }
 
-PageFiles checkPageFiles(const QList<SitePage> &pages, const QString &destination) {
-    PageFiles files;
-    QHash<QString, qsizetype> pageOfFile;
+QString pageFilePath(const QString &destination, const QString &pageName) {
+    return collapseSeparators(destination + u'/' + pageFileName(pageName));
+}
+
+BuildResult checkPageFiles(const QList<SitePage> &pages, const QString &destination) {
+    const FileNameClash clash = firstFileNameClash(pages);
     for (qsizetype i = 0; i < pages.size(); ++i) {
         const QString &name = pages[i].name;
-        const QString path = collapseSeparators(destination + u'/' + pageFileName(name));
-        if (const QString problem = pageNameProblem(name); !problem.isEmpty()) {
-            files.failure = buildFailure(pageAction, path, problem);
-            return files;
-        }
-        if (const auto earlier = pageOfFile.constFind(path); earlier != pageOfFile.cend()) {
-            files.failure =
-                buildFailure(pageAction, path,
-                             u"The pages \"%1\" and \"%2\" would both be written to this file. "
-                             "Rename one of them."_s.arg(pages[*earlier].name, name));
-            return files;
+        const QString path = pageFilePath(destination, name);
+        if (const QString problem = pageNameProblem(name); !problem.isEmpty())
+            return buildFailure(pageAction, path, problem);
+        if (i == clash.later) {
+            return buildFailure(pageAction, path,
+                                u"The pages \"%1\" and \"%2\" would both be written to this file. "
+                                "Rename one of them."_s.arg(pages[clash.earlier].name, name));
         }
         if (QFileInfo(path).isDir()) {
-            files.failure = buildFailure(pageAction, path,
-                                         u"A folder of that name is in the way. Move it "
-                                         "or rename the page."_s);
-            return files;
+            return buildFailure(
+                pageAction, path,
+                u"A folder of that name is in the way. Move it or rename the page."_s);
         }
-        pageOfFile.insert(path, i);
-        files.paths.append(path);
     }
-    files.failure = success();
-    return files;
+    return success();
 }
 
 BuildResult checkDestination(const QString &destination, const QString &filesFolder) {

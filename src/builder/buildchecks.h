@@ -13,14 +13,12 @@ QString collapseSeparators(const QString &path);
 
 BuildResult buildFailure(const QString &action, const QString &path, const QString &reason);
 
-// The full path of every page file in page order, or a failure when a page
-// name can't be a file name, two pages would share a file, or a folder
-// stands where a page file is to be written.
-struct PageFiles {
-    QList<QString> paths;
-    BuildResult failure;
-};
-PageFiles checkPageFiles(const QList<SitePage> &pages, const QString &destination);
+// Where the page of this name is written in the (cleaned) destination folder.
+QString pageFilePath(const QString &destination, const QString &pageName);
+
+// A failure when a page name can't be a file name, two pages would share a
+// file, or a folder stands where a page file is to be written; else ok.
+BuildResult checkPageFiles(const QList<SitePage> &pages, const QString &destination);
 
 // Whether `destination` is a folder or can be made one, with its `files`
 // folder; ok when it can.

@@ -1,8 +1,5 @@
 #include "builder/pageskeleton.h"
 
-#include <QBuffer>
-#include <QStringTokenizer>
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -13,26 +10,48 @@ namespace {
 
 const QString titleMark = u"<!--Title-->"_s;
 const QString authorMark = u"<!--Author-->"_s;
-const QString menuMark = u"<!--MenuItems-->"_s;
-const QString nameMark = u"<!--PageName-->"_s;
-const QString contentMark = u"<!--PageContent-->"_s;
+const QByteArray menuMark = "<!--MenuItems-->"_ba;
+const QByteArray nameMark = "<!--PageName-->"_ba;
+const QByteArray contentMark = "<!--PageContent-->"_ba;
+
+// The pieces of `text` between the occurrences of `mark`, in order.
+QList<QByteArrayView> split(QByteArrayView text, QByteArrayView mark) {
+    QList<QByteArrayView> pieces;
+    qsizetype from = 0;
+    for (qsizetype at; (at = text.indexOf(mark, from)) >= 0; from = at + mark.size())
+        pieces.append(text.sliced(from, at - from));
+    pieces.append(text.sliced(from));
+    return pieces;
+}
+
+// `text` with every "<!--MenuItems-->" replaced by `menu`, made in memory of
+// its final size: a large menu would otherwise be held about twice for a moment.
+QByteArray withMenu(QByteArrayView text, QByteArrayView menu) {
+    const QList<QByteArrayView> parts = split(text, menuMark);
+    QByteArray filled;
+    filled.reserve(text.size() + (parts.size() - 1) * (menu.size() - menuMark.size()));
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            filled.append(menu);
+        filled.append(parts[i]);
+    }
+    return filled;
+}
 
 } // namespace
 
 PageSkeleton::PageSkeleton(const QString &skeleton, const QString &title, const QString &author,
-                           const QString &menu, TextEncoding encoding)
-    : m_filled(QString(skeleton)
-                   .replace(titleMark, title)
-                   .replace(authorMark, author)
-                   .replace(menuMark, menu))
+                           const QByteArray &menu, TextEncoding encoding)
+    : m_filled(withMenu(
+          encodeText(QString(skeleton).replace(titleMark, title).replace(authorMark, author),
+                     encoding),
+          menu))
     , m_encoding(encoding) {
-    for (QStringView run : QStringTokenizer(m_filled, nameMark)) {
-        Run cut{run, {}};
-        for (QStringView piece : QStringTokenizer(run, contentMark)) {
-            cut.encodedCuts.append(encodeText(piece, encoding));
-            m_literalBytes += cut.encodedCuts.last().size();
-        }
-        m_contentCount += cut.encodedCuts.size() - 1;
+    for (QByteArrayView run : split(m_filled, nameMark)) {
+        Run cut{run, split(run, contentMark)};
+        for (QByteArrayView piece : cut.cuts)
+            m_literalBytes += piece.size();
+        m_contentCount += cut.cuts.size() - 1;
         m_runs.append(std::move(cut));
     }
     // A run shorter than a placeholder between two names would let a
@@ -45,50 +64,53 @@ PageSkeleton::PageSkeleton(const QString &skeleton, const QString &title, const 
 
 // Whether a "<!--PageContent-->" would appear only once the name stands in the
 // text, within one copy of it or across its edges. Such a page is filled the
-// plain way; any other page is written from the pieces cut in advance.
-bool PageSkeleton::nameJoinsPlaceholder(const QString &pageName) const {
+// plain way; any other page is made from the pieces cut in advance.
+bool PageSkeleton::nameJoinsPlaceholder(QByteArrayView pageName) const {
     // A placeholder touching the name starts or ends inside it, or holds all of it.
-    if (!pageName.contains(u'<') && !pageName.contains(u'>') && !contentMark.contains(pageName))
+    if (!pageName.contains('<') && !pageName.contains('>') && !contentMark.contains(pageName))
         return false;
     if (!m_runsApart)
         return true;
     const qsizetype reach = contentMark.size() - 1;
     for (qsizetype i = 0; i + 1 < m_runs.size(); ++i) {
-        const QString around =
-            m_runs[i].text.right(reach) + pageName + m_runs[i + 1].text.left(reach);
+        const QByteArrayView before = m_runs[i].text;
+        const QByteArrayView after = m_runs[i + 1].text;
+        QByteArray around = before.last(std::min(reach, before.size())).toByteArray();
+        around.append(pageName).append(after.first(std::min(reach, after.size())));
         if (around.contains(contentMark))
             return true;
     }
     return false;
 }
 
-QString PageSkeleton::filledPage(const QString &pageName, const QString &body) const {
-    return QString(m_filled).replace(nameMark, pageName).replace(contentMark, body);
+QByteArray PageBytes::joined() const {
+    QByteArray bytes;
+    for (QByteArrayView piece : m_pieces)
+        bytes.append(piece);
+    return bytes;
 }
 
-bool PageSkeleton::writePage(QIODevice &out, const QString &pageName, const QString &body) const {
-    if (nameJoinsPlaceholder(pageName))
-        return out.write(encodeText(filledPage(pageName, body), m_encoding)) >= 0;
-
-    const QByteArray name = encodeText(pageName, m_encoding);
-    const QByteArray content = encodeText(body, m_encoding);
+PageBytes PageSkeleton::page(const QString &pageName, const QString &body) const {
+    PageBytes bytes;
+    bytes.m_name = encodeText(pageName, m_encoding);
+    bytes.m_content = encodeText(body, m_encoding);
+    if (nameJoinsPlaceholder(bytes.m_name)) {
+        bytes.m_whole = QByteArray(m_filled)
+                            .replace(nameMark, bytes.m_name)
+                            .replace(contentMark, bytes.m_content);
+        bytes.m_pieces.append(bytes.m_whole);
+        return bytes;
+    }
     for (qsizetype i = 0; i < m_runs.size(); ++i) {
-        if (i > 0 && out.write(name) < 0)
-            return false;
-        const QList<QByteArray> &cuts = m_runs[i].encodedCuts;
+        if (i > 0)
+            bytes.m_pieces.append(bytes.m_name);
+        const QList<QByteArrayView> &cuts = m_runs[i].cuts;
         for (qsizetype j = 0; j < cuts.size(); ++j) {
-            if ((j > 0 && out.write(content) < 0) || out.write(cuts[j]) < 0)
-                return false;
+            if (j > 0)
+                bytes.m_pieces.append(bytes.m_content);
+            bytes.m_pieces.append(cuts[j]);
         }
     }
-    return true;
-}
-
-QByteArray PageSkeleton::pageBytes(const QString &pageName, const QString &body) const {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    writePage(buffer, pageName, body);
     return bytes;
 }
 

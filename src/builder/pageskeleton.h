@@ -3,28 +3,56 @@
 #include "library/legacytext.h"
 
 #include <QByteArray>
-#include <QIODevice>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
 namespace quillsite {
 
+// One page ready to write: its bytes in order, as pieces that point into the
+// skeleton it came from and into the page's own encoded name and body, so
+// that no page is ever copied whole. Lives no longer than that skeleton.
+class PageBytes final {
+public:
+    PageBytes(PageBytes &&) = default;
+    PageBytes &operator=(PageBytes &&) = default;
+
+    const QList<QByteArrayView> &pieces() const { return m_pieces; }
+    QByteArray joined() const;
+
+private:
+    friend class PageSkeleton;
+    PageBytes() = default;
+
+    QByteArray m_name;
+    QByteArray m_content;
+    QByteArray m_whole; // the page filled the plain way, when the cut pieces can't be used
+    QList<QByteArrayView> m_pieces;
+};
+
 // The page skeleton with title, author and menu filled in, which is the same
 // for every page, ready to write one page after another: "<!--PageName-->"
-// and then "<!--PageContent-->" are replaced for each page as it is written.
+// and then "<!--PageContent-->" are replaced for each page.
+//
+// The filled skeleton is held once, encoded: a large site's menu makes up
+// most of it. Both encodings write every ASCII character as its own byte and
+// no other character as a byte a placeholder holds, so the placeholders are
+// found in the bytes exactly where they stand in the text.
 class PageSkeleton final {
 public:
+    // `menu` is already in `encoding`, as buildMenu writes it.
     PageSkeleton(const QString &skeleton, const QString &title, const QString &author,
-                 const QString &menu, TextEncoding encoding);
+                 const QByteArray &menu, TextEncoding encoding);
     // The runs point into m_filled.
     PageSkeleton(const PageSkeleton &) = delete;
     PageSkeleton &operator=(const PageSkeleton &) = delete;
 
-    // The page's bytes, as written by writePage. Meant for tests and small pages.
-    QByteArray pageBytes(const QString &pageName, const QString &body) const;
+    PageBytes page(const QString &pageName, const QString &body) const;
 
-    // Writes the page to `out`; false when a write failed.
-    bool writePage(QIODevice &out, const QString &pageName, const QString &body) const;
+    // The page's bytes in one array. Meant for tests and small pages.
+    QByteArray pageBytes(const QString &pageName, const QString &body) const {
+        return page(pageName, body).joined();
+    }
 
     // About how many bytes a page of this name and body takes.
     qint64 estimatedPageSize(const QString &pageName, const QString &body) const;
@@ -33,14 +61,13 @@ private:
     // The filled skeleton cut at each "<!--PageName-->": literal runs between
     // the page's name, each run cut again at each "<!--PageContent-->".
     struct Run {
-        QStringView text;              // the run, within m_filled
-        QList<QByteArray> encodedCuts; // the encoded text between content placeholders
+        QByteArrayView text;        // the run, within m_filled
+        QList<QByteArrayView> cuts; // the text between content placeholders
     };
 
-    bool nameJoinsPlaceholder(const QString &pageName) const;
-    QString filledPage(const QString &pageName, const QString &body) const;
+    bool nameJoinsPlaceholder(QByteArrayView pageName) const;
 
-    QString m_filled;
+    QByteArray m_filled;
     TextEncoding m_encoding;
     QList<Run> m_runs;
     qint64 m_literalBytes = 0;

@@ -1,8 +1,8 @@
 #include "builder/sitebuilder.h"
 
-#include "builder/atomicfile.h"
 #include "builder/buildchecks.h"
 #include "builder/makefolder.h"
+#include "builder/pagefile.h"
 #include "builder/pageskeleton.h"
 #include "builder/sitemenu.h"
 #include "builder/supportfiles.h"
@@ -52,18 +52,14 @@ private:
     qint64 m_reported = 0;
 };
 
-BuildResult writePages(const Website &site, const PageSkeleton &skeleton,
-                       const QList<QString> &paths, ProgressReport &report) {
+BuildResult writePages(const Website &site, const QString &destination,
+                       const PageSkeleton &skeleton, ProgressReport &report) {
     BuildResult result;
-    for (qsizetype i = 0; i < site.pages.size(); ++i) {
-        const SitePage &page = site.pages[i];
-        AtomicFile file(paths[i]);
-        if (!file.open() || !skeleton.writePage(file.device(), page.name, page.body) ||
-            !file.commit()) {
-            const QString reason =
-                file.errorString().isEmpty() ? file.device().errorString() : file.errorString();
-            BuildResult failure =
-                buildFailure(u"Could not write the page file"_s, paths[i], reason);
+    for (const SitePage &page : site.pages) {
+        const QString path = pageFilePath(destination, page.name);
+        const PageBytes bytes = skeleton.page(page.name, page.body);
+        if (const QString reason = writePageFile(path, bytes.pieces()); !reason.isEmpty()) {
+            BuildResult failure = buildFailure(u"Could not write the page file"_s, path, reason);
             failure.pagesWritten = result.pagesWritten;
             return failure;
         }
@@ -72,6 +68,14 @@ BuildResult writePages(const Website &site, const PageSkeleton &skeleton,
     }
     result.ok = true;
     return result;
+}
+
+QByteArray siteMenu(const Website &site, const QString &fragment, TextEncoding encoding) {
+    QList<QString> names;
+    names.reserve(site.pages.size());
+    for (const SitePage &page : site.pages)
+        names.append(page.name);
+    return buildMenu(fragment, names, encoding);
 }
 
 } // namespace
@@ -101,20 +105,16 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress) {
     const QString filesFolder = collapseSeparators(site.destination + u"/files/"_s).chopped(1);
     if (BuildResult problem = checkDestination(destination, filesFolder); !problem.ok)
         return problem;
-    const PageFiles pageFiles = checkPageFiles(site.pages, destination);
-    if (!pageFiles.failure.ok)
-        return pageFiles.failure;
+    if (BuildResult problem = checkPageFiles(site.pages, destination); !problem.ok)
+        return problem;
     const QString supportSource = site.templateFolder + u"/files"_s;
     const SupportFilePlan plan = planSupportFiles(supportSource, filesFolder);
     if (!plan.problem.isEmpty())
         return buildFailure(u"Could not copy the support files"_s, plan.problemPath, plan.problem);
 
-    QList<QString> names;
-    names.reserve(site.pages.size());
-    for (const SitePage &page : site.pages)
-        names.append(page.name);
     const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author,
-                                    buildMenu(fragment.text, names), skeleton.encoding);
+                                    siteMenu(site, fragment.text, skeleton.encoding),
+                                    skeleton.encoding);
     qint64 total = plan.totalBytes;
     for (const SitePage &page : site.pages)
         total += pageSkeleton.estimatedPageSize(page.name, page.body);
@@ -122,7 +122,7 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress) {
 
     if (const QString reason = makeFolder(filesFolder); !reason.isEmpty())
         return buildFailure(u"Could not make the folder"_s, filesFolder, reason);
-    BuildResult result = writePages(site, pageSkeleton, pageFiles.paths, report);
+    BuildResult result = writePages(site, destination, pageSkeleton, report);
     if (!result.ok)
         return result;
     report.pagesDone();

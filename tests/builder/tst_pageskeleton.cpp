@@ -15,6 +15,7 @@ private slots:
     void matchesPlainReplacement_data();
     void matchesPlainReplacement();
     void windows1252_writesReferences();
+    void pieces_pointIntoTheSkeletonNotCopies();
 };
 
 namespace {
@@ -58,7 +59,7 @@ void TestPageSkeleton::pageBytes() {
     QFETCH(QString, body);
     QFETCH(QString, page);
 
-    const PageSkeleton pages(skeleton, u"Site"_s, u"Ann"_s, u"[menu]"_s, TextEncoding::Utf8);
+    const PageSkeleton pages(skeleton, u"Site"_s, u"Ann"_s, "[menu]"_ba, TextEncoding::Utf8);
     QCOMPARE(QString::fromUtf8(pages.pageBytes(name, body)), page);
 }
 
@@ -86,6 +87,11 @@ void TestPageSkeleton::matchesPlainReplacement_data() {
         << u"<li><!--PageName--></li>\r\n<li><!--PageName--></li>\r\n"_s << u"A<b>"_s;
     QTest::newRow("menu brings content placeholders")
         << u"<!--MenuItems-->\r\n"_s << u"[<!--PageContent-->]"_s << u"About"_s;
+    QTest::newRow("characters beyond ASCII")
+        << u"<h1>\u00e9 <!--PageName--></h1><!--MenuItems-->\u20ac<!--PageContent-->\r\n"_s
+        << u"<li>\u03a9</li>"_s << u"Caf\u00e9 \U0001F600"_s;
+    QTest::newRow("name beyond ASCII joins a placeholder")
+        << u"text \u00e9 <!--Page<!--PageName-->Content--> more\r\n"_s << u"\u00e9"_s << QString();
 }
 
 void TestPageSkeleton::matchesPlainReplacement() {
@@ -93,16 +99,31 @@ void TestPageSkeleton::matchesPlainReplacement() {
     QFETCH(QString, menu);
     QFETCH(QString, name);
 
-    const QString body = u"<p>body</p>"_s;
-    const PageSkeleton pages(skeleton, u"T"_s, u"A"_s, menu, TextEncoding::Utf8);
-    QCOMPARE(QString::fromUtf8(pages.pageBytes(name, body)),
-             plainReplacement(skeleton, {u"T"_s, u"A"_s, menu, name, body}));
+    // The page is made as bytes; it must be the whole text, encoded.
+    const QString body = u"<p>body \u00e9</p>"_s;
+    const QString expected = plainReplacement(skeleton, {u"T"_s, u"A"_s, menu, name, body});
+    for (TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252}) {
+        const PageSkeleton pages(skeleton, u"T"_s, u"A"_s, encodeText(menu, encoding), encoding);
+        QCOMPARE(pages.pageBytes(name, body), encodeText(expected, encoding));
+    }
 }
 
 void TestPageSkeleton::windows1252_writesReferences() {
     const PageSkeleton pages(u"<h1>é <!--PageName--></h1><!--PageContent-->"_s, u"T"_s, u"A"_s,
-                             QString(), TextEncoding::Windows1252);
+                             QByteArray(), TextEncoding::Windows1252);
     QCOMPARE(pages.pageBytes(u"Ω"_s, u"€ 😀"_s), QByteArray("<h1>\xe9 &#937;</h1>\x80 &#128512;"));
+}
+
+void TestPageSkeleton::pieces_pointIntoTheSkeletonNotCopies() {
+    // A large site's pages share the menu; each page must not hold a copy of it.
+    const QByteArray menu(1000, 'm');
+    const PageSkeleton pages(u"<!--MenuItems--><h1><!--PageName--></h1><!--PageContent-->"_s,
+                             u"T"_s, u"A"_s, menu, TextEncoding::Utf8);
+    const PageBytes first = pages.page(u"A"_s, u"a"_s);
+    const PageBytes second = pages.page(u"B"_s, u"b"_s);
+    QCOMPARE(first.pieces().first().toByteArray(), menu + "<h1>");
+    QCOMPARE(first.pieces().first().data(), second.pieces().first().data());
+    QCOMPARE(second.joined(), menu + "<h1>B</h1>b");
 }
 
 } // namespace quillsite

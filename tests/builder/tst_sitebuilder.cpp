@@ -32,6 +32,7 @@ private slots:
     void failure_writesNothing_data();
     void failure_writesNothing();
     void missingSkeleton_namesFileAndReason();
+    void collision_namesBothPages_data();
     void collision_namesBothPages();
 
 private:
@@ -442,11 +443,38 @@ void TestSiteBuilder::missingSkeleton_namesFileAndReason() {
     QVERIFY(!QFileInfo::exists(m_destination));
 }
 
+void TestSiteBuilder::collision_namesBothPages_data() {
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("earlier");
+    QTest::addColumn<QString>("later");
+
+    QTest::newRow("names differing in case")
+        << QStringList{u"Home"_s, u"News"_s, u"news"_s} << u"news.htm"_s << u"News"_s << u"news"_s;
+    QTest::newRow("first clash in page order")
+        << QStringList{u"A"_s, u"B"_s, u"b"_s, u"a"_s} << u"b.htm"_s << u"B"_s << u"b"_s;
+    QTest::newRow("Index before Home") << QStringList{u"x"_s, u"Index"_s, u"y"_s, u"Home"_s}
+                                       << u"index.htm"_s << u"Index"_s << u"Home"_s;
+    QStringList many;
+    for (int i = 0; i < 500; ++i)
+        many.append(u"Page %1"_s.arg(i));
+    many << u"PAGE 250"_s << u"page 7"_s;
+    QTest::newRow("among many pages")
+        << many << u"page 250.htm"_s << u"Page 250"_s << u"PAGE 250"_s;
+}
+
 void TestSiteBuilder::collision_namesBothPages() {
-    const BuildResult result = BuildWebsite(site({u"Home"_s, u"News"_s, u"news"_s}));
+    QFETCH(QStringList, names);
+    QFETCH(QString, fileName);
+    QFETCH(QString, earlier);
+    QFETCH(QString, later);
+
+    const BuildResult result = BuildWebsite(site(names));
     QCOMPARE(result.message(),
-             u"Could not write the page file \"%1/news.htm\": The pages \"News\" and \"news\" "
-             "would both be written to this file. Rename one of them."_s.arg(m_destination));
+             u"Could not write the page file \"%1/%2\": The pages \"%3\" and \"%4\" "
+             "would both be written to this file. Rename one of them."_s.arg(
+                 m_destination, fileName, earlier, later));
+    QVERIFY(!QFileInfo::exists(m_destination));
 }
 
 } // namespace quillsite

@@ -69,7 +69,7 @@ void TestSiteMenu::buildMenu() {
     QFETCH(QStringList, names);
     QFETCH(QString, menu);
 
-    QCOMPARE(quillsite::buildMenu(fragment, names), menu);
+    QCOMPARE(QString::fromUtf8(quillsite::buildMenu(fragment, names, TextEncoding::Utf8)), menu);
 }
 
 void TestSiteMenu::placeholderNames_matchWholeMenuReplacement_data() {
@@ -90,13 +90,19 @@ void TestSiteMenu::placeholderNames_matchWholeMenuReplacement_data() {
     QTest::newRow("entries join into a placeholder")
         << u"<!--ItemName-->"_s << QStringList{u"<!--Item"_s, u"Name-->"_s, u"C"_s};
     QTest::newRow("plain names") << link << QStringList{u"Home"_s, u"About"_s};
+    QTest::newRow("characters beyond ASCII")
+        << u"<li title=\"\u00e9\"><!--ItemName--></li>\r\n"_s
+        << QStringList{u"Caf\u00e9 \u03a9"_s, u"<!--Item\u20ac"_s, u"\U0001F600"_s};
 }
 
 void TestSiteMenu::placeholderNames_matchWholeMenuReplacement() {
     QFETCH(QString, fragment);
     QFETCH(QStringList, names);
 
-    QCOMPARE(quillsite::buildMenu(fragment, names), wholeMenuReplacement(fragment, names));
+    // The menu is built as bytes; it must be the whole text, encoded.
+    const QString expected = wholeMenuReplacement(fragment, names);
+    for (TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252})
+        QCOMPARE(quillsite::buildMenu(fragment, names, encoding), encodeText(expected, encoding));
 }
 
 } // namespace quillsite
