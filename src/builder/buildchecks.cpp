@@ -50,10 +50,13 @@ FileNameClash firstFileNameClash(const QList<SitePage> &pages) {
     std::sort(order.begin(), order.end());
 
     FileNameClash clash;
-    for (size_t first = 0; first < order.size(); ++first) {
+    for (size_t first = 0; first + 1 < order.size(); ++first) {
+        const size_t hash = order[first].first;
+        if (order[first + 1].first != hash)
+            continue; // as a rule no other page shares the hash
         const QString fileName = pageFileName(pages[order[first].second].name);
-        for (size_t other = first + 1;
-             other < order.size() && order[other].first == order[first].first; ++other) {
+        for (size_t other = first + 1; other < order.size() && order[other].first == hash;
+             ++other) {
             const qsizetype page = order[other].second;
             if (pageFileName(pages[page].name) != fileName)
                 continue;
@@ -68,6 +71,8 @@ FileNameClash firstFileNameClash(const QList<SitePage> &pages) {
 } // namespace
 
 QString collapseSeparators(const QString &path) {
+    if (!path.contains(u"//"_s))
+        return path;
     QString collapsed;
     collapsed.reserve(path.size());
     for (QChar ch : path) {

@@ -27,14 +27,13 @@ QString pageLink(const QString &pageName) {
     // Characters that end or break a link, or that the HTML checker refuses
     // in an address, are percent-encoded; letters of any script stay readable.
     static const QString encoded = u" \"#%'<>?\\^`{|}"_s;
-    const QString fileName = pageFileName(pageName);
-    QString link;
-    link.reserve(fileName.size());
-    for (QChar ch : fileName) {
+    QString link = pageFileName(pageName);
+    // From the end, so that the positions still to visit stay where they are.
+    for (qsizetype i = link.size() - 1; i >= 0; --i) {
+        const QChar ch = link[i];
         if (encoded.contains(ch))
-            link += u'%' + QString::number(ch.unicode(), 16).toUpper().rightJustified(2, u'0');
-        else
-            link += ch;
+            link.replace(
+                i, 1, u'%' + QString::number(ch.unicode(), 16).toUpper().rightJustified(2, u'0'));
     }
     return link;
 }

@@ -52,8 +52,10 @@ PageSkeleton::PageSkeleton(const QString &skeleton, const QString &title, const 
         for (QByteArrayView piece : cut.cuts)
             m_literalBytes += piece.size();
         m_contentCount += cut.cuts.size() - 1;
+        m_pieceCount += 2 * cut.cuts.size() - 1; // the cuts and the content between them
         m_runs.append(std::move(cut));
     }
+    m_pieceCount += m_runs.size() - 1; // the names between the runs
     // A run shorter than a placeholder between two names would let a
     // placeholder reach across a whole run, past the edges nameJoinsPlaceholder
     // looks at.
@@ -101,6 +103,7 @@ PageBytes PageSkeleton::page(const QString &pageName, const QString &body) const
         bytes.m_pieces.append(bytes.m_whole);
         return bytes;
     }
+    bytes.m_pieces.reserve(m_pieceCount);
     for (qsizetype i = 0; i < m_runs.size(); ++i) {
         if (i > 0)
             bytes.m_pieces.append(bytes.m_name);

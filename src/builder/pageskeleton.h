@@ -72,6 +72,7 @@ private:
     QList<Run> m_runs;
     qint64 m_literalBytes = 0;
     qsizetype m_contentCount = 0;
+    qsizetype m_pieceCount = 0; // of every page made from the cut pieces
     bool m_runsApart = true;
 };
 
