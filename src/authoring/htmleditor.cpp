@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMenu>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebChannel>
@@ -90,7 +91,7 @@ QWebEngineScript editorScript(int loadId, bool largeDocument) {
     editor.setRunsOnSubFrames(false);
     editor.setSourceCode(
         library +
-        u"const quillsiteLoadId = %1;\nconst quillsiteLargeDocument = %2;\n"_s.arg(loadId).arg(
+        u"var quillsiteLoadId = %1;\nvar quillsiteLargeDocument = %2;\n"_s.arg(loadId).arg(
             largeDocument ? u"true"_s : u"false"_s) +
         script);
     return editor;
@@ -114,7 +115,8 @@ HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
     channel->registerObject(u"editor"_s, m_bridge);
     m_page->setWebChannel(channel, QWebEngineScript::ApplicationWorld);
     m_view->setPage(m_page);
-    m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &HtmlEditor::showContextMenu);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -132,6 +134,7 @@ HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
         Qt::QueuedConnection);
     connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
             &HtmlEditor::recoverFromRendererEnd);
+    connect(m_page, &QWebEnginePage::loadFinished, this, &HtmlEditor::ensureScriptRan);
 
     loadHtml(EmptyDocument, defaultBaseUrl());
     presetSnapshot(EmptyDocumentHtml, QString());
@@ -262,6 +265,17 @@ void HtmlEditor::showRequestedDocument() {
     m_page->showDocument(large ? EmptyDocument.toUtf8() : utf8, m_baseUrl);
 }
 
+void HtmlEditor::ensureScriptRan(bool loaded) {
+    // The engine sometimes leaves out the page's scripts in a renderer it started again
+    // after one ended; the page then loads without them and never reports. The script
+    // runs at most once per page, so running it again where it did run changes nothing.
+    if (!loaded || m_ready || m_showScheduled)
+        return;
+    const QList<QWebEngineScript> scripts = m_page->scripts().find(u"quillsite-editor"_s);
+    if (!scripts.isEmpty())
+        m_page->runJavaScript(scripts.first().sourceCode(), QWebEngineScript::ApplicationWorld);
+}
+
 void HtmlEditor::recoverFromRendererEnd(int status, int exitCode) {
     qCWarning(lcEditor) << "The editor's renderer ended with status" << status << "and code"
                         << exitCode;
@@ -318,6 +332,25 @@ bool HtmlEditor::isCurrent() const {
 const EditorSnapshot &HtmlEditor::currentSnapshot() const {
     waitUntilCurrent();
     return *m_snapshot;
+}
+
+void HtmlEditor::showContextMenu(const QPoint &position) {
+    // Only the editing actions: the engine's own menu would also offer to open or save links
+    // and pages, which an editor has no use for.
+    QMenu menu(this);
+    const QWebEnginePage::WebAction groups[][3] = {
+        {QWebEnginePage::Undo, QWebEnginePage::Redo, QWebEnginePage::NoWebAction},
+        {QWebEnginePage::Cut, QWebEnginePage::Copy, QWebEnginePage::Paste},
+        {QWebEnginePage::SelectAll, QWebEnginePage::NoWebAction, QWebEnginePage::NoWebAction}};
+    for (const auto &group : groups) {
+        if (!menu.isEmpty())
+            menu.addSeparator();
+        for (QWebEnginePage::WebAction action : group) {
+            if (action != QWebEnginePage::NoWebAction)
+                menu.addAction(m_page->action(action));
+        }
+    }
+    menu.exec(m_view->mapToGlobal(position));
 }
 
 void HtmlEditor::askLink() {

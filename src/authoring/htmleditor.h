@@ -69,6 +69,7 @@ signals:
 private:
     void loadHtml(const QString &html, const QUrl &baseUrl);
     void showRequestedDocument();
+    void ensureScriptRan(bool loaded);
     void runCommand(const QJsonArray &call);
     void recoverFromRendererEnd(int status, int exitCode);
     void applySnapshot(const EditorSnapshot &snapshot);
@@ -76,6 +77,7 @@ private:
     void presetSnapshot(const QString &documentHtml, const QString &bodyHtml);
     bool isCurrent() const;
     const EditorSnapshot &currentSnapshot() const;
+    void showContextMenu(const QPoint &position);
     void askLink();
     void askImage();
     void askFont();

@@ -9,8 +9,6 @@
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
-#include <csignal>
-
 using namespace Qt::StringLiterals;
 using namespace quillsite;
 
@@ -104,7 +102,6 @@ private slots:
     void font_answered_formatsSelection();
     void queryStatus_dialogCommandsAndUnknown();
     void keyboard_formatsUndoesAndStartsParagraphs();
-    void rendererEnds_documentIsShownAgain();
     void displayChangedHandler_commandThenRead_seesTheCommand();
     void paste_keepsFormattingDropsWhatRuns();
 };
@@ -425,26 +422,6 @@ void tst_HtmlEditor::keyboard_formatsUndoesAndStartsParagraphs() {
     QTest::keyClick(keys, Qt::Key_Return);
     QTest::keyClicks(keys, u"x"_s);
     QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(), u"<p><b>abc</b></p><p><b>x</b></p>"_s, Timeout);
-}
-
-void tst_HtmlEditor::rendererEnds_documentIsShownAgain() {
-    HtmlEditor editor(nullptr);
-    editor.setDocumentHTML(u"<p>written</p>"_s);
-    QCOMPARE(editor.bodyHTML(), u"<p>written</p>"_s);
-    selectContents(editor, u"p"_s);
-    editor.ExecCommand(Italic);
-    QCOMPARE(editor.bodyHTML(), u"<p><i>written</i></p>"_s);
-
-    QWebEnginePage *page = editor.findChild<QWebEngineView *>()->page();
-    QSignalSpy ended(page, &QWebEnginePage::renderProcessTerminated);
-    QSignalSpy changed(&editor, &HtmlEditor::DisplayChanged);
-    QVERIFY(page->renderProcessPid() > 0);
-    QVERIFY(::kill(pid_t(page->renderProcessPid()), SIGKILL) == 0);
-    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, Timeout);
-    QTRY_VERIFY_WITH_TIMEOUT(changed.count() > 0, Timeout);
-    QCOMPARE(editor.bodyHTML(), u"<p><i>written</i></p>"_s);
-    QCOMPARE(editor.DocumentHTML(),
-             u"<html><head></head><body><p><i>written</i></p></body></html>"_s);
 }
 
 void tst_HtmlEditor::displayChangedHandler_commandThenRead_seesTheCommand() {

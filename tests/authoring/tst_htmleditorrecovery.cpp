@@ -1,0 +1,67 @@
+#include "authoring/htmleditor.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+
+#include <csignal>
+
+using namespace Qt::StringLiterals;
+using namespace quillsite;
+
+namespace {
+
+constexpr int Timeout = 15000;
+
+void selectContents(HtmlEditor &editor, const QString &selector) {
+    QSignalSpy changed(&editor, &HtmlEditor::DisplayChanged);
+    editor.findChild<QWebEngineView *>()->page()->runJavaScript(
+        u"(() => { const s = document.getSelection(); s.removeAllRanges(); const r = "
+        "document.createRange(); r.selectNodeContents(document.querySelector('%1')); "
+        "s.addRange(r); })()"_s.arg(selector),
+        QWebEngineScript::ApplicationWorld);
+    QTRY_VERIFY_WITH_TIMEOUT(changed.count() > 0, Timeout);
+}
+
+} // namespace
+
+// Ending a renderer process touches every editor of the program, so this runs on its own.
+class tst_HtmlEditorRecovery : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rendererEnds_documentIsShownAgain();
+};
+
+void tst_HtmlEditorRecovery::rendererEnds_documentIsShownAgain() {
+    HtmlEditor editor(nullptr);
+    editor.setDocumentHTML(u"<p>written</p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p>written</p>"_s);
+    selectContents(editor, u"p"_s);
+    editor.ExecCommand(Italic);
+    QCOMPARE(editor.bodyHTML(), u"<p><i>written</i></p>"_s);
+
+    QWebEnginePage *page = editor.findChild<QWebEngineView *>()->page();
+    QSignalSpy ended(page, &QWebEnginePage::renderProcessTerminated);
+    QSignalSpy changed(&editor, &HtmlEditor::DisplayChanged);
+    QVERIFY(page->renderProcessPid() > 0);
+    QVERIFY(::kill(pid_t(page->renderProcessPid()), SIGKILL) == 0);
+    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, Timeout);
+    QTRY_VERIFY_WITH_TIMEOUT(changed.count() > 0, Timeout);
+    QCOMPARE(editor.bodyHTML(), u"<p><i>written</i></p>"_s);
+
+    // Editors created after the renderer ended work as ever.
+    HtmlEditor later(nullptr);
+    later.setDocumentHTML(u"<p>new</p>"_s);
+    QCOMPARE(later.bodyHTML(), u"<p>new</p>"_s);
+    selectContents(later, u"p"_s);
+    later.ExecCommand(Bold);
+    QCOMPARE(later.bodyHTML(), u"<p><b>new</b></p>"_s);
+    QCOMPARE(editor.DocumentHTML(),
+             u"<html><head></head><body><p><i>written</i></p></body></html>"_s);
+}
+
+QTEST_MAIN(tst_HtmlEditorRecovery)
+#include "tst_htmleditorrecovery.moc"
