@@ -151,8 +151,11 @@ void tst_FrmAdd::controls_carryTheirTexts() {
     QCOMPARE(tabs[0]->toolTip(), u"Blank Page"_s);
     QCOMPARE(tabs[1]->toolTip(), u"Open Page"_s);
     QCOMPARE(tabs[2]->toolTip(), u"Pre-defined Page"_s);
-    for (QAction *t : tabs)
+    for (QAction *t : tabs) {
         QVERIFY(!t->icon().isNull());
+        QVERIFY2(child<QToolBar>(u"tbrTabs"_s)->widgetForAction(t)->isVisible(),
+                 qPrintable(t->objectName()));
+    }
     QVERIFY(!child<QLabel>(u"Picture1"_s)->pixmap().isNull());
 }
 
