@@ -8,9 +8,6 @@
 (function () {
     'use strict';
 
-    if (window.quillsite)
-        return; // already running in this page
-
     const statefulCommands = ['bold', 'italic', 'underline', 'justifyLeft', 'justifyCenter',
                               'justifyRight', 'insertOrderedList', 'insertUnorderedList'];
     let bridge = null;

@@ -134,7 +134,6 @@ HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
         Qt::QueuedConnection);
     connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
             &HtmlEditor::recoverFromRendererEnd);
-    connect(m_page, &QWebEnginePage::loadFinished, this, &HtmlEditor::ensureScriptRan);
 
     loadHtml(EmptyDocument, defaultBaseUrl());
     presetSnapshot(EmptyDocumentHtml, QString());
@@ -263,17 +262,6 @@ void HtmlEditor::showRequestedDocument() {
     m_page->scripts().clear();
     m_page->scripts().insert(editorScript(m_loadId, large));
     m_page->showDocument(large ? EmptyDocument.toUtf8() : utf8, m_baseUrl);
-}
-
-void HtmlEditor::ensureScriptRan(bool loaded) {
-    // The engine sometimes leaves out the page's scripts in a renderer it started again
-    // after one ended; the page then loads without them and never reports. The script
-    // runs at most once per page, so running it again where it did run changes nothing.
-    if (!loaded || m_ready || m_showScheduled)
-        return;
-    const QList<QWebEngineScript> scripts = m_page->scripts().find(u"quillsite-editor"_s);
-    if (!scripts.isEmpty())
-        m_page->runJavaScript(scripts.first().sourceCode(), QWebEngineScript::ApplicationWorld);
 }
 
 void HtmlEditor::recoverFromRendererEnd(int status, int exitCode) {

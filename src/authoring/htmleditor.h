@@ -69,7 +69,6 @@ signals:
 private:
     void loadHtml(const QString &html, const QUrl &baseUrl);
     void showRequestedDocument();
-    void ensureScriptRan(bool loaded);
     void runCommand(const QJsonArray &call);
     void recoverFromRendererEnd(int status, int exitCode);
     void applySnapshot(const EditorSnapshot &snapshot);
