@@ -72,10 +72,7 @@ Website benchWebsite(const QString &templateFolder, int pageCount) {
 
 qint64 menuBytes(const Website &site) {
     const TemplateText fragment = readTemplateFile(site.templateFolder + u"/menuitem.txt"_s);
-    QList<QString> names;
-    for (const SitePage &page : site.pages)
-        names.append(page.name);
-    return buildMenu(fragment.text, names, fragment.encoding).size();
+    return buildMenu(fragment.text, site.pages, fragment.encoding).size();
 }
 
 } // namespace quillsite::bench

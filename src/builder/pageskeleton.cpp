@@ -1,5 +1,7 @@
 #include "builder/pageskeleton.h"
 
+#include "builder/sitemenu.h"
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -24,28 +26,42 @@ QList<QByteArrayView> split(QByteArrayView text, QByteArrayView mark) {
     return pieces;
 }
 
-// `text` with every "<!--MenuItems-->" replaced by `menu`, made in memory of
-// its final size: a large menu would otherwise be held about twice for a moment.
-QByteArray withMenu(QByteArrayView text, QByteArrayView menu) {
+// `text` with every "<!--MenuItems-->" replaced by the menu, made in memory
+// of its final size: a large menu held apart, or grown by copying, would be
+// held about twice for a moment.
+QByteArray withMenu(QByteArrayView text, const QString &fragment, const QList<SitePage> &pages,
+                    TextEncoding encoding) {
     const QList<QByteArrayView> parts = split(text, menuMark);
-    QByteArray filled;
-    filled.reserve(text.size() + (parts.size() - 1) * (menu.size() - menuMark.size()));
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        if (i > 0)
-            filled.append(menu);
-        filled.append(parts[i]);
+    if (parts.size() != 2) {
+        // No menu, or more than one copy of it: rare enough to make it apart.
+        const QByteArray menu =
+            parts.size() > 1 ? buildMenu(fragment, pages, encoding) : QByteArray();
+        QByteArray filled;
+        filled.reserve(text.size() + (parts.size() - 1) * (menu.size() - menuMark.size()));
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            if (i > 0)
+                filled.append(menu);
+            filled.append(parts[i]);
+        }
+        return filled;
     }
+    QByteArray filled;
+    filled.reserve(text.size() - menuMark.size() + menuSize(fragment, pages, encoding));
+    filled.append(parts[0]);
+    appendMenu(filled, fragment, pages, encoding);
+    filled.append(parts[1]);
     return filled;
 }
 
 } // namespace
 
 PageSkeleton::PageSkeleton(const QString &skeleton, const QString &title, const QString &author,
-                           const QByteArray &menu, TextEncoding encoding)
+                           const QString &menuFragment, const QList<SitePage> &pages,
+                           TextEncoding encoding)
     : m_filled(withMenu(
           encodeText(QString(skeleton).replace(titleMark, title).replace(authorMark, author),
                      encoding),
-          menu))
+          menuFragment, pages, encoding))
     , m_encoding(encoding) {
     for (QByteArrayView run : split(m_filled, nameMark)) {
         Run cut{run, split(run, contentMark)};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/website.h"
 #include "library/legacytext.h"
 
 #include <QByteArray>
@@ -40,9 +41,10 @@ private:
 // found in the bytes exactly where they stand in the text.
 class PageSkeleton final {
 public:
-    // `menu` is already in `encoding`, as buildMenu writes it.
+    // The menu is made of `menuFragment` and `pages` as appendMenu says, in
+    // its place in the skeleton: never held apart from it.
     PageSkeleton(const QString &skeleton, const QString &title, const QString &author,
-                 const QByteArray &menu, TextEncoding encoding);
+                 const QString &menuFragment, const QList<SitePage> &pages, TextEncoding encoding);
     // The runs point into m_filled.
     PageSkeleton(const PageSkeleton &) = delete;
     PageSkeleton &operator=(const PageSkeleton &) = delete;

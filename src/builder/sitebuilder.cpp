@@ -4,7 +4,6 @@
 #include "builder/makefolder.h"
 #include "builder/pagefile.h"
 #include "builder/pageskeleton.h"
-#include "builder/sitemenu.h"
 #include "builder/supportfiles.h"
 #include "builder/templatefile.h"
 
@@ -70,14 +69,6 @@ BuildResult writePages(const Website &site, const QString &destination,
     return result;
 }
 
-QByteArray siteMenu(const Website &site, const QString &fragment, TextEncoding encoding) {
-    QList<QString> names;
-    names.reserve(site.pages.size());
-    for (const SitePage &page : site.pages)
-        names.append(page.name);
-    return buildMenu(fragment, names, encoding);
-}
-
 } // namespace
 
 QString BuildResult::message() const {
@@ -112,9 +103,8 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress) {
     if (!plan.problem.isEmpty())
         return buildFailure(u"Could not copy the support files"_s, plan.problemPath, plan.problem);
 
-    const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author,
-                                    siteMenu(site, fragment.text, skeleton.encoding),
-                                    skeleton.encoding);
+    const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author, fragment.text,
+                                    site.pages, skeleton.encoding);
     qint64 total = plan.totalBytes;
     for (const SitePage &page : site.pages)
         total += pageSkeleton.estimatedPageSize(page.name, page.body);

@@ -29,26 +29,23 @@ EncodedItem encodeItem(const QString &pageName, TextEncoding encoding) {
     return {encodeText(pageName, encoding), encodeText(pageLink(pageName), encoding)};
 }
 
-// The menu's size when no name holds placeholder text. Reserved in advance,
-// the menu is made in one piece of memory rather than grown by copying, which
-// would hold it about twice for a moment.
-qsizetype menuSize(const QByteArray &fragment, const QList<QString> &pageNames,
-                   TextEncoding encoding) {
-    const qsizetype names = fragment.count(itemName);
-    const qsizetype links = fragment.count(itemPath);
+} // namespace
+
+qsizetype menuSize(const QString &fragment, const QList<SitePage> &pages, TextEncoding encoding) {
+    const QByteArray encodedFragment = encodeText(fragment, encoding);
+    const qsizetype names = encodedFragment.count(itemName);
+    const qsizetype links = encodedFragment.count(itemPath);
     qsizetype size = 0;
-    for (const QString &pageName : pageNames) {
-        const EncodedItem item = encodeItem(pageName, encoding);
-        size += fragment.size() + names * (item.name.size() - itemName.size()) +
+    for (const SitePage &page : pages) {
+        const EncodedItem item = encodeItem(page.name, encoding);
+        size += encodedFragment.size() + names * (item.name.size() - itemName.size()) +
                 links * (item.link.size() - itemPath.size());
     }
     return size;
 }
 
-} // namespace
-
-QByteArray buildMenu(const QString &fragment, const QList<QString> &pageNames,
-                     TextEncoding encoding) {
+void appendMenu(QByteArray &text, const QString &fragment, const QList<SitePage> &pages,
+                TextEncoding encoding) {
     // Replacing over the whole menu each time would cost time in the square
     // of the page count. While the menu so far holds no placeholder, filling
     // only the new entry gives the same text, provided no placeholder can span
@@ -56,22 +53,30 @@ QByteArray buildMenu(const QString &fragment, const QList<QString> &pageNames,
     // name that itself holds placeholder text makes the whole menu take part.
     const bool entriesApart = fragment.isEmpty() || fragment.endsWith(u'\n');
     const QByteArray encodedFragment = encodeText(fragment, encoding);
-    QByteArray menu;
-    menu.reserve(menuSize(encodedFragment, pageNames, encoding));
+    const qsizetype menuStart = text.size();
     bool wholeMenu = !entriesApart;
-    for (const QString &pageName : pageNames) {
-        const EncodedItem item = encodeItem(pageName, encoding);
+    for (const SitePage &page : pages) {
+        const EncodedItem item = encodeItem(page.name, encoding);
         if (wholeMenu) {
-            menu += encodedFragment;
+            // Filled apart, so that what `text` held before the menu is left alone.
+            QByteArray menu = text.sliced(menuStart) + encodedFragment;
             fillEntry(menu, item);
+            text.truncate(menuStart);
+            text += menu;
             wholeMenu = !entriesApart || holdsPlaceholder(menu);
         } else {
             QByteArray entry = encodedFragment;
             fillEntry(entry, item);
-            menu += entry;
+            text += entry;
             wholeMenu = holdsPlaceholder(entry);
         }
     }
+}
+
+QByteArray buildMenu(const QString &fragment, const QList<SitePage> &pages, TextEncoding encoding) {
+    QByteArray menu;
+    menu.reserve(menuSize(fragment, pages, encoding));
+    appendMenu(menu, fragment, pages, encoding);
     return menu;
 }
 

@@ -29,6 +29,9 @@ QString plainReplacement(QString text, const QStringList &values) {
     return text;
 }
 
+// A menu fragment without item placeholders is the whole menu of a one-page site.
+const QList<SitePage> onePage{{u"Page"_s, u"<p>body</p>"_s}};
+
 } // namespace
 
 void TestPageSkeleton::pageBytes_data() {
@@ -59,7 +62,8 @@ void TestPageSkeleton::pageBytes() {
     QFETCH(QString, body);
     QFETCH(QString, page);
 
-    const PageSkeleton pages(skeleton, u"Site"_s, u"Ann"_s, "[menu]"_ba, TextEncoding::Utf8);
+    const PageSkeleton pages(skeleton, u"Site"_s, u"Ann"_s, u"[menu]"_s, onePage,
+                             TextEncoding::Utf8);
     QCOMPARE(QString::fromUtf8(pages.pageBytes(name, body)), page);
 }
 
@@ -87,6 +91,11 @@ void TestPageSkeleton::matchesPlainReplacement_data() {
         << u"<li><!--PageName--></li>\r\n<li><!--PageName--></li>\r\n"_s << u"A<b>"_s;
     QTest::newRow("menu brings content placeholders")
         << u"<!--MenuItems-->\r\n"_s << u"[<!--PageContent-->]"_s << u"About"_s;
+    QTest::newRow("no menu") << u"<h1><!--PageName--></h1><!--PageContent-->\r\n"_s << u"m"_s
+                             << u"About"_s;
+    QTest::newRow("menu twice")
+        << u"<!--MenuItems-->|<!--PageName-->|<!--MenuItems--><!--PageContent-->\r\n"_s
+        << u"<li><!--PageName--></li>\r\n"_s << u"About"_s;
     QTest::newRow("characters beyond ASCII")
         << u"<h1>\u00e9 <!--PageName--></h1><!--MenuItems-->\u20ac<!--PageContent-->\r\n"_s
         << u"<li>\u03a9</li>"_s << u"Caf\u00e9 \U0001F600"_s;
@@ -103,14 +112,14 @@ void TestPageSkeleton::matchesPlainReplacement() {
     const QString body = u"<p>body \u00e9</p>"_s;
     const QString expected = plainReplacement(skeleton, {u"T"_s, u"A"_s, menu, name, body});
     for (TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252}) {
-        const PageSkeleton pages(skeleton, u"T"_s, u"A"_s, encodeText(menu, encoding), encoding);
+        const PageSkeleton pages(skeleton, u"T"_s, u"A"_s, menu, onePage, encoding);
         QCOMPARE(pages.pageBytes(name, body), encodeText(expected, encoding));
     }
 }
 
 void TestPageSkeleton::windows1252_writesReferences() {
     const PageSkeleton pages(u"<h1>é <!--PageName--></h1><!--PageContent-->"_s, u"T"_s, u"A"_s,
-                             QByteArray(), TextEncoding::Windows1252);
+                             QString(), onePage, TextEncoding::Windows1252);
     QCOMPARE(pages.pageBytes(u"Ω"_s, u"€ 😀"_s), QByteArray("<h1>\xe9 &#937;</h1>\x80 &#128512;"));
 }
 
@@ -118,7 +127,8 @@ void TestPageSkeleton::pieces_pointIntoTheSkeletonNotCopies() {
     // A large site's pages share the menu; each page must not hold a copy of it.
     const QByteArray menu(1000, 'm');
     const PageSkeleton pages(u"<!--MenuItems--><h1><!--PageName--></h1><!--PageContent-->"_s,
-                             u"T"_s, u"A"_s, menu, TextEncoding::Utf8);
+                             u"T"_s, u"A"_s, QString::fromLatin1(menu), onePage,
+                             TextEncoding::Utf8);
     const PageBytes first = pages.page(u"A"_s, u"a"_s);
     const PageBytes second = pages.page(u"B"_s, u"b"_s);
     QCOMPARE(first.pieces().first().toByteArray(), menu + "<h1>");

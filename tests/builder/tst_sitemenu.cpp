@@ -30,6 +30,13 @@ QString wholeMenuReplacement(const QString &fragment, const QStringList &names) 
     return menu;
 }
 
+QList<SitePage> pagesNamed(const QStringList &names) {
+    QList<SitePage> pages;
+    for (const QString &name : names)
+        pages.append({name, u"<p>body</p>"_s});
+    return pages;
+}
+
 } // namespace
 
 void TestSiteMenu::buildMenu_data() {
@@ -69,7 +76,9 @@ void TestSiteMenu::buildMenu() {
     QFETCH(QStringList, names);
     QFETCH(QString, menu);
 
-    QCOMPARE(QString::fromUtf8(quillsite::buildMenu(fragment, names, TextEncoding::Utf8)), menu);
+    QCOMPARE(
+        QString::fromUtf8(quillsite::buildMenu(fragment, pagesNamed(names), TextEncoding::Utf8)),
+        menu);
 }
 
 void TestSiteMenu::placeholderNames_matchWholeMenuReplacement_data() {
@@ -101,8 +110,15 @@ void TestSiteMenu::placeholderNames_matchWholeMenuReplacement() {
 
     // The menu is built as bytes; it must be the whole text, encoded.
     const QString expected = wholeMenuReplacement(fragment, names);
-    for (TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252})
-        QCOMPARE(quillsite::buildMenu(fragment, names, encoding), encodeText(expected, encoding));
+    for (TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252}) {
+        QCOMPARE(quillsite::buildMenu(fragment, pagesNamed(names), encoding),
+                 encodeText(expected, encoding));
+        // Appended to a text, the menu's replacements leave that text alone.
+        const QByteArray before = "<!--ItemName--><!--ItemPath-->\r\n"_ba;
+        QByteArray text = before;
+        appendMenu(text, fragment, pagesNamed(names), encoding);
+        QCOMPARE(text, before + encodeText(expected, encoding));
+    }
 }
 
 } // namespace quillsite
