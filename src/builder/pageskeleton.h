@@ -41,8 +41,8 @@ private:
 // found in the bytes exactly where they stand in the text.
 class PageSkeleton final {
 public:
-    // The menu is made of `menuFragment` and `pages` as appendMenu says, in
-    // its place in the skeleton: never held apart from it.
+    // The menu is made of `menuFragment` and `pages` as appendMenu says, as a
+    // rule right in its place in the skeleton, so that it is not held twice.
     PageSkeleton(const QString &skeleton, const QString &title, const QString &author,
                  const QString &menuFragment, const QList<SitePage> &pages, TextEncoding encoding);
     // The runs point into m_filled.
