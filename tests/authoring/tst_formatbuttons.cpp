@@ -12,21 +12,11 @@ class tst_FormatButtons : public QObject {
     Q_OBJECT
 
 private slots:
-    void formatButtons_layOutFifteenButtons();
     void commandForKey_mapsEveryButton_data();
     void commandForKey_mapsEveryButton();
     void buttonStates_pressOnlyLatched_data();
     void buttonStates_pressOnlyLatched();
 };
-
-void tst_FormatButtons::formatButtons_layOutFifteenButtons() {
-    QStringList keys;
-    for (const FormatButton &b : formatButtons())
-        keys.append(b.style == ButtonStyle::Separator ? u"|"_s : b.key);
-    QCOMPARE(keys, (QStringList{u"Bold"_s, u"Italic"_s, u"Underline"_s, u"|"_s, u"Left"_s,
-                                u"Center"_s, u"Right"_s, u"|"_s, u"Ordered"_s, u"Unordered"_s,
-                                u"|"_s, u"Hyperlink"_s, u"Image"_s, u"|"_s, u"Font"_s}));
-}
 
 void tst_FormatButtons::commandForKey_mapsEveryButton_data() {
     QTest::addColumn<QString>("key");
