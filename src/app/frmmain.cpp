@@ -259,6 +259,12 @@ void frmMain::ShowWizardPage(WizardPage page) {
 }
 
 bool frmMain::BuildWebsite() {
+    if (const int page = pageSet().unreadablePage(); page >= 0) {
+        m_desktop.warn(this, u"The editor of the page \"%1\" did not answer, so the website was "
+                             "not built. Your pages are kept; press Next to try again."_s.arg(
+                                 pageSet().pageName(page)));
+        return false;
+    }
     QProgressDialog progress(u"Building your website..."_s, QString(), 0, 0, this);
     progress.setWindowTitle(u"Quillsite"_s);
     progress.setWindowModality(Qt::WindowModal);

@@ -143,6 +143,14 @@ QList<SitePage> PageSet::pages() const {
     return pages;
 }
 
+int PageSet::unreadablePage(int timeoutMs) const {
+    for (int i = 0; i < count(); ++i) {
+        if (!editor(i)->waitUntilCurrent(timeoutMs))
+            return i;
+    }
+    return -1;
+}
+
 NewPageCounter &PageSet::newPageCounter() {
     return m_counter;
 }

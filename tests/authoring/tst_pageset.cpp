@@ -41,6 +41,7 @@ private slots:
     void deleteOnHomeOrNothingSelected_asksNothing();
     void deleteAction_deletesSelectedPage();
     void pages_readInListOrder();
+    void unreadablePage_namesPageStillLoading();
     void backAndNext_keepPagesAndSelectHome();
     void menuToolbar_hasAddAndDelete();
 
@@ -279,6 +280,17 @@ void tst_PageSet::menuToolbar_hasAddAndDelete() {
     QCOMPARE(actions[1]->toolTip(), u"Delete Page"_s);
     QVERIFY(!actions[0]->icon().isNull());
     QVERIFY(!actions[1]->icon().isNull());
+}
+
+void tst_PageSet::unreadablePage_namesPageStillLoading() {
+    const QString path = m_dir->filePath(u"news.htm"_s);
+    QVERIFY(writeFile(path, newsDocument));
+    QVERIFY(m_f->pageSet->appendPage(u"News"_s, path));
+
+    // The file is still loading: with no time to wait, its content isn't current.
+    QCOMPARE(m_f->pageSet->unreadablePage(0), 1);
+    QCOMPARE(m_f->pageSet->unreadablePage(), -1);
+    QCOMPARE(m_f->pageSet->pages().at(1).body, u"<p>Fresh news</p>"_s);
 }
 
 QTEST_MAIN(tst_PageSet)
