@@ -3,6 +3,7 @@
 #include "ui_frmmain.h"
 
 #include "about/frmabout.h"
+#include "artwork.h"
 #include "app/selectallonfocus.h"
 #include "app/templatechooser.h"
 #include "authoring/htmleditor.h"
@@ -81,10 +82,7 @@ void frmMain::setUpWindow() {
     move(
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry())
             .topLeft());
-    QIcon icon;
-    icon.addFile(u":/artwork/globe-16.svg"_s, QSize(16, 16));
-    icon.addFile(u":/artwork/globe.svg"_s, QSize(48, 48));
-    setWindowIcon(icon);
+    setWindowIcon(artwork::programIcon());
 }
 
 void frmMain::setUpLooks() {
