@@ -25,8 +25,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QPixmap artwork(const QString &name, const QSize &size) {
-    return QIcon(u":/artwork/"_s + name).pixmap(size);
+QPixmap picture(QStringView path, const QSize &size) {
+    return QIcon(path.toString()).pixmap(size);
 }
 
 const QColor ruleGrey(172, 168, 153);
@@ -99,10 +99,10 @@ void frmMain::setUpLooks() {
     setTextColour(ui->Label1, ruleGrey);
     setTextColour(ui->Label2, Qt::white);
 
-    ui->picStart->setPixmap(artwork(u"welcome-side.svg"_s, ui->picStart->size()));
-    ui->Image2->setPixmap(artwork(u"banner-globe-hand.svg"_s, ui->Image2->size()));
-    ui->imgNoPreview_0->setPixmap(artwork(u"no-preview-190.svg"_s, QSize(190, 190)));
-    ui->imgNoPreview_1->setPixmap(artwork(u"no-preview-80.svg"_s, QSize(80, 80)));
+    ui->picStart->setPixmap(picture(artwork::WelcomeSide, ui->picStart->size()));
+    ui->Image2->setPixmap(picture(artwork::BannerGlobeHand, ui->Image2->size()));
+    ui->imgNoPreview_0->setPixmap(picture(artwork::NoPreviewLarge, QSize(190, 190)));
+    ui->imgNoPreview_1->setPixmap(picture(artwork::NoPreviewSmall, QSize(80, 80)));
 }
 
 void frmMain::setUpControls() {
