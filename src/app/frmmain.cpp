@@ -3,9 +3,9 @@
 #include "ui_frmmain.h"
 
 #include "about/frmabout.h"
-#include "artwork.h"
 #include "app/selectallonfocus.h"
 #include "app/templatechooser.h"
+#include "artwork.h"
 #include "authoring/htmleditor.h"
 #include "authoring/pageset.h"
 #include "builder/sitebuilder.h"
@@ -68,6 +68,9 @@ frmMain::frmMain(DesktopServices &desktop, EditorDialogs &dialogs, QWidget *pare
     ui->stkWizard->setCurrentIndex(static_cast<int>(WizardPage::Welcome));
     ui->lblWelcome->setText(ui->lblWelcome->text() + u"\r\n\r\n"_s + welcomeExtension);
     fillDefaults();
+    // The dialog would otherwise give the first focus to the first button it finds, About,
+    // and Enter on the welcome page would open the About box instead of going on.
+    ui->cmdNext->setFocus(Qt::OtherFocusReason);
 }
 
 frmMain::~frmMain() = default;

@@ -46,6 +46,7 @@ private slots:
     void startupDefaults_data();
     void startupDefaults();
     void startup_extendsWelcomeTextAndHidesBanner();
+    void startup_focusOnNext_enterGoesToSelectTemplate();
     void tabIntoLongTitle_selectsAllAndTypingReplaces();
     void clickIntoTitle_selectsAll();
     void enterInTextBox_pressesNext_data();
@@ -411,6 +412,15 @@ void tst_frmMain::startup_extendsWelcomeTextAndHidesBanner() {
     QVERIFY(m_wizard->control<QWidget>(u"cmdCancel"_s)->isVisible());
     QCOMPARE(m_wizard->window().windowTitle(), u"Quillsite - Website Creation Wizard"_s);
     QVERIFY(m_wizard->control<QCheckBox>(u"chkView"_s)->isChecked());
+}
+
+void tst_frmMain::startup_focusOnNext_enterGoesToSelectTemplate() {
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    // Checked first: Enter on any other button (About opens a modal box) would block here.
+    QTRY_COMPARE(m_wizard->focusName(), u"cmdNext"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(m_wizard->window().currentPage(), WizardPage::SelectTemplate);
 }
 
 void tst_frmMain::tabIntoLongTitle_selectsAllAndTypingReplaces() {
