@@ -28,8 +28,10 @@ page named "Home" becomes index.htm; every other page its lower-case name and
 ".htm".
 
 Relative paths (--out, --template, page files) are taken from the current
-folder; a leading ~/ stands for your home folder. Exit status: 0 when the site was written, 1 when building failed,
-2 when the command itself is wrong.)"_s;
+folder; a leading ~/ stands for your home folder.
+
+Exit status: 0 when the site was written, 1 when building failed, 2 when the
+command itself is wrong.)"_s;
 
 struct Options {
     QCommandLineOption list{u"list-templates"_s, u"List the installed templates."_s};

@@ -222,6 +222,9 @@ void tst_CommandLine::helpAndVersion_showText() {
     for (const QString &option : {u"--out"_s, u"--template"_s, u"--title"_s, u"--author"_s,
                                   u"--page"_s, u"--list-templates"_s, u"Relative paths"_s})
         QVERIFY2(help.text.contains(option), qPrintable(option));
+    // The help is read in a terminal: no line runs past its 80 columns.
+    for (const QString &line : help.text.split(u'\n'))
+        QVERIFY2(line.size() < 80, qPrintable(line));
 
     QCOMPARE(interpret({u"--help-all"_s}).text, help.text);
     QCOMPARE(interpret({u"-h"_s, u"--out=/s"_s}).text, help.text);
