@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QStackedWidget>
@@ -57,6 +58,7 @@ PageSet::PageSet(const PageSetControls &controls, DesktopServices &desktop, Edit
     m_controls.editors->addWidget(createEditor());
     renameEditors();
     connect(m_controls.lstMenu, &QListWidget::currentRowChanged, this, &PageSet::showSelected);
+    m_controls.lstMenu->installEventFilter(this);
     selectHome();
 }
 
@@ -173,6 +175,21 @@ void PageSet::showSelected(int row) {
     if (row >= 0 && row < m_controls.editors->count())
         m_controls.editors->setCurrentIndex(row);
     m_deleteAction->setEnabled(row > 0);
+}
+
+bool PageSet::eventFilter(QObject *watched, QEvent *event) {
+    // Tab in the page list goes on into the page's editor. The editor's view joins the
+    // window's tab chain only once it has drawn, and then at its end, so without this the
+    // keyboard never reaches the page.
+    if (watched == m_controls.lstMenu && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        QWidget *page = m_controls.editors->currentWidget();
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && page) {
+            page->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void PageSet::renameEditors() {

@@ -94,6 +94,9 @@ public:
     QAction *addAction() const;
     QAction *deleteAction() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     HtmlEditor *createEditor();
     void showSelected(int row);

@@ -1,4 +1,5 @@
 #include "app/frmmain.h"
+#include "authoring/htmleditor.h"
 #include "authoring/pageset.h"
 #include "templatefixture.h"
 #include "wizardharness.h"
@@ -58,6 +59,7 @@ private slots:
     void closing_endsProgram();
     void enteringBuildPages_selectsHome_data();
     void enteringBuildPages_selectsHome();
+    void tabInPageList_goesIntoSelectedEditor();
     void browse_data();
     void browse();
     void about_leavesPageAndValues_data();
@@ -554,6 +556,21 @@ void tst_frmMain::enteringBuildPages_selectsHome() {
     QCOMPARE(pages.selectedPage(), 0);
     QCOMPARE(m_wizard->control<QListWidget>(u"lstMenu"_s)->currentItem()->text(), u"Home"_s);
     QCOMPARE(pages.count(), 2);
+}
+
+void tst_frmMain::tabInPageList_goesIntoSelectedEditor() {
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    goToPage(*m_wizard, 3);
+    PageSet &pages = m_wizard->window().pageSet();
+    QVERIFY(pages.appendPage(u"About Us"_s));
+    auto *list = m_wizard->control<QListWidget>(u"lstMenu"_s);
+    list->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_Tab);
+    const QWidget *focus = QApplication::focusWidget();
+    QVERIFY2(focus == pages.editor(1) || pages.editor(1)->isAncestorOf(focus),
+             qPrintable(m_wizard->focusName()));
 }
 
 void tst_frmMain::browse_data() {
