@@ -185,6 +185,19 @@
             document.doctype.remove();
     }
 
+    // Enter starts paragraphs, but the first line typed into an empty page (or
+    // typed straight into the body) would stay loose text; make it a paragraph too.
+    function typeIntoParagraph(event) {
+        if (!event.inputType.startsWith('insert') || event.inputType === 'insertParagraph')
+            return;
+        const selection = document.getSelection();
+        const at = selection.rangeCount ? selection.anchorNode : null;
+        const loose = at === document.body
+            || (at && at.nodeType === Node.TEXT_NODE && at.parentNode === document.body);
+        if (loose)
+            document.execCommand('formatBlock', false, 'p');
+    }
+
     function start() {
         document.designMode = 'on';
         document.execCommand('defaultParagraphSeparator', false, 'p');
@@ -193,6 +206,7 @@
         document.addEventListener('selectionchange', scheduleReport);
         document.addEventListener('input', scheduleReport);
         document.addEventListener('paste', pasteCleaned);
+        document.addEventListener('beforeinput', typeIntoParagraph);
         window.addEventListener('focus', scheduleReport);
         document.addEventListener('keydown', (event) => {
             // Ctrl+Y redoes, as in word processors; Ctrl+Z and Ctrl+Shift+Z are the engine's.

@@ -102,6 +102,7 @@ private slots:
     void font_answered_formatsSelection();
     void queryStatus_dialogCommandsAndUnknown();
     void keyboard_formatsUndoesAndStartsParagraphs();
+    void typingIntoEmptyPage_startsParagraph();
     void displayChangedHandler_commandThenRead_seesTheCommand();
     void paste_keepsFormattingDropsWhatRuns();
 };
@@ -422,6 +423,26 @@ void tst_HtmlEditor::keyboard_formatsUndoesAndStartsParagraphs() {
     QTest::keyClick(keys, Qt::Key_Return);
     QTest::keyClicks(keys, u"x"_s);
     QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(), u"<p><b>abc</b></p><p><b>x</b></p>"_s, Timeout);
+}
+
+void tst_HtmlEditor::typingIntoEmptyPage_startsParagraph() {
+    HtmlEditor editor(nullptr);
+    editor.resize(400, 300);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    editor.setDocumentHTML(u"<!DOCTYPE html><html><head></head><body></body></html>"_s);
+    QCOMPARE(editor.bodyHTML(), QString());
+    editor.setFocus();
+    QWidget *keys = editor.findChild<QWebEngineView *>()->focusProxy();
+    QVERIFY(keys);
+    // The caret in the empty body, as a click into the page puts it.
+    selectContents(editor, u"body"_s);
+
+    QTest::keyClicks(keys, u"Hi"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(), u"<p>Hi</p>"_s, Timeout);
+    QTest::keyClick(keys, Qt::Key_Return);
+    QTest::keyClicks(keys, u"you"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(), u"<p>Hi</p><p>you</p>"_s, Timeout);
 }
 
 void tst_HtmlEditor::displayChangedHandler_commandThenRead_seesTheCommand() {
