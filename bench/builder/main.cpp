@@ -5,6 +5,7 @@
 // resident memory belongs to that build alone.
 
 #include "benchsite.h"
+#include "benchstats.h"
 #include "plainwrite.h"
 #include "processmemory.h"
 
@@ -142,12 +143,6 @@ Measures runInChild(const QStringList &arguments) {
             measures[QString::fromLatin1(pair[0])] = pair[1].toDouble();
     }
     return measures;
-}
-
-double median(QList<double> values) {
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 double medianOf(const QList<Measures> &runs, const std::function<double(const Measures &)> &of) {

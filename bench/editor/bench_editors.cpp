@@ -3,6 +3,8 @@
 // pages still loading), reading them all again once every page is shown, and moving the
 // documents into new editors as deleting a page does, then reading them all.
 
+#include "benchstats.h"
+
 #include "authoring/htmleditor.h"
 #include "authoring/webengineconfig.h"
 
@@ -17,6 +19,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace quillsite;
+using namespace quillsite::bench;
 
 namespace {
 
@@ -25,15 +28,6 @@ QString pageBody(int page) {
     for (int i = 0; body.size() < 4000; ++i)
         body += u"<p>Page %1, paragraph %2: <b>some</b> text to read.</p>"_s.arg(page).arg(i);
     return body;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
-double msSince(const QElapsedTimer &timer) {
-    return double(timer.nsecsElapsed()) / 1e6;
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // switching between pages, deleting the first page after Home, the memory of this process
 // and its web engine processes, and building the site from the editors.
 
+#include "benchstats.h"
+
 #include "authoring/editordialogs.h"
 #include "authoring/htmleditor.h"
 #include "authoring/pageset.h"
@@ -27,6 +29,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace quillsite;
+using namespace quillsite::bench;
 
 namespace {
 
@@ -55,19 +58,6 @@ QString pageBody(int page) {
     for (int i = 0; body.size() < 4000; ++i)
         body += u"<p>Page %1, paragraph %2: <b>some</b> text.</p>"_s.arg(page).arg(i);
     return body;
-}
-
-double msSince(const QElapsedTimer &timer) {
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
-double slowest(const std::vector<double> &values) {
-    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
 }
 
 // Resident memory of a process in kB, from /proc.

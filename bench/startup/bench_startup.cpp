@@ -1,6 +1,8 @@
 // Time from process start to the wizard's first window on screen, and the
 // memory in use then, with the bundled templates and with 500 generated ones.
 // Runs the wizard under the current display: xvfb-run -a bin/bench_startup
+#include "benchstats.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -15,6 +17,7 @@
 namespace {
 
 using namespace Qt::StringLiterals;
+using quillsite::bench::median;
 
 struct Run {
     double shownMs = 0;
@@ -74,12 +77,6 @@ bool runOnce(const QString &child, const QString &dataFolder, Run &run) {
     }
     process.waitForFinished(30000);
     return shown && editorReady;
-}
-
-double median(QList<double> values) {
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 void report(const char *scenario, const QList<Run> &runs) {

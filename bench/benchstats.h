@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+
+// Figures every benchmark reports.
+namespace quillsite::bench {
+
+// The median: the middle value, or the mean of the two middle ones; 0 when empty.
+template <typename Values> double median(Values values) {
+    std::sort(values.begin(), values.end());
+    const auto n = values.size();
+    if (n == 0)
+        return 0;
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// The largest value; 0 when empty.
+template <typename Values> double slowest(const Values &values) {
+    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
+inline double msSince(const QElapsedTimer &timer) {
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace quillsite::bench
