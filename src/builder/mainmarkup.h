@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace quillsite {
+
+// The source text inside the first main element of an HTML page, or inside
+// its body when it has no main element: the part of a page made elsewhere
+// that is its own content.
+QString mainMarkup(const QString &html);
+
+} // namespace quillsite

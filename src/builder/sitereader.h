@@ -1,0 +1,32 @@
+#pragma once
+
+#include "builder/website.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace quillsite {
+
+// A site read back from its folder: what it was built from, as far as it can
+// be recovered.
+struct ReadSite {
+    // The template that built it (empty when no installed one did), title,
+    // author and pages in menu order; the destination is the folder read.
+    Website site;
+    // The file names of the pages read, within the folder, in the order of
+    // the pages: what a later build may replace or leave behind.
+    QStringList pageFiles;
+    // What could not be recovered, one plain sentence each.
+    QStringList problems;
+    // Why the folder can't be read as a site at all; empty when it could.
+    QString error;
+};
+
+// Reads the site in `folder` back by running the filling rules of the
+// template that built it backwards: its page skeleton around the
+// placeholders, and the menu item fragment for each menu entry. The template
+// is recognised among `templateFolders`; the menu gives the page names and
+// their order. Pages that don't match are still opened as far as they can be.
+ReadSite readBuiltSite(const QString &folder, const QStringList &templateFolders);
+
+} // namespace quillsite
