@@ -1,8 +1,10 @@
 #include "cli/commandline.h"
 
+#include "builder/sitereader.h"
 #include "buildinfo.h"
 #include "cli/demosite.h"
 #include "cli/pagefile.h"
+#include "cli/sitelisting.h"
 #include "cli/templatechoice.h"
 #include "library/templatecatalog.h"
 
@@ -27,11 +29,16 @@ the body of the HTML file FILE, or the whole file when it is a fragment. The
 page named "Home" becomes index.htm; every other page its lower-case name and
 ".htm".
 
+--from DIR starts from the site in DIR, as a Quillsite build left it: its
+template, title, author and pages. --template, --title, --author and --page
+then change what was read; a --page with the name of a page read replaces its
+content. --list-pages DIR shows what would be read, without building.
+
 Relative paths (--out, --template, page files) are taken from the current
 folder; a leading ~/ stands for your home folder.
 
 Exit status: 0 when the site was written, 1 when building failed, 2 when the
-command itself is wrong.)"_s;
+command itself is wrong (or the site in DIR can't be read).)"_s;
 
 struct Options {
     QCommandLineOption list{u"list-templates"_s, u"List the installed templates."_s};
@@ -46,6 +53,12 @@ struct Options {
                               u"A"_s};
     QCommandLineOption page{u"page"_s, u"Add the page NAME made from the HTML file FILE."_s,
                             u"NAME=FILE"_s};
+    QCommandLineOption from{u"from"_s, u"Start from the site built into the folder DIR."_s,
+                            u"DIR"_s};
+    QCommandLineOption listPages{u"list-pages"_s,
+                                 u"Show the template, title, author and pages read from the site "
+                                 "in the folder DIR, without building."_s,
+                                 u"DIR"_s};
 };
 
 CommandLine failure(const QString &error) {
@@ -87,13 +100,21 @@ std::pair<SitePage, QString> pageFromArgument(const QString &argument,
     return {SitePage{name, read.body}, {}};
 }
 
+// Adds the --page pages to `pages`; one named like a page read by --from
+// (the first `readCount`) gives that page its content instead.
 QString pageProblems(const QStringList &arguments, const CommandLineContext &context,
                      QList<SitePage> &pages) {
+    const qsizetype readCount = pages.size();
     for (const QString &argument : arguments) {
         auto [page, error] = pageFromArgument(argument, context);
         if (!error.isEmpty())
             return error;
-        pages.append(page);
+        const auto read = std::find_if(pages.begin(), pages.begin() + readCount,
+                                       [&](const SitePage &old) { return old.name == page.name; });
+        if (read != pages.begin() + readCount)
+            *read = page;
+        else
+            pages.append(page);
     }
     return {};
 }
@@ -103,25 +124,71 @@ bool hasHome(const QList<SitePage> &pages) {
                        [](const SitePage &page) { return page.name == u"Home"_s; });
 }
 
+QStringList templateFolders(const QList<TemplateInfo> &installed) {
+    QStringList folders;
+    for (const TemplateInfo &info : installed)
+        folders.append(info.folder);
+    return folders;
+}
+
+CommandLine listPagesCommand(const QString &folder, const CommandLineContext &context) {
+    const QList<TemplateInfo> installed = discoverTemplates(context.templatesFolder);
+    const ReadSite read = readBuiltSite(absolutePath(folder, context), templateFolders(installed));
+    if (!read.error.isEmpty())
+        return failure(read.error);
+    CommandLine command = showing(siteListing(read, installed));
+    command.warnings = read.problems;
+    return command;
+}
+
+// The site --from names, or the defaults: what the other options then change.
+std::pair<ReadSite, QString> startingSite(const QCommandLineParser &parser, const Options &options,
+                                          const QList<TemplateInfo> &installed,
+                                          const CommandLineContext &context) {
+    ReadSite start;
+    start.site.title = defaultTitle;
+    start.site.author = context.defaultAuthor;
+    if (!parser.isSet(options.from))
+        return {start, {}};
+    start = readBuiltSite(absolutePath(parser.value(options.from), context),
+                          templateFolders(installed));
+    if (!start.error.isEmpty())
+        return {start, start.error};
+    if (start.site.templateFolder.isEmpty() && !parser.isSet(options.templateName))
+        return {start, u"No installed template matches the site in \"%1\"; choose one with "
+                       "--template."_s.arg(start.site.destination)};
+    return {start, {}};
+}
+
 CommandLine buildCommand(const QCommandLineParser &parser, const Options &options,
                          const CommandLineContext &context) {
     if (!parser.isSet(options.out) || parser.value(options.out).isEmpty())
         return failure(u"Say where to write the site with --out DIR."_s);
 
-    const TemplateChoice choice =
-        chooseTemplate(parser.value(options.templateName),
-                       discoverTemplates(context.templatesFolder), context.currentFolder);
-    if (!choice.error.isEmpty())
-        return failure(choice.error);
+    const QList<TemplateInfo> installed = discoverTemplates(context.templatesFolder);
+    auto [start, startError] = startingSite(parser, options, installed, context);
+    if (!startError.isEmpty())
+        return failure(startError);
+    QString templateFolder = start.site.templateFolder;
+    if (parser.isSet(options.templateName) || templateFolder.isEmpty()) {
+        const TemplateChoice choice =
+            chooseTemplate(parser.value(options.templateName), installed, context.currentFolder);
+        if (!choice.error.isEmpty())
+            return failure(choice.error);
+        templateFolder = choice.folder;
+    }
 
     CommandLine command;
     command.action = CommandAction::Build;
+    command.warnings = start.problems;
     Website &site = command.site;
-    site.templateFolder = choice.folder;
+    site = start.site;
+    site.templateFolder = templateFolder;
     site.destination = absolutePath(parser.value(options.out), context);
-    site.title = parser.isSet(options.title) ? parser.value(options.title) : defaultTitle;
-    site.author =
-        parser.isSet(options.author) ? parser.value(options.author) : context.defaultAuthor;
+    if (parser.isSet(options.title))
+        site.title = parser.value(options.title);
+    if (parser.isSet(options.author))
+        site.author = parser.value(options.author);
     if (site.title.isEmpty())
         return failure(u"The title can't be empty; give one with --title."_s);
     if (site.author.isEmpty())
@@ -130,7 +197,7 @@ CommandLine buildCommand(const QCommandLineParser &parser, const Options &option
     if (const QString error = pageProblems(parser.values(options.page), context, site.pages);
         !error.isEmpty())
         return failure(error);
-    if (site.pages.isEmpty())
+    if (site.pages.isEmpty() && !parser.isSet(options.from))
         site.pages.append(demoHomePage());
     if (!hasHome(site.pages))
         command.warnings.append(
@@ -147,7 +214,7 @@ CommandLine interpretCommandLine(const QStringList &arguments, const CommandLine
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({options.list, options.out, options.templateName, options.title,
-                       options.author, options.page});
+                       options.author, options.page, options.from, options.listPages});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText() + u"\nSee --help for the options."_s);
@@ -164,6 +231,8 @@ CommandLine interpretCommandLine(const QStringList &arguments, const CommandLine
         command.action = CommandAction::ListTemplates;
         return command;
     }
+    if (parser.isSet(options.listPages))
+        return listPagesCommand(parser.value(options.listPages), context);
     return buildCommand(parser, options, context);
 }
 

@@ -29,7 +29,7 @@ struct CommandLine {
     Website site;         // for Build
     QString text;         // for ShowText
     QString error;        // for Fail
-    QStringList warnings; // for Build: said on standard error, the build goes on
+    QStringList warnings; // said on standard error before the rest; the command goes on
 };
 
 // Turns the arguments (the program name first) into what to do.

@@ -32,6 +32,9 @@ int main(int argc, char *argv[]) {
         interpretCommandLine(QCoreApplication::arguments(),
                              {templatesFolder, QDir::currentPath(), QDir::homePath(), loginName()});
 
+    for (const QString &warning : command.warnings)
+        err << u"Warning: "_s << warning << '\n';
+    err.flush();
     switch (command.action) {
     case CommandAction::ShowText:
         out << command.text;
@@ -50,9 +53,6 @@ int main(int argc, char *argv[]) {
         break;
     }
 
-    for (const QString &warning : command.warnings)
-        err << u"Warning: "_s << warning << '\n';
-    err.flush();
     const BuildResult result = BuildWebsite(command.site);
     if (!result.ok) {
         err << result.message() << '\n';

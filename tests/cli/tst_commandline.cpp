@@ -5,6 +5,7 @@
 #include "library/templatecatalog.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quillsite;
@@ -37,6 +38,8 @@ private slots:
     void defaults_firstTemplateTitleAuthorAndDemoHome();
     void pages_keepTheirOrderAndBodies();
     void noHomePage_warnsButBuilds();
+    void fromSite_startsFromWhatWasRead_data();
+    void fromSite_startsFromWhatWasRead();
     void outFolder_isMadeAbsolute_data();
     void outFolder_isMadeAbsolute();
     void templateRequest_findsTemplate_data();
@@ -83,6 +86,57 @@ void tst_CommandLine::pages_keepTheirOrderAndBodies() {
     QCOMPARE(pages[1].body, u"\n<p>Welcome to the <b>test</b> site.</p>\n"_s);
     QCOMPARE(pages[2].name, u"Zeta"_s); // the same name twice is the builder's to judge
     QVERIFY(command.warnings.isEmpty());
+}
+
+void tst_CommandLine::fromSite_startsFromWhatWasRead_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("templateName");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("pageNames");
+    QTest::addColumn<QString>("aboutBody");
+
+    const QString builtAbout = u"<p>About the club</p>"_s;
+    const QString fileAbout = u"<h2>About Me</h2>\n<p>Fragments are taken as they are.</p>\n"_s;
+    QTest::newRow("as read") << QStringList() << u"classic"_s << u"Club"_s
+                             << QStringList{u"Home"_s, u"About Me"_s} << builtAbout;
+    QTest::newRow("a new look and title")
+        << QStringList{u"--template=modern"_s, u"--title=New"_s} << u"modern"_s << u"New"_s
+        << QStringList{u"Home"_s, u"About Me"_s} << builtAbout;
+    QTest::newRow("a page replaced and one added")
+        << QStringList{u"--page"_s, u"About Me=pages/about.html"_s, u"--page"_s,
+                       u"News=pages/about.html"_s}
+        << u"classic"_s << u"Club"_s << QStringList{u"Home"_s, u"About Me"_s, u"News"_s}
+        << fileAbout;
+}
+
+void tst_CommandLine::fromSite_startsFromWhatWasRead() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, templateName);
+    QFETCH(QString, title);
+    QFETCH(QStringList, pageNames);
+    QFETCH(QString, aboutBody);
+    QTemporaryDir folder;
+    const BuildResult built = BuildWebsite(
+        {templateFolder(u"classic"_s),
+         u"Club"_s,
+         u"Bea"_s,
+         {{u"Home"_s, u"<p>Hi</p>"_s, {}}, {u"About Me"_s, u"<p>About the club</p>"_s, {}}},
+         folder.path()});
+    QVERIFY2(built.ok, qPrintable(built.message()));
+
+    const CommandLine command =
+        interpret(QStringList{u"--out=/tmp/new"_s, u"--from"_s, folder.path()} + options);
+    QCOMPARE(command.error, QString());
+    QCOMPARE(command.action, CommandAction::Build);
+    QCOMPARE(command.site.templateFolder, templateFolder(templateName));
+    QCOMPARE(command.site.title, title);
+    QCOMPARE(command.site.author, u"Bea"_s);
+    QCOMPARE(command.site.destination, u"/tmp/new"_s);
+    QStringList names;
+    for (const SitePage &page : command.site.pages)
+        names.append(page.name);
+    QCOMPARE(names, pageNames);
+    QCOMPARE(command.site.pages[1].body, aboutBody);
 }
 
 void tst_CommandLine::noHomePage_warnsButBuilds() {
@@ -195,6 +249,13 @@ void tst_CommandLine::wrongCommand_isRefused_data() {
     QTest::newRow("option without its value")
         << QStringList{u"--out"_s}
         << u"Missing value after '--out'.\nSee --help for the options."_s;
+    QTest::newRow("--from a folder that does not exist")
+        << QStringList{u"--out=/s"_s, u"--from=nowhere"_s}
+        << u"The folder \"%1/nowhere\" does not exist."_s.arg(dataFolder);
+    QTest::newRow("--list-pages of a folder without pages")
+        << QStringList{u"--list-pages=templates"_s}
+        << u"The folder \"%1\" holds no website made with Quillsite: it has no .htm page files."_s
+               .arg(templatesFolder);
     QTest::newRow("stray argument")
         << QStringList{u"--out=/s"_s, u"Home"_s}
         << u"Unexpected argument \"Home\". Options start with --; see --help."_s;

@@ -29,6 +29,8 @@ private slots:
     void build_writesSiteAndSaysSoInOneLine();
     void unknownTemplate_failsWithUsageStatus();
     void templateWithoutSkeleton_failsWithBuildStatus();
+    void listPages_showsWhatWouldBeRead();
+    void fromUnreadableSite_failsWithUsageStatus();
 
 private:
     void run(const QStringList &arguments);
@@ -94,6 +96,30 @@ void tst_QuillsiteBuild::templateWithoutSkeleton_failsWithBuildStatus() {
     QCOMPARE(m_stdout, QString());
     QVERIFY2(m_stderr.contains(dataFolder + u"/broken-template/main.txt"_s), qPrintable(m_stderr));
     QVERIFY(!QFileInfo::exists(m_folder->filePath(u"site/index.htm"_s)));
+}
+
+void tst_QuillsiteBuild::listPages_showsWhatWouldBeRead() {
+    run({u"--out"_s, u"site"_s, u"--template"_s, u"paper"_s, u"--title"_s, u"Club"_s, u"--author"_s,
+         u"Ann"_s, u"--page"_s, u"Home="_s + dataFolder + u"/pages/home.html"_s, u"--page"_s,
+         u"Q&A: 100%="_s + dataFolder + u"/pages/about.html"_s});
+    QCOMPARE(m_process.exitCode(), 0);
+    QVERIFY(QFile::remove(m_folder->filePath(u"site/index.htm"_s)));
+
+    run({u"--list-pages"_s, u"site"_s});
+    QCOMPARE(m_process.exitCode(), 0);
+    // The home page is gone, so the site is read from the other page's menu.
+    QCOMPARE(m_stdout, u"Template: Paper [paper]\nTitle: Club\nAuthor: Ann\nPages:\n"
+                       "    Q&A: 100% (q&a: 100%.htm)\n"_s);
+    QVERIFY2(m_stderr.startsWith(u"Warning: The page \"Home\" is in the menu, but its file "
+                                 "\"index.htm\" is missing"_s),
+             qPrintable(m_stderr));
+}
+
+void tst_QuillsiteBuild::fromUnreadableSite_failsWithUsageStatus() {
+    run({u"--out"_s, u"site"_s, u"--from"_s, u"no-such-site"_s});
+    QCOMPARE(m_process.exitCode(), 2);
+    QVERIFY2(m_stderr.contains(u"no-such-site\" does not exist"_s), qPrintable(m_stderr));
+    QVERIFY(!QFileInfo::exists(m_folder->filePath(u"site"_s)));
 }
 
 QTEST_GUILESS_MAIN(tst_QuillsiteBuild)
