@@ -4,13 +4,17 @@
 
 #include "about/frmabout.h"
 #include "app/selectallonfocus.h"
+#include "app/siteloader.h"
 #include "app/templatechooser.h"
 #include "artwork.h"
 #include "authoring/htmleditor.h"
 #include "authoring/pageset.h"
+#include "builder/replacedpages.h"
 #include "builder/sitebuilder.h"
+#include "builder/sitereader.h"
 #include "platform/desktopservices.h"
 
+#include <QDir>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QProgressDialog>
@@ -98,6 +102,14 @@ void frmMain::setUpLooks() {
         fillBackground(white, Qt::white);
     for (QWidget *rule : {ui->Line2, ui->Line3, ui->Line4, ui->Line5})
         fillBackground(rule, ruleGrey);
+    // A link, as on a web page: blue, underlined, with the hand.
+    QPalette link = ui->cmdOpenSite->palette();
+    link.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+    ui->cmdOpenSite->setPalette(link);
+    QFont underlined = ui->cmdOpenSite->font();
+    underlined.setUnderline(true);
+    ui->cmdOpenSite->setFont(underlined);
+    ui->cmdOpenSite->setCursor(Qt::PointingHandCursor);
     // The grey label over its white copy, one pixel down and right, reads as engraved.
     setTextColour(ui->Label1, ruleGrey);
     setTextColour(ui->Label2, Qt::white);
@@ -122,6 +134,7 @@ void frmMain::setUpControls() {
     connect(ui->cmdCancel, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->cmdBrowseDes, &QPushButton::clicked, this, &frmMain::cmdBrowseDes_Click);
     connect(ui->cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
+    connect(ui->cmdOpenSite, &QPushButton::clicked, this, &frmMain::cmdOpenSite_Click);
 }
 
 void frmMain::showNoTemplateNotice() {
@@ -243,6 +256,7 @@ void frmMain::enterPage(WizardPage page, Direction direction) {
             ui->txtTitle->setCursorPosition(ui->txtTitle->text().size());
         break;
     case WizardPage::BuildPages:
+        finishLoading();
         pageSet().selectHome();
         break;
     case WizardPage::SelectDestination:
@@ -260,6 +274,7 @@ void frmMain::ShowWizardPage(WizardPage page) {
 }
 
 bool frmMain::BuildWebsite() {
+    finishLoading();
     if (const int page = pageSet().unreadablePage(); page >= 0) {
         m_desktop.warn(this, u"The editor of the page \"%1\" did not answer, so the website was "
                              "not built. Your pages are kept; press Next to try again."_s.arg(
@@ -271,16 +286,41 @@ bool frmMain::BuildWebsite() {
     progress.setWindowModality(Qt::WindowModal);
     progress.setCancelButton(nullptr);
     progress.setMinimumDuration(500);
+    const Website site = website();
+    if (!mayReplaceFiles(site))
+        return false;
     const BuildResult result =
-        quillsite::BuildWebsite(website(), [&progress](qint64 done, qint64 total) {
+        quillsite::BuildWebsite(site, [&progress](qint64 done, qint64 total) {
             constexpr int Steps = 1000;
             progress.setMaximum(Steps);
             progress.setValue(total > 0 ? static_cast<int>(done * Steps / total) : 0);
         });
     progress.reset();
-    if (!result.ok)
+    if (!result.ok) {
         m_desktop.warn(this, result.message());
-    return result.ok;
+        return false;
+    }
+    offerToRemoveLeftovers(site);
+    return true;
+}
+
+bool frmMain::mayReplaceFiles(const Website &site) {
+    if (isOpenedSite(site.destination, m_openedFolder))
+        return true;
+    const QStringList inTheWay = pageFilesInTheWay(site);
+    return inTheWay.isEmpty() || m_desktop.ask(this, replaceQuestion(site.destination, inTheWay));
+}
+
+void frmMain::offerToRemoveLeftovers(const Website &site) {
+    if (!isOpenedSite(site.destination, m_openedFolder))
+        return;
+    const QStringList leftovers = leftoverPageFiles(site, m_openedFiles);
+    if (!leftovers.isEmpty() && m_desktop.ask(this, leftoverQuestion(leftovers))) {
+        if (const QString problem = removePageFiles(m_openedFolder, leftovers); !problem.isEmpty())
+            m_desktop.warn(this, problem);
+    }
+    // What stays in the folder is what a further build counts on.
+    m_openedFiles = pageFilesInTheWay(site);
 }
 
 Website frmMain::website() {
@@ -304,6 +344,52 @@ void frmMain::cmdBrowseDes_Click() {
 void frmMain::cmdAbout_Click() {
     frmAbout about([this](const QUrl &address) { m_desktop.openUrl(address); }, this);
     about.exec();
+}
+
+void frmMain::cmdOpenSite_Click() {
+    const QString folder = m_desktop.chooseFolder(this, tr("Select the folder of your website."));
+    if (!folder.isEmpty())
+        openSite(folder);
+}
+
+void frmMain::openSite(const QString &folder) {
+    if (!mayReplacePages())
+        return;
+    const ReadSite read = readBuiltSite(QDir(folder).absolutePath(), m_chooser->folders());
+    if (!read.error.isEmpty()) {
+        m_desktop.warn(this, read.error);
+        return;
+    }
+    m_chooser->choose(read.site.templateFolder);
+    if (!read.site.title.isEmpty())
+        ui->txtTitle->setText(read.site.title);
+    if (!read.site.author.isEmpty())
+        ui->txtAuthor->setText(read.site.author);
+    ui->txtDestination->setText(read.site.destination);
+    m_openedFolder = read.site.destination;
+    m_openedFiles = read.pageFiles;
+
+    finishLoading();
+    pageSet().clear();
+    m_loader = new SiteLoader(pageSet(), read.site.pages, this);
+    enterPage(WizardPage::SelectTemplate, Direction::Next);
+    ui->lstTemplates->setFocus(Qt::OtherFocusReason);
+    if (!read.problems.isEmpty())
+        m_desktop.warn(this, recoveryMessage(read.problems));
+}
+
+// Nothing typed is thrown away without asking.
+bool frmMain::mayReplacePages() {
+    finishLoading();
+    if (pageSet().count() == 1 && pageSet().editor(0)->bodyHTML().isEmpty())
+        return true;
+    return m_desktop.ask(this, tr("Opening a website replaces the pages you have made here. "
+                                  "Open it all the same?"));
+}
+
+void frmMain::finishLoading() {
+    if (m_loader)
+        m_loader->finishNow();
 }
 
 QString frmMain::noTemplateMessage() const {

@@ -4,6 +4,8 @@
 #include "builder/website.h"
 
 #include <QDialog>
+#include <QPointer>
+#include <QStringList>
 
 #include <memory>
 
@@ -16,6 +18,7 @@ namespace quillsite {
 class DesktopServices;
 class EditorDialogs;
 class PageSet;
+class SiteLoader;
 class TemplateChooser;
 
 // The wizard: six pages in one window, from choosing a template to the
@@ -35,6 +38,12 @@ public:
     // web engine starts after the window shows.
     PageSet &pageSet();
 
+    // Fills the wizard from the site built into `folder`, as if it had been
+    // made by hand, and goes to Select Template; says what could not be
+    // recovered. The pages go into their editors a few at a time after this
+    // returns.
+    void openSite(const QString &folder);
+
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -50,6 +59,11 @@ private:
     void cmdBack_Click();
     void cmdBrowseDes_Click();
     void cmdAbout_Click();
+    void cmdOpenSite_Click();
+    bool mayReplacePages();
+    void finishLoading();
+    bool mayReplaceFiles(const Website &site);
+    void offerToRemoveLeftovers(const Website &site);
     void enterPage(WizardPage page, Direction direction);
     void ShowWizardPage(WizardPage page);
     bool BuildWebsite();
@@ -62,6 +76,10 @@ private:
     EditorDialogs &m_dialogs;
     TemplateChooser *m_chooser = nullptr;
     PageSet *m_pages = nullptr;
+    QPointer<SiteLoader> m_loader;
+    // The folder the site was opened from and the files of its pages then.
+    QString m_openedFolder;
+    QStringList m_openedFiles;
     WizardPage CurrentPage = WizardPage::Welcome;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/desktopservices.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,5 +41,10 @@ int main(int argc, char *argv[]) {
     quillsite::QtEditorDialogs dialogs;
     quillsite::frmMain window(desktop, dialogs);
     window.show();
+    // "quillsite FOLDER" opens the website in FOLDER, once the window is up.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        QTimer::singleShot(0, &window,
+                           [&window, folder = arguments.at(1)] { window.openSite(folder); });
     return app.exec();
 }

@@ -80,6 +80,21 @@ QString TemplateChooser::chosenFolder() const {
     return item ? item->data(FolderRole).toString() : QString();
 }
 
+bool TemplateChooser::choose(const QString &folder) {
+    const QStringList listed = folders();
+    const qsizetype row = listed.indexOf(folder);
+    if (row >= 0)
+        m_controls.lstTemplates->setCurrentRow(int(row));
+    return row >= 0;
+}
+
+QStringList TemplateChooser::folders() const {
+    QStringList listed;
+    for (int row = 0; row < m_controls.lstTemplates->count(); ++row)
+        listed.append(m_controls.lstTemplates->item(row)->data(FolderRole).toString());
+    return listed;
+}
+
 void TemplateChooser::selectionChanged() {
     QListWidget *list = m_controls.lstTemplates;
     const QList<QListWidgetItem *> selected = list->selectedItems();

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class QListWidget;
@@ -38,6 +39,10 @@ public:
     bool isEmpty() const;
     // The chosen template's folder; empty when there is none.
     QString chosenFolder() const;
+    // Chooses the listed template in `folder`; false when none is listed there.
+    bool choose(const QString &folder);
+    // Every listed template's folder, in list order.
+    QStringList folders() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

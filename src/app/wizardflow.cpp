@@ -1,6 +1,10 @@
 #include "app/wizardflow.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace quillsite {
 
@@ -70,6 +74,48 @@ QUrl homePageUrl(const QString &destination) {
     static const QRegularExpression doubledSlashes(u"/{2,}"_s);
     QString path = destination + u"/index.htm"_s;
     return QUrl::fromLocalFile(path.replace(doubledSlashes, u"/"_s));
+}
+
+bool isOpenedSite(const QString &destination, const QString &openedFolder) {
+    return !openedFolder.isEmpty() && QDir::cleanPath(destination) == QDir::cleanPath(openedFolder);
+}
+
+namespace {
+
+// The files, one to a line, the first few only when there are many.
+QString fileLines(const QStringList &files) {
+    constexpr qsizetype shown = 10;
+    QStringList lines;
+    for (qsizetype i = 0; i < std::min(files.size(), shown); ++i)
+        lines.append(u"    "_s + files[i]);
+    if (files.size() > shown)
+        lines.append(QCoreApplication::translate("WizardFlow", "    and %n more", nullptr,
+                                                 int(files.size() - shown)));
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+QString recoveryMessage(const QStringList &problems) {
+    return QCoreApplication::translate("WizardFlow",
+                                       "Your website is open, but not all of it could be "
+                                       "recovered:\n\n%1")
+        .arg(problems.join(u"\n\n"_s));
+}
+
+QString replaceQuestion(const QString &destination, const QStringList &files) {
+    return QCoreApplication::translate("WizardFlow",
+                                       "The folder \"%1\" already holds files that building your "
+                                       "website would replace:\n\n%2\n\nReplace them?")
+        .arg(destination, fileLines(files));
+}
+
+QString leftoverQuestion(const QStringList &files) {
+    return QCoreApplication::translate("WizardFlow",
+                                       "These files belong to pages you deleted, and are still "
+                                       "in the website's folder, where visitors can reach "
+                                       "them:\n\n%1\n\nRemove them?")
+        .arg(fileLines(files));
 }
 
 } // namespace quillsite

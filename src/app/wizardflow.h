@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <optional>
@@ -51,5 +52,19 @@ QString destinationProblem(const QString &destination);
 
 // The built site's home page in `destination`, as a file address.
 QUrl homePageUrl(const QString &destination);
+
+// Whether `destination` names the folder a site was opened from, however typed.
+bool isOpenedSite(const QString &destination, const QString &openedFolder);
+
+// The one message that lists what could not be recovered of an opened site.
+QString recoveryMessage(const QStringList &problems);
+
+// The question before building over page files in a folder other than the
+// site that was opened, naming the files.
+QString replaceQuestion(const QString &destination, const QStringList &files);
+
+// The question after building about the files of pages deleted since the
+// site was opened, naming them.
+QString leftoverQuestion(const QStringList &files);
 
 } // namespace quillsite

@@ -179,6 +179,13 @@ QString HtmlEditor::bodyHTML() const {
     return currentSnapshot().bodyHtml;
 }
 
+void HtmlEditor::setBodyHTML(const QString &body, const QUrl &baseUrl) {
+    QString document = EmptyDocument;
+    document.insert(document.indexOf(u"</body>"_s), body);
+    loadHtml(document, baseUrl);
+    presetSnapshot(document, body);
+}
+
 void HtmlEditor::ExecCommand(int command) {
     switch (command) {
     case Hyperlink:

@@ -48,6 +48,9 @@ public:
 
     // The markup inside the body element.
     QString bodyHTML() const;
+    // Replaces the document with an empty one holding `body`, relative addresses in it
+    // taken from `baseUrl`. Until the page has shown it, reads answer with `body` as given.
+    void setBodyHTML(const QString &body, const QUrl &baseUrl);
 
     // Acts on the current selection; the numbers are those of EditCommand. Link, picture
     // and font ask the user through the dialogs first. Unknown numbers do nothing.

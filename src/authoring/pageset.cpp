@@ -133,6 +133,20 @@ void PageSet::DeletePage() {
     selectHome();
 }
 
+void PageSet::clear() {
+    {
+        const QSignalBlocker blocker(m_controls.lstMenu);
+        while (count() > 1) {
+            QWidget *gone = editor(count() - 1);
+            m_controls.editors->removeWidget(gone);
+            delete m_controls.lstMenu->takeItem(count() - 1);
+            delete gone;
+        }
+    }
+    editor(0)->setBodyHTML({}, editor(0)->baseUrl());
+    selectHome();
+}
+
 void PageSet::showAddPage() {
     FrmAdd dialog(*this, m_desktop, m_controls.lstMenu->window());
     dialog.exec();

@@ -73,6 +73,9 @@ public:
     bool appendPage(const QString &name, const QString &path = QString(),
                     QString *errorMessage = nullptr);
 
+    // Back to the one page "Home", empty, without asking.
+    void clear();
+
     // Asks, then deletes the selected page and selects Home. Nothing happens
     // when nothing or Home is selected, or when the user answers No.
     void DeletePage();
