@@ -54,7 +54,8 @@ void TestPageNames::pageLink_data() {
     QTest::newRow("single quote") << u"Bob's"_s << u"bob%27s.htm"_s;
     QTest::newRow("brackets and bars") << u"<a>{b}|c^`\\"_s << u"%3Ca%3E%7Bb%7D%7Cc%5E%60%5C.htm"_s;
     QTest::newRow("ampersand kept") << u"Q&A"_s << u"q&a.htm"_s;
-    QTest::newRow("letters of any script kept") << u"Caf\u00e9 \u00dcber"_s << u"caf\u00e9%20\u00fcber.htm"_s;
+    QTest::newRow("letters of any script kept")
+        << u"Caf\u00e9 \u00dcber"_s << u"caf\u00e9%20\u00fcber.htm"_s;
     QTest::newRow("already encoded text encoded again") << u"a%23"_s << u"a%2523.htm"_s;
 }
 

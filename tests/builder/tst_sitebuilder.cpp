@@ -428,9 +428,10 @@ void TestSiteBuilder::failure_writesNothing() {
 
     const BuildResult result = BuildWebsite(site(names, destination));
     QVERIFY(!result.ok);
-    QCOMPARE(result.path, m_dir->filePath(failedPath));
+    QCOMPARE(result.error.path, m_dir->filePath(failedPath));
     QVERIFY2(result.message().contains(messagePart), qPrintable(result.message()));
-    QVERIFY2(result.message().contains(u'"' + result.path + u'"'), qPrintable(result.message()));
+    QVERIFY2(result.message().contains(u'"' + result.error.path + u'"'),
+             qPrintable(result.message()));
     QCOMPARE(result.pagesWritten, 0);
     QCOMPARE(snapshot(m_dir->path()), before);
 }
