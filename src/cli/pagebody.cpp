@@ -39,16 +39,19 @@ const GumboElement *childElement(const GumboElement &parent, GumboTag tag) {
 bool isDocument(const GumboOutput &output, const GumboElement &html) {
     if (output.document->v.document.has_doctype || written(html.original_tag))
         return true;
-    const GumboElement *head = childElement(html, GUMBO_TAG_HEAD);
-    const GumboElement *body = childElement(html, GUMBO_TAG_BODY);
-    return (head && written(head->original_tag)) || (body && written(body->original_tag));
+    for (GumboTag tag : {GUMBO_TAG_HEAD, GUMBO_TAG_BODY, GUMBO_TAG_FRAMESET}) {
+        const GumboElement *element = childElement(html, tag);
+        if (element && written(element->original_tag))
+            return true;
+    }
+    return false;
 }
 
-// Whether `html` may be a whole document: it holds a doctype or an html, head
-// or body tag somewhere. Most page files are fragments, and this look spares
+// Whether `html` may be a whole document: it holds a doctype or an html, head,
+// body or frameset tag somewhere. Most page files are fragments, and this look spares
 // them the parser; a file that may be a document is parsed to be sure.
 bool mayBeDocument(const QString &html) {
-    static const QRegularExpression documentTag(u"<(!doctype|html|head|body)[\\s/>]"_s,
+    static const QRegularExpression documentTag(u"<(!doctype|html|head|body|frameset)[\\s/>]"_s,
                                                 QRegularExpression::CaseInsensitiveOption);
     return documentTag.match(html).hasMatch();
 }

@@ -18,7 +18,7 @@ struct PageBody {
 
 // The markup a page file contributes to a site: for a whole HTML document the
 // source text inside its body element, exactly as written; for a fragment
-// (no doctype, and no html, head or body tag) the text as it is.
+// (no doctype, and no html, head, body or frameset tag) the text as it is.
 PageBody bodyMarkup(const QString &html);
 
 } // namespace quillsite

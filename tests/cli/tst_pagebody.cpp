@@ -103,6 +103,9 @@ void tst_PageBody::leftOutContent_isReported_data() {
     QTest::newRow("frameset")
         << u"<!DOCTYPE html><html><frameset><frame src=\"a.htm\"></frameset></html>"_s << QString()
         << LeftOutContent::Frameset;
+    QTest::newRow("frameset without html tags")
+        << u"<frameset cols=\"50%,50%\"><frame src=\"a.htm\"></frameset>"_s << QString()
+        << LeftOutContent::Frameset;
     QTest::newRow("fragment that mentions <body> in a comment")
         << u"<!-- <body> --><p>a</p>"_s << u"<!-- <body> --><p>a</p>"_s << LeftOutContent::None;
     QTest::newRow("header element is no head tag")
