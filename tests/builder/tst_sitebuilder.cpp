@@ -1,5 +1,7 @@
 #include "builder/sitebuilder.h"
 
+#include "filesizelimit.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QMap>
@@ -38,6 +40,9 @@ private slots:
     void failure_writesNothing_data();
     void failure_writesNothing();
     void missingSkeleton_namesFileAndReason();
+    void fullDisk_givesSystemReasonAndKeepsOldFiles_data();
+    void fullDisk_givesSystemReasonAndKeepsOldFiles();
+    void leftoverTemporaries_removedByNextBuild();
     void collision_namesBothPages_data();
     void collision_namesBothPages();
 
@@ -542,6 +547,57 @@ void TestSiteBuilder::makeFault(Fault fault, QString &destination) {
     default:
         QFAIL("No such fault");
     }
+}
+
+void TestSiteBuilder::fullDisk_givesSystemReasonAndKeepsOldFiles_data() {
+    QTest::addColumn<QString>("pageBody");
+    QTest::addColumn<QByteArray>("supportFile");
+    QTest::addColumn<QString>("failedPath"); // relative to the temporary folder
+
+    const QString large = QString(2000, u'x');
+    QTest::newRow("replacing a page") << large << "css"_ba << u"site/index.htm"_s;
+    QTest::newRow("copying a support file")
+        << u"small"_s << QByteArray(2000, 'c') << u"site/files/style.css"_s;
+}
+
+void TestSiteBuilder::fullDisk_givesSystemReasonAndKeepsOldFiles() {
+    QFETCH(QString, pageBody);
+    QFETCH(QByteArray, supportFile);
+    QFETCH(QString, failedPath);
+    writeFile(m_template + u"/files/style.css"_s, supportFile);
+    writeFile(m_destination + u"/index.htm"_s, "old home");
+    writeFile(m_destination + u"/files/style.css"_s, "old style");
+    Website website = site({});
+    website.pages.append({u"Home"_s, pageBody});
+    const Files before = snapshot(m_destination);
+
+    BuildResult result;
+    {
+        FileSizeLimit limit(1000);
+        result = BuildWebsite(website);
+    }
+    QVERIFY(!result.ok);
+    QCOMPARE(result.message(),
+             u"%1 \"%2\": File too large."_s.arg(result.action, m_dir->filePath(failedPath)));
+    QCOMPARE(read(m_destination + u"/files/style.css"_s), "old style"_ba);
+    if (failedPath.endsWith(u"index.htm"_s))
+        QCOMPARE(snapshot(m_destination), before);
+    else
+        QCOMPARE(snapshot(m_destination).keys(), before.keys());
+}
+
+void TestSiteBuilder::leftoverTemporaries_removedByNextBuild() {
+    // One left by a process that has ended (its number is not in use), one by
+    // a process that still runs, which may be writing it now.
+    const QString ended = m_destination + u"/.quillsite-999999999-0.tmp"_s;
+    const QString running = m_destination + u"/files/.quillsite-%1-0.tmp"_s.arg(::getppid());
+    writeFile(ended, "cut off");
+    writeFile(running, "being written");
+
+    const BuildResult result = BuildWebsite(site({u"Home"_s}));
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QVERIFY(!QFileInfo::exists(ended));
+    QVERIFY(QFileInfo::exists(running));
 }
 
 void TestSiteBuilder::missingSkeleton_namesFileAndReason() {
