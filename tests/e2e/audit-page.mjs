@@ -1,10 +1,11 @@
 // What check-site.mjs measures on every page, at desktop and at phone width,
 // when it audits a site: the accessibility faults axe-core finds, how much of
-// the first screen the site menu takes and how many of its links show. The
-// last view taps the menu's button first, with the page's scripts switched
-// off, as a phone without JavaScript would. At desktop width it also compares
-// the page content with the same content styled by the template's editor
-// style sheet alone, as the editor shows it.
+// the first screen the site menu takes and how many of its links show, and
+// the content's pictures that stick out of their column or lost their shape.
+// The last view taps the menu's button first, with the page's scripts
+// switched off, as a phone without JavaScript would. At desktop width it also
+// compares the page content with the same content styled by the template's
+// editor style sheet alone, as the editor shows it.
 
 import { readFileSync } from "node:fs";
 import { createRequire } from "node:module";
@@ -45,6 +46,14 @@ export const auditPage = `(async () => {
       targets: violation.nodes.map((node) => node.target.join(" ")),
     })),
     menuHeight: menu ? Math.round(menu.getBoundingClientRect().height) : 0,
+    contentPictures: document.querySelectorAll("main img").length,
+    picturesOutOfColumn: [...document.querySelectorAll("main img")].filter((picture) => {
+      const box = picture.getBoundingClientRect();
+      const column = picture.parentElement.getBoundingClientRect();
+      const shapeChanged = Math.abs(box.width / box.height -
+        picture.naturalWidth / picture.naturalHeight) > 0.01;
+      return box.right > column.right + 0.5 || shapeChanged;
+    }).map((picture) => picture.alt),
     menuLinksShown: [...document.querySelectorAll("nav a[href]")]
       .filter((link) => link.checkVisibility({ contentVisibilityAuto: true })).length,
   };

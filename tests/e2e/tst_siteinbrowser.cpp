@@ -101,6 +101,8 @@ private slots:
     void everyPage_hasNoAccessibilityFault();
     void longMenu_foldsOnPhoneAndOpensWithoutJavaScript_data();
     void longMenu_foldsOnPhoneAndOpensWithoutJavaScript();
+    void widePicture_staysInTheContentColumn_data();
+    void widePicture_staysInTheContentColumn();
     void editorStyleSheet_looksLikeThePageContent_data();
     void editorStyleSheet_looksLikeThePageContent();
 
@@ -268,6 +270,31 @@ void TestSiteInBrowser::longMenu_foldsOnPhoneAndOpensWithoutJavaScript() {
         QCOMPARE(viewOf(page, u"phone, menu tapped"_s)[u"menuLinksShown"_s].toInt(), entries);
         QCOMPARE(viewOf(page, u"desktop"_s)[u"menuLinksShown"_s].toInt(), entries);
     }
+}
+
+void TestSiteInBrowser::widePicture_staysInTheContentColumn_data() {
+    addTemplateRows();
+}
+
+// A picture wider than any screen is scaled down to the content column, at
+// desktop and at phone width, and keeps its shape.
+void TestSiteInBrowser::widePicture_staysInTheContentColumn() {
+    QFETCH(QString, templateFolder);
+    if (!m_axeInstalled)
+        QSKIP("axe-core is not installed (scripts/setup.sh installs it)");
+    const QJsonArray pages = reportFor(templateFolder, Walk::Audit)[u"pages"_s].toArray();
+    QVERIFY2(!pages.isEmpty(), "the site could not be built or walked; see the warnings above");
+    int picturesSeen = 0;
+    for (const QJsonValue &page : pages) {
+        for (const QJsonValue &view : page[u"views"_s].toArray()) {
+            picturesSeen += view[u"contentPictures"_s].toInt();
+            const QJsonArray outside = view[u"picturesOutOfColumn"_s].toArray();
+            QVERIFY2(outside.isEmpty(), qPrintable(u"%1 (%2): %3"_s.arg(
+                                            fileOf(page[u"url"_s]), view[u"name"_s].toString(),
+                                            outside.first().toString())));
+        }
+    }
+    QVERIFY2(picturesSeen > 0, "no page of the site showed the wide picture");
 }
 
 void TestSiteInBrowser::editorStyleSheet_looksLikeThePageContent_data() {
