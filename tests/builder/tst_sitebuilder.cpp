@@ -6,9 +6,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace quillsite {
+
+enum class Fault;
 
 class TestSiteBuilder : public QObject {
     Q_OBJECT
@@ -42,6 +48,7 @@ private:
     QString makeTemplate(const QByteArray &skeleton, const QByteArray &fragment,
                          const Files &support = {});
     Website site(const QStringList &names, const QString &destination = {}) const;
+    void makeFault(Fault fault, QString &destination);
     Files snapshot(const QString &folder) const;
     QByteArray read(const QString &path) const;
 
@@ -92,8 +99,11 @@ TestSiteBuilder::Files TestSiteBuilder::snapshot(const QString &folder) const {
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        files.insert(QDir(folder).relativeFilePath(path),
-                     it.fileInfo().isDir() ? QByteArray("<folder>") : read(path));
+        const QFileInfo info = it.fileInfo();
+        files.insert(QDir(folder).relativeFilePath(path), info.isDir() ? QByteArray("<folder>")
+                                                          : info.isFile()
+                                                              ? read(path)
+                                                              : QByteArray("<pipe or device>"));
     }
     return files;
 }
@@ -342,6 +352,16 @@ enum class Fault {
     NameDotDot,
     FolderInPlaceOfPage,
     DanglingSupportLink,
+    SkeletonIsPipe,
+    SkeletonIsDevice,
+    SkeletonTooLarge,
+    SkeletonLinksOutOfTemplate,
+    FragmentLinksOutOfTemplate,
+    NonUtf8SupportName,
+    DestinationInTemplateFiles,
+    UnreadableSupportFile,
+    ReadOnlyFilesFolder,
+    ReadOnlyDestination,
 };
 
 void TestSiteBuilder::failure_writesNothing_data() {
@@ -372,6 +392,29 @@ void TestSiteBuilder::failure_writesNothing_data() {
         << Fault::FolderInPlaceOfPage << u"site/about.htm"_s << u"folder of that name"_s;
     QTest::newRow("dangling link among support files")
         << Fault::DanglingSupportLink << u"template/files/gone.css"_s << u"leads nowhere"_s;
+    QTest::newRow("main.txt is a pipe")
+        << Fault::SkeletonIsPipe << u"template/main.txt"_s << u"pipe, device or socket"_s;
+    QTest::newRow("main.txt links to an endless device")
+        << Fault::SkeletonIsDevice << u"template/main.txt"_s << u"link to \"/dev/zero\""_s;
+    QTest::newRow("main.txt larger than 64 MB")
+        << Fault::SkeletonTooLarge << u"template/main.txt"_s << u"larger than 64 MB"_s;
+    QTest::newRow("main.txt links out of the template")
+        << Fault::SkeletonLinksOutOfTemplate << u"template/main.txt"_s << u"outside the template"_s;
+    QTest::newRow("menuitem.txt links out of the template")
+        << Fault::FragmentLinksOutOfTemplate << u"template/menuitem.txt"_s
+        << u"outside the template"_s;
+    QTest::newRow("support file name not UTF-8")
+        << Fault::NonUtf8SupportName << u"template/files/caf\ufffd.css"_s << u"not valid UTF-8"_s;
+    QTest::newRow("destination inside the template's files")
+        << Fault::DestinationInTemplateFiles << u"template/files/site"_s
+        << u"inside the template's files folder"_s;
+    QTest::newRow("unreadable support file")
+        << Fault::UnreadableSupportFile << u"template/files/style.css"_s
+        << u"not allowed to read"_s;
+    QTest::newRow("read-only files folder")
+        << Fault::ReadOnlyFilesFolder << u"site/files"_s << u"not allowed to write"_s;
+    QTest::newRow("read-only destination that exists")
+        << Fault::ReadOnlyDestination << u"site"_s << u"Could not write in the folder"_s;
 }
 
 void TestSiteBuilder::failure_writesNothing() {
@@ -383,6 +426,11 @@ void TestSiteBuilder::failure_writesNothing() {
     writeFile(m_destination + u"/old.htm"_s, "old page");
     QStringList names{u"Home"_s, u"About"_s};
     QString destination = m_destination;
+    const bool permissionFault = fault == Fault::UnreadableSupportFile ||
+                                 fault == Fault::ReadOnlyFilesFolder ||
+                                 fault == Fault::ReadOnlyDestination;
+    if (permissionFault && ::geteuid() == 0)
+        QSKIP("Permissions do not bind the superuser");
     switch (fault) {
     case Fault::MissingSkeleton:
         QVERIFY(QFile::remove(m_template + u"/main.txt"_s));
@@ -424,7 +472,12 @@ void TestSiteBuilder::failure_writesNothing() {
         QVERIFY(QDir().mkpath(m_template + u"/files"_s));
         QVERIFY(QFile::link(m_dir->filePath(u"gone"_s), m_template + u"/files/gone.css"_s));
         break;
+    default:
+        makeFault(fault, destination);
+        break;
     }
+    if (QTest::currentTestFailed())
+        return;
     const Files before = snapshot(m_dir->path());
 
     const BuildResult result = BuildWebsite(site(names, destination));
@@ -435,6 +488,60 @@ void TestSiteBuilder::failure_writesNothing() {
              qPrintable(result.message()));
     QCOMPARE(result.pagesWritten, 0);
     QCOMPARE(snapshot(m_dir->path()), before);
+}
+
+// The faults that need more than a line to make.
+void TestSiteBuilder::makeFault(Fault fault, QString &destination) {
+    const QString skeleton = m_template + u"/main.txt"_s;
+    switch (fault) {
+    case Fault::SkeletonIsPipe:
+        QVERIFY(QFile::remove(skeleton));
+        QCOMPARE(::mkfifo(QFile::encodeName(skeleton).constData(), 0600), 0);
+        break;
+    case Fault::SkeletonIsDevice:
+        QVERIFY(QFile::remove(skeleton));
+        QVERIFY(QFile::link(u"/dev/zero"_s, skeleton));
+        break;
+    case Fault::SkeletonTooLarge:
+        QVERIFY(QFile::resize(skeleton, 64 * 1024 * 1024 + 1));
+        break;
+    case Fault::SkeletonLinksOutOfTemplate:
+    case Fault::FragmentLinksOutOfTemplate: {
+        const QString linked =
+            m_template +
+            (fault == Fault::SkeletonLinksOutOfTemplate ? u"/main.txt"_s : u"/menuitem.txt"_s);
+        writeFile(m_dir->filePath(u"secret.txt"_s), "secret");
+        QVERIFY(QFile::remove(linked));
+        QVERIFY(QFile::link(m_dir->filePath(u"secret.txt"_s), linked));
+        break;
+    }
+    case Fault::NonUtf8SupportName: {
+        writeFile(m_template + u"/files/style.css"_s, "css");
+        // Made by its bytes: Qt would write any name it is given in UTF-8.
+        const QByteArray name = QFile::encodeName(m_template) + "/files/caf\xe9.css";
+        QVERIFY(::close(::creat(name.constData(), 0644)) == 0);
+        break;
+    }
+    case Fault::DestinationInTemplateFiles:
+        writeFile(m_template + u"/files/style.css"_s, "css");
+        destination = m_template + u"/files/site"_s;
+        break;
+    case Fault::UnreadableSupportFile:
+        writeFile(m_template + u"/files/style.css"_s, "css");
+        QVERIFY(QFile::setPermissions(m_template + u"/files/style.css"_s, {}));
+        break;
+    case Fault::ReadOnlyFilesFolder:
+        writeFile(m_template + u"/files/style.css"_s, "css");
+        QVERIFY(QDir().mkpath(m_destination + u"/files"_s));
+        QVERIFY(
+            QFile::setPermissions(m_destination + u"/files"_s, QFile::ReadOwner | QFile::ExeOwner));
+        break;
+    case Fault::ReadOnlyDestination:
+        QVERIFY(QFile::setPermissions(m_destination, QFile::ReadOwner | QFile::ExeOwner));
+        break;
+    default:
+        QFAIL("No such fault");
+    }
 }
 
 void TestSiteBuilder::missingSkeleton_namesFileAndReason() {
