@@ -2,7 +2,7 @@
 
 #include "buildinfo.h"
 #include "cli/demosite.h"
-#include "cli/pagefile.h"
+#include "cli/pagereader.h"
 #include "cli/templatechoice.h"
 #include "library/templatecatalog.h"
 
@@ -81,9 +81,9 @@ std::pair<SitePage, QString> pageFromArgument(const QString &argument,
                 u"--page needs both a page name and a file, as NAME=FILE: \"%1\""_s.arg(argument)};
     if (const QString problem = pageNameProblem(name); !problem.isEmpty())
         return {{}, u"The page name \"%1\" can't be used: %2"_s.arg(name, problem)};
-    const PageFile read = readPageFile(absolutePath(file, context));
-    if (!read.error.isEmpty())
-        return {{}, read.error};
+    const InputPage read = readInputPage(absolutePath(file, context));
+    if (read.error.failed())
+        return {{}, read.error.message(u"Could not read the page file"_s)};
     return {SitePage{name, read.body}, {}};
 }
 
