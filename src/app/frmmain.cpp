@@ -262,6 +262,11 @@ void frmMain::enterPage(WizardPage page, Direction direction) {
     case WizardPage::SelectDestination:
         ui->txtDestination->setFocus(Qt::OtherFocusReason);
         break;
+    case WizardPage::Finish:
+        // The destination box that held the focus is hidden now; Qt would pass the focus on
+        // to "View my website", where a stray Space unticks it. Enter finishes instead.
+        ui->cmdNext->setFocus(Qt::OtherFocusReason);
+        break;
     default:
         break;
     }
@@ -281,14 +286,14 @@ bool frmMain::BuildWebsite() {
                                  pageSet().pageName(page)));
         return false;
     }
+    const Website site = website();
+    if (!mayReplaceFiles(site))
+        return false;
     QProgressDialog progress(u"Building your website..."_s, QString(), 0, 0, this);
     progress.setWindowTitle(u"Quillsite"_s);
     progress.setWindowModality(Qt::WindowModal);
     progress.setCancelButton(nullptr);
     progress.setMinimumDuration(500);
-    const Website site = website();
-    if (!mayReplaceFiles(site))
-        return false;
     const BuildResult result =
         quillsite::BuildWebsite(site, [&progress](qint64 done, qint64 total) {
             constexpr int Steps = 1000;
@@ -300,6 +305,8 @@ bool frmMain::BuildWebsite() {
         m_desktop.warn(this, result.message());
         return false;
     }
+    if (!result.warnings.isEmpty())
+        m_desktop.warn(this, result.warnings.join(u'\n'));
     offerToRemoveLeftovers(site);
     return true;
 }
@@ -342,7 +349,7 @@ void frmMain::cmdBrowseDes_Click() {
 }
 
 void frmMain::cmdAbout_Click() {
-    frmAbout about([this](const QUrl &address) { m_desktop.openUrl(address); }, this);
+    frmAbout about(m_desktop, this);
     about.exec();
 }
 

@@ -3,11 +3,11 @@
 #include "builder/mainmarkup.h"
 #include "builder/pagenames.h"
 #include "builder/templatefile.h"
+#include "builder/textfile.h"
 #include "builder/textpattern.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QStringDecoder>
 #include <QUrl>
 
@@ -42,9 +42,9 @@ struct PageReading {
 };
 
 std::optional<TemplateForm> loadForm(const QString &folder) {
-    const TemplateText skeleton = readTemplateFile(folder + u"/main.txt"_s);
-    const TemplateText fragment = readTemplateFile(folder + u"/menuitem.txt"_s);
-    if (!skeleton.error.isEmpty() || !fragment.error.isEmpty())
+    const TemplateText skeleton = readTemplateFile(folder, u"main.txt"_s);
+    const TemplateText fragment = readTemplateFile(folder, u"menuitem.txt"_s);
+    if (skeleton.error.failed() || fragment.error.failed())
         return std::nullopt;
     return TemplateForm{
         folder, skeleton.encoding,
@@ -141,13 +141,10 @@ struct PageText {
 };
 
 PageText readPageText(const QString &path, TextEncoding encoding) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {{}, file.errorString()};
-    return {decodePage(bytes, encoding).value_or(fromWindows1252(bytes)), {}};
+    const TextFileBytes file = readTextFile(path);
+    if (file.error.failed())
+        return {{}, file.error.reason};
+    return {decodePage(file.bytes, encoding).value_or(fromWindows1252(file.bytes)), {}};
 }
 
 // The page files of the folder, "index.htm" first.
@@ -316,13 +313,13 @@ ReadSite readBuiltSite(const QString &folder, const QStringList &templateFolders
                            .arg(folder);
         return result;
     }
-    QFile start(folder + u'/' + files.constFirst());
-    if (!start.open(QIODevice::ReadOnly)) {
-        result.error = QCoreApplication::translate("SiteReader", "Could not read \"%1\": %2.")
-                           .arg(start.fileName(), start.errorString());
+    const TextFileBytes start = readTextFile(folder + u'/' + files.constFirst());
+    if (start.error.failed()) {
+        result.error = start.error.message(
+            QCoreApplication::translate("SiteReader", "Could not read the page file"));
         return result;
     }
-    const Recognised recognised = recognise(start.readAll(), templateFolders);
+    const Recognised recognised = recognise(start.bytes, templateFolders);
     SiteReading reading(folder, result);
     if (!recognised.form) {
         reading.readWithoutTemplate(files);

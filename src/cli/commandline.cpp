@@ -3,12 +3,13 @@
 #include "builder/sitereader.h"
 #include "buildinfo.h"
 #include "cli/demosite.h"
-#include "cli/pagefile.h"
+#include "cli/pagereader.h"
 #include "cli/sitelisting.h"
 #include "cli/templatechoice.h"
 #include "library/templatecatalog.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -53,12 +54,21 @@ struct Options {
                               u"A"_s};
     QCommandLineOption page{u"page"_s, u"Add the page NAME made from the HTML file FILE."_s,
                             u"NAME=FILE"_s};
-    QCommandLineOption from{u"from"_s, u"Start from the site built into the folder DIR."_s,
+    QCommandLineOption strict{
+        u"strict"_s,
+        QCoreApplication::translate("CommandLine", "Treat every warning (no page named Home, "
+                                                   "part of a file left out) as a failure: "
+                                                   "write nothing when there is one.")};
+    QCommandLineOption from{u"from"_s,
+                            QCoreApplication::translate(
+                                "CommandLine", "Start from the site built into the folder DIR."),
                             u"DIR"_s};
-    QCommandLineOption listPages{u"list-pages"_s,
-                                 u"Show the template, title, author and pages read from the site "
-                                 "in the folder DIR, without building."_s,
-                                 u"DIR"_s};
+    QCommandLineOption listPages{
+        u"list-pages"_s,
+        QCoreApplication::translate("CommandLine", "Show the template, title, author and pages "
+                                                   "read from the site in the folder DIR, "
+                                                   "without building."),
+        u"DIR"_s};
 };
 
 CommandLine failure(const QString &error) {
@@ -81,9 +91,11 @@ QString absolutePath(const QString &path, const CommandLineContext &context) {
     return QDir::cleanPath(QDir(context.currentFolder).absoluteFilePath(expanded));
 }
 
-// One --page value, "NAME=FILE", read into a page; an error text when it can't be.
+// One --page value, "NAME=FILE", read into a page; an error text when it
+// can't be. What the page leaves out of its file is added to `warnings`.
 std::pair<SitePage, QString> pageFromArgument(const QString &argument,
-                                              const CommandLineContext &context) {
+                                              const CommandLineContext &context,
+                                              QStringList &warnings) {
     const qsizetype equals = argument.indexOf(u'=');
     if (equals < 0)
         return {{}, u"--page needs a page name and a file, as NAME=FILE: \"%1\""_s.arg(argument)};
@@ -92,21 +104,24 @@ std::pair<SitePage, QString> pageFromArgument(const QString &argument,
     if (name.isEmpty() || file.isEmpty())
         return {{},
                 u"--page needs both a page name and a file, as NAME=FILE: \"%1\""_s.arg(argument)};
+    // The name's problem names the page itself.
     if (const QString problem = pageNameProblem(name); !problem.isEmpty())
-        return {{}, u"The page name \"%1\" can't be used: %2"_s.arg(name, problem)};
-    const PageFile read = readPageFile(absolutePath(file, context));
-    if (!read.error.isEmpty())
-        return {{}, read.error};
+        return {{}, problem};
+    const InputPage read = readInputPage(absolutePath(file, context));
+    if (read.error.failed())
+        return {{}, read.error.message(u"Could not read the page file"_s)};
+    warnings.append(read.warnings);
     return {SitePage{name, read.body}, {}};
 }
 
 // Adds the --page pages to `pages`; one named like a page read by --from
 // (the first `readCount`) gives that page its content instead.
 QString pageProblems(const QStringList &arguments, const CommandLineContext &context,
-                     QList<SitePage> &pages) {
+                     CommandLine &command) {
+    QList<SitePage> &pages = command.site.pages;
     const qsizetype readCount = pages.size();
     for (const QString &argument : arguments) {
-        auto [page, error] = pageFromArgument(argument, context);
+        auto [page, error] = pageFromArgument(argument, context, command.warnings);
         if (!error.isEmpty())
             return error;
         const auto read = std::find_if(pages.begin(), pages.begin() + readCount,
@@ -122,6 +137,15 @@ QString pageProblems(const QStringList &arguments, const CommandLineContext &con
 bool hasHome(const QList<SitePage> &pages) {
     return std::any_of(pages.cbegin(), pages.cend(),
                        [](const SitePage &page) { return page.name == u"Home"_s; });
+}
+
+QString noHomeWarning(const SitePage &first) {
+    return QCoreApplication::translate(
+               "CommandLine",
+               "No page is named \"Home\", so the site has no index.htm: visitors start at its "
+               "first page, \"%1\", in \"%2\". Name a page Home to give the site its usual "
+               "start page.")
+        .arg(first.name, pageFileName(first.name));
 }
 
 QStringList templateFolders(const QList<TemplateInfo> &installed) {
@@ -155,8 +179,10 @@ std::pair<ReadSite, QString> startingSite(const QCommandLineParser &parser, cons
     if (!start.error.isEmpty())
         return {start, start.error};
     if (start.site.templateFolder.isEmpty() && !parser.isSet(options.templateName))
-        return {start, u"No installed template matches the site in \"%1\"; choose one with "
-                       "--template."_s.arg(start.site.destination)};
+        return {start, QCoreApplication::translate("CommandLine",
+                                                   "No installed template matches the site in "
+                                                   "\"%1\"; choose one with --template.")
+                           .arg(start.site.destination)};
     return {start, {}};
 }
 
@@ -194,14 +220,18 @@ CommandLine buildCommand(const QCommandLineParser &parser, const Options &option
     if (site.author.isEmpty())
         return failure(u"The author can't be empty; give one with --author."_s);
 
-    if (const QString error = pageProblems(parser.values(options.page), context, site.pages);
+    command.strict = parser.isSet(options.strict);
+    if (const QString error = pageProblems(parser.values(options.page), context, command);
         !error.isEmpty())
         return failure(error);
-    if (site.pages.isEmpty() && !parser.isSet(options.from))
+    if (site.pages.isEmpty() && parser.isSet(options.from))
+        return failure(QCoreApplication::translate("CommandLine",
+                                                   "No page of the site in \"%1\" could be read.")
+                           .arg(start.site.destination));
+    if (site.pages.isEmpty())
         site.pages.append(demoHomePage());
     if (!hasHome(site.pages))
-        command.warnings.append(
-            u"No page is named \"Home\", so the site will have no index.htm."_s);
+        command.warnings.append(noHomeWarning(site.pages.constFirst()));
     return command;
 }
 
@@ -214,7 +244,8 @@ CommandLine interpretCommandLine(const QStringList &arguments, const CommandLine
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({options.list, options.out, options.templateName, options.title,
-                       options.author, options.page, options.from, options.listPages});
+                       options.author, options.page, options.strict, options.from,
+                       options.listPages});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText() + u"\nSee --help for the options."_s);

@@ -32,8 +32,11 @@ int main(int argc, char *argv[]) {
         interpretCommandLine(QCoreApplication::arguments(),
                              {templatesFolder, QDir::currentPath(), QDir::homePath(), loginName()});
 
+    // Said first, whatever the command: what --from or --list-pages could not recover.
+    const QString label = command.strict ? QCoreApplication::translate("CommandLine", "Error: ")
+                                         : QCoreApplication::translate("CommandLine", "Warning: ");
     for (const QString &warning : command.warnings)
-        err << u"Warning: "_s << warning << '\n';
+        err << label << warning << '\n';
     err.flush();
     switch (command.action) {
     case CommandAction::ShowText:
@@ -53,7 +56,12 @@ int main(int argc, char *argv[]) {
         break;
     }
 
-    const BuildResult result = BuildWebsite(command.site);
+    if (command.strict && !command.warnings.isEmpty())
+        return BuildFailed;
+    const BuildResult result = BuildWebsite(
+        command.site, {}, command.strict ? WarningPolicy::Refuse : WarningPolicy::Report);
+    for (const QString &warning : result.warnings)
+        err << label << warning << '\n';
     if (!result.ok) {
         err << result.message() << '\n';
         return BuildFailed;

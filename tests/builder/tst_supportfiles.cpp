@@ -16,7 +16,8 @@ private slots:
     void plan_listsFoldersBeforeTheirFiles();
     void plan_missingSourceIsEmpty();
     void plan_symlinkCycleEnds();
-    void plan_linkedFolderCopied();
+    void plan_linkWithinTemplateCopied();
+    void plan_linksOutOfTemplateLeftOut();
     void plan_danglingLinkIsAProblem();
     void plan_folderInPlaceOfFileIsAProblem();
     void plan_fileInPlaceOfFolderIsAProblem();
@@ -59,7 +60,7 @@ void TestSupportFiles::plan_listsFoldersBeforeTheirFiles() {
     write(u"template/files/.hidden"_s, "h");
 
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
-    QCOMPARE(plan.problem, QString());
+    QVERIFY(!plan.error.failed());
     QCOMPARE(plan.folders, (QList<QString>{u"img"_s, u"img/icons"_s}));
     QCOMPARE(plan.files, (QList<QString>{u".hidden"_s, u"img/icons/a.gif"_s, u"img/logo.png"_s,
                                          u"style.css"_s}));
@@ -70,7 +71,7 @@ void TestSupportFiles::plan_missingSourceIsEmpty() {
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
     QVERIFY(plan.files.isEmpty());
     QVERIFY(plan.folders.isEmpty());
-    QCOMPARE(plan.problem, QString());
+    QVERIFY(!plan.error.failed());
 }
 
 void TestSupportFiles::plan_symlinkCycleEnds() {
@@ -78,18 +79,37 @@ void TestSupportFiles::plan_symlinkCycleEnds() {
     QVERIFY(QFile::link(m_source, m_source + u"/sub/loop"_s));
 
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
-    QCOMPARE(plan.problem, QString());
+    QVERIFY(!plan.error.failed());
     QCOMPARE(plan.folders, QList<QString>{u"sub"_s});
     QCOMPARE(plan.files, QList<QString>{u"sub/a.txt"_s});
 }
 
-void TestSupportFiles::plan_linkedFolderCopied() {
-    write(u"shared/common.css"_s, "c");
+void TestSupportFiles::plan_linkWithinTemplateCopied() {
+    write(u"template/shared/common.css"_s, "c");
+    write(u"template/main.txt"_s, "m");
     QVERIFY(QDir().mkpath(m_source));
-    QVERIFY(QFile::link(m_dir->filePath(u"shared"_s), m_source + u"/common"_s));
+    QVERIFY(QFile::link(m_dir->filePath(u"template/shared"_s), m_source + u"/common"_s));
+    QVERIFY(QFile::link(u"../main.txt"_s, m_source + u"/main.txt"_s));
 
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
-    QCOMPARE(plan.files, QList<QString>{u"common/common.css"_s});
+    QCOMPARE(plan.files, (QList<QString>{u"common/common.css"_s, u"main.txt"_s}));
+    QVERIFY(plan.leftOut.isEmpty());
+}
+
+void TestSupportFiles::plan_linksOutOfTemplateLeftOut() {
+    write(u"secret/key"_s, "k");
+    write(u"template/files/style.css"_s, "s");
+    QVERIFY(QFile::link(m_dir->filePath(u"secret"_s), m_source + u"/folder"_s));
+    QVERIFY(QFile::link(m_dir->filePath(u"secret/key"_s), m_source + u"/key"_s));
+    QVERIFY(QFile::link(u"/etc"_s, m_source + u"/etc"_s));
+
+    const SupportFilePlan plan = planSupportFiles(m_source, m_target);
+    QCOMPARE(plan.files, QList<QString>{u"style.css"_s});
+    QVERIFY(plan.folders.isEmpty());
+    QCOMPARE(plan.leftOut.size(), 3);
+    QCOMPARE(plan.leftOut[0].path, m_source + u"/etc"_s);
+    QCOMPARE(plan.leftOut[0].reason, u"It is a link to \"/etc\", outside the template"_s);
+    QVERIFY(!plan.error.failed());
 }
 
 void TestSupportFiles::plan_danglingLinkIsAProblem() {
@@ -97,8 +117,8 @@ void TestSupportFiles::plan_danglingLinkIsAProblem() {
     QVERIFY(QFile::link(m_dir->filePath(u"gone.css"_s), m_source + u"/gone.css"_s));
 
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
-    QCOMPARE(plan.problemPath, m_source + u"/gone.css"_s);
-    QVERIFY(!plan.problem.isEmpty());
+    QCOMPARE(plan.error.path, m_source + u"/gone.css"_s);
+    QVERIFY(plan.error.failed());
 }
 
 void TestSupportFiles::plan_folderInPlaceOfFileIsAProblem() {
@@ -106,7 +126,7 @@ void TestSupportFiles::plan_folderInPlaceOfFileIsAProblem() {
     QVERIFY(QDir().mkpath(m_target + u"/style.css"_s));
 
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
-    QCOMPARE(plan.problemPath, m_target + u"/style.css"_s);
+    QCOMPARE(plan.error.path, m_target + u"/style.css"_s);
 }
 
 void TestSupportFiles::plan_fileInPlaceOfFolderIsAProblem() {
@@ -114,7 +134,7 @@ void TestSupportFiles::plan_fileInPlaceOfFolderIsAProblem() {
     write(u"site/files/img"_s, "a file");
 
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
-    QCOMPARE(plan.problemPath, m_target + u"/img"_s);
+    QCOMPARE(plan.error.path, m_target + u"/img"_s);
 }
 
 void TestSupportFiles::copy_replacesFilesAndCountsBytes() {
@@ -127,7 +147,7 @@ void TestSupportFiles::copy_replacesFilesAndCountsBytes() {
     qint64 lastBytes = 0;
     const CopyOutcome outcome =
         copySupportFiles(plan, m_source, m_target, [&](qint64 bytes) { lastBytes = bytes; });
-    QCOMPARE(outcome.failedPath, QString());
+    QVERIFY(!outcome.error.failed());
     QCOMPARE(outcome.filesCopied, 2);
     QCOMPARE(lastBytes, plan.totalBytes);
     QCOMPARE(read(u"site/files/style.css"_s), QByteArray("new style"));
@@ -144,8 +164,8 @@ void TestSupportFiles::copy_vanishedSourceIsReported() {
 
     const CopyOutcome outcome = copySupportFiles(plan, m_source, m_target, {});
     QCOMPARE(outcome.filesCopied, 1);
-    QCOMPARE(outcome.failedPath, m_target + u"/b.css"_s);
-    QVERIFY(!outcome.reason.isEmpty());
+    QCOMPARE(outcome.error.path, m_source + u"/b.css"_s);
+    QCOMPARE(outcome.error.reason, u"No such file or directory"_s);
 }
 
 } // namespace quillsite

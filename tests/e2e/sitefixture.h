@@ -23,6 +23,11 @@ QList<PageSource> awkwardlyNamedPages();
 // name the Add Page dialog gives it.
 QList<PageSource> readyMadePages();
 
+// Home and the ready-made pages, made up to eleven with journal pages under
+// names of their own, and last a page with a picture wider than any screen:
+// twelve pages, a site whose menu is long.
+QList<PageSource> twelvePages();
+
 // Builds a site with quillsite-build. Returns an empty text on success, else
 // what went wrong, with everything the builder said.
 QString buildSite(const QString &templateFolder, const QString &destination,
