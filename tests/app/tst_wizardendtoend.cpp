@@ -1,14 +1,18 @@
 #include "../authoring/editorselection.h"
 #include "authoring/htmleditor.h"
 #include "authoring/pageset.h"
+#include "builder/sitebuilder.h"
 #include "templatefixture.h"
 #include "wizardharness.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace quillsite;
@@ -17,8 +21,75 @@ class tst_WizardEndToEnd : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
     void welcomeToFinish_writesTypedSiteAndOpensIt();
+    void openedSite_fillsWizardAndRebuildsByteForByte();
+    void deletedPage_fileRemovedOnlyWhenAsked_data();
+    void deletedPage_fileRemovedOnlyWhenAsked();
+    void foreignPageFiles_replacedOnlyWhenAsked_data();
+    void foreignPageFiles_replacedOnlyWhenAsked();
+
+private:
+    // A data folder with two templates, and a site built from the second.
+    void makeSite();
+    void openSite(WizardHarness &wizard);
+    // From Select Template on to Next on Select Destination.
+    void nextToBuild(WizardHarness &wizard);
+    QMap<QString, QByteArray> pageFiles() const;
+
+    std::unique_ptr<QTemporaryDir> m_data;
+    std::unique_ptr<QTemporaryDir> m_output;
+    QString m_site;
+    QString m_template;
 };
+
+void tst_WizardEndToEnd::init() {
+    m_data = std::make_unique<QTemporaryDir>();
+    m_output = std::make_unique<QTemporaryDir>();
+}
+
+void tst_WizardEndToEnd::makeSite() {
+    const QString templates = m_data->filePath(u"templates"_s);
+    writeFixtureTemplate(templates, {.folderName = u"first"_s, .name = u"First"_s});
+    m_template = writeFixtureTemplate(templates, {.folderName = u"second"_s, .name = u"Second"_s});
+    QFile skeleton(m_template + u"/main.txt"_s);
+    QVERIFY(skeleton.open(QIODevice::Append));
+    skeleton.write("<!-- second skeleton -->\r\n");
+    skeleton.close();
+    m_site = m_output->filePath(u"chess club"_s);
+    const BuildResult built =
+        BuildWebsite({m_template,
+                      u"Chess & Co"_s,
+                      u"Jane <i>Smith</i>"_s,
+                      {{u"Home"_s, u"<p>We meet on <b>Tuesdays</b>.</p>"_s},
+                       {u"Q&A: Rules"_s, u"<ul><li>No clocks</li></ul>"_s},
+                       {u"Café"_s, u"<p><img src=\"files/images/dot.txt\" alt=\"dot\"></p>"_s}},
+                      m_site});
+    QVERIFY2(built.ok, qPrintable(built.message()));
+}
+
+void tst_WizardEndToEnd::openSite(WizardHarness &wizard) {
+    QVERIFY(wizard.open());
+    wizard.desktop().folderAnswers = {m_site};
+    wizard.click(u"cmdOpenSite"_s);
+    QCOMPARE(wizard.window().currentPage(), WizardPage::SelectTemplate);
+    QTRY_COMPARE(wizard.window().pageSet().count(), 3);
+}
+
+void tst_WizardEndToEnd::nextToBuild(WizardHarness &wizard) {
+    for (int step = 0; step < 4; ++step)
+        wizard.click(u"cmdNext"_s);
+}
+
+QMap<QString, QByteArray> tst_WizardEndToEnd::pageFiles() const {
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(m_site).entryList({u"*.htm"_s}, QDir::Files)) {
+        QFile file(m_site + u'/' + name);
+        if (file.open(QIODevice::ReadOnly))
+            files.insert(name, file.readAll());
+    }
+    return files;
+}
 
 void tst_WizardEndToEnd::welcomeToFinish_writesTypedSiteAndOpensIt() {
     QTemporaryDir data;
@@ -86,6 +157,89 @@ void tst_WizardEndToEnd::welcomeToFinish_writesTypedSiteAndOpensIt() {
     QCOMPARE(wizard.desktop().openedUrls,
              QList<QUrl>{QUrl::fromLocalFile(destination + u"/index.htm"_s)});
     QVERIFY(!wizard.window().isVisible());
+}
+
+void tst_WizardEndToEnd::openedSite_fillsWizardAndRebuildsByteForByte() {
+    makeSite();
+    const QMap<QString, QByteArray> before = pageFiles();
+    WizardHarness wizard(m_data->path());
+    openSite(wizard);
+
+    QCOMPARE(wizard.desktop().warnings, QStringList());
+    QCOMPARE(wizard.control<QListWidget>(u"lstTemplates"_s)->currentRow(), 1);
+    QCOMPARE(wizard.control<QLineEdit>(u"txtTitle"_s)->text(), u"Chess & Co"_s);
+    QCOMPARE(wizard.control<QLineEdit>(u"txtAuthor"_s)->text(), u"Jane <i>Smith</i>"_s);
+    QCOMPARE(wizard.control<QLineEdit>(u"txtDestination"_s)->text(), m_site);
+    PageSet &pages = wizard.window().pageSet();
+    QCOMPARE(pages.pageNames(), (QStringList{u"Home"_s, u"Q&A: Rules"_s, u"Café"_s}));
+    QTRY_COMPARE(pages.editor(1)->bodyHTML(), u"<ul><li>No clocks</li></ul>"_s);
+    // The picture's address leads into the opened site, so the editor shows it.
+    QCOMPARE(pages.editor(2)->baseUrl(), QUrl::fromLocalFile(m_site + u'/'));
+
+    nextToBuild(wizard);
+    QCOMPARE(wizard.window().currentPage(), WizardPage::Finish);
+    QCOMPARE(wizard.desktop().questions, QStringList());
+    QCOMPARE(pageFiles(), before);
+}
+
+void tst_WizardEndToEnd::deletedPage_fileRemovedOnlyWhenAsked_data() {
+    QTest::addColumn<bool>("remove");
+    QTest::newRow("removed") << true;
+    QTest::newRow("kept") << false;
+}
+
+void tst_WizardEndToEnd::deletedPage_fileRemovedOnlyWhenAsked() {
+    QFETCH(bool, remove);
+    makeSite();
+    // A file of the user's own beside the site, which the site's menu never listed.
+    QFile own(m_site + u"/notes.htm"_s);
+    QVERIFY(own.open(QIODevice::WriteOnly) && own.write("<p>mine</p>") > 0);
+    own.close();
+    WizardHarness wizard(m_data->path());
+    openSite(wizard);
+    PageSet &pages = wizard.window().pageSet();
+    pages.selectPage(1);
+    wizard.desktop().askAnswers = {true, remove};
+    pages.DeletePage();
+    QCOMPARE(pages.count(), 2);
+
+    nextToBuild(wizard);
+    QCOMPARE(wizard.window().currentPage(), WizardPage::Finish);
+    QCOMPARE(wizard.desktop().questions.size(), 2);
+    QVERIFY2(wizard.desktop().questions[1].contains(u"q&a: rules.htm"_s),
+             qPrintable(wizard.desktop().questions[1]));
+    QCOMPARE(QFile::exists(m_site + u"/q&a: rules.htm"_s), !remove);
+    QVERIFY(QFile::exists(m_site + u"/notes.htm"_s));
+    QVERIFY(QFile::exists(m_site + u"/café.htm"_s));
+}
+
+void tst_WizardEndToEnd::foreignPageFiles_replacedOnlyWhenAsked_data() {
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("replaced") << true;
+    QTest::newRow("not replaced") << false;
+}
+
+void tst_WizardEndToEnd::foreignPageFiles_replacedOnlyWhenAsked() {
+    QFETCH(bool, replace);
+    makeSite();
+    const QMap<QString, QByteArray> before = pageFiles();
+    WizardHarness wizard(m_data->path());
+    QVERIFY(wizard.open());
+    wizard.click(u"cmdNext"_s);
+    wizard.click(u"cmdNext"_s);
+    wizard.click(u"cmdNext"_s);
+    wizard.click(u"cmdNext"_s);
+    QCOMPARE(wizard.window().currentPage(), WizardPage::SelectDestination);
+    wizard.control<QLineEdit>(u"txtDestination"_s)->setText(m_site);
+    wizard.desktop().askAnswers = {replace};
+    wizard.click(u"cmdNext"_s);
+
+    QCOMPARE(wizard.desktop().questions.size(), 1);
+    QVERIFY2(wizard.desktop().questions[0].contains(u"index.htm"_s),
+             qPrintable(wizard.desktop().questions[0]));
+    QCOMPARE(wizard.window().currentPage(),
+             replace ? WizardPage::Finish : WizardPage::SelectDestination);
+    QCOMPARE(pageFiles() == before, !replace);
 }
 
 QTEST_MAIN(tst_WizardEndToEnd)
