@@ -24,6 +24,8 @@ private slots:
     void destinationProblem();
     void homePageUrl_data();
     void homePageUrl();
+    void isOpenedSite_data();
+    void isOpenedSite();
 };
 
 void tst_WizardFlow::pageChrome_data() {
@@ -183,6 +185,24 @@ void tst_WizardFlow::homePageUrl_data() {
 void tst_WizardFlow::homePageUrl() {
     QFETCH(QString, destination);
     QTEST(quillsite::homePageUrl(destination).toString(QUrl::FullyEncoded), "url");
+}
+
+void tst_WizardFlow::isOpenedSite_data() {
+    QTest::addColumn<QString>("destination");
+    QTest::addColumn<QString>("openedFolder");
+    QTest::addColumn<bool>("opened");
+
+    QTest::newRow("as opened") << u"/srv/site"_s << u"/srv/site"_s << true;
+    QTest::newRow("typed with a trailing slash") << u"/srv/site/"_s << u"/srv/site"_s << true;
+    QTest::newRow("typed with doubled slashes") << u"/srv//site"_s << u"/srv/site"_s << true;
+    QTest::newRow("another folder") << u"/srv/site2"_s << u"/srv/site"_s << false;
+    QTest::newRow("nothing opened") << u"/srv/site"_s << QString() << false;
+}
+
+void tst_WizardFlow::isOpenedSite() {
+    QFETCH(QString, destination);
+    QFETCH(QString, openedFolder);
+    QTEST(quillsite::isOpenedSite(destination, openedFolder), "opened");
 }
 
 QTEST_APPLESS_MAIN(tst_WizardFlow)
