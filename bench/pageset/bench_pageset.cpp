@@ -3,6 +3,7 @@
 // and its web engine processes, and building the site from the editors.
 
 #include "benchstats.h"
+#include "processfamily.h"
 
 #include "authoring/htmleditor.h"
 #include "authoring/pageset.h"
@@ -38,54 +39,6 @@ QString pageBody(int page) {
     for (int i = 0; body.size() < 4000; ++i)
         body += u"<p>Page %1, paragraph %2: <b>some</b> text.</p>"_s.arg(page).arg(i);
     return body;
-}
-
-// Resident memory of a process in kB, from /proc.
-qint64 residentKb(qint64 pid) {
-    QFile status(u"/proc/%1/status"_s.arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return 0;
-}
-
-qint64 parentOf(qint64 pid) {
-    QFile stat(u"/proc/%1/stat"_s.arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray text = stat.readAll();
-    // "pid (name) state ppid ...": the name may hold blanks, so read after its ")".
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    return fields.value(1).toLongLong();
-}
-
-// This process and all its descendants (the web engine's zygote and renderers).
-std::pair<qint64, int> familyResidentKb() {
-    const qint64 self = QCoreApplication::applicationPid();
-    std::vector<std::pair<qint64, qint64>> processes; // pid, parent
-    for (const QString &entry : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
-        bool number = false;
-        const qint64 pid = entry.toLongLong(&number);
-        if (number)
-            processes.push_back({pid, parentOf(pid)});
-    }
-    std::vector<qint64> family{self};
-    for (std::size_t i = 0; i < family.size(); ++i) {
-        for (const auto &[pid, parent] : processes) {
-            if (parent == family[i])
-                family.push_back(pid);
-        }
-    }
-    qint64 total = 0;
-    for (qint64 pid : family) {
-        if (qEnvironmentVariableIsSet("BENCH_PROCESSES"))
-            std::printf("  process %lld: %lld kB\n", pid, residentKb(pid));
-        total += residentKb(pid);
-    }
-    return {total, int(family.size())};
 }
 
 void report(const char *what, const std::vector<double> &times) {

@@ -67,6 +67,9 @@ public:
     // The address relative links and pictures resolve against: the loaded file's folder.
     QUrl baseUrl() const;
 
+    // Whether the page shows the document and takes commands.
+    bool isReady() const { return m_ready; }
+
     // Waits until the snapshot reflects every load and command issued so far.
     // False when the engine did not answer within timeoutMs.
     bool waitUntilCurrent(int timeoutMs = 10000) const;
