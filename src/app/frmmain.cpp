@@ -110,6 +110,8 @@ void frmMain::setUpLooks() {
     underlined.setUnderline(true);
     ui->cmdOpenSite->setFont(underlined);
     ui->cmdOpenSite->setCursor(Qt::PointingHandCursor);
+    // As wide as its text, so that the text lines up with the labels above it.
+    ui->cmdOpenSite->resize(ui->cmdOpenSite->sizeHint().width(), ui->cmdOpenSite->height());
     // The grey label over its white copy, one pixel down and right, reads as engraved.
     setTextColour(ui->Label1, ruleGrey);
     setTextColour(ui->Label2, Qt::white);
