@@ -2,9 +2,12 @@
 #include "ui_frmadd.h"
 
 #include "authoring/filetitle.h"
+#include "authoring/htmleditor.h"
 #include "authoring/pagenamecheck.h"
 #include "authoring/pageset.h"
+#include "builder/sitereader.h"
 #include "library/fileexists.h"
+#include "library/templatecatalog.h"
 #include "platform/desktopservices.h"
 
 #include <QActionGroup>
@@ -39,6 +42,9 @@ FrmAdd::FrmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent)
     , m_pagesFolder(desktop.programDataFolder() + u"/pages"_s) {
     m_ui->setupUi(this);
     setFixedSize(size());
+    for (const TemplateInfo &info :
+         discoverTemplates(desktop.programDataFolder() + u"/templates"_s))
+        m_templateFolders.append(info.folder);
 
     auto *tabs = new QActionGroup(this);
     for (QAction *tab : {m_ui->Blank, m_ui->Open, m_ui->Template})
@@ -113,7 +119,8 @@ void FrmAdd::browse() {
     if (path.isEmpty())
         return;
     m_ui->txtFile->setText(path);
-    m_ui->txtName->setText(FileTitle(path));
+    const std::optional<SitePage> built = readBuiltPage(path, m_templateFolders);
+    m_ui->txtName->setText(built ? built->name : FileTitle(path));
     m_ui->txtName->setFocus();
     m_ui->txtName->end(false);
 }
@@ -162,6 +169,15 @@ void FrmAdd::AddPage(const QString &name, const QString &path) {
         m_addMode == Template ? static_cast<QWidget *>(m_ui->lstPages) : m_ui->txtName;
     if (const QString problem = newPageNameProblem(name, m_pages.pageNames()); !problem.isEmpty())
         return warn(problem, nameField);
+    if (m_addMode == Open) {
+        if (const std::optional<SitePage> built = readBuiltPage(path, m_templateFolders)) {
+            // The page's template stays behind: its header, menu and footer are the site's own.
+            m_pages.appendPage(name);
+            m_pages.editor(m_pages.count() - 1)
+                ->setBodyHTML(built->body, QUrl::fromLocalFile(built->sourceFolder + u'/'));
+            return accept();
+        }
+    }
     QString error;
     if (!m_pages.appendPage(name, path, &error)) {
         QWidget *fileField =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 #include <memory>
 
@@ -44,6 +45,7 @@ private:
     PageSet &m_pages;
     DesktopServices &m_desktop;
     QString m_pagesFolder;
+    QStringList m_templateFolders; // a page one of them built gives only its content
     AddMode m_addMode = Blank;
 };
 

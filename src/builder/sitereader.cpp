@@ -330,4 +330,15 @@ ReadSite readBuiltSite(const QString &folder, const QStringList &templateFolders
     return result;
 }
 
+std::optional<SitePage> readBuiltPage(const QString &path, const QStringList &templateFolders) {
+    const TextFileBytes file = readTextFile(path);
+    if (file.error.failed())
+        return std::nullopt;
+    const Recognised recognised = recognise(file.bytes, templateFolders);
+    if (!recognised.form)
+        return std::nullopt;
+    return SitePage{recognised.start.name, recognised.start.content,
+                    QFileInfo(path).absolutePath()};
+}
+
 } // namespace quillsite

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace quillsite {
 
 // A site read back from its folder: what it was built from, as far as it can
@@ -28,5 +30,10 @@ struct ReadSite {
 // is recognised among `templateFolders`; the menu gives the page names and
 // their order. Pages that don't match are still opened as far as they can be.
 ReadSite readBuiltSite(const QString &folder, const QStringList &templateFolders);
+
+// The page file `path` read back the same way, when one of `templateFolders`
+// built it: its name as its menu gives it, its content, and its folder.
+// Nothing when no installed template built it.
+std::optional<SitePage> readBuiltPage(const QString &path, const QStringList &templateFolders);
 
 } // namespace quillsite

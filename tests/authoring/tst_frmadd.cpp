@@ -1,8 +1,10 @@
 #include "authoring/frmadd.h"
+#include "builder/sitebuilder.h"
 #include "pagesetfixture.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,6 +56,7 @@ private slots:
     void open_missingFile_warns();
     void open_loadsTheFile();
     void open_unreadableFile_warnsAndAddsNothing();
+    void open_builtPage_givesItsNameAndOnlyItsContent();
     void browse_fillsFileAndName();
     void browse_cancelled_changesNothing();
     void template_listsReadyMadePagesAlphabetically();
@@ -345,6 +348,35 @@ void tst_FrmAdd::open_loadsTheFile() {
     QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"New Page 0"_s}));
     QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<h1>Story</h1>"_s);
     QCOMPARE(m_f->pageSet->newPageCounter().value(), 1);
+}
+
+void tst_FrmAdd::open_builtPage_givesItsNameAndOnlyItsContent() {
+    const QString templateFolder = m_dir->filePath(u"data/templates/plain"_s);
+    QVERIFY(QDir().mkpath(templateFolder));
+    QVERIFY(writeFile(templateFolder + u"/data.ini"_s, u"[Data]\r\nName=Plain\r\n"_s));
+    QVERIFY(writeFile(templateFolder + u"/main.txt"_s,
+                      u"<html><head><title><!--Title--></title></head><body><ul>\r\n"
+                      "<!--MenuItems--></ul><h1><!--PageName--></h1>\r\n<!--PageContent-->\r\n"
+                      "<footer><!--Author--></footer></body></html>\r\n"_s));
+    QVERIFY(writeFile(templateFolder + u"/menuitem.txt"_s,
+                      u"<li><a href=\"<!--ItemPath-->\"><!--ItemName--></a></li>\r\n"_s));
+    const QString site = m_dir->filePath(u"site"_s);
+    QVERIFY(BuildWebsite({templateFolder,
+                          u"Club"_s,
+                          u"Ann"_s,
+                          {{u"Home"_s, u"<p>Hi</p>"_s}, {u"Our Story"_s, u"<p>Once</p>"_s}},
+                          site})
+                .ok);
+
+    showDialog();
+    tab(u"Open"_s);
+    m_f->desktop.fileAnswers = {site + u"/our story.htm"_s};
+    click(u"cmdBrowse"_s);
+    QCOMPARE(child<QLineEdit>(u"txtName"_s)->text(), u"Our Story"_s);
+    click(u"cmdAdd"_s);
+    QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"Our Story"_s}));
+    QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<p>Once</p>"_s);
+    QCOMPARE(m_f->pageSet->editor(1)->baseUrl(), QUrl::fromLocalFile(site + u'/'));
 }
 
 void tst_FrmAdd::open_unreadableFile_warnsAndAddsNothing() {
