@@ -11,6 +11,7 @@
 #include "platform/desktopservices.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QIcon>
 
@@ -29,6 +30,12 @@ constexpr int labelOffset = 2;
 void focusField(QLineEdit *field) {
     field->setFocus();
     field->selectAll();
+}
+
+QString unopenableFile(const QString &path, const QString &error) {
+    return QCoreApplication::translate("FrmAdd", "The file \"%1\" can't be opened as a page (%2). "
+                                                 "Please choose another file.")
+        .arg(QDir::toNativeSeparators(path), error);
 }
 
 } // namespace
@@ -53,6 +60,11 @@ FrmAdd::FrmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent)
     connect(m_ui->Open, &QAction::triggered, this, [this] { setAddMode(Open); });
     connect(m_ui->Template, &QAction::triggered, this, [this] { setAddMode(Template); });
     connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &FrmAdd::browse);
+    // A path typed over several chosen files is one file again, named in the name field.
+    connect(m_ui->txtFile, &QLineEdit::textEdited, this, [this] {
+        m_files.clear();
+        m_ui->txtName->setEnabled(true);
+    });
     connect(m_ui->cmdAdd, &QPushButton::clicked, this, &FrmAdd::add);
     connect(m_ui->cmdCancel, &QPushButton::clicked, this, &FrmAdd::reject);
 
@@ -114,15 +126,33 @@ void FrmAdd::setAddMode(AddMode mode) {
 }
 
 void FrmAdd::browse() {
-    const QString path =
-        m_desktop.chooseFile(this, u"Browse..."_s, u"HTML Files(*.htm,*.html) (*.htm *.html)"_s);
-    if (path.isEmpty())
+    const QStringList paths =
+        m_desktop.chooseFiles(this, u"Browse..."_s, u"HTML Files(*.htm,*.html) (*.htm *.html)"_s);
+    if (paths.isEmpty())
         return;
-    m_ui->txtFile->setText(path);
-    const std::optional<SitePage> built = readBuiltPage(path, m_templateFolders);
-    m_ui->txtName->setText(built ? built->name : FileTitle(path));
+    if (paths.size() > 1) {
+        // Each file becomes a page of its own name; the one name field has nothing to say.
+        m_files = paths;
+        QStringList quoted, names;
+        for (const QString &path : paths) {
+            quoted.append(u'"' + QDir::toNativeSeparators(path) + u'"');
+            names.append(pageNameOf(path));
+        }
+        m_ui->txtFile->setText(quoted.join(u' '));
+        m_ui->txtName->setText(names.join(u", "_s));
+        m_ui->txtName->setEnabled(false);
+        m_ui->cmdAdd->setFocus();
+        return;
+    }
+    m_ui->txtFile->setText(paths.constFirst());
+    m_ui->txtName->setText(pageNameOf(paths.constFirst()));
     m_ui->txtName->setFocus();
     m_ui->txtName->end(false);
+}
+
+QString FrmAdd::pageNameOf(const QString &path) const {
+    const std::optional<SitePage> built = readBuiltPage(path, m_templateFolders);
+    return built ? built->name : FileTitle(path);
 }
 
 void FrmAdd::add() {
@@ -136,6 +166,8 @@ void FrmAdd::add() {
         m_pages.newPageCounter().nameAdding(name);
         return AddPage(name, QString());
     case Open:
+        if (!m_files.isEmpty())
+            return addSeveral();
         if (name.isEmpty() || file.isEmpty())
             return warn(u"You must enter both, the path and the name of the file."_s,
                         m_ui->txtFile);
@@ -163,28 +195,51 @@ void FrmAdd::addReadyMadePage() {
     AddPage(FileTitle(path), path);
 }
 
+// Every name is checked before any page is added, so that a bad one adds none.
+void FrmAdd::addSeveral() {
+    QStringList names = m_pages.pageNames();
+    for (const QString &path : std::as_const(m_files)) {
+        const QString name = pageNameOf(path);
+        if (const QString problem = newPageNameProblem(name, names); !problem.isEmpty())
+            return warn(problem, m_ui->txtFile);
+        names.append(name);
+    }
+    for (const QString &path : std::as_const(m_files)) {
+        if (const QString error = appendFromFile(pageNameOf(path), path); !error.isEmpty()) {
+            return warn(unopenableFile(path, error), m_ui->txtFile);
+        }
+    }
+    accept();
+}
+
+// Appends the page `name` made from the file `path`; a page an installed
+// template built brings only its content, as its header, menu and footer are
+// the site's own. Empty, or why the file can't be opened.
+QString FrmAdd::appendFromFile(const QString &name, const QString &path) {
+    if (const std::optional<SitePage> built = readBuiltPage(path, m_templateFolders)) {
+        m_pages.appendPage(name);
+        m_pages.editor(m_pages.count() - 1)
+            ->setBodyHTML(built->body, QUrl::fromLocalFile(built->sourceFolder + u'/'));
+        return {};
+    }
+    QString error;
+    return m_pages.appendPage(name, path, &error) ? QString() : error;
+}
+
 void FrmAdd::AddPage(const QString &name, const QString &path) {
     // In the Template way the name comes from the list, so the list is where to fix it.
     QWidget *nameField =
         m_addMode == Template ? static_cast<QWidget *>(m_ui->lstPages) : m_ui->txtName;
     if (const QString problem = newPageNameProblem(name, m_pages.pageNames()); !problem.isEmpty())
         return warn(problem, nameField);
-    if (m_addMode == Open) {
-        if (const std::optional<SitePage> built = readBuiltPage(path, m_templateFolders)) {
-            // The page's template stays behind: its header, menu and footer are the site's own.
-            m_pages.appendPage(name);
-            m_pages.editor(m_pages.count() - 1)
-                ->setBodyHTML(built->body, QUrl::fromLocalFile(built->sourceFolder + u'/'));
-            return accept();
-        }
+    if (path.isEmpty()) {
+        m_pages.appendPage(name);
+        return accept();
     }
-    QString error;
-    if (!m_pages.appendPage(name, path, &error)) {
+    if (const QString error = appendFromFile(name, path); !error.isEmpty()) {
         QWidget *fileField =
             m_addMode == Template ? static_cast<QWidget *>(m_ui->lstPages) : m_ui->txtFile;
-        return warn(u"The file \"%1\" can't be opened as a page (%2). Please choose another "
-                    "file."_s.arg(QDir::toNativeSeparators(path), error),
-                    fileField);
+        return warn(unopenableFile(path, error), fileField);
     }
     accept();
 }

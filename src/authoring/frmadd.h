@@ -37,6 +37,9 @@ private:
     void browse();
     void add();
     void addReadyMadePage();
+    void addSeveral();
+    QString pageNameOf(const QString &path) const;
+    QString appendFromFile(const QString &name, const QString &path);
     // Checks the name, appends the page and closes; else warns and stays.
     void AddPage(const QString &name, const QString &path);
     void warn(const QString &text, QWidget *focus);
@@ -47,6 +50,7 @@ private:
     QString m_pagesFolder;
     QStringList m_templateFolders; // a page one of them built gives only its content
     AddMode m_addMode = Blank;
+    QStringList m_files; // when Browse chose several, in the order chosen
 };
 
 } // namespace quillsite

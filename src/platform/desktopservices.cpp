@@ -39,6 +39,11 @@ QString SystemDesktopServices::chooseFile(QWidget *parent, const QString &title,
     return QFileDialog::getOpenFileName(parent, title, QDir::homePath(), filter);
 }
 
+QStringList SystemDesktopServices::chooseFiles(QWidget *parent, const QString &title,
+                                               const QString &filter) {
+    return QFileDialog::getOpenFileNames(parent, title, QDir::homePath(), filter);
+}
+
 QColor SystemDesktopServices::chooseColour(QWidget *parent, const QColor &current) {
     return QColorDialog::getColor(
         current, parent, QCoreApplication::translate("DesktopServices", "Choose a Colour"));

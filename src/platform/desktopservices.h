@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 class QUrl;
 class QWidget;
@@ -24,6 +25,10 @@ public:
     // The chosen file, starting in the user's home folder, or empty when the
     // user cancels. `filter` is a QFileDialog name filter.
     virtual QString chooseFile(QWidget *parent, const QString &title, const QString &filter) = 0;
+    // As chooseFile, but any number of files, in the order chosen; empty when
+    // the user cancels.
+    virtual QStringList chooseFiles(QWidget *parent, const QString &title,
+                                    const QString &filter) = 0;
     // The chosen colour, or an invalid colour when the user cancels.
     virtual QColor chooseColour(QWidget *parent, const QColor &current) = 0;
     // Opens a file or web address with the user's default program.
@@ -44,6 +49,7 @@ public:
     bool ask(QWidget *parent, const QString &question) override;
     QString chooseFolder(QWidget *parent, const QString &title) override;
     QString chooseFile(QWidget *parent, const QString &title, const QString &filter) override;
+    QStringList chooseFiles(QWidget *parent, const QString &title, const QString &filter) override;
     QColor chooseColour(QWidget *parent, const QColor &current) override;
     void openUrl(const QUrl &url) override;
     QString desktopFolder() override;

@@ -57,6 +57,7 @@ private slots:
     void open_loadsTheFile();
     void open_unreadableFile_warnsAndAddsNothing();
     void open_builtPage_givesItsNameAndOnlyItsContent();
+    void open_severalFiles_eachAPageInTheOrderChosen();
     void browse_fillsFileAndName();
     void browse_cancelled_changesNothing();
     void template_listsReadyMadePagesAlphabetically();
@@ -82,6 +83,8 @@ private:
     }
     void tab(const QString &key) { child<QAction>(key)->trigger(); }
     void writeReadyMade(const QString &fileName, const QString &body);
+    // A site built from a template installed beside the dialog; returns its folder.
+    QString writeBuiltSite();
 
     std::unique_ptr<PageSetFixture> m_f;
     std::unique_ptr<FrmAdd> m_dialog;
@@ -350,33 +353,67 @@ void tst_FrmAdd::open_loadsTheFile() {
     QCOMPARE(m_f->pageSet->newPageCounter().value(), 1);
 }
 
-void tst_FrmAdd::open_builtPage_givesItsNameAndOnlyItsContent() {
+QString tst_FrmAdd::writeBuiltSite() {
     const QString templateFolder = m_dir->filePath(u"data/templates/plain"_s);
-    QVERIFY(QDir().mkpath(templateFolder));
-    QVERIFY(writeFile(templateFolder + u"/data.ini"_s, u"[Data]\r\nName=Plain\r\n"_s));
-    QVERIFY(writeFile(templateFolder + u"/main.txt"_s,
+    const auto require = [](bool done, const char *what) {
+        if (!done)
+            qFatal("could not %s", what);
+    };
+    require(QDir().mkpath(templateFolder), "make the template folder");
+    require(writeFile(templateFolder + u"/data.ini"_s, u"[Data]\r\nName=Plain\r\n"_s),
+            "write data.ini");
+    require(writeFile(templateFolder + u"/main.txt"_s,
                       u"<html><head><title><!--Title--></title></head><body><ul>\r\n"
                       "<!--MenuItems--></ul><h1><!--PageName--></h1>\r\n<!--PageContent-->\r\n"
-                      "<footer><!--Author--></footer></body></html>\r\n"_s));
-    QVERIFY(writeFile(templateFolder + u"/menuitem.txt"_s,
-                      u"<li><a href=\"<!--ItemPath-->\"><!--ItemName--></a></li>\r\n"_s));
+                      "<footer><!--Author--></footer></body></html>\r\n"_s),
+            "write main.txt");
+    require(writeFile(templateFolder + u"/menuitem.txt"_s,
+                      u"<li><a href=\"<!--ItemPath-->\"><!--ItemName--></a></li>\r\n"_s),
+            "write menuitem.txt");
     const QString site = m_dir->filePath(u"site"_s);
-    QVERIFY(BuildWebsite({templateFolder,
+    require(BuildWebsite({templateFolder,
                           u"Club"_s,
                           u"Ann"_s,
-                          {{u"Home"_s, u"<p>Hi</p>"_s}, {u"Our Story"_s, u"<p>Once</p>"_s}},
+                          {{u"Home"_s, u"<p>Hi</p>"_s},
+                           {u"Our Story"_s, u"<p>Once</p>"_s},
+                           {u"Q&A"_s, u"<p>Ask</p>"_s}},
                           site})
-                .ok);
+                .ok,
+            "build the site");
+    return site;
+}
 
+void tst_FrmAdd::open_builtPage_givesItsNameAndOnlyItsContent() {
+    const QString site = writeBuiltSite();
     showDialog();
     tab(u"Open"_s);
-    m_f->desktop.fileAnswers = {site + u"/our story.htm"_s};
+    m_f->desktop.filesAnswers = {{site + u"/our story.htm"_s}};
     click(u"cmdBrowse"_s);
     QCOMPARE(child<QLineEdit>(u"txtName"_s)->text(), u"Our Story"_s);
     click(u"cmdAdd"_s);
     QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"Our Story"_s}));
     QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<p>Once</p>"_s);
     QCOMPARE(m_f->pageSet->editor(1)->baseUrl(), QUrl::fromLocalFile(site + u'/'));
+}
+
+void tst_FrmAdd::open_severalFiles_eachAPageInTheOrderChosen() {
+    const QString site = writeBuiltSite();
+    showDialog();
+    tab(u"Open"_s);
+    // Home is there already, so the first choice adds none of its pages.
+    m_f->desktop.filesAnswers = {{site + u"/q&a.htm"_s, site + u"/index.htm"_s},
+                                 {site + u"/q&a.htm"_s, site + u"/our story.htm"_s}};
+    click(u"cmdBrowse"_s);
+    click(u"cmdAdd"_s);
+    QCOMPARE(m_f->desktop.warnings.size(), 1);
+    QCOMPARE(m_f->pageSet->count(), 1);
+
+    click(u"cmdBrowse"_s);
+    QCOMPARE(child<QLineEdit>(u"txtName"_s)->text(), u"Q&A, Our Story"_s);
+    click(u"cmdAdd"_s);
+    QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"Q&A"_s, u"Our Story"_s}));
+    QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<p>Ask</p>"_s);
+    QCOMPARE(m_f->pageSet->editor(2)->bodyHTML(), u"<p>Once</p>"_s);
 }
 
 void tst_FrmAdd::open_unreadableFile_warnsAndAddsNothing() {
@@ -401,7 +438,7 @@ void tst_FrmAdd::open_unreadableFile_warnsAndAddsNothing() {
 void tst_FrmAdd::browse_fillsFileAndName() {
     FrmAdd &dialog = showDialog();
     tab(u"Open"_s);
-    m_f->desktop.fileAnswers = {u"/site/pages/About Us.htm"_s};
+    m_f->desktop.filesAnswers = {{u"/site/pages/About Us.htm"_s}};
     click(u"cmdBrowse"_s);
     QCOMPARE(m_f->desktop.fileQuestions.size(), 1);
     QCOMPARE(m_f->desktop.fileQuestions[0].title, u"Browse..."_s);

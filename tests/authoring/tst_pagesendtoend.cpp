@@ -106,7 +106,7 @@ void tst_PagesEndToEnd::threeWaysFormattedAndOneDeleted_buildsEveryPageAndMenu()
     format(1, u"p"_s, u"Center"_s);
 
     // A page opened from a file, found through Browse.
-    m_f->desktop.fileAnswers = {m_dir.filePath(u"mine/Story.html"_s)};
+    m_f->desktop.filesAnswers = {{m_dir.filePath(u"mine/Story.html"_s)}};
     addThroughDialog([](FrmAdd &dialog) {
         dialog.findChild<QAction *>(u"Open"_s)->trigger();
         dialog.findChild<QPushButton *>(u"cmdBrowse"_s)->click();

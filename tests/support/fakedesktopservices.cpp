@@ -30,6 +30,12 @@ QString FakeDesktopServices::chooseFile(QWidget *, const QString &title, const Q
     return takeNext(fileAnswers);
 }
 
+QStringList FakeDesktopServices::chooseFiles(QWidget *, const QString &title,
+                                             const QString &filter) {
+    fileQuestions.append({title, filter});
+    return takeNext(filesAnswers);
+}
+
 QColor FakeDesktopServices::chooseColour(QWidget *, const QColor &current) {
     colourQuestions.append(current);
     return takeNext(colourAnswers);

@@ -21,6 +21,7 @@ public:
     QList<bool> askAnswers;
     QStringList folderAnswers;
     QStringList fileAnswers;
+    QList<QStringList> filesAnswers; // for choosers of several files
     QList<QColor> colourAnswers;
 
     QString desktop = QStringLiteral("/home/tester/Desktop");
@@ -38,6 +39,7 @@ public:
     bool ask(QWidget *parent, const QString &question) override;
     QString chooseFolder(QWidget *parent, const QString &title) override;
     QString chooseFile(QWidget *parent, const QString &title, const QString &filter) override;
+    QStringList chooseFiles(QWidget *parent, const QString &title, const QString &filter) override;
     QColor chooseColour(QWidget *parent, const QColor &current) override;
     void openUrl(const QUrl &url) override;
     QString desktopFolder() override;
