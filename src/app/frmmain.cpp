@@ -287,6 +287,8 @@ bool frmMain::BuildWebsite() {
     progress.reset();
     if (!result.ok)
         m_desktop.warn(this, result.message());
+    else if (!result.warnings.isEmpty())
+        m_desktop.warn(this, result.warnings.join(u'\n'));
     return result.ok;
 }
 
