@@ -248,6 +248,11 @@ void frmMain::enterPage(WizardPage page, Direction direction) {
     case WizardPage::SelectDestination:
         ui->txtDestination->setFocus(Qt::OtherFocusReason);
         break;
+    case WizardPage::Finish:
+        // The destination box that held the focus is hidden now; Qt would pass the focus on
+        // to "View my website", where a stray Space unticks it. Enter finishes instead.
+        ui->cmdNext->setFocus(Qt::OtherFocusReason);
+        break;
     default:
         break;
     }
@@ -280,6 +285,8 @@ bool frmMain::BuildWebsite() {
     progress.reset();
     if (!result.ok)
         m_desktop.warn(this, result.message());
+    else if (!result.warnings.isEmpty())
+        m_desktop.warn(this, result.warnings.join(u'\n'));
     return result.ok;
 }
 

@@ -7,6 +7,7 @@
 #include "library/templatecatalog.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -46,6 +47,11 @@ struct Options {
                               u"A"_s};
     QCommandLineOption page{u"page"_s, u"Add the page NAME made from the HTML file FILE."_s,
                             u"NAME=FILE"_s};
+    QCommandLineOption strict{
+        u"strict"_s,
+        QCoreApplication::translate("CommandLine", "Treat every warning (no page named Home, "
+                                                   "part of a file left out) as a failure: "
+                                                   "write nothing when there is one.")};
 };
 
 CommandLine failure(const QString &error) {
@@ -68,9 +74,11 @@ QString absolutePath(const QString &path, const CommandLineContext &context) {
     return QDir::cleanPath(QDir(context.currentFolder).absoluteFilePath(expanded));
 }
 
-// One --page value, "NAME=FILE", read into a page; an error text when it can't be.
+// One --page value, "NAME=FILE", read into a page; an error text when it
+// can't be. What the page leaves out of its file is added to `warnings`.
 std::pair<SitePage, QString> pageFromArgument(const QString &argument,
-                                              const CommandLineContext &context) {
+                                              const CommandLineContext &context,
+                                              QStringList &warnings) {
     const qsizetype equals = argument.indexOf(u'=');
     if (equals < 0)
         return {{}, u"--page needs a page name and a file, as NAME=FILE: \"%1\""_s.arg(argument)};
@@ -79,21 +87,23 @@ std::pair<SitePage, QString> pageFromArgument(const QString &argument,
     if (name.isEmpty() || file.isEmpty())
         return {{},
                 u"--page needs both a page name and a file, as NAME=FILE: \"%1\""_s.arg(argument)};
+    // The name's problem names the page itself.
     if (const QString problem = pageNameProblem(name); !problem.isEmpty())
-        return {{}, u"The page name \"%1\" can't be used: %2"_s.arg(name, problem)};
+        return {{}, problem};
     const InputPage read = readInputPage(absolutePath(file, context));
     if (read.error.failed())
         return {{}, read.error.message(u"Could not read the page file"_s)};
+    warnings.append(read.warnings);
     return {SitePage{name, read.body}, {}};
 }
 
 QString pageProblems(const QStringList &arguments, const CommandLineContext &context,
-                     QList<SitePage> &pages) {
+                     CommandLine &command) {
     for (const QString &argument : arguments) {
-        auto [page, error] = pageFromArgument(argument, context);
+        auto [page, error] = pageFromArgument(argument, context, command.warnings);
         if (!error.isEmpty())
             return error;
-        pages.append(page);
+        command.site.pages.append(page);
     }
     return {};
 }
@@ -101,6 +111,15 @@ QString pageProblems(const QStringList &arguments, const CommandLineContext &con
 bool hasHome(const QList<SitePage> &pages) {
     return std::any_of(pages.cbegin(), pages.cend(),
                        [](const SitePage &page) { return page.name == u"Home"_s; });
+}
+
+QString noHomeWarning(const SitePage &first) {
+    return QCoreApplication::translate(
+               "CommandLine",
+               "No page is named \"Home\", so the site has no index.htm: visitors start at its "
+               "first page, \"%1\", in \"%2\". Name a page Home to give the site its usual "
+               "start page.")
+        .arg(first.name, pageFileName(first.name));
 }
 
 CommandLine buildCommand(const QCommandLineParser &parser, const Options &options,
@@ -127,14 +146,14 @@ CommandLine buildCommand(const QCommandLineParser &parser, const Options &option
     if (site.author.isEmpty())
         return failure(u"The author can't be empty; give one with --author."_s);
 
-    if (const QString error = pageProblems(parser.values(options.page), context, site.pages);
+    command.strict = parser.isSet(options.strict);
+    if (const QString error = pageProblems(parser.values(options.page), context, command);
         !error.isEmpty())
         return failure(error);
     if (site.pages.isEmpty())
         site.pages.append(demoHomePage());
     if (!hasHome(site.pages))
-        command.warnings.append(
-            u"No page is named \"Home\", so the site will have no index.htm."_s);
+        command.warnings.append(noHomeWarning(site.pages.constFirst()));
     return command;
 }
 
@@ -147,7 +166,7 @@ CommandLine interpretCommandLine(const QStringList &arguments, const CommandLine
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({options.list, options.out, options.templateName, options.title,
-                       options.author, options.page});
+                       options.author, options.page, options.strict});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText() + u"\nSee --help for the options."_s);

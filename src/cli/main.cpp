@@ -52,10 +52,17 @@ int main(int argc, char *argv[]) {
         break;
     }
 
+    const QString label = command.strict ? QCoreApplication::translate("CommandLine", "Error: ")
+                                         : QCoreApplication::translate("CommandLine", "Warning: ");
     for (const QString &warning : command.warnings)
-        err << u"Warning: "_s << warning << '\n';
+        err << label << warning << '\n';
+    if (command.strict && !command.warnings.isEmpty())
+        return BuildFailed;
     err.flush();
-    const BuildResult result = BuildWebsite(command.site);
+    const BuildResult result = BuildWebsite(
+        command.site, {}, command.strict ? WarningPolicy::Refuse : WarningPolicy::Report);
+    for (const QString &warning : result.warnings)
+        err << label << warning << '\n';
     if (!result.ok) {
         err << result.message() << '\n';
         return BuildFailed;
