@@ -6,6 +6,7 @@
 #include "cli/templatelisting.h"
 #include "library/templatecatalog.h"
 #include "platform/systeminfo.h"
+#include "platform/translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,6 +25,7 @@ int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"quillsite-build"_s);
     QCoreApplication::setApplicationVersion(QLatin1StringView(QUILLSITE_VERSION));
+    installTranslations();
     QTextStream out(stdout);
     QTextStream err(stderr);
 
