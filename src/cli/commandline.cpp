@@ -92,7 +92,9 @@ std::pair<SitePage, QString> pageFromArgument(const QString &argument,
         return {{}, problem};
     const InputPage read = readInputPage(absolutePath(file, context));
     if (read.error.failed())
-        return {{}, read.error.message(u"Could not read the page file"_s)};
+        return {{},
+                read.error.message(
+                    QCoreApplication::translate("CommandLine", "Could not read the page file"))};
     warnings.append(read.warnings);
     return {SitePage{name, read.body}, {}};
 }
