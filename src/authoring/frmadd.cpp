@@ -30,7 +30,7 @@ void focusField(QLineEdit *field) {
 
 } // namespace
 
-FrmAdd::FrmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent)
+frmAdd::frmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_ui(std::make_unique<Ui::frmAdd>())
@@ -46,9 +46,9 @@ FrmAdd::FrmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent)
     connect(m_ui->Blank, &QAction::triggered, this, [this] { setAddMode(Blank); });
     connect(m_ui->Open, &QAction::triggered, this, [this] { setAddMode(Open); });
     connect(m_ui->Template, &QAction::triggered, this, [this] { setAddMode(Template); });
-    connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &FrmAdd::browse);
-    connect(m_ui->cmdAdd, &QPushButton::clicked, this, &FrmAdd::add);
-    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &FrmAdd::reject);
+    connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &frmAdd::browse);
+    connect(m_ui->cmdAdd, &QPushButton::clicked, this, &frmAdd::add);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &frmAdd::reject);
 
     m_ui->lstPages->setColumnWidth(0, pageColumnWidth);
     fillReadyMadePages();
@@ -56,13 +56,13 @@ FrmAdd::FrmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent)
     focusField(m_ui->txtName);
 }
 
-FrmAdd::~FrmAdd() = default;
+frmAdd::~frmAdd() = default;
 
-FrmAdd::AddMode FrmAdd::addMode() const {
+frmAdd::AddMode frmAdd::addMode() const {
     return m_addMode;
 }
 
-void FrmAdd::fillReadyMadePages() {
+void frmAdd::fillReadyMadePages() {
     const QIcon icon(u":/artwork/addpage/page-item.svg"_s);
     const QDir folder(m_pagesFolder);
     const QStringList files =
@@ -74,7 +74,7 @@ void FrmAdd::fillReadyMadePages() {
     }
 }
 
-void FrmAdd::setAddMode(AddMode mode) {
+void frmAdd::setAddMode(AddMode mode) {
     m_addMode = mode;
     switch (mode) {
     case Blank:
@@ -107,7 +107,7 @@ void FrmAdd::setAddMode(AddMode mode) {
     }
 }
 
-void FrmAdd::browse() {
+void frmAdd::browse() {
     const QString path =
         m_desktop.chooseFile(this, tr("Browse..."), tr("HTML Files(*.htm,*.html) (*.htm *.html)"));
     if (path.isEmpty())
@@ -118,7 +118,7 @@ void FrmAdd::browse() {
     m_ui->txtName->end(false);
 }
 
-void FrmAdd::add() {
+void frmAdd::add() {
     const QString name = m_ui->txtName->text();
     const QString file = m_ui->txtFile->text();
     switch (m_addMode) {
@@ -142,7 +142,7 @@ void FrmAdd::add() {
     }
 }
 
-void FrmAdd::addReadyMadePage() {
+void frmAdd::addReadyMadePage() {
     if (m_ui->lstPages->topLevelItemCount() == 0) {
         return warn(tr("No pre-defined pages are installed: the folder \"%1\" holds no .htm or "
                        ".html file. Please create a blank page or open an existing one instead.")
@@ -156,14 +156,13 @@ void FrmAdd::addReadyMadePage() {
     AddPage(FileTitle(path), path);
 }
 
-void FrmAdd::AddPage(const QString &name, const QString &path) {
+void frmAdd::AddPage(const QString &name, const QString &path) {
     // In the Template way the name comes from the list, so the list is where to fix it.
     QWidget *nameField =
         m_addMode == Template ? static_cast<QWidget *>(m_ui->lstPages) : m_ui->txtName;
     if (const QString problem = newPageNameProblem(name, m_pages.pageNames()); !problem.isEmpty())
         return warn(problem, nameField);
-    QString error;
-    if (!m_pages.appendPage(name, path, &error)) {
+    if (const QString error = m_pages.appendPage(name, path); !error.isEmpty()) {
         QWidget *fileField =
             m_addMode == Template ? static_cast<QWidget *>(m_ui->lstPages) : m_ui->txtFile;
         return warn(tr("The file \"%1\" can't be opened as a page (%2). Please choose another "
@@ -174,7 +173,7 @@ void FrmAdd::AddPage(const QString &name, const QString &path) {
     accept();
 }
 
-void FrmAdd::warn(const QString &text, QWidget *focus) {
+void frmAdd::warn(const QString &text, QWidget *focus) {
     m_desktop.warn(this, text);
     if (auto *field = qobject_cast<QLineEdit *>(focus))
         focusField(field);

@@ -98,20 +98,19 @@ void PageSet::selectHome() {
     selectPage(0);
 }
 
-bool PageSet::appendPage(const QString &name, const QString &path, QString *errorMessage) {
+QString PageSet::appendPage(const QString &name, const QString &path) {
     HtmlEditor *page = createEditor();
     m_controls.editors->addWidget(page);
-    if (!path.isEmpty() && !page->LoadDocument(path)) {
-        if (errorMessage)
-            *errorMessage = page->errorString();
+    if (const QString error = path.isEmpty() ? QString() : page->LoadDocument(path);
+        !error.isEmpty()) {
         m_controls.editors->removeWidget(page);
         delete page;
-        return false;
+        return error;
     }
     page->setObjectName(editorName(count()));
     m_controls.lstMenu->addItem(name);
     selectPage(count() - 1);
-    return true;
+    return {};
 }
 
 void PageSet::DeletePage() {
@@ -134,7 +133,7 @@ void PageSet::DeletePage() {
 }
 
 void PageSet::showAddPage() {
-    FrmAdd dialog(*this, m_desktop, m_controls.lstMenu->window());
+    frmAdd dialog(*this, m_desktop, m_controls.lstMenu->window());
     dialog.exec();
 }
 

@@ -43,6 +43,7 @@ private slots:
     void fullDisk_givesSystemReasonAndKeepsOldFiles_data();
     void fullDisk_givesSystemReasonAndKeepsOldFiles();
     void leftoverTemporaries_removedByNextBuild();
+    void linkOutOfTemplate_leftOutWithWarningOrRefused();
     void collision_namesBothPages_data();
     void collision_namesBothPages();
 
@@ -598,6 +599,26 @@ void TestSiteBuilder::leftoverTemporaries_removedByNextBuild() {
     QVERIFY2(result.ok, qPrintable(result.message()));
     QVERIFY(!QFileInfo::exists(ended));
     QVERIFY(QFileInfo::exists(running));
+}
+
+void TestSiteBuilder::linkOutOfTemplate_leftOutWithWarningOrRefused() {
+    writeFile(m_template + u"/files/style.css"_s, "css");
+    writeFile(m_dir->filePath(u"home/.ssh/id_rsa"_s), "private key");
+    const QString link = m_template + u"/files/keys"_s;
+    QVERIFY(QFile::link(m_dir->filePath(u"home/.ssh"_s), link));
+
+    const BuildResult refused = BuildWebsite(site({u"Home"_s}), {}, WarningPolicy::Refuse);
+    QCOMPARE(refused.message(),
+             u"Could not copy the support file \"%1\": It is a link to \"%2\", outside the "
+             "template."_s.arg(link, m_dir->filePath(u"home/.ssh"_s)));
+    QVERIFY(!QFileInfo::exists(m_destination));
+
+    const BuildResult built = BuildWebsite(site({u"Home"_s}));
+    QVERIFY2(built.ok, qPrintable(built.message()));
+    QCOMPARE(built.warnings,
+             QStringList{u"Left out the support file \"%1\": It is a link to \"%2\", outside "
+                         "the template."_s.arg(link, m_dir->filePath(u"home/.ssh"_s))});
+    QCOMPARE(snapshot(m_destination + u"/files"_s), (Files{{u"style.css"_s, "css"_ba}}));
 }
 
 void TestSiteBuilder::missingSkeleton_namesFileAndReason() {
