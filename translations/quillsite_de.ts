@@ -2,6 +2,320 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Builder</name>
+    <message>
+        <source>Could not write the page file</source>
+        <translation>Die Seitendatei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Could not make the folder</source>
+        <translation>Der Ordner konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Could not write in the folder</source>
+        <translation>In den Ordner konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way. Move it or rename the page.</source>
+        <translation>Ein Ordner dieses Namens ist im Weg. Verschieben Sie ihn oder benennen Sie die Seite um.</translation>
+    </message>
+    <message>
+        <source>No destination folder was given. Choose where to save the site</source>
+        <translation>Es wurde kein Zielordner angegeben. Wählen Sie, wo die Website gespeichert werden soll</translation>
+    </message>
+    <message>
+        <source>It is a file, not a folder. Choose another destination</source>
+        <translation>Das ist eine Datei, kein Ordner. Wählen Sie ein anderes Ziel</translation>
+    </message>
+    <message>
+        <source>You are not allowed to write in this folder. Choose another destination</source>
+        <translation>Sie dürfen in diesen Ordner nicht schreiben. Wählen Sie ein anderes Ziel</translation>
+    </message>
+    <message>
+        <source>It is inside the template&apos;s files folder, which would copy the site into itself. Choose another destination</source>
+        <translation>Er liegt im Ordner files der Vorlage, die Website würde also in sich selbst kopiert. Wählen Sie ein anderes Ziel</translation>
+    </message>
+    <message>
+        <source>A page must have a name. Type a name for the page.</source>
+        <translation>Eine Seite braucht einen Namen. Geben Sie einen Namen für die Seite ein.</translation>
+    </message>
+    <message>
+        <source>The page name &quot;%1&quot; contains &quot;%2&quot;, which can&apos;t be part of a file name. Choose a name without it.</source>
+        <translation>Der Seitenname „%1“ enthält „%2“, das nicht Teil eines Dateinamens sein kann. Wählen Sie einen Namen ohne dieses Zeichen.</translation>
+    </message>
+    <message>
+        <source>The page name contains a control character (such as a tab or a line break), which can&apos;t be part of a file name. Choose a name without it.</source>
+        <translation>Der Seitenname enthält ein Steuerzeichen (etwa einen Tabulator oder Zeilenumbruch), das nicht Teil eines Dateinamens sein kann. Wählen Sie einen Namen ohne dieses Zeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can&apos;t be used as a page name. Choose another name.</source>
+        <translation>„%1“ kann nicht als Seitenname verwendet werden. Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The page name &quot;%1&quot; is too long for a file name. Choose a shorter name.</source>
+        <translation>Der Seitenname „%1“ ist für einen Dateinamen zu lang. Wählen Sie einen kürzeren Namen.</translation>
+    </message>
+    <message>
+        <source>Could not read the template file</source>
+        <translation>Die Vorlagendatei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Could not copy the support file</source>
+        <translation>Die Hilfsdatei konnte nicht kopiert werden</translation>
+    </message>
+    <message>
+        <source>Could not copy the support files</source>
+        <translation>Die Hilfsdateien konnten nicht kopiert werden</translation>
+    </message>
+    <message>
+        <source>Left out the support file</source>
+        <translation>Ausgelassen wurde die Hilfsdatei</translation>
+    </message>
+    <message>
+        <source>You are not allowed to write in this folder</source>
+        <translation>Sie dürfen in diesen Ordner nicht schreiben</translation>
+    </message>
+    <message>
+        <source>The link leads nowhere</source>
+        <translation>Die Verknüpfung führt ins Leere</translation>
+    </message>
+    <message>
+        <source>You are not allowed to read this file</source>
+        <translation>Sie dürfen diese Datei nicht lesen</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file but a pipe, device or socket</source>
+        <translation>Das ist keine gewöhnliche Datei, sondern eine Pipe, ein Gerät oder ein Socket</translation>
+    </message>
+    <message>
+        <source>The folder can&apos;t be read</source>
+        <translation>Der Ordner kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The name is not valid UTF-8, so the file can&apos;t be copied. Rename it</source>
+        <translation>Der Name ist kein gültiges UTF-8, daher kann die Datei nicht kopiert werden. Benennen Sie sie um</translation>
+    </message>
+    <message>
+        <source>A file stands where the folder is to be made</source>
+        <translation>Wo der Ordner angelegt werden soll, liegt eine Datei</translation>
+    </message>
+    <message>
+        <source>A folder stands where the file is to be copied</source>
+        <translation>Wohin die Datei kopiert werden soll, liegt ein Ordner</translation>
+    </message>
+    <message>
+        <source>It is a link to &quot;%1&quot;, outside the template</source>
+        <translation>Das ist eine Verknüpfung auf „%1“, außerhalb der Vorlage</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, too large for a page. Give a smaller file</source>
+        <translation>Sie ist größer als %1 MB, zu groß für eine Seite. Geben Sie eine kleinere Datei an</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>Das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file but a pipe, device or socket. Give an ordinary file</source>
+        <translation>Das ist keine gewöhnliche Datei, sondern eine Pipe, ein Gerät oder ein Socket. Geben Sie eine gewöhnliche Datei an</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Builds a website from a Quillsite template, as the wizard does.
+
+Without --page the site is a small demonstration with one &quot;Home&quot; page. Each
+--page NAME=FILE adds a page named NAME (in the order given) whose content is
+the body of the HTML file FILE, or the whole file when it is a fragment. The
+page named &quot;Home&quot; becomes index.htm; every other page its lower-case name and
+&quot;.htm&quot;.
+
+Relative paths (--out, --template, page files) are taken from the current
+folder; a leading ~/ stands for your home folder.
+
+Exit status: 0 when the site was written, 1 when building failed, 2 when the
+command itself is wrong.</source>
+        <translation>Erstellt eine Website aus einer Quillsite-Vorlage, wie es der Assistent tut.
+
+Ohne --page ist die Website eine kleine Vorführung mit einer Seite „Home“.
+Jedes --page NAME=DATEI fügt eine Seite namens NAME hinzu (in der angegebenen
+Reihenfolge), deren Inhalt der Body der HTML-Datei DATEI ist, oder die ganze
+Datei, wenn sie ein Fragment ist. Die Seite „Home“ wird zu index.htm, jede
+andere Seite zu ihrem kleingeschriebenen Namen mit „.htm“.
+
+Relative Pfade (--out, --template, Seitendateien) gelten ab dem aktuellen
+Ordner; ein führendes ~/ steht für Ihren Home-Ordner.
+
+Rückgabewert: 0, wenn die Website geschrieben wurde, 1, wenn das Erstellen
+fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
+    </message>
+    <message>
+        <source>List the installed templates.</source>
+        <translation>Die installierten Vorlagen auflisten.</translation>
+    </message>
+    <message>
+        <source>Write the site into the folder DIR (required).</source>
+        <translation>Die Website in den Ordner ORDNER schreiben (erforderlich).</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>ORDNER</translation>
+    </message>
+    <message>
+        <source>The template: an installed one&apos;s name or folder name, or the path of a template folder. Default: the first installed template.</source>
+        <translation>Die Vorlage: Name oder Ordnername einer installierten Vorlage oder der Pfad eines Vorlagenordners. Vorgabe: die erste installierte Vorlage.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>The site&apos;s title. Default: &quot;My Website&quot;.</source>
+        <translation>Der Titel der Website. Vorgabe: „Meine Website“.</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>The site&apos;s author. Default: your login name.</source>
+        <translation>Der Autor der Website. Vorgabe: Ihr Anmeldename.</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Add the page NAME made from the HTML file FILE.</source>
+        <translation>Die Seite NAME aus der HTML-Datei DATEI hinzufügen.</translation>
+    </message>
+    <message>
+        <source>NAME=FILE</source>
+        <translation>NAME=DATEI</translation>
+    </message>
+    <message>
+        <source>Treat every warning (no page named Home, part of a file left out) as a failure: write nothing when there is one.</source>
+        <translation>Jede Warnung (keine Seite namens Home, ein Teil einer Datei ausgelassen) als Fehler behandeln: nichts schreiben, wenn es eine gibt.</translation>
+    </message>
+    <message>
+        <source>--page needs a page name and a file, as NAME=FILE: &quot;%1&quot;</source>
+        <translation>--page braucht einen Seitennamen und eine Datei, als NAME=DATEI: „%1“</translation>
+    </message>
+    <message>
+        <source>--page needs both a page name and a file, as NAME=FILE: &quot;%1&quot;</source>
+        <translation>--page braucht beides, einen Seitennamen und eine Datei, als NAME=DATEI: „%1“</translation>
+    </message>
+    <message>
+        <source>Could not read the page file</source>
+        <translation>Die Seitendatei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>No page is named &quot;Home&quot;, so the site has no index.htm: visitors start at its first page, &quot;%1&quot;, in &quot;%2&quot;. Name a page Home to give the site its usual start page.</source>
+        <translation>Keine Seite heißt „Home“, daher hat die Website keine index.htm: Besucher beginnen bei ihrer ersten Seite, „%1“, in „%2“. Nennen Sie eine Seite Home, damit die Website ihre übliche Startseite bekommt.</translation>
+    </message>
+    <message>
+        <source>Say where to write the site with --out DIR.</source>
+        <translation>Geben Sie mit --out ORDNER an, wohin die Website geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>My Website</source>
+        <translation>Meine Website</translation>
+    </message>
+    <message>
+        <source>The title can&apos;t be empty; give one with --title.</source>
+        <translation>Der Titel darf nicht leer sein; geben Sie einen mit --title an.</translation>
+    </message>
+    <message>
+        <source>The author can&apos;t be empty; give one with --author.</source>
+        <translation>Der Autor darf nicht leer sein; geben Sie einen mit --author an.</translation>
+    </message>
+    <message>
+        <source>See --help for the options.</source>
+        <translation>Die Optionen zeigt --help.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;. Options start with --; see --help.</source>
+        <translation>Unerwartetes Argument „%1“. Optionen beginnen mit --; siehe --help.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and %2 to %3</source>
+        <translation>%1 und %2 nach %3 geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 page</source>
+        <translation>%1 Seite</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 Seiten</translation>
+    </message>
+    <message>
+        <source>%1 support file</source>
+        <translation>%1 Hilfsdatei</translation>
+    </message>
+    <message>
+        <source>%1 support files</source>
+        <translation>%1 Hilfsdateien</translation>
+    </message>
+    <message>
+        <source>No templates are installed in %1</source>
+        <translation>In %1 sind keine Vorlagen installiert</translation>
+    </message>
+    <message>
+        <source>Error: </source>
+        <translation>Fehler: </translation>
+    </message>
+    <message>
+        <source>Warning: </source>
+        <translation>Warnung: </translation>
+    </message>
+    <message>
+        <source>The page file &quot;%1&quot; has text after &lt;/body&gt; or &lt;/html&gt;; it is left out of the page.</source>
+        <translation>Die Seitendatei „%1“ enthält Text nach &lt;/body&gt; oder &lt;/html&gt;; er wird in der Seite ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The page file &quot;%1&quot; is a frameset document, which has no body, so its page is empty.</source>
+        <translation>Die Seitendatei „%1“ ist ein Frameset-Dokument ohne Body, daher ist ihre Seite leer.</translation>
+    </message>
+    <message>
+        <source>The template folder does not exist: %1</source>
+        <translation>Der Vorlagenordner existiert nicht: %1</translation>
+    </message>
+    <message>
+        <source>This folder is not a template, it has no data.ini: %1</source>
+        <translation>Dieser Ordner ist keine Vorlage, er hat keine data.ini: %1</translation>
+    </message>
+    <message>
+        <source>More than one template is called &quot;%1&quot;; give the path of the one you mean:</source>
+        <translation>Mehr als eine Vorlage heißt „%1“; geben Sie den Pfad der gemeinten an:</translation>
+    </message>
+    <message>
+        <source>There is no template called &quot;%1&quot;.</source>
+        <translation>Es gibt keine Vorlage namens „%1“.</translation>
+    </message>
+    <message>
+        <source>No templates are installed.</source>
+        <translation>Es sind keine Vorlagen installiert.</translation>
+    </message>
+    <message>
+        <source>Choose one of:</source>
+        <translation>Wählen Sie eine davon:</translation>
+    </message>
+    <message>
+        <source>No templates are installed. Give the path of a template folder with --template.</source>
+        <translation>Es sind keine Vorlagen installiert. Geben Sie mit --template den Pfad eines Vorlagenordners an.</translation>
+    </message>
+    <message>
+        <source>(no name) [%1]</source>
+        <translation>(ohne Namen) [%1]</translation>
+    </message>
+    <message>
+        <source>by %1</source>
+        <translation>von %1</translation>
+    </message>
+</context>
+<context>
     <name>DesktopServices</name>
     <message>
         <source>Choose a Colour</source>

@@ -111,7 +111,7 @@ private:
         const QString canonical = QFileInfo(folder).canonicalFilePath();
         QDir dir(folder);
         if (!dir.isReadable())
-            return fail(folder, u"The folder can't be read"_s);
+            return fail(folder, QCoreApplication::translate("Builder", "The folder can't be read"));
         // Qt lists only names that are valid UTF-8; any other would be left out unseen.
         if (const QString name = nonUtf8Name(folder); !name.isEmpty())
             return fail(folder + u'/' + name,
@@ -133,7 +133,9 @@ private:
     void addFolder(const QString &relative) {
         const QFileInfo target(targetPath(relative));
         if (target.exists() && !target.isDir())
-            return fail(target.filePath(), u"A file stands where the folder is to be made"_s);
+            return fail(target.filePath(),
+                        QCoreApplication::translate(
+                            "Builder", "A file stands where the folder is to be made"));
         if (target.isDir() && !target.isWritable())
             return fail(target.filePath(),
                         QCoreApplication::translate("Builder",
@@ -145,7 +147,9 @@ private:
     void addFile(const QString &relative, qint64 size) {
         const QFileInfo target(targetPath(relative));
         if (target.isDir())
-            return fail(target.filePath(), u"A folder stands where the file is to be copied"_s);
+            return fail(target.filePath(),
+                        QCoreApplication::translate(
+                            "Builder", "A folder stands where the file is to be copied"));
         m_plan.files.append(relative);
         m_plan.totalBytes += size;
     }

@@ -62,7 +62,9 @@ int main(int argc, char *argv[]) {
     case CommandAction::ListTemplates: {
         const QList<TemplateInfo> templates = discoverTemplates(templatesFolder);
         if (templates.isEmpty())
-            err << u"No templates are installed in "_s << templatesFolder << '\n';
+            err << QCoreApplication::translate("CommandLine", "No templates are installed in %1")
+                       .arg(templatesFolder)
+                << '\n';
         out << templateListing(templates);
         return Success;
     }

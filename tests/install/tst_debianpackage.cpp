@@ -15,6 +15,7 @@ class tst_DebianPackage : public QObject {
 
 private slots:
     void initTestCase();
+    void lintian_findsNoError();
     void control_dependsOnWhatRunsTheWizard_data();
     void control_dependsOnWhatRunsTheWizard();
     void listTemplates_namesEveryBundledTemplate_data();
@@ -49,6 +50,11 @@ void tst_DebianPackage::initTestCase() {
         runProgram(unpacked(u"bin/quillsite-build"_s), {u"--list-templates"_s});
     QVERIFY2(listing.exitCode == 0, qPrintable(listing.output));
     m_templateListing = listing.output;
+}
+
+void tst_DebianPackage::lintian_findsNoError() {
+    const ProgramRun lintian = runProgram(u"lintian"_s, {u"--fail-on"_s, u"error"_s, m_package});
+    QVERIFY2(lintian.exitCode == 0, qPrintable(lintian.output));
 }
 
 void tst_DebianPackage::control_dependsOnWhatRunsTheWizard_data() {
