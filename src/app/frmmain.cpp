@@ -138,7 +138,7 @@ void frmMain::fillDefaults() {
     const QString desktopFolder = m_desktop.desktopFolder();
     const QString folderName = tr("My Website");
     m_ui->txtDestination->setText(desktopFolder.isEmpty() ? folderName
-                                                        : desktopFolder + u'/' + folderName);
+                                                          : desktopFolder + u'/' + folderName);
 }
 
 PageSet &frmMain::pageSet() {
