@@ -734,7 +734,40 @@ Starten Sie ihn in einer Desktop-Sitzung oder auf einem virtuellen Bildschirm mi
     </message>
 </context>
 <context>
-    <name>quillsite::FrmAdd</name>
+    <name>quillsite::HtmlEditor</name>
+    <message>
+        <source>Can&apos;t read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillsite::ImageDialog</name>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.svg *.webp);;All files (*)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.gif *.bmp *.svg *.webp);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>quillsite::PageSet</name>
+    <message>
+        <source>Add Page</source>
+        <translation>Seite hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Page</source>
+        <translation>Seite löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>Möchten Sie „%1“ wirklich löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>quillsite::frmAdd</name>
     <message>
         <source>Open a Existing Page</source>
         <translation>Eine vorhandene Seite öffnen</translation>
@@ -778,39 +811,6 @@ Starten Sie ihn in einer Desktop-Sitzung oder auf einem virtuellen Bildschirm mi
     <message>
         <source>The file &quot;%1&quot; can&apos;t be opened as a page (%2). Please choose another file.</source>
         <translation>Die Datei „%1“ kann nicht als Seite geöffnet werden (%2). Bitte wählen Sie eine andere Datei.</translation>
-    </message>
-</context>
-<context>
-    <name>quillsite::HtmlEditor</name>
-    <message>
-        <source>Can&apos;t read %1: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-</context>
-<context>
-    <name>quillsite::ImageDialog</name>
-    <message>
-        <source>Choose a Picture</source>
-        <translation>Bild auswählen</translation>
-    </message>
-    <message>
-        <source>Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.svg *.webp);;All files (*)</source>
-        <translation>Bilder (*.png *.jpg *.jpeg *.gif *.bmp *.svg *.webp);;Alle Dateien (*)</translation>
-    </message>
-</context>
-<context>
-    <name>quillsite::PageSet</name>
-    <message>
-        <source>Add Page</source>
-        <translation>Seite hinzufügen</translation>
-    </message>
-    <message>
-        <source>Delete Page</source>
-        <translation>Seite löschen</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete &apos;%1&apos;?</source>
-        <translation>Möchten Sie „%1“ wirklich löschen?</translation>
     </message>
 </context>
 <context>
