@@ -33,14 +33,15 @@ void focusField(QLineEdit *field) {
 }
 
 QString unopenableFile(const QString &path, const QString &error) {
-    return QCoreApplication::translate("FrmAdd", "The file \"%1\" can't be opened as a page (%2). "
-                                                 "Please choose another file.")
+    return QCoreApplication::translate("quillsite::frmAdd",
+                                       "The file \"%1\" can't be opened as a page (%2). "
+                                       "Please choose another file.")
         .arg(QDir::toNativeSeparators(path), error);
 }
 
 } // namespace
 
-FrmAdd::FrmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent)
+frmAdd::frmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_ui(std::make_unique<Ui::frmAdd>())
@@ -59,14 +60,14 @@ FrmAdd::FrmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent)
     connect(m_ui->Blank, &QAction::triggered, this, [this] { setAddMode(Blank); });
     connect(m_ui->Open, &QAction::triggered, this, [this] { setAddMode(Open); });
     connect(m_ui->Template, &QAction::triggered, this, [this] { setAddMode(Template); });
-    connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &FrmAdd::browse);
+    connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &frmAdd::browse);
     // A path typed over several chosen files is one file again, named in the name field.
     connect(m_ui->txtFile, &QLineEdit::textEdited, this, [this] {
         m_files.clear();
         m_ui->txtName->setEnabled(true);
     });
-    connect(m_ui->cmdAdd, &QPushButton::clicked, this, &FrmAdd::add);
-    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &FrmAdd::reject);
+    connect(m_ui->cmdAdd, &QPushButton::clicked, this, &frmAdd::add);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &frmAdd::reject);
 
     m_ui->lstPages->setColumnWidth(0, pageColumnWidth);
     fillReadyMadePages();
@@ -74,13 +75,13 @@ FrmAdd::FrmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent)
     focusField(m_ui->txtName);
 }
 
-FrmAdd::~FrmAdd() = default;
+frmAdd::~frmAdd() = default;
 
-FrmAdd::AddMode FrmAdd::addMode() const {
+frmAdd::AddMode frmAdd::addMode() const {
     return m_addMode;
 }
 
-void FrmAdd::fillReadyMadePages() {
+void frmAdd::fillReadyMadePages() {
     const QIcon icon(u":/artwork/addpage/page-item.svg"_s);
     const QDir folder(m_pagesFolder);
     const QStringList files =
@@ -92,7 +93,7 @@ void FrmAdd::fillReadyMadePages() {
     }
 }
 
-void FrmAdd::setAddMode(AddMode mode) {
+void frmAdd::setAddMode(AddMode mode) {
     m_addMode = mode;
     switch (mode) {
     case Blank:
@@ -100,7 +101,7 @@ void FrmAdd::setAddMode(AddMode mode) {
         const bool open = mode == Open;
         m_ui->Blank->setChecked(!open);
         m_ui->Open->setChecked(open);
-        m_ui->lblTab->setText(open ? u"Open a Existing Page"_s : u"Create a Blank Page"_s);
+        m_ui->lblTab->setText(open ? tr("Open a Existing Page") : tr("Create a Blank Page"));
         m_ui->lblFile->setVisible(open);
         m_ui->txtFile->setVisible(open);
         m_ui->cmdBrowse->setVisible(open);
@@ -115,7 +116,7 @@ void FrmAdd::setAddMode(AddMode mode) {
     }
     case Template:
         m_ui->Template->setChecked(true);
-        m_ui->lblTab->setText(u"Create from a Pre-defined Page"_s);
+        m_ui->lblTab->setText(tr("Create from a Pre-defined Page"));
         m_ui->lstPages->show();
         m_ui->lstPages->raise();
         m_ui->lstPages->setFocus();
@@ -125,9 +126,9 @@ void FrmAdd::setAddMode(AddMode mode) {
     }
 }
 
-void FrmAdd::browse() {
+void frmAdd::browse() {
     const QStringList paths =
-        m_desktop.chooseFiles(this, u"Browse..."_s, u"HTML Files(*.htm,*.html) (*.htm *.html)"_s);
+        m_desktop.chooseFiles(this, tr("Browse..."), tr("HTML Files(*.htm,*.html) (*.htm *.html)"));
     if (paths.isEmpty())
         return;
     if (paths.size() > 1) {
@@ -150,18 +151,18 @@ void FrmAdd::browse() {
     m_ui->txtName->end(false);
 }
 
-QString FrmAdd::pageNameOf(const QString &path) const {
+QString frmAdd::pageNameOf(const QString &path) const {
     const std::optional<SitePage> built = readBuiltPage(path, m_templateFolders);
     return built ? built->name : FileTitle(path);
 }
 
-void FrmAdd::add() {
+void frmAdd::add() {
     const QString name = m_ui->txtName->text();
     const QString file = m_ui->txtFile->text();
     switch (m_addMode) {
     case Blank:
         if (name.isEmpty())
-            return warn(u"Please enter the name of the page, in order to continue."_s,
+            return warn(tr("Please enter the name of the page, in order to continue."),
                         m_ui->txtName);
         m_pages.newPageCounter().nameAdding(name);
         return AddPage(name, QString());
@@ -169,10 +170,10 @@ void FrmAdd::add() {
         if (!m_files.isEmpty())
             return addSeveral();
         if (name.isEmpty() || file.isEmpty())
-            return warn(u"You must enter both, the path and the name of the file."_s,
+            return warn(tr("You must enter both, the path and the name of the file."),
                         m_ui->txtFile);
         if (!FileExists(file))
-            return warn(u"The file you specified does not exist, please choose another file."_s,
+            return warn(tr("The file you specified does not exist, please choose another file."),
                         m_ui->txtFile);
         m_pages.newPageCounter().nameAdding(name);
         return AddPage(name, file);
@@ -181,22 +182,22 @@ void FrmAdd::add() {
     }
 }
 
-void FrmAdd::addReadyMadePage() {
+void frmAdd::addReadyMadePage() {
     if (m_ui->lstPages->topLevelItemCount() == 0) {
-        return warn(u"No pre-defined pages are installed: the folder \"%1\" holds no .htm or "
-                    ".html file. Please create a blank page or open an existing one instead."_s.arg(
-                        QDir::toNativeSeparators(m_pagesFolder)),
+        return warn(tr("No pre-defined pages are installed: the folder \"%1\" holds no .htm or "
+                       ".html file. Please create a blank page or open an existing one instead.")
+                        .arg(QDir::toNativeSeparators(m_pagesFolder)),
                     m_ui->lstPages);
     }
     const QTreeWidgetItem *item = m_ui->lstPages->currentItem();
     if (!item || !item->isSelected())
-        return warn(u"Please choose a page from the list of pre-defined pages."_s, m_ui->lstPages);
+        return warn(tr("Please choose a page from the list of pre-defined pages."), m_ui->lstPages);
     const QString path = item->data(0, Qt::UserRole).toString();
     AddPage(FileTitle(path), path);
 }
 
 // Every name is checked before any page is added, so that a bad one adds none.
-void FrmAdd::addSeveral() {
+void frmAdd::addSeveral() {
     QStringList names = m_pages.pageNames();
     for (const QString &path : std::as_const(m_files)) {
         const QString name = pageNameOf(path);
@@ -215,18 +216,17 @@ void FrmAdd::addSeveral() {
 // Appends the page `name` made from the file `path`; a page an installed
 // template built brings only its content, as its header, menu and footer are
 // the site's own. Empty, or why the file can't be opened.
-QString FrmAdd::appendFromFile(const QString &name, const QString &path) {
+QString frmAdd::appendFromFile(const QString &name, const QString &path) {
     if (const std::optional<SitePage> built = readBuiltPage(path, m_templateFolders)) {
         m_pages.appendPage(name);
         m_pages.editor(m_pages.count() - 1)
             ->setBodyHTML(built->body, QUrl::fromLocalFile(built->sourceFolder + u'/'));
         return {};
     }
-    QString error;
-    return m_pages.appendPage(name, path, &error) ? QString() : error;
+    return m_pages.appendPage(name, path);
 }
 
-void FrmAdd::AddPage(const QString &name, const QString &path) {
+void frmAdd::AddPage(const QString &name, const QString &path) {
     // In the Template way the name comes from the list, so the list is where to fix it.
     QWidget *nameField =
         m_addMode == Template ? static_cast<QWidget *>(m_ui->lstPages) : m_ui->txtName;
@@ -244,7 +244,7 @@ void FrmAdd::AddPage(const QString &name, const QString &path) {
     accept();
 }
 
-void FrmAdd::warn(const QString &text, QWidget *focus) {
+void frmAdd::warn(const QString &text, QWidget *focus) {
     m_desktop.warn(this, text);
     if (auto *field = qobject_cast<QLineEdit *>(focus))
         focusField(field);

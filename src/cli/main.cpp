@@ -6,6 +6,7 @@
 #include "cli/templatelisting.h"
 #include "library/templatecatalog.h"
 #include "platform/systeminfo.h"
+#include "platform/translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,12 +19,37 @@ namespace {
 
 enum ExitStatus { Success = 0, BuildFailed = 1, UsageError = 2 };
 
+void sayWarnings(const QStringList &warnings, const QString &label, QTextStream &err) {
+    for (const QString &warning : warnings)
+        err << label << warning << '\n';
+}
+
+// Says the warnings (as errors under --strict) and builds the site.
+int build(const CommandLine &command, QTextStream &out, QTextStream &err) {
+    const QString label = command.strict ? QCoreApplication::translate("CommandLine", "Error: ")
+                                         : QCoreApplication::translate("CommandLine", "Warning: ");
+    sayWarnings(command.warnings, label, err);
+    if (command.strict && !command.warnings.isEmpty())
+        return BuildFailed;
+    err.flush();
+    const BuildResult result = BuildWebsite(
+        command.site, {}, command.strict ? WarningPolicy::Refuse : WarningPolicy::Report);
+    sayWarnings(result.warnings, label, err);
+    if (!result.ok) {
+        err << result.message() << '\n';
+        return BuildFailed;
+    }
+    out << buildReport(result, command.site.destination) << '\n';
+    return Success;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"quillsite-build"_s);
     QCoreApplication::setApplicationVersion(QLatin1StringView(QUILLSITE_VERSION));
+    installTranslations();
     QTextStream out(stdout);
     QTextStream err(stderr);
 
@@ -32,20 +58,18 @@ int main(int argc, char *argv[]) {
         interpretCommandLine(QCoreApplication::arguments(),
                              {templatesFolder, QDir::currentPath(), QDir::homePath(), loginName()});
 
-    // Said first, whatever the command: what --from or --list-pages could not recover.
-    const QString label = command.strict ? QCoreApplication::translate("CommandLine", "Error: ")
-                                         : QCoreApplication::translate("CommandLine", "Warning: ");
-    for (const QString &warning : command.warnings)
-        err << label << warning << '\n';
-    err.flush();
     switch (command.action) {
     case CommandAction::ShowText:
+        // What --list-pages could not recover of the site.
+        sayWarnings(command.warnings, QCoreApplication::translate("CommandLine", "Warning: "), err);
         out << command.text;
         return Success;
     case CommandAction::ListTemplates: {
         const QList<TemplateInfo> templates = discoverTemplates(templatesFolder);
         if (templates.isEmpty())
-            err << u"No templates are installed in "_s << templatesFolder << '\n';
+            err << QCoreApplication::translate("CommandLine", "No templates are installed in %1")
+                       .arg(templatesFolder)
+                << '\n';
         out << templateListing(templates);
         return Success;
     }
@@ -56,16 +80,5 @@ int main(int argc, char *argv[]) {
         break;
     }
 
-    if (command.strict && !command.warnings.isEmpty())
-        return BuildFailed;
-    const BuildResult result = BuildWebsite(
-        command.site, {}, command.strict ? WarningPolicy::Refuse : WarningPolicy::Report);
-    for (const QString &warning : result.warnings)
-        err << label << warning << '\n';
-    if (!result.ok) {
-        err << result.message() << '\n';
-        return BuildFailed;
-    }
-    out << buildReport(result, command.site.destination) << '\n';
-    return Success;
+    return build(command, out, err);
 }

@@ -31,7 +31,7 @@ bool writeFile(const QString &path, const QString &text) {
 
 } // namespace
 
-class tst_FrmAdd : public QObject {
+class tst_frmAdd : public QObject {
     Q_OBJECT
 
 private slots:
@@ -71,7 +71,7 @@ private slots:
     void addButton_opensDialogModally();
 
 private:
-    FrmAdd &showDialog();
+    frmAdd &showDialog();
     template <typename T> T *child(const QString &name) const {
         T *found = m_dialog->findChild<T *>(name);
         if (!found)
@@ -87,11 +87,11 @@ private:
     QString writeBuiltSite();
 
     std::unique_ptr<PageSetFixture> m_f;
-    std::unique_ptr<FrmAdd> m_dialog;
+    std::unique_ptr<frmAdd> m_dialog;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void tst_FrmAdd::init() {
+void tst_frmAdd::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     QVERIFY(QDir(m_dir->path()).mkpath(u"data/pages"_s));
@@ -99,7 +99,7 @@ void tst_FrmAdd::init() {
     m_f->desktop.dataFolder = m_dir->filePath(u"data"_s);
 }
 
-void tst_FrmAdd::cleanup() {
+void tst_frmAdd::cleanup() {
     m_dialog.reset();
     m_f.reset();
     m_dir.reset();
@@ -108,8 +108,8 @@ void tst_FrmAdd::cleanup() {
         std::none_of(windows.cbegin(), windows.cend(), [](QWidget *w) { return w->isVisible(); }));
 }
 
-FrmAdd &tst_FrmAdd::showDialog() {
-    m_dialog = std::make_unique<FrmAdd>(*m_f->pageSet, m_f->desktop, &m_f->window);
+frmAdd &tst_frmAdd::showDialog() {
+    m_dialog = std::make_unique<frmAdd>(*m_f->pageSet, m_f->desktop, &m_f->window);
     m_dialog->show();
     m_dialog->activateWindow();
     [&] {
@@ -118,13 +118,13 @@ FrmAdd &tst_FrmAdd::showDialog() {
     return *m_dialog;
 }
 
-void tst_FrmAdd::writeReadyMade(const QString &fileName, const QString &body) {
+void tst_frmAdd::writeReadyMade(const QString &fileName, const QString &body) {
     QVERIFY(writeFile(m_dir->filePath(u"data/pages/"_s + fileName),
                       u"<html><head><title>t</title></head><body>"_s + body + u"</body></html>"_s));
 }
 
-void tst_FrmAdd::firstShowing_offersNewPage0AllSelected() {
-    FrmAdd &dialog = showDialog();
+void tst_frmAdd::firstShowing_offersNewPage0AllSelected() {
+    frmAdd &dialog = showDialog();
     QLineEdit *name = child<QLineEdit>(u"txtName"_s);
     QCOMPARE(name->text(), u"New Page 0"_s);
     QCOMPARE(name->selectedText(), u"New Page 0"_s);
@@ -132,15 +132,15 @@ void tst_FrmAdd::firstShowing_offersNewPage0AllSelected() {
     QVERIFY(child<QAction>(u"Blank"_s)->isChecked());
     QVERIFY(!child<QAction>(u"Open"_s)->isChecked());
     QVERIFY(!child<QAction>(u"Template"_s)->isChecked());
-    QCOMPARE(dialog.addMode(), FrmAdd::Blank);
+    QCOMPARE(dialog.addMode(), frmAdd::Blank);
     QCOMPARE(child<QLabel>(u"lblTab"_s)->text(), u"Create a Blank Page"_s);
     QVERIFY(!child<QLineEdit>(u"txtFile"_s)->isVisible());
     QVERIFY(!child<QPushButton>(u"cmdBrowse"_s)->isVisible());
     QVERIFY(!child<QTreeWidget>(u"lstPages"_s)->isVisible());
 }
 
-void tst_FrmAdd::controls_carryTheirTexts() {
-    FrmAdd &dialog = showDialog();
+void tst_frmAdd::controls_carryTheirTexts() {
+    frmAdd &dialog = showDialog();
     QCOMPARE(dialog.windowTitle(), u"Add Page"_s);
     QCOMPARE(dialog.size(), QSize(376, 224));
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
@@ -165,8 +165,8 @@ void tst_FrmAdd::controls_carryTheirTexts() {
     QVERIFY(!child<QLabel>(u"Picture1"_s)->pixmap().isNull());
 }
 
-void tst_FrmAdd::tabs_moveTheNameRowAndFocus() {
-    FrmAdd &dialog = showDialog();
+void tst_frmAdd::tabs_moveTheNameRowAndFocus() {
+    frmAdd &dialog = showDialog();
     QLineEdit *name = child<QLineEdit>(u"txtName"_s);
     QLabel *nameLabel = child<QLabel>(u"lblName"_s);
     QLineEdit *file = child<QLineEdit>(u"txtFile"_s);
@@ -181,14 +181,14 @@ void tst_FrmAdd::tabs_moveTheNameRowAndFocus() {
     QVERIFY(child<QLabel>(u"lblFile"_s)->isVisible());
     QCOMPARE(dialog.focusWidget(), file);
     QCOMPARE(child<QLabel>(u"lblTab"_s)->text(), u"Open a Existing Page"_s);
-    QCOMPARE(dialog.addMode(), FrmAdd::Open);
+    QCOMPARE(dialog.addMode(), frmAdd::Open);
     QVERIFY(child<QAction>(u"Open"_s)->isChecked());
     QVERIFY(!child<QAction>(u"Blank"_s)->isChecked());
 
     tab(u"Template"_s);
     QVERIFY(child<QTreeWidget>(u"lstPages"_s)->isVisible());
     QCOMPARE(child<QLabel>(u"lblTab"_s)->text(), u"Create from a Pre-defined Page"_s);
-    QCOMPARE(dialog.addMode(), FrmAdd::Template);
+    QCOMPARE(dialog.addMode(), frmAdd::Template);
     QVERIFY(child<QAction>(u"Template"_s)->isChecked());
     QVERIFY(!child<QAction>(u"Open"_s)->isChecked());
 
@@ -198,11 +198,11 @@ void tst_FrmAdd::tabs_moveTheNameRowAndFocus() {
     QVERIFY(!file->isVisible());
     QVERIFY(!child<QTreeWidget>(u"lstPages"_s)->isVisible());
     QCOMPARE(dialog.focusWidget(), name);
-    QCOMPARE(dialog.addMode(), FrmAdd::Blank);
+    QCOMPARE(dialog.addMode(), frmAdd::Blank);
 }
 
-void tst_FrmAdd::blank_addsPageAndCloses() {
-    FrmAdd &dialog = showDialog();
+void tst_frmAdd::blank_addsPageAndCloses() {
+    frmAdd &dialog = showDialog();
     child<QLineEdit>(u"txtName"_s)->setText(u"About"_s);
     click(u"cmdAdd"_s);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -213,8 +213,8 @@ void tst_FrmAdd::blank_addsPageAndCloses() {
     QVERIFY(m_f->desktop.warnings.isEmpty());
 }
 
-void tst_FrmAdd::blank_emptyName_warns() {
-    FrmAdd &dialog = showDialog();
+void tst_frmAdd::blank_emptyName_warns() {
+    frmAdd &dialog = showDialog();
     child<QLineEdit>(u"txtName"_s)->clear();
     click(u"cmdAdd"_s);
     QCOMPARE(m_f->desktop.warnings, QStringList{enterName});
@@ -223,7 +223,7 @@ void tst_FrmAdd::blank_emptyName_warns() {
     QCOMPARE(m_f->pageSet->count(), 1);
 }
 
-void tst_FrmAdd::anyWay_duplicateName_warns_data() {
+void tst_frmAdd::anyWay_duplicateName_warns_data() {
     QTest::addColumn<QString>("name");
     QTest::newRow("Home") << u"Home"_s;
     QTest::newRow("home") << u"home"_s;
@@ -231,10 +231,10 @@ void tst_FrmAdd::anyWay_duplicateName_warns_data() {
     QTest::newRow("existing page in other case") << u"aBOUT"_s;
 }
 
-void tst_FrmAdd::anyWay_duplicateName_warns() {
+void tst_frmAdd::anyWay_duplicateName_warns() {
     QFETCH(QString, name);
-    QVERIFY(m_f->pageSet->appendPage(u"About"_s));
-    FrmAdd &dialog = showDialog();
+    QCOMPARE(m_f->pageSet->appendPage(u"About"_s), QString());
+    frmAdd &dialog = showDialog();
     QLineEdit *field = child<QLineEdit>(u"txtName"_s);
     field->setText(name);
     click(u"cmdAdd"_s);
@@ -246,7 +246,7 @@ void tst_FrmAdd::anyWay_duplicateName_warns() {
     QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"About"_s}));
 }
 
-void tst_FrmAdd::unusableName_warnsAndAddsNothing_data() {
+void tst_frmAdd::unusableName_warnsAndAddsNothing_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("mentioned");
     QTest::newRow("slash") << u"../escape"_s << u"\"/\""_s;
@@ -254,10 +254,10 @@ void tst_FrmAdd::unusableName_warnsAndAddsNothing_data() {
     QTest::newRow("Index beside Home") << u"Index"_s << u"\"index.htm\""_s;
 }
 
-void tst_FrmAdd::unusableName_warnsAndAddsNothing() {
+void tst_frmAdd::unusableName_warnsAndAddsNothing() {
     QFETCH(QString, name);
     QFETCH(QString, mentioned);
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     child<QLineEdit>(u"txtName"_s)->setText(name);
     click(u"cmdAdd"_s);
     QCOMPARE(m_f->desktop.warnings.size(), 1);
@@ -267,14 +267,14 @@ void tst_FrmAdd::unusableName_warnsAndAddsNothing() {
     QCOMPARE(m_f->pageSet->count(), 1);
 }
 
-void tst_FrmAdd::counter_advancesForDefaultStyleNames_data() {
+void tst_frmAdd::counter_advancesForDefaultStyleNames_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("nextDefault");
     QTest::newRow("default name") << u"New Page 0"_s << u"New Page 1"_s;
     QTest::newRow("other name") << u"About"_s << u"New Page 0"_s;
 }
 
-void tst_FrmAdd::counter_advancesForDefaultStyleNames() {
+void tst_frmAdd::counter_advancesForDefaultStyleNames() {
     QFETCH(QString, name);
     QFETCH(QString, nextDefault);
     showDialog();
@@ -285,8 +285,8 @@ void tst_FrmAdd::counter_advancesForDefaultStyleNames() {
     QCOMPARE(child<QLineEdit>(u"txtName"_s)->text(), nextDefault);
 }
 
-void tst_FrmAdd::counter_advancesOnRejectedDuplicate() {
-    QVERIFY(m_f->pageSet->appendPage(u"New Page 0"_s));
+void tst_frmAdd::counter_advancesOnRejectedDuplicate() {
+    QCOMPARE(m_f->pageSet->appendPage(u"New Page 0"_s), QString());
     showDialog();
     click(u"cmdAdd"_s); // offers "New Page 0", which is taken
     QCOMPARE(m_f->desktop.warnings, QStringList{duplicate});
@@ -295,7 +295,7 @@ void tst_FrmAdd::counter_advancesOnRejectedDuplicate() {
     QCOMPARE(child<QLineEdit>(u"txtName"_s)->text(), u"New Page 1"_s);
 }
 
-void tst_FrmAdd::counter_notUsedByTemplateWay() {
+void tst_frmAdd::counter_notUsedByTemplateWay() {
     writeReadyMade(u"New Page 7.htm"_s, u"<p>x</p>"_s);
     showDialog();
     tab(u"Template"_s);
@@ -305,7 +305,7 @@ void tst_FrmAdd::counter_notUsedByTemplateWay() {
     QCOMPARE(child<QLineEdit>(u"txtName"_s)->text(), u"New Page 0"_s);
 }
 
-void tst_FrmAdd::open_missingField_warns_data() {
+void tst_frmAdd::open_missingField_warns_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("name");
     QTest::newRow("no file") << QString() << u"About"_s;
@@ -313,10 +313,10 @@ void tst_FrmAdd::open_missingField_warns_data() {
     QTest::newRow("neither") << QString() << QString();
 }
 
-void tst_FrmAdd::open_missingField_warns() {
+void tst_frmAdd::open_missingField_warns() {
     QFETCH(QString, file);
     QFETCH(QString, name);
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     tab(u"Open"_s);
     child<QLineEdit>(u"txtFile"_s)->setText(file);
     child<QLineEdit>(u"txtName"_s)->setText(name);
@@ -326,8 +326,8 @@ void tst_FrmAdd::open_missingField_warns() {
     QCOMPARE(m_f->pageSet->count(), 1);
 }
 
-void tst_FrmAdd::open_missingFile_warns() {
-    FrmAdd &dialog = showDialog();
+void tst_frmAdd::open_missingFile_warns() {
+    frmAdd &dialog = showDialog();
     tab(u"Open"_s);
     child<QLineEdit>(u"txtFile"_s)->setText(m_dir->filePath(u"nothing.htm"_s));
     child<QLineEdit>(u"txtName"_s)->setText(u"New Page 0"_s);
@@ -338,11 +338,11 @@ void tst_FrmAdd::open_missingFile_warns() {
     QCOMPARE(m_f->pageSet->newPageCounter().value(), 0);
 }
 
-void tst_FrmAdd::open_loadsTheFile() {
+void tst_frmAdd::open_loadsTheFile() {
     const QString path = m_dir->filePath(u"story.html"_s);
     QVERIFY(writeFile(path,
                       u"<html><head><title>S</title></head><body><h1>Story</h1></body></html>"_s));
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     tab(u"Open"_s);
     child<QLineEdit>(u"txtFile"_s)->setText(path);
     child<QLineEdit>(u"txtName"_s)->setText(u"New Page 0"_s);
@@ -353,7 +353,7 @@ void tst_FrmAdd::open_loadsTheFile() {
     QCOMPARE(m_f->pageSet->newPageCounter().value(), 1);
 }
 
-QString tst_FrmAdd::writeBuiltSite() {
+QString tst_frmAdd::writeBuiltSite() {
     const QString templateFolder = m_dir->filePath(u"data/templates/plain"_s);
     const auto require = [](bool done, const char *what) {
         if (!done)
@@ -383,7 +383,7 @@ QString tst_FrmAdd::writeBuiltSite() {
     return site;
 }
 
-void tst_FrmAdd::open_builtPage_givesItsNameAndOnlyItsContent() {
+void tst_frmAdd::open_builtPage_givesItsNameAndOnlyItsContent() {
     const QString site = writeBuiltSite();
     showDialog();
     tab(u"Open"_s);
@@ -396,7 +396,7 @@ void tst_FrmAdd::open_builtPage_givesItsNameAndOnlyItsContent() {
     QCOMPARE(m_f->pageSet->editor(1)->baseUrl(), QUrl::fromLocalFile(site + u'/'));
 }
 
-void tst_FrmAdd::open_severalFiles_eachAPageInTheOrderChosen() {
+void tst_frmAdd::open_severalFiles_eachAPageInTheOrderChosen() {
     const QString site = writeBuiltSite();
     showDialog();
     tab(u"Open"_s);
@@ -416,14 +416,14 @@ void tst_FrmAdd::open_severalFiles_eachAPageInTheOrderChosen() {
     QCOMPARE(m_f->pageSet->editor(2)->bodyHTML(), u"<p>Once</p>"_s);
 }
 
-void tst_FrmAdd::open_unreadableFile_warnsAndAddsNothing() {
+void tst_frmAdd::open_unreadableFile_warnsAndAddsNothing() {
     QString path = m_dir->filePath(u"locked.htm"_s);
     QVERIFY(writeFile(path, u"<p>secret</p>"_s));
     QVERIFY(QFile::setPermissions(path, {}));
     // Whoever may read every file still can't read the start of its own memory.
     if (QFile file(path); file.open(QIODevice::ReadOnly))
         path = u"/proc/self/mem"_s;
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     tab(u"Open"_s);
     child<QLineEdit>(u"txtFile"_s)->setText(path);
     child<QLineEdit>(u"txtName"_s)->setText(u"Locked"_s);
@@ -435,8 +435,8 @@ void tst_FrmAdd::open_unreadableFile_warnsAndAddsNothing() {
     QCOMPARE(m_f->editors->count(), 1);
 }
 
-void tst_FrmAdd::browse_fillsFileAndName() {
-    FrmAdd &dialog = showDialog();
+void tst_frmAdd::browse_fillsFileAndName() {
+    frmAdd &dialog = showDialog();
     tab(u"Open"_s);
     m_f->desktop.filesAnswers = {{u"/site/pages/About Us.htm"_s}};
     click(u"cmdBrowse"_s);
@@ -451,7 +451,7 @@ void tst_FrmAdd::browse_fillsFileAndName() {
     QVERIFY(!name->hasSelectedText());
 }
 
-void tst_FrmAdd::browse_cancelled_changesNothing() {
+void tst_frmAdd::browse_cancelled_changesNothing() {
     showDialog();
     tab(u"Open"_s);
     child<QLineEdit>(u"txtFile"_s)->setText(u"/kept/file.htm"_s);
@@ -462,7 +462,7 @@ void tst_FrmAdd::browse_cancelled_changesNothing() {
     QCOMPARE(child<QLineEdit>(u"txtName"_s)->text(), u"Kept"_s);
 }
 
-void tst_FrmAdd::template_listsReadyMadePagesAlphabetically() {
+void tst_frmAdd::template_listsReadyMadePagesAlphabetically() {
     writeReadyMade(u"news.htm"_s, {});
     writeReadyMade(u"About Me.html"_s, {});
     writeReadyMade(u"Contact.htm"_s, {});
@@ -479,10 +479,10 @@ void tst_FrmAdd::template_listsReadyMadePagesAlphabetically() {
     QVERIFY(list->topLevelItem(0)->isSelected());
 }
 
-void tst_FrmAdd::template_addsNamedAfterFile() {
+void tst_frmAdd::template_addsNamedAfterFile() {
     writeReadyMade(u"About Us.htm"_s, u"<p>Who we are</p>"_s);
     writeReadyMade(u"Links.htm"_s, u"<ul><li>one</li></ul>"_s);
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     child<QLineEdit>(u"txtName"_s)->setText(u"ignored"_s);
     tab(u"Template"_s);
     QTreeWidget *list = child<QTreeWidget>(u"lstPages"_s);
@@ -493,9 +493,9 @@ void tst_FrmAdd::template_addsNamedAfterFile() {
     QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<ul><li>one</li></ul>"_s);
 }
 
-void tst_FrmAdd::template_homeIsRefusedAsDuplicate() {
+void tst_frmAdd::template_homeIsRefusedAsDuplicate() {
     writeReadyMade(u"Home.htm"_s, u"<p>another home</p>"_s);
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     tab(u"Template"_s);
     click(u"cmdAdd"_s);
     QCOMPARE(m_f->desktop.warnings, QStringList{duplicate});
@@ -503,7 +503,7 @@ void tst_FrmAdd::template_homeIsRefusedAsDuplicate() {
     QCOMPARE(m_f->pageSet->count(), 1);
 }
 
-void tst_FrmAdd::template_eachClickSelectsFirstAgain() {
+void tst_frmAdd::template_eachClickSelectsFirstAgain() {
     writeReadyMade(u"A.htm"_s, {});
     writeReadyMade(u"B.htm"_s, {});
     showDialog();
@@ -518,9 +518,9 @@ void tst_FrmAdd::template_eachClickSelectsFirstAgain() {
     QCOMPARE(list->currentItem(), list->topLevelItem(0));
 }
 
-void tst_FrmAdd::template_noPagesInstalled_warns() {
+void tst_frmAdd::template_noPagesInstalled_warns() {
     QVERIFY(QDir(m_dir->filePath(u"data/pages"_s)).removeRecursively());
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     tab(u"Template"_s);
     click(u"cmdAdd"_s);
     QCOMPARE(m_f->desktop.warnings.size(), 1);
@@ -530,7 +530,7 @@ void tst_FrmAdd::template_noPagesInstalled_warns() {
     QCOMPARE(m_f->pageSet->count(), 1);
 }
 
-void tst_FrmAdd::template_nothingSelected_warns() {
+void tst_frmAdd::template_nothingSelected_warns() {
     writeReadyMade(u"A.htm"_s, {});
     showDialog();
     tab(u"Template"_s);
@@ -541,15 +541,15 @@ void tst_FrmAdd::template_nothingSelected_warns() {
     QCOMPARE(m_f->pageSet->count(), 1);
 }
 
-void tst_FrmAdd::cancelAndEscape_addNothing_data() {
+void tst_frmAdd::cancelAndEscape_addNothing_data() {
     QTest::addColumn<bool>("escape");
     QTest::newRow("Cancel") << false;
     QTest::newRow("Esc") << true;
 }
 
-void tst_FrmAdd::cancelAndEscape_addNothing() {
+void tst_frmAdd::cancelAndEscape_addNothing() {
     QFETCH(bool, escape);
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     child<QLineEdit>(u"txtName"_s)->setText(u"About"_s);
     if (escape)
         QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -560,11 +560,11 @@ void tst_FrmAdd::cancelAndEscape_addNothing() {
     QCOMPARE(m_f->pageSet->count(), 1);
 }
 
-void tst_FrmAdd::addButton_opensDialogModally() {
+void tst_frmAdd::addButton_opensDialogModally() {
     QString shownTitle;
     bool modal = false;
     QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<FrmAdd *>(QApplication::activeModalWidget());
+        auto *dialog = qobject_cast<frmAdd *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         shownTitle = dialog->windowTitle();
@@ -578,5 +578,5 @@ void tst_FrmAdd::addButton_opensDialogModally() {
     QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"About"_s}));
 }
 
-QTEST_MAIN(tst_FrmAdd)
+QTEST_MAIN(tst_frmAdd)
 #include "tst_frmadd.moc"
