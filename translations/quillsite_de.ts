@@ -123,34 +123,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Builds a website from a Quillsite template, as the wizard does.
-
-Without --page the site is a small demonstration with one &quot;Home&quot; page. Each
---page NAME=FILE adds a page named NAME (in the order given) whose content is
-the body of the HTML file FILE, or the whole file when it is a fragment. The
-page named &quot;Home&quot; becomes index.htm; every other page its lower-case name and
-&quot;.htm&quot;.
-
-Relative paths (--out, --template, page files) are taken from the current
-folder; a leading ~/ stands for your home folder.
-
-Exit status: 0 when the site was written, 1 when building failed, 2 when the
-command itself is wrong.</source>
-        <translation>Erstellt eine Website aus einer Quillsite-Vorlage, wie es der Assistent tut.
-
-Ohne --page ist die Website eine kleine Vorführung mit einer Seite „Home“.
-Jedes --page NAME=DATEI fügt eine Seite namens NAME hinzu (in der angegebenen
-Reihenfolge), deren Inhalt der Body der HTML-Datei DATEI ist, oder die ganze
-Datei, wenn sie ein Fragment ist. Die Seite „Home“ wird zu index.htm, jede
-andere Seite zu ihrem kleingeschriebenen Namen mit „.htm“.
-
-Relative Pfade (--out, --template, Seitendateien) gelten ab dem aktuellen
-Ordner; ein führendes ~/ steht für Ihren Home-Ordner.
-
-Rückgabewert: 0, wenn die Website geschrieben wurde, 1, wenn das Erstellen
-fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
-    </message>
-    <message>
         <source>List the installed templates.</source>
         <translation>Die installierten Vorlagen auflisten.</translation>
     </message>
@@ -314,6 +286,62 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
         <source>by %1</source>
         <translation>von %1</translation>
     </message>
+    <message>
+        <source>Builds a website from a Quillsite template, as the wizard does.
+
+Without --page the site is a small demonstration with one &quot;Home&quot; page. Each
+--page NAME=FILE adds a page named NAME (in the order given) whose content is
+the body of the HTML file FILE, or the whole file when it is a fragment. The
+page named &quot;Home&quot; becomes index.htm; every other page its lower-case name and
+&quot;.htm&quot;.
+
+--from DIR starts from the site in DIR, as a Quillsite build left it: its
+template, title, author and pages. --template, --title, --author and --page
+then change what was read; a --page with the name of a page read replaces its
+content. --list-pages DIR shows what would be read, without building.
+
+Relative paths (--out, --template, page files) are taken from the current
+folder; a leading ~/ stands for your home folder.
+
+Exit status: 0 when the site was written, 1 when building failed, 2 when the
+command itself is wrong (or the site in DIR can&apos;t be read).</source>
+        <translation>Erstellt eine Website aus einer Quillsite-Vorlage, wie es der Assistent tut.
+
+Ohne --page ist die Website eine kleine Vorführung mit einer Seite „Home“.
+Jedes --page NAME=DATEI fügt eine Seite namens NAME hinzu (in der angegebenen
+Reihenfolge), deren Inhalt der Body der HTML-Datei DATEI ist, oder die ganze
+Datei, wenn sie ein Fragment ist. Die Seite „Home“ wird zu index.htm, jede
+andere Seite zu ihrem kleingeschriebenen Namen mit „.htm“.
+
+--from ORDNER geht von der Website in ORDNER aus, wie ein Quillsite-Build sie
+hinterließ: ihre Vorlage, Titel, Autor und Seiten. --template, --title, --author
+und --page ändern dann das Gelesene; ein --page mit dem Namen einer gelesenen
+Seite ersetzt deren Inhalt. --list-pages ORDNER zeigt, was gelesen würde, ohne
+zu erstellen.
+
+Relative Pfade (--out, --template, Seitendateien) gelten ab dem aktuellen
+Ordner; ein führendes ~/ steht für Ihren Home-Ordner.
+
+Rückgabewert: 0, wenn die Website geschrieben wurde, 1, wenn das Erstellen
+fehlschlug, 2, wenn der Befehl selbst falsch ist (oder die Website in ORDNER
+nicht gelesen werden kann).</translation>
+    </message>
+    <message>
+        <source>Start from the site built into the folder DIR.</source>
+        <translation>Von der Website ausgehen, die in den Ordner DIR erstellt wurde.</translation>
+    </message>
+    <message>
+        <source>Show the template, title, author and pages read from the site in the folder DIR, without building.</source>
+        <translation>Vorlage, Titel, Autor und Seiten der Website im Ordner DIR anzeigen, ohne zu erstellen.</translation>
+    </message>
+    <message>
+        <source>No installed template matches the site in &quot;%1&quot;; choose one with --template.</source>
+        <translation>Keine installierte Vorlage passt zur Website in &quot;%1&quot;; wählen Sie eine mit --template.</translation>
+    </message>
+    <message>
+        <source>No page of the site in &quot;%1&quot; could be read.</source>
+        <translation>Keine Seite der Website in &quot;%1&quot; konnte gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopServices</name>
@@ -449,6 +477,56 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
     </message>
 </context>
 <context>
+    <name>ReplacedPages</name>
+    <message>
+        <source>Could not remove the page file &quot;%1&quot;: %2.</source>
+        <translation>Die Seitendatei &quot;%1&quot; konnte nicht entfernt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteReader</name>
+    <message>
+        <source>The menu entry &quot;%1&quot; can&apos;t be opened as a page, so it was left out.</source>
+        <translation>Der Menüeintrag &quot;%1&quot; kann nicht als Seite geöffnet werden und wurde ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; is in the menu, but its file &quot;%2&quot; is missing from the folder, so it was left out.</source>
+        <translation>Die Seite &quot;%1&quot; steht im Menü, aber ihre Datei &quot;%2&quot; fehlt im Ordner; sie wurde ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; could not be read (%2), so it was left out.</source>
+        <translation>Die Seite &quot;%1&quot; konnte nicht gelesen werden (%2) und wurde ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; (file &quot;%2&quot;) was changed outside its content, so only its content was kept.</source>
+        <translation>Die Seite &quot;%1&quot; (Datei &quot;%2&quot;) wurde außerhalb ihres Inhalts geändert; nur ihr Inhalt wurde übernommen.</translation>
+    </message>
+    <message>
+        <source>No installed template matches this website, so its pages were opened without their menu and design. Choose a template for the site.</source>
+        <translation>Keine installierte Vorlage passt zu dieser Website, daher wurden ihre Seiten ohne Menü und Gestaltung geöffnet. Wählen Sie eine Vorlage für die Website.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read (%2), so it was left out.</source>
+        <translation>Die Datei &quot;%1&quot; konnte nicht gelesen werden (%2) und wurde ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The page file &quot;%1&quot; is not in the site&apos;s menu, so it was not opened.</source>
+        <translation>Die Seitendatei &quot;%1&quot; steht nicht im Menü der Website und wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation>Der Ordner &quot;%1&quot; existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no website made with Quillsite: it has no .htm page files.</source>
+        <translation>Der Ordner &quot;%1&quot; enthält keine mit Quillsite erstellte Website: Er hat keine .htm-Seitendateien.</translation>
+    </message>
+    <message>
+        <source>Could not read the page file</source>
+        <translation>Die Seitendatei konnte nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
     <name>Wizard</name>
     <message>
         <source>The Quillsite wizard: builds a small website from a design template, one page at a time, without any HTML knowledge.</source>
@@ -463,6 +541,10 @@ Run it inside a desktop session, or on a virtual display with:
 Starten Sie ihn in einer Desktop-Sitzung oder auf einem virtuellen Bildschirm mit:
     xvfb-run -a build/bin/quillsite
 </translation>
+    </message>
+    <message>
+        <source>Open the website made with Quillsite in FOLDER.</source>
+        <translation>Die mit Quillsite erstellte Website in ORDNER öffnen.</translation>
     </message>
 </context>
 <context>
@@ -526,6 +608,45 @@ Starten Sie ihn in einer Desktop-Sitzung oder auf einem virtuellen Bildschirm mi
     <message>
         <source>The destination path you specified is invalid, please provide full path.</source>
         <translation>Der angegebene Zielpfad ist ungültig, bitte geben Sie einen vollständigen Pfad an.</translation>
+    </message>
+    <message numerus="yes">
+        <source>    and %n more</source>
+        <translation>
+            <numerusform>    und %n weitere</numerusform>
+            <numerusform>    und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your website is open, but not all of it could be recovered:
+
+%1</source>
+        <translation>Ihre Website ist geöffnet, aber nicht alles konnte wiederhergestellt werden:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; already holds files that building your website would replace:
+
+%2
+
+Replace them?</source>
+        <translation>Der Ordner &quot;%1&quot; enthält bereits Dateien, die beim Erstellen Ihrer Website ersetzt würden:
+
+%2
+
+Ersetzen?</translation>
+    </message>
+    <message>
+        <source>These files belong to pages you deleted, and are still in the website&apos;s folder, where visitors can reach them:
+
+%1
+
+Remove them?</source>
+        <translation>Diese Dateien gehören zu Seiten, die Sie gelöscht haben, und liegen noch im Ordner der Website, wo Besucher sie erreichen:
+
+%1
+
+Entfernen?</translation>
     </message>
 </context>
 <context>
@@ -732,6 +853,10 @@ Starten Sie ihn in einer Desktop-Sitzung oder auf einem virtuellen Bildschirm mi
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
+    <message>
+        <source>&amp;Open a website made with Quillsite...</source>
+        <translation>Mit Quillsite erstellte Website &amp;öffnen...</translation>
+    </message>
 </context>
 <context>
     <name>quillsite::HtmlEditor</name>
@@ -764,6 +889,17 @@ Starten Sie ihn in einer Desktop-Sitzung oder auf einem virtuellen Bildschirm mi
     <message>
         <source>Are you sure you want to delete &apos;%1&apos;?</source>
         <translation>Möchten Sie „%1“ wirklich löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>quillsite::SiteLoader</name>
+    <message>
+        <source>Opening the pages of your website...</source>
+        <translation>Die Seiten Ihrer Website werden geöffnet...</translation>
+    </message>
+    <message>
+        <source>Quillsite</source>
+        <translation>Quillsite</translation>
     </message>
 </context>
 <context>
@@ -838,6 +974,14 @@ Starten Sie ihn in einer Desktop-Sitzung oder auf einem virtuellen Bildschirm mi
     <message>
         <source>No website template is installed, so Quillsite can&apos;t build a website. Put at least one template folder into &quot;%1&quot; and start Quillsite again.</source>
         <translation>Es ist keine Website-Vorlage installiert, daher kann Quillsite keine Website erstellen. Legen Sie mindestens einen Vorlagenordner in „%1“ ab und starten Sie Quillsite erneut.</translation>
+    </message>
+    <message>
+        <source>Select the folder of your website.</source>
+        <translation>Wählen Sie den Ordner Ihrer Website.</translation>
+    </message>
+    <message>
+        <source>Opening a website replaces the pages you have made here. Open it all the same?</source>
+        <translation>Das Öffnen einer Website ersetzt die Seiten, die Sie hier angelegt haben. Trotzdem öffnen?</translation>
     </message>
 </context>
 </TS>
