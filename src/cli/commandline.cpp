@@ -148,8 +148,9 @@ QString pageProblems(const QStringList &arguments, const CommandLineContext &con
         auto [page, error] = pageFromArgument(argument, context, command.warnings);
         if (!error.isEmpty())
             return error;
-        const auto read = std::find_if(pages.begin(), pages.begin() + readCount,
-                                       [&](const SitePage &old) { return old.name == page.name; });
+        const auto read =
+            std::find_if(pages.begin(), pages.begin() + readCount,
+                         [name = page.name](const SitePage &old) { return old.name == name; });
         if (read != pages.begin() + readCount)
             *read = page;
         else
