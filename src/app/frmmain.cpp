@@ -44,11 +44,6 @@ void setTextColour(QWidget *widget, const QColor &colour) {
     widget->setPalette(palette);
 }
 
-const QString welcomeExtension =
-    u"Quillsite will enable you to create professional-looking websites within minutes. It will "
-    "take about only 10 minutes to create your ready-to-publish personal website, which you can "
-    "show to everyone after then."_s;
-
 } // namespace
 
 frmMain::frmMain(DesktopServices &desktop, EditorDialogs &dialogs, QWidget *parent)
@@ -66,7 +61,11 @@ frmMain::frmMain(DesktopServices &desktop, EditorDialogs &dialogs, QWidget *pare
     if (m_chooser->isEmpty())
         showNoTemplateNotice();
     m_ui->stkWizard->setCurrentIndex(static_cast<int>(WizardPage::Welcome));
-    m_ui->lblWelcome->setText(m_ui->lblWelcome->text() + u"\r\n\r\n"_s + welcomeExtension);
+    m_ui->lblWelcome->setText(
+        m_ui->lblWelcome->text() + u"\r\n\r\n"_s +
+        tr("Quillsite will enable you to create professional-looking websites within minutes. It "
+           "will take about only 10 minutes to create your ready-to-publish personal website, "
+           "which you can show to everyone after then."));
     fillDefaults();
     // The dialog would otherwise give the first focus to the first button it finds, About,
     // and Enter on the welcome page would open the About box instead of going on.
@@ -137,8 +136,9 @@ void frmMain::showNoTemplateNotice() {
 void frmMain::fillDefaults() {
     m_ui->txtAuthor->setText(m_desktop.loginName());
     const QString desktopFolder = m_desktop.desktopFolder();
-    m_ui->txtDestination->setText(desktopFolder.isEmpty() ? u"My Website"_s
-                                                          : desktopFolder + u"/My Website"_s);
+    const QString folderName = tr("My Website");
+    m_ui->txtDestination->setText(desktopFolder.isEmpty() ? folderName
+                                                          : desktopFolder + u'/' + folderName);
 }
 
 PageSet &frmMain::pageSet() {
@@ -268,12 +268,12 @@ void frmMain::ShowWizardPage(WizardPage page) {
 
 bool frmMain::BuildWebsite() {
     if (const int page = pageSet().unreadablePage(); page >= 0) {
-        m_desktop.warn(this, u"The editor of the page \"%1\" did not answer, so the website was "
-                             "not built. Your pages are kept; press Next to try again."_s.arg(
-                                 pageSet().pageName(page)));
+        m_desktop.warn(this, tr("The editor of the page \"%1\" did not answer, so the website was "
+                                "not built. Your pages are kept; press Next to try again.")
+                                 .arg(pageSet().pageName(page)));
         return false;
     }
-    QProgressDialog progress(u"Building your website..."_s, QString(), 0, 0, this);
+    QProgressDialog progress(tr("Building your website..."), QString(), 0, 0, this);
     progress.setWindowTitle(u"Quillsite"_s);
     progress.setWindowModality(Qt::WindowModal);
     progress.setCancelButton(nullptr);
@@ -304,7 +304,7 @@ void frmMain::finish() {
 }
 
 void frmMain::cmdBrowseDes_Click() {
-    const QString folder = m_desktop.chooseFolder(this, u"Select where you want to save."_s);
+    const QString folder = m_desktop.chooseFolder(this, tr("Select where you want to save."));
     if (!folder.isEmpty())
         m_ui->txtDestination->setText(folder);
     m_ui->txtDestination->setFocus(Qt::OtherFocusReason);
@@ -316,9 +316,9 @@ void frmMain::cmdAbout_Click() {
 }
 
 QString frmMain::noTemplateMessage() const {
-    return u"No website template is installed, so Quillsite can't build a website. Put at least "
-           "one template folder into \"%1\" and start Quillsite again."_s.arg(
-               m_desktop.programDataFolder() + u"/templates"_s);
+    return tr("No website template is installed, so Quillsite can't build a website. Put at least "
+              "one template folder into \"%1\" and start Quillsite again.")
+        .arg(m_desktop.programDataFolder() + u"/templates"_s);
 }
 
 } // namespace quillsite

@@ -82,7 +82,7 @@ void frmAdd::setAddMode(AddMode mode) {
         const bool open = mode == Open;
         m_ui->Blank->setChecked(!open);
         m_ui->Open->setChecked(open);
-        m_ui->lblTab->setText(open ? u"Open a Existing Page"_s : u"Create a Blank Page"_s);
+        m_ui->lblTab->setText(open ? tr("Open a Existing Page") : tr("Create a Blank Page"));
         m_ui->lblFile->setVisible(open);
         m_ui->txtFile->setVisible(open);
         m_ui->cmdBrowse->setVisible(open);
@@ -97,7 +97,7 @@ void frmAdd::setAddMode(AddMode mode) {
     }
     case Template:
         m_ui->Template->setChecked(true);
-        m_ui->lblTab->setText(u"Create from a Pre-defined Page"_s);
+        m_ui->lblTab->setText(tr("Create from a Pre-defined Page"));
         m_ui->lstPages->show();
         m_ui->lstPages->raise();
         m_ui->lstPages->setFocus();
@@ -109,7 +109,7 @@ void frmAdd::setAddMode(AddMode mode) {
 
 void frmAdd::browse() {
     const QString path =
-        m_desktop.chooseFile(this, u"Browse..."_s, u"HTML Files(*.htm,*.html) (*.htm *.html)"_s);
+        m_desktop.chooseFile(this, tr("Browse..."), tr("HTML Files(*.htm,*.html) (*.htm *.html)"));
     if (path.isEmpty())
         return;
     m_ui->txtFile->setText(path);
@@ -124,16 +124,16 @@ void frmAdd::add() {
     switch (m_addMode) {
     case Blank:
         if (name.isEmpty())
-            return warn(u"Please enter the name of the page, in order to continue."_s,
+            return warn(tr("Please enter the name of the page, in order to continue."),
                         m_ui->txtName);
         m_pages.newPageCounter().nameAdding(name);
         return AddPage(name, QString());
     case Open:
         if (name.isEmpty() || file.isEmpty())
-            return warn(u"You must enter both, the path and the name of the file."_s,
+            return warn(tr("You must enter both, the path and the name of the file."),
                         m_ui->txtFile);
         if (!FileExists(file))
-            return warn(u"The file you specified does not exist, please choose another file."_s,
+            return warn(tr("The file you specified does not exist, please choose another file."),
                         m_ui->txtFile);
         m_pages.newPageCounter().nameAdding(name);
         return AddPage(name, file);
@@ -144,14 +144,14 @@ void frmAdd::add() {
 
 void frmAdd::addReadyMadePage() {
     if (m_ui->lstPages->topLevelItemCount() == 0) {
-        return warn(u"No pre-defined pages are installed: the folder \"%1\" holds no .htm or "
-                    ".html file. Please create a blank page or open an existing one instead."_s.arg(
-                        QDir::toNativeSeparators(m_pagesFolder)),
+        return warn(tr("No pre-defined pages are installed: the folder \"%1\" holds no .htm or "
+                       ".html file. Please create a blank page or open an existing one instead.")
+                        .arg(QDir::toNativeSeparators(m_pagesFolder)),
                     m_ui->lstPages);
     }
     const QTreeWidgetItem *item = m_ui->lstPages->currentItem();
     if (!item || !item->isSelected())
-        return warn(u"Please choose a page from the list of pre-defined pages."_s, m_ui->lstPages);
+        return warn(tr("Please choose a page from the list of pre-defined pages."), m_ui->lstPages);
     const QString path = item->data(0, Qt::UserRole).toString();
     AddPage(FileTitle(path), path);
 }
@@ -165,8 +165,9 @@ void frmAdd::AddPage(const QString &name, const QString &path) {
     if (const QString error = m_pages.appendPage(name, path); !error.isEmpty()) {
         QWidget *fileField =
             m_addMode == Template ? static_cast<QWidget *>(m_ui->lstPages) : m_ui->txtFile;
-        return warn(u"The file \"%1\" can't be opened as a page (%2). Please choose another "
-                    "file."_s.arg(QDir::toNativeSeparators(path), error),
+        return warn(tr("The file \"%1\" can't be opened as a page (%2). Please choose another "
+                       "file.")
+                        .arg(QDir::toNativeSeparators(path), error),
                     fileField);
     }
     accept();

@@ -44,9 +44,9 @@ PageSet::PageSet(const PageSetControls &controls, DesktopServices &desktop, Edit
     , m_desktop(desktop)
     , m_dialogs(dialogs) {
     m_controls.tbrMenu->setIconSize(QSize(16, 16));
-    m_addAction = addMenuAction(m_controls.tbrMenu, u"Add"_s, u"Add Page"_s, u"add-page"_s);
+    m_addAction = addMenuAction(m_controls.tbrMenu, u"Add"_s, tr("Add Page"), u"add-page"_s);
     m_deleteAction =
-        addMenuAction(m_controls.tbrMenu, u"Delete"_s, u"Delete Page"_s, u"delete-page"_s);
+        addMenuAction(m_controls.tbrMenu, u"Delete"_s, tr("Delete Page"), u"delete-page"_s);
     connect(m_addAction, &QAction::triggered, this, &PageSet::showAddPage);
     connect(m_deleteAction, &QAction::triggered, this, &PageSet::DeletePage);
 
@@ -118,7 +118,7 @@ void PageSet::DeletePage() {
     if (k <= 0)
         return;
     if (!m_desktop.ask(m_controls.lstMenu->window(),
-                       u"Are you sure you want to delete '"_s + pageName(k) + u"'?"_s))
+                       tr("Are you sure you want to delete '%1'?").arg(pageName(k))))
         return;
     HtmlEditor *gone = editor(k);
     {

@@ -15,9 +15,13 @@ namespace quillsite {
 
 namespace {
 
-const QString readAction = u"Could not read the template file"_s;
-const QString copyFilesAction = u"Could not copy the support files"_s;
-const QString copyFileAction = u"Could not copy the support file"_s;
+QString readAction() {
+    return QCoreApplication::translate("Builder", "Could not read the template file");
+}
+
+QString copyFileAction() {
+    return QCoreApplication::translate("Builder", "Could not copy the support file");
+}
 
 // Reports progress as the build goes, in about two hundred steps at most, so
 // that a window showing it does not slow a large build down.
@@ -62,7 +66,8 @@ BuildResult writePages(const Website &site, const QString &destination,
         const QString path = pageFilePath(destination, page.name);
         const PageBytes bytes = skeleton.page(page.name, page.body);
         if (FileError error = writeFileAtomically(path, bytes.pieces()); error.failed()) {
-            BuildResult failure = buildFailure(u"Could not write the page file"_s, error);
+            BuildResult failure = buildFailure(
+                QCoreApplication::translate("Builder", "Could not write the page file"), error);
             failure.pagesWritten = result.pagesWritten;
             return failure;
         }
@@ -89,7 +94,8 @@ BuildResult writeSite(const Website &site, const SiteFolders &folders, const Pag
     ProgressReport report(progress, total);
 
     if (FileError error = makeFolder(folders.files); error.failed())
-        return buildFailure(u"Could not make the folder"_s, error);
+        return buildFailure(QCoreApplication::translate("Builder", "Could not make the folder"),
+                            error);
     removeLeftoverTemporaryFiles(folders.destination);
     removeLeftoverTemporaryFiles(folders.files);
     for (const QString &folder : plan.folders)
@@ -103,7 +109,7 @@ BuildResult writeSite(const Website &site, const SiteFolders &folders, const Pag
                                               [&](qint64 bytes) { report.setSupportBytes(bytes); });
     result.supportFilesCopied = copy.filesCopied;
     if (copy.error.failed()) {
-        BuildResult failure = buildFailure(copyFileAction, copy.error);
+        BuildResult failure = buildFailure(copyFileAction(), copy.error);
         failure.pagesWritten = result.pagesWritten;
         failure.supportFilesCopied = copy.filesCopied;
         return failure;
@@ -124,10 +130,10 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress,
     // succeed writes nothing.
     const TemplateText skeleton = readTemplateFile(site.templateFolder, u"main.txt"_s);
     if (skeleton.error.failed())
-        return buildFailure(readAction, skeleton.error);
+        return buildFailure(readAction(), skeleton.error);
     const TemplateText fragment = readTemplateFile(site.templateFolder, u"menuitem.txt"_s);
     if (fragment.error.failed())
-        return buildFailure(readAction, fragment.error);
+        return buildFailure(readAction(), fragment.error);
 
     const SiteFolders folders{site.templateFolder + u"/files"_s,
                               collapseSeparators(site.destination),
@@ -139,9 +145,10 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress,
         return problem;
     const SupportFilePlan plan = planSupportFiles(folders.source, folders.files);
     if (plan.error.failed())
-        return buildFailure(copyFilesAction, plan.error);
+        return buildFailure(
+            QCoreApplication::translate("Builder", "Could not copy the support files"), plan.error);
     if (!plan.leftOut.isEmpty() && warnings == WarningPolicy::Refuse)
-        return buildFailure(copyFileAction, plan.leftOut.first());
+        return buildFailure(copyFileAction(), plan.leftOut.first());
 
     const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author, fragment.text,
                                     site.pages, skeleton.encoding);
