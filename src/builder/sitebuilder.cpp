@@ -7,6 +7,8 @@
 #include "builder/supportfiles.h"
 #include "builder/templatefile.h"
 
+#include <QDir>
+
 using namespace Qt::StringLiterals;
 
 namespace quillsite {
@@ -26,8 +28,9 @@ public:
     }
 
     void add(qint64 bytes) { step(m_done += bytes); }
-    void setSupportBytes(qint64 bytes) { step(m_pagesDone + bytes); }
-    void pagesDone() { m_pagesDone = m_done; }
+    // A part of the build that tells the bytes it has done so far.
+    void startPart() { m_partStart = m_done; }
+    void setPartBytes(qint64 bytes) { step(m_done = m_partStart + bytes); }
     void finish() { report(m_total); }
 
 private:
@@ -47,14 +50,14 @@ private:
     const BuildProgress &m_progress;
     qint64 m_total;
     qint64 m_done = 0;
-    qint64 m_pagesDone = 0;
+    qint64 m_partStart = 0;
     qint64 m_reported = 0;
 };
 
-BuildResult writePages(const Website &site, const QString &destination,
+BuildResult writePages(const QList<SitePage> &pages, const QString &destination,
                        const PageSkeleton &skeleton, ProgressReport &report) {
     BuildResult result;
-    for (const SitePage &page : site.pages) {
+    for (const SitePage &page : pages) {
         const QString path = pageFilePath(destination, page.name);
         const PageBytes bytes = skeleton.page(page.name, page.body);
         if (const QString reason = writePageFile(path, bytes.pieces()); !reason.isEmpty()) {
@@ -103,22 +106,35 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress) {
     if (!plan.problem.isEmpty())
         return buildFailure(u"Could not copy the support files"_s, plan.problemPath, plan.problem);
 
+    const QString siteFolder = QDir::cleanPath(QDir(destination).absolutePath());
+    const QString mediaFolder = siteFolder + u"/media"_s;
+    const MediaPlan media = planSiteMedia(site.pages, siteFolder, mediaFolder);
+    if (!media.problem.isEmpty())
+        return buildFailure(u"Could not make the folder"_s, media.problemPath, media.problem);
+
     const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author, fragment.text,
-                                    site.pages, skeleton.encoding);
-    qint64 total = plan.totalBytes;
-    for (const SitePage &page : site.pages)
+                                    media.pages, skeleton.encoding);
+    qint64 total = plan.totalBytes + media.totalBytes;
+    for (const SitePage &page : media.pages)
         total += pageSkeleton.estimatedPageSize(page.name, page.body);
     ProgressReport report(progress, total);
 
     if (const QString reason = makeFolder(filesFolder); !reason.isEmpty())
         return buildFailure(u"Could not make the folder"_s, filesFolder, reason);
-    BuildResult result = writePages(site, destination, pageSkeleton, report);
+    // The copies first, so that no written page leads to a file not there yet.
+    const MediaOutcome mediaCopy =
+        writeSiteMedia(media, mediaFolder, [&](qint64 bytes) { report.setPartBytes(bytes); });
+    if (!mediaCopy.failedPath.isEmpty())
+        return buildFailure(u"Could not copy the file"_s, mediaCopy.failedPath, mediaCopy.reason);
+    BuildResult result = writePages(media.pages, destination, pageSkeleton, report);
+    result.mediaFilesCopied = mediaCopy.filesWritten;
+    result.missingFiles = media.missing;
     if (!result.ok)
         return result;
-    report.pagesDone();
 
+    report.startPart();
     const CopyOutcome copy = copySupportFiles(plan, supportSource, filesFolder,
-                                              [&](qint64 bytes) { report.setSupportBytes(bytes); });
+                                              [&](qint64 bytes) { report.setPartBytes(bytes); });
     result.supportFilesCopied = copy.filesCopied;
     if (!copy.failedPath.isEmpty()) {
         BuildResult failure =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "builder/pagenames.h"
+#include "builder/sitemedia.h"
 #include "builder/website.h"
 
 #include <QString>
@@ -17,6 +18,8 @@ struct BuildResult {
     QString reason;
     int pagesWritten = 0;
     int supportFilesCopied = 0;
+    int mediaFilesCopied = 0;         // pictures and linked files copied into `media`
+    QList<MissingFiles> missingFiles; // what pages show or link to that could not be had
     QString action; // what could not be done, such as "Could not read the template file"
 
     // '<action> "<path>": <reason>' for a message box or standard error;
@@ -29,7 +32,10 @@ struct BuildResult {
 using BuildProgress = std::function<void(qint64 done, qint64 total)>;
 
 // Writes the site: one page file per page merged into the template's skeleton
-// with the menu of all pages, plus a copy of the template's `files` folder.
+// with the menu of all pages, a copy of the template's `files` folder, and
+// copies of the pictures and local files the pages show or link to in the
+// site's `media` folder, the pages' addresses leading to them. A missing
+// picture is no failure: every page is still written and the result lists it.
 // Checks everything it can before writing anything.
 BuildResult BuildWebsite(const Website &site, const BuildProgress &progress = {});
 
