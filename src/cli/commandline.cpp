@@ -8,6 +8,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -30,7 +31,12 @@ page named "Home" becomes index.htm; every other page its lower-case name and
 Relative paths (--out, --template, page files) are taken from the current
 folder; a leading ~/ stands for your home folder.
 
-Exit status: 0 when the site was written, 1 when building failed, 2 when the
+Pictures and local files the pages show or link to are copied into the
+site's media folder; relative addresses in a page file are taken from that
+file's folder.
+
+Exit status: 0 when the site was written, 1 when building failed (or, with
+--strict, when there were warnings, such as a missing picture), 2 when the
 command itself is wrong.)"_s;
 
 struct Options {
@@ -46,6 +52,7 @@ struct Options {
                               u"A"_s};
     QCommandLineOption page{u"page"_s, u"Add the page NAME made from the HTML file FILE."_s,
                             u"NAME=FILE"_s};
+    QCommandLineOption strict{u"strict"_s, u"Fail when there are warnings."_s};
 };
 
 CommandLine failure(const QString &error) {
@@ -81,10 +88,11 @@ std::pair<SitePage, QString> pageFromArgument(const QString &argument,
                 u"--page needs both a page name and a file, as NAME=FILE: \"%1\""_s.arg(argument)};
     if (const QString problem = pageNameProblem(name); !problem.isEmpty())
         return {{}, u"The page name \"%1\" can't be used: %2"_s.arg(name, problem)};
-    const PageFile read = readPageFile(absolutePath(file, context));
+    const QString path = absolutePath(file, context);
+    const PageFile read = readPageFile(path);
     if (!read.error.isEmpty())
         return {{}, read.error};
-    return {SitePage{name, read.body}, {}};
+    return {SitePage{name, read.body, QFileInfo(path).path()}, {}};
 }
 
 QString pageProblems(const QStringList &arguments, const CommandLineContext &context,
@@ -119,6 +127,7 @@ CommandLine buildCommand(const QCommandLineParser &parser, const Options &option
     Website &site = command.site;
     site.templateFolder = choice.folder;
     site.destination = absolutePath(parser.value(options.out), context);
+    command.strict = parser.isSet(options.strict);
     site.title = parser.isSet(options.title) ? parser.value(options.title) : defaultTitle;
     site.author =
         parser.isSet(options.author) ? parser.value(options.author) : context.defaultAuthor;
@@ -147,7 +156,7 @@ CommandLine interpretCommandLine(const QStringList &arguments, const CommandLine
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({options.list, options.out, options.templateName, options.title,
-                       options.author, options.page});
+                       options.author, options.page, options.strict});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText() + u"\nSee --help for the options."_s);
@@ -167,13 +176,34 @@ CommandLine interpretCommandLine(const QStringList &arguments, const CommandLine
     return buildCommand(parser, options, context);
 }
 
+QStringList missingFileWarnings(const BuildResult &result) {
+    QStringList warnings;
+    for (const MissingFiles &page : result.missingFiles) {
+        for (const QString &file : page.files)
+            warnings.append(
+                u"The page \"%1\" shows or links to a file that is missing or can't be read: %2"_s
+                    .arg(page.pageName, file));
+    }
+    return warnings;
+}
+
 QString buildReport(const BuildResult &result, const QString &destination) {
-    const auto counted = [](int count, const QString &one, const QString &many) {
+    const auto counted = [](qsizetype count, const QString &one, const QString &many) {
         return u"%1 %2"_s.arg(count).arg(count == 1 ? one : many);
     };
-    return u"Wrote %1 and %2 to %3"_s.arg(
-        counted(result.pagesWritten, u"page"_s, u"pages"_s),
-        counted(result.supportFilesCopied, u"support file"_s, u"support files"_s), destination);
+    const QString pages = counted(result.pagesWritten, u"page"_s, u"pages"_s);
+    const QString support =
+        counted(result.supportFilesCopied, u"support file"_s, u"support files"_s);
+    QString report =
+        result.mediaFilesCopied == 0
+            ? u"Wrote %1 and %2 to %3"_s.arg(pages, support, destination)
+            : u"Wrote %1, %2 and %3 to %4"_s.arg(
+                  pages, support,
+                  counted(result.mediaFilesCopied, u"picture or file"_s, u"pictures and files"_s),
+                  destination);
+    if (const qsizetype missing = missingFileWarnings(result).size(); missing > 0)
+        report += u"; %1 missing (see above)"_s.arg(counted(missing, u"file is"_s, u"files are"_s));
+    return report;
 }
 
 } // namespace quillsite

@@ -58,6 +58,11 @@ int main(int argc, char *argv[]) {
         err << result.message() << '\n';
         return BuildFailed;
     }
+    const QStringList missing = missingFileWarnings(result);
+    for (const QString &warning : missing)
+        err << u"Warning: "_s << warning << '\n';
+    err.flush();
     out << buildReport(result, command.site.destination) << '\n';
-    return Success;
+    const bool warned = !command.warnings.isEmpty() || !missing.isEmpty();
+    return command.strict && warned ? BuildFailed : Success;
 }

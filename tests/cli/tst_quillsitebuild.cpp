@@ -29,6 +29,8 @@ private slots:
     void build_writesSiteAndSaysSoInOneLine();
     void unknownTemplate_failsWithUsageStatus();
     void templateWithoutSkeleton_failsWithBuildStatus();
+    void pictures_areCopiedAndMissingOnesNamed_data();
+    void pictures_areCopiedAndMissingOnesNamed();
 
 private:
     void run(const QStringList &arguments);
@@ -94,6 +96,45 @@ void tst_QuillsiteBuild::templateWithoutSkeleton_failsWithBuildStatus() {
     QCOMPARE(m_stdout, QString());
     QVERIFY2(m_stderr.contains(dataFolder + u"/broken-template/main.txt"_s), qPrintable(m_stderr));
     QVERIFY(!QFileInfo::exists(m_folder->filePath(u"site/index.htm"_s)));
+}
+
+void tst_QuillsiteBuild::pictures_areCopiedAndMissingOnesNamed_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("missing picture is a warning") << QStringList() << 0;
+    QTest::newRow("with --strict it is a failure") << QStringList{u"--strict"_s} << 1;
+}
+
+void tst_QuillsiteBuild::pictures_areCopiedAndMissingOnesNamed() {
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    const QString pages = m_folder->filePath(u"my pages"_s);
+    QVERIFY(QDir().mkpath(pages + u"/pictures"_s));
+    QFile picture(pages + u"/pictures/Dot One.png"_s); // one pixel
+    QVERIFY(picture.open(QIODevice::WriteOnly));
+    picture.write(QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR4"
+                                         "2mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg=="));
+    picture.close();
+    QFile page(pages + u"/home.html"_s);
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("<p><img src=\"pictures/Dot%20One.png\"><img src=\"gone.jpg\"></p>");
+    page.close();
+
+    run(QStringList{u"--out"_s, u"site"_s, u"--template"_s, dataFolder + u"/templates/classic"_s,
+                    u"--page"_s, u"Home=my pages/home.html"_s} +
+        options);
+
+    const QString site = m_folder->filePath(u"site"_s);
+    QCOMPARE(m_stderr, u"Warning: The page \"Home\" shows or links to a file that is missing or "
+                       "can't be read: %1/gone.jpg\n"_s.arg(pages));
+    QCOMPARE(m_stdout, u"Wrote 1 page, 2 support files and 1 picture or file to %1; 1 file is "
+                       "missing (see above)\n"_s.arg(site));
+    QCOMPARE(m_process.exitCode(), exitCode);
+    QVERIFY2(readText(site + u"/index.htm"_s)
+                 .contains(u"<img src=\"media/dot-one.png\" width=\"1\" height=\"1\">"_s),
+             qPrintable(readText(site + u"/index.htm"_s)));
+    QVERIFY(QFile::exists(site + u"/media/dot-one.png"_s));
 }
 
 QTEST_GUILESS_MAIN(tst_QuillsiteBuild)
