@@ -3,6 +3,7 @@
 #include "ui_frmmain.h"
 
 #include "about/frmabout.h"
+#include "app/missingfilesquestion.h"
 #include "app/selectallonfocus.h"
 #include "app/templatechooser.h"
 #include "artwork.h"
@@ -200,9 +201,15 @@ void frmMain::cmdNext_Click() {
             ui->txtDestination->setFocus(Qt::OtherFocusReason);
             return;
         }
-        if (!BuildWebsite()) {
+        switch (BuildWebsite()) {
+        case BuildStep::Failed:
             ui->txtDestination->setFocus(Qt::OtherFocusReason);
             return;
+        case BuildStep::BackToPages:
+            enterPage(WizardPage::BuildPages, Direction::Back);
+            return;
+        case BuildStep::Built:
+            break;
         }
         break;
     case WizardPage::Finish:
@@ -259,12 +266,12 @@ void frmMain::ShowWizardPage(WizardPage page) {
     ui->fraTop->raise();
 }
 
-bool frmMain::BuildWebsite() {
+frmMain::BuildStep frmMain::BuildWebsite() {
     if (const int page = pageSet().unreadablePage(); page >= 0) {
         m_desktop.warn(this, u"The editor of the page \"%1\" did not answer, so the website was "
                              "not built. Your pages are kept; press Next to try again."_s.arg(
                                  pageSet().pageName(page)));
-        return false;
+        return BuildStep::Failed;
     }
     QProgressDialog progress(u"Building your website..."_s, QString(), 0, 0, this);
     progress.setWindowTitle(u"Quillsite"_s);
@@ -278,9 +285,14 @@ bool frmMain::BuildWebsite() {
             progress.setValue(total > 0 ? static_cast<int>(done * Steps / total) : 0);
         });
     progress.reset();
-    if (!result.ok)
+    if (!result.ok) {
         m_desktop.warn(this, result.message());
-    return result.ok;
+        return BuildStep::Failed;
+    }
+    if (!result.missingFiles.isEmpty() &&
+        m_desktop.ask(this, missingFilesQuestion(result.missingFiles)))
+        return BuildStep::BackToPages;
+    return BuildStep::Built;
 }
 
 Website frmMain::website() {
