@@ -29,7 +29,7 @@ if [ "${#missing[@]}" -gt 0 ]; then
     sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-# The HTML checker used by the tests comes from the npm registry.
-if [ ! -f node_modules/vnu-jar/build/dist/vnu.jar ]; then
+# The HTML checker and axe-core used by the tests come from the npm registry.
+if [ ! -f node_modules/vnu-jar/build/dist/vnu.jar ] || [ ! -f node_modules/axe-core/axe.min.js ]; then
     npm ci --no-audit --no-fund --loglevel=error
 fi

@@ -4,12 +4,12 @@
 
 #include "benchstats.h"
 
-#include "authoring/editordialogs.h"
 #include "authoring/htmleditor.h"
 #include "authoring/pageset.h"
 #include "authoring/webengineconfig.h"
 #include "builder/sitebuilder.h"
-#include "platform/desktopservices.h"
+#include "fakedesktopservices.h"
+#include "fakeeditordialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -32,26 +32,6 @@ using namespace quillsite;
 using namespace quillsite::bench;
 
 namespace {
-
-// Says Yes to deleting and asks nothing else.
-class BenchDesktop final : public DesktopServices {
-public:
-    void warn(QWidget *, const QString &) override {}
-    bool ask(QWidget *, const QString &) override { return true; }
-    QString chooseFolder(QWidget *, const QString &) override { return {}; }
-    QString chooseHtmlFile(QWidget *) override { return {}; }
-    void openUrl(const QUrl &) override {}
-    QString desktopFolder() override { return {}; }
-    QString loginName() override { return {}; }
-    QString programDataFolder() override { return {}; }
-};
-
-class NoDialogs final : public EditorDialogs {
-public:
-    std::optional<QString> askLinkAddress(QWidget *, const QString &) override { return {}; }
-    std::optional<ImageChoice> askImage(QWidget *) override { return {}; }
-    std::optional<FontChoice> askFont(QWidget *, const FontChoice &) override { return {}; }
-};
 
 QString pageBody(int page) {
     QString body;
@@ -124,8 +104,8 @@ int main(int argc, char *argv[]) {
     parser.process(app);
     const int pages = std::max(3, parser.value(u"pages"_s).toInt());
 
-    BenchDesktop desktop;
-    NoDialogs dialogs;
+    FakeDesktopServices desktop;
+    FakeEditorDialogs dialogs;
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
     auto *tbrMenu = new QToolBar;
@@ -189,6 +169,7 @@ int main(int argc, char *argv[]) {
 
     // Deleting page 1 of the full set: every later page moves up.
     set.selectPage(1);
+    desktop.askAnswers = {true};
     QElapsedTimer deleteTimer;
     deleteTimer.start();
     set.DeletePage();

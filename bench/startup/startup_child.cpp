@@ -19,29 +19,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// The real desktop, with the templates taken from the folder under test.
-class BenchDesktopServices final : public quillsite::DesktopServices {
-public:
-    explicit BenchDesktopServices(QString dataFolder)
-        : m_dataFolder(std::move(dataFolder)) {}
-    void warn(QWidget *parent, const QString &text) override { m_system.warn(parent, text); }
-    bool ask(QWidget *parent, const QString &question) override {
-        return m_system.ask(parent, question);
-    }
-    QString chooseFolder(QWidget *parent, const QString &title) override {
-        return m_system.chooseFolder(parent, title);
-    }
-    QString chooseHtmlFile(QWidget *parent) override { return m_system.chooseHtmlFile(parent); }
-    void openUrl(const QUrl &url) override { m_system.openUrl(url); }
-    QString desktopFolder() override { return m_system.desktopFolder(); }
-    QString loginName() override { return m_system.loginName(); }
-    QString programDataFolder() override { return m_dataFolder; }
-
-private:
-    quillsite::SystemDesktopServices m_system;
-    QString m_dataFolder;
-};
-
 qint64 residentKilobytes() {
     QFile status(u"/proc/self/status"_s);
     if (!status.open(QIODevice::ReadOnly))
@@ -93,8 +70,9 @@ int main(int argc, char *argv[]) {
     }
     // The floor: a plain window from the same program, so the same libraries load.
     const bool floor = qstrcmp(argv[1], "--floor") == 0;
-    BenchDesktopServices desktop(QString::fromLocal8Bit(argv[1]));
-    quillsite::QtEditorDialogs dialogs;
+    // The real desktop, with the templates taken from the folder under test.
+    quillsite::SystemDesktopServices desktop(QString::fromLocal8Bit(argv[1]));
+    quillsite::QtEditorDialogs dialogs(desktop);
     std::unique_ptr<QWidget> window;
     if (floor)
         window = std::make_unique<QWidget>();

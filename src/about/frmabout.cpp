@@ -3,6 +3,7 @@
 
 #include "artwork.h"
 #include "buildinfo.h"
+#include "platform/desktopservices.h"
 #include "platform/handcursor.h"
 #include "platform/urlpolicy.h"
 
@@ -12,11 +13,11 @@
 
 namespace quillsite {
 
-frmAbout::frmAbout(UrlOpener openUrl, QWidget *parent)
+frmAbout::frmAbout(DesktopServices &desktop, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_ui(std::make_unique<Ui::frmAbout>())
-    , m_openUrl(std::move(openUrl)) {
+    , m_desktop(desktop) {
     m_ui->setupUi(this);
     m_ui->Picture3->setPixmap(QIcon(artwork::WordMark.toString()).pixmap(m_ui->Picture3->size()));
     m_ui->Picture2->setPixmap(QIcon(artwork::Globe.toString()).pixmap(QSize(48, 48)));
@@ -25,7 +26,7 @@ frmAbout::frmAbout(UrlOpener openUrl, QWidget *parent)
     m_links = {m_ui->lblLink_0};
     for (QLabel *link : std::as_const(m_links)) {
         link->setText(QString::fromUtf8(QUILLSITE_HOMEPAGE));
-        link->setCursor(handCursor());
+        link->setCursor(handCursor(m_desktop.programDataFolder()));
         link->installEventFilter(this);
     }
 
@@ -53,8 +54,8 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event) {
 // mail addresses are handed on.
 void frmAbout::lblLink_Click(int index) {
     const QUrl address(m_links.at(index)->text());
-    if (isOpenableWebAddress(address) && m_openUrl)
-        m_openUrl(address);
+    if (isOpenableWebAddress(address))
+        m_desktop.openUrl(address);
 }
 
 } // namespace quillsite

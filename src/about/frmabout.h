@@ -3,11 +3,9 @@
 #include <QDialog>
 #include <QList>
 
-#include <functional>
 #include <memory>
 
 class QLabel;
-class QUrl;
 
 namespace Ui {
 class frmAbout;
@@ -15,16 +13,16 @@ class frmAbout;
 
 namespace quillsite {
 
+class DesktopServices;
+
 // The About box: names the program and its maker, and links to the maker's
 // web site. Created for each showing and destroyed when it closes.
 class frmAbout final : public QDialog {
     Q_OBJECT
 
 public:
-    // `openUrl` opens a web address in the user's browser.
-    using UrlOpener = std::function<void(const QUrl &)>;
-
-    explicit frmAbout(UrlOpener openUrl, QWidget *parent = nullptr);
+    // `desktop` opens the link and gives the hand pointer; it must outlive the box.
+    explicit frmAbout(DesktopServices &desktop, QWidget *parent = nullptr);
     ~frmAbout() override;
 
 protected:
@@ -34,7 +32,7 @@ private:
     void lblLink_Click(int index);
 
     std::unique_ptr<Ui::frmAbout> m_ui;
-    UrlOpener m_openUrl;
+    DesktopServices &m_desktop;
     QList<QLabel *> m_links; // lblLink_<i>
 };
 

@@ -314,7 +314,7 @@ void frmMain::cmdBrowseDes_Click() {
 }
 
 void frmMain::cmdAbout_Click() {
-    frmAbout about([this](const QUrl &address) { m_desktop.openUrl(address); }, this);
+    frmAbout about(m_desktop, this);
     about.exec();
 }
 

@@ -2,6 +2,7 @@
 #include "authoring/editordialogs.h"
 #include "authoring/webengineconfig.h"
 #include "platform/desktopservices.h"
+#include "platform/systeminfo.h"
 
 #include <QApplication>
 
@@ -36,8 +37,8 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillsite"));
 
-    quillsite::SystemDesktopServices desktop;
-    quillsite::QtEditorDialogs dialogs;
+    quillsite::SystemDesktopServices desktop(quillsite::programDataFolder());
+    quillsite::QtEditorDialogs dialogs(desktop);
     quillsite::frmMain window(desktop, dialogs);
     window.show();
     return app.exec();

@@ -52,7 +52,7 @@ TemplateChooser::TemplateChooser(const TemplateChooserControls &controls, Deskto
     QPalette linkPalette = m_controls.lblWebsite->palette();
     linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     m_controls.lblWebsite->setPalette(linkPalette);
-    m_controls.lblWebsite->setCursor(handCursor());
+    m_controls.lblWebsite->setCursor(handCursor(m_desktop.programDataFolder()));
     m_controls.lblWebsite->installEventFilter(this);
 
     connect(m_controls.lstTemplates, &QListWidget::itemSelectionChanged, this,

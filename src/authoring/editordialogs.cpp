@@ -6,6 +6,9 @@
 
 namespace quillsite {
 
+QtEditorDialogs::QtEditorDialogs(DesktopServices &desktop)
+    : m_desktop(desktop) {}
+
 std::optional<QString> QtEditorDialogs::askLinkAddress(QWidget *parent, const QString &current) {
     LinkDialog dialog(current, parent);
     if (dialog.exec() != QDialog::Accepted)
@@ -14,14 +17,14 @@ std::optional<QString> QtEditorDialogs::askLinkAddress(QWidget *parent, const QS
 }
 
 std::optional<ImageChoice> QtEditorDialogs::askImage(QWidget *parent) {
-    ImageDialog dialog(parent);
+    ImageDialog dialog(m_desktop, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();
 }
 
 std::optional<FontChoice> QtEditorDialogs::askFont(QWidget *parent, const FontChoice &current) {
-    FontDialog dialog(current, parent);
+    FontDialog dialog(current, m_desktop, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();

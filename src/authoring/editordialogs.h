@@ -11,6 +11,8 @@ QT_END_NAMESPACE
 
 namespace quillsite {
 
+class DesktopServices;
+
 // A picture to insert: its address (a file:// URL for a picture chosen from disk, or an
 // address as typed) and the text shown in its place when it can't be seen.
 struct ImageChoice {
@@ -37,12 +39,18 @@ public:
     virtual std::optional<FontChoice> askFont(QWidget *parent, const FontChoice &current) = 0;
 };
 
-// The real dialogs.
+// The real dialogs; their file and colour choosers come from `desktop`, which must outlive
+// them.
 class QtEditorDialogs final : public EditorDialogs {
 public:
+    explicit QtEditorDialogs(DesktopServices &desktop);
+
     std::optional<QString> askLinkAddress(QWidget *parent, const QString &current) override;
     std::optional<ImageChoice> askImage(QWidget *parent) override;
     std::optional<FontChoice> askFont(QWidget *parent, const FontChoice &current) override;
+
+private:
+    DesktopServices &m_desktop;
 };
 
 } // namespace quillsite

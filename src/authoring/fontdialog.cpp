@@ -2,17 +2,18 @@
 #include "ui_fontdialog.h"
 
 #include "authoring/editcommand.h"
+#include "platform/desktopservices.h"
 
-#include <QColorDialog>
 #include <QPixmap>
 
 using namespace Qt::StringLiterals;
 
 namespace quillsite {
 
-FontDialog::FontDialog(const FontChoice &current, QWidget *parent)
+FontDialog::FontDialog(const FontChoice &current, DesktopServices &desktop, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::FontDialog>())
+    , m_desktop(desktop)
     , m_color(current.color) {
     m_ui->setupUi(this);
     if (!current.family.isEmpty())
@@ -36,8 +37,8 @@ FontChoice FontDialog::choice() const {
 }
 
 void FontDialog::chooseColor() {
-    const QColor color = QColorDialog::getColor(m_color.isValid() ? m_color : QColor(Qt::black),
-                                                this, tr("Text Colour"));
+    const QColor color =
+        m_desktop.chooseColour(this, m_color.isValid() ? m_color : QColor(Qt::black));
     if (color.isValid()) {
         m_color = color;
         showColor();

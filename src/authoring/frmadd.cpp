@@ -108,7 +108,8 @@ void FrmAdd::setAddMode(AddMode mode) {
 }
 
 void FrmAdd::browse() {
-    const QString path = m_desktop.chooseHtmlFile(this);
+    const QString path =
+        m_desktop.chooseFile(this, u"Browse..."_s, u"HTML Files(*.htm,*.html) (*.htm *.html)"_s);
     if (path.isEmpty())
         return;
     m_ui->txtFile->setText(path);

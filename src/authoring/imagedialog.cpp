@@ -1,17 +1,19 @@
 #include "authoring/imagedialog.h"
 #include "ui_imagedialog.h"
 
+#include "platform/desktopservices.h"
+
 #include <QDir>
-#include <QFileDialog>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
 
 namespace quillsite {
 
-ImageDialog::ImageDialog(QWidget *parent)
+ImageDialog::ImageDialog(DesktopServices &desktop, QWidget *parent)
     : QDialog(parent)
-    , m_ui(std::make_unique<Ui::ImageDialog>()) {
+    , m_ui(std::make_unique<Ui::ImageDialog>())
+    , m_desktop(desktop) {
     m_ui->setupUi(this);
     auto updateOk = [this] {
         m_ui->buttons->button(QDialogButtonBox::Ok)
@@ -31,8 +33,8 @@ ImageChoice ImageDialog::choice() const {
 }
 
 void ImageDialog::browse() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Choose a Picture"), QDir::homePath(),
+    const QString path = m_desktop.chooseFile(
+        this, tr("Choose a Picture"),
         tr("Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.svg *.webp);;All files (*)"));
     if (!path.isEmpty())
         m_ui->txtPicture->setText(QDir::toNativeSeparators(path));

@@ -12,12 +12,15 @@ class ImageDialog;
 
 namespace quillsite {
 
-// Asks for a picture, a file on disk or an address, and its alternative text.
+class DesktopServices;
+
+// Asks for a picture, a file on disk or an address, and its alternative text. Browse asks
+// `desktop` for the file; it must outlive the dialog.
 class ImageDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ImageDialog(QWidget *parent = nullptr);
+    explicit ImageDialog(DesktopServices &desktop, QWidget *parent = nullptr);
     ~ImageDialog() override;
 
     ImageChoice choice() const;
@@ -26,6 +29,7 @@ private:
     void browse();
 
     std::unique_ptr<Ui::ImageDialog> m_ui;
+    DesktopServices &m_desktop;
 };
 
 // The address of a picture as the user gave it: a full path to a file becomes a file URL,

@@ -1,11 +1,21 @@
 #include "builder/atomicfile.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
-#include <cstring>
+#include <vector>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/uio.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -16,10 +26,46 @@ namespace {
 // Tries this many names before giving up on finding a free temporary name.
 constexpr int maxNameAttempts = 100;
 
+// ".quillsite-<process id>-<attempt>.tmp"
+const QRegularExpression temporaryNamePattern(u"^\\.quillsite-(\\d+)-\\d+\\.tmp$"_s);
+
 QString temporaryName(const QString &folder, int attempt) {
     return u"%1/.quillsite-%2-%3.tmp"_s.arg(folder)
         .arg(QCoreApplication::applicationPid())
         .arg(attempt);
+}
+
+QString folderOf(const QString &path) {
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return slash < 0 ? u"."_s : slash == 0 ? u"/"_s : path.first(slash);
+}
+
+// Writes all of `vectors` to `fd`, as many at a time as the system takes; 0
+// when done, else the error number.
+int writeAll(int fd, std::vector<iovec> &vectors) {
+    size_t first = 0;
+    while (first < vectors.size()) {
+        const int count = int(std::min<size_t>(vectors.size() - first, IOV_MAX));
+        const ssize_t written = ::writev(fd, vectors.data() + first, count);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return errno;
+        // Passes over what was written: whole pieces, then the start of a piece.
+        size_t left = size_t(written);
+        while (left > 0 && left >= vectors[first].iov_len)
+            left -= vectors[first++].iov_len;
+        if (left > 0) {
+            vectors[first].iov_base = static_cast<char *>(vectors[first].iov_base) + left;
+            vectors[first].iov_len -= left;
+        }
+    }
+    return 0;
+}
+
+bool processRuns(qint64 pid) {
+    return pid == QCoreApplication::applicationPid() || ::kill(pid_t(pid), 0) == 0 ||
+           errno != ESRCH;
 }
 
 } // namespace
@@ -28,46 +74,79 @@ AtomicFile::AtomicFile(const QString &path)
     : m_path(path) {}
 
 AtomicFile::~AtomicFile() {
-    if (m_temporary.isOpen())
-        m_temporary.close();
-    if (!m_committed && !m_temporary.fileName().isEmpty())
-        m_temporary.remove();
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (!m_committed && !m_temporary.isEmpty())
+        ::unlink(m_temporary.constData());
 }
 
-bool AtomicFile::open() {
-    const QString folder = QFileInfo(m_path).path();
+FileError AtomicFile::open() {
+    const QString folder = folderOf(m_path);
     for (int attempt = 0; attempt < maxNameAttempts; ++attempt) {
-        m_temporary.setFileName(temporaryName(folder, attempt));
-        if (m_temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return true;
-        if (!QFileInfo::exists(m_temporary.fileName()))
+        const QByteArray name = QFile::encodeName(temporaryName(folder, attempt));
+        m_fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (m_fd >= 0) {
+            m_temporary = name;
+            return {};
+        }
+        if (errno != EEXIST)
             break;
     }
-    const QString reason = m_temporary.errorString();
-    m_temporary.setFileName(QString());
-    return fail(reason);
+    return systemError(m_path, errno);
 }
 
-bool AtomicFile::commit() {
-    if (!m_temporary.isOpen())
-        return fail(u"The file was not opened"_s);
-    m_temporary.close();
-    if (m_temporary.error() != QFileDevice::NoError)
-        return fail(m_temporary.errorString());
-    const QFileInfo existing(m_path);
-    if (existing.exists())
-        m_temporary.setPermissions(existing.permissions());
+FileError AtomicFile::write(const QList<QByteArrayView> &pieces) {
+    if (m_fd < 0)
+        return fail(EBADF);
+    std::vector<iovec> vectors;
+    vectors.reserve(size_t(pieces.size()));
+    for (QByteArrayView piece : pieces) {
+        if (!piece.isEmpty())
+            vectors.push_back({const_cast<char *>(piece.data()), size_t(piece.size())});
+    }
+    if (const int error = writeAll(m_fd, vectors); error != 0)
+        return fail(error);
+    return {};
+}
 
-    if (std::rename(QFile::encodeName(m_temporary.fileName()).constData(),
-                    QFile::encodeName(m_path).constData()) != 0)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+FileError AtomicFile::commit() {
+    if (m_fd < 0)
+        return fail(EBADF);
+    const int fd = std::exchange(m_fd, -1);
+    // A replaced file keeps its permissions; a new one has those of any new file.
+    struct stat existing {};
+    if (::stat(QFile::encodeName(m_path).constData(), &existing) == 0)
+        ::fchmod(fd, existing.st_mode & 07777);
+    if (::close(fd) != 0)
+        return fail(errno);
+    if (std::rename(m_temporary.constData(), QFile::encodeName(m_path).constData()) != 0)
+        return fail(errno);
     m_committed = true;
-    return true;
+    return {};
 }
 
-bool AtomicFile::fail(const QString &reason) {
-    m_error = reason;
-    return false;
+FileError AtomicFile::fail(int error) {
+    return systemError(m_path, error);
+}
+
+FileError writeFileAtomically(const QString &path, const QList<QByteArrayView> &pieces) {
+    AtomicFile file(path);
+    if (FileError error = file.open(); error.failed())
+        return error;
+    if (FileError error = file.write(pieces); error.failed())
+        return error;
+    return file.commit();
+}
+
+void removeLeftoverTemporaryFiles(const QString &folder) {
+    const QDir dir(folder);
+    const QStringList names =
+        dir.entryList({u".quillsite-*.tmp"_s}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        const QRegularExpressionMatch match = temporaryNamePattern.match(name);
+        if (match.hasMatch() && !processRuns(match.captured(1).toLongLong()))
+            QFile::remove(dir.filePath(name));
+    }
 }
 
 } // namespace quillsite

@@ -82,11 +82,10 @@ QString collapseSeparators(const QString &path) {
     return collapsed;
 }
 
-BuildResult buildFailure(const QString &action, const QString &path, const QString &reason) {
+BuildResult buildFailure(const QString &action, const FileError &error) {
     BuildResult result;
     result.action = action;
-    result.path = path;
-    result.reason = reason;
+    result.error = error;
     return result;
 }
 
@@ -100,16 +99,17 @@ BuildResult checkPageFiles(const QList<SitePage> &pages, const QString &destinat
         const QString &name = pages[i].name;
         const QString path = pageFilePath(destination, name);
         if (const QString problem = pageNameProblem(name); !problem.isEmpty())
-            return buildFailure(pageAction, path, problem);
+            return buildFailure(pageAction, {path, problem});
         if (i == clash.later) {
-            return buildFailure(pageAction, path,
-                                u"The pages \"%1\" and \"%2\" would both be written to this file. "
-                                "Rename one of them."_s.arg(pages[clash.earlier].name, name));
+            return buildFailure(
+                pageAction,
+                {path, u"The pages \"%1\" and \"%2\" would both be written to this file. "
+                       "Rename one of them."_s.arg(pages[clash.earlier].name, name)});
         }
         if (QFileInfo(path).isDir()) {
             return buildFailure(
-                pageAction, path,
-                u"A folder of that name is in the way. Move it or rename the page."_s);
+                pageAction,
+                {path, u"A folder of that name is in the way. Move it or rename the page."_s});
         }
     }
     return success();
@@ -117,25 +117,28 @@ BuildResult checkPageFiles(const QList<SitePage> &pages, const QString &destinat
 
 BuildResult checkDestination(const QString &destination, const QString &filesFolder) {
     if (destination.isEmpty()) {
-        return buildFailure(folderAction, {},
-                            u"No destination folder was given. Choose where to save the site"_s);
+        return buildFailure(
+            folderAction,
+            {{}, u"No destination folder was given. Choose where to save the site"_s});
     }
     const QString existing = nearestExisting(destination);
     const QFileInfo info(existing);
     if (existing.isEmpty() || !info.isDir()) {
-        return buildFailure(folderAction, existing.isEmpty() ? destination : existing,
-                            u"It is a file, not a folder. Choose another destination"_s);
+        return buildFailure(folderAction,
+                            {existing.isEmpty() ? destination : existing,
+                             u"It is a file, not a folder. Choose another destination"_s});
     }
     if (!info.isWritable()) {
-        return buildFailure(folderAction, existing,
-                            u"You are not allowed to write in this folder. Choose another "
-                            "destination"_s);
+        return buildFailure(
+            folderAction, {existing, u"You are not allowed to write in this folder. Choose another "
+                                     "destination"_s});
     }
     const QFileInfo files(filesFolder);
     if (files.exists() && !files.isDir()) {
-        return buildFailure(folderAction, files.filePath(),
-                            u"A file of that name is in the way. Move it or choose another "
-                            "destination"_s);
+        return buildFailure(folderAction,
+                            {files.filePath(),
+                             u"A file of that name is in the way. Move it or choose another "
+                             "destination"_s});
     }
     return success();
 }

@@ -11,7 +11,7 @@ namespace quillsite {
 // destination ever holds a doubled separator.
 QString collapseSeparators(const QString &path);
 
-BuildResult buildFailure(const QString &action, const QString &path, const QString &reason);
+BuildResult buildFailure(const QString &action, const FileError &error);
 
 // Where the page of this name is written in the (cleaned) destination folder.
 QString pageFilePath(const QString &destination, const QString &pageName);

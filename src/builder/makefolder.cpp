@@ -8,12 +8,12 @@
 
 namespace quillsite {
 
-QString makeFolder(const QString &path) {
+FileError makeFolder(const QString &path) {
     // QDir::mkpath says only whether it worked; this way the user learns why not.
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(path).toStdString(), error);
     if (error && !QFileInfo(path).isDir())
-        return QString::fromLocal8Bit(error.message());
+        return {path, QString::fromLocal8Bit(error.message())};
     return {};
 }
 

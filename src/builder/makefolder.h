@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QString>
+#include "builder/fileerror.h"
 
 namespace quillsite {
 
-// Makes `path` with every missing parent folder. Returns the system's reason
-// when it could not, or an empty text when the folder is there.
-QString makeFolder(const QString &path);
+// Makes `path` with every missing parent folder; the system's reason when it
+// could not and the folder is not there.
+FileError makeFolder(const QString &path);
 
 } // namespace quillsite

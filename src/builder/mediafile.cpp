@@ -65,40 +65,45 @@ bool sameBytes(const QString &targetPath, const MediaFile &file) {
     return true;
 }
 
-QString copyBytes(const MediaFile &file, QIODevice &out) {
+FileError copyBytes(const MediaFile &file, AtomicFile &out) {
     if (file.sourcePath.isEmpty())
-        return out.write(file.sourceData) == file.sourceData.size() ? QString() : out.errorString();
+        return out.write({file.sourceData});
     QFile source(file.sourcePath);
     if (!source.open(QIODevice::ReadOnly))
-        return source.errorString();
+        return {file.sourcePath, source.errorString()};
     while (!source.atEnd()) {
         const QByteArray chunk = source.read(CopyChunk);
         if (chunk.isEmpty() && source.error() != QFileDevice::NoError)
-            return source.errorString();
-        if (out.write(chunk) != chunk.size())
-            return out.errorString();
+            return {file.sourcePath, source.errorString()};
+        if (FileError error = out.write({chunk}); error.failed())
+            return error;
     }
     return {};
 }
 
 // Decodes at the reduced size, upright, and encodes anew. The new file holds
 // none of the original's metadata (camera, time, place).
-QString encodeAnew(const MediaFile &file, QIODevice &out) {
+FileError encodeAnew(const MediaFile &file, AtomicFile &out) {
     QBuffer buffer;
     const std::unique_ptr<QImageReader> reader = pictureReader(file, buffer);
     reader->setAutoTransform(true);
     reader->setScaledSize(file.decodedSize);
     QImage image = reader->read();
     if (image.isNull())
-        return reader->errorString();
+        return {file.sourcePath, reader->errorString()};
     if (!image.textKeys().isEmpty()) // comments would be written back into the copy
         image = QImage(image.constBits(), image.width(), image.height(), image.bytesPerLine(),
                        image.format())
                     .copy();
-    QImageWriter writer(&out, file.format);
+    QByteArray encoded;
+    QBuffer encoding(&encoded);
+    encoding.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoding, file.format);
     if (file.format == "jpeg")
         writer.setQuality(JpegQuality);
-    return writer.write(image) ? QString() : writer.errorString();
+    if (!writer.write(image))
+        return {file.sourcePath, writer.errorString()};
+    return out.write({encoded});
 }
 
 // Marks a copy encoded anew with its source's time, so that a rebuild can
@@ -146,17 +151,16 @@ bool mediaFileIsCurrent(const MediaFile &file, const QString &targetPath) {
            QImageReader(targetPath).size() == file.size;
 }
 
-QString writeMediaFile(const MediaFile &file, const QString &targetPath) {
+FileError writeMediaFile(const MediaFile &file, const QString &targetPath) {
     AtomicFile out(targetPath);
-    if (!out.open())
-        return out.errorString();
-    const QString reason =
-        file.decodedSize.isValid() ? encodeAnew(file, out.device()) : copyBytes(file, out.device());
-    if (!reason.isEmpty())
-        return reason;
-    if (!out.commit())
-        return out.errorString();
-    if (file.decodedSize.isValid() && !file.sourcePath.isEmpty())
+    if (FileError error = out.open(); error.failed())
+        return error;
+    const bool anew = file.decodedSize.isValid();
+    if (FileError error = anew ? encodeAnew(file, out) : copyBytes(file, out); error.failed())
+        return error;
+    if (FileError error = out.commit(); error.failed())
+        return error;
+    if (anew && !file.sourcePath.isEmpty())
         stampWithSourceTime(targetPath, file.modified);
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "builder/fileerror.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QSize>
@@ -34,7 +36,7 @@ MediaFile describeMediaData(const QByteArray &data);
 bool mediaFileIsCurrent(const MediaFile &file, const QString &targetPath);
 
 // Writes the copy (scaled, upright and without metadata when it is encoded
-// anew) through a temporary file; the system's reason when it can't.
-QString writeMediaFile(const MediaFile &file, const QString &targetPath);
+// anew) through a temporary file; the file at fault and why when it can't.
+FileError writeMediaFile(const MediaFile &file, const QString &targetPath);
 
 } // namespace quillsite

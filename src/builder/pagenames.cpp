@@ -26,7 +26,9 @@ QString pageFileName(const QString &pageName) {
 QString pageLink(const QString &pageName) {
     // Characters that end or break a link, or that the HTML checker refuses
     // in an address, are percent-encoded; letters of any script stay readable.
-    static const QString encoded = u" \"#%'<>?\\^`{|}"_s;
+    // A colon would let a name such as "javascript:..." be read as a scheme,
+    // and an ampersand as the start of an entity naming another file.
+    static const QString encoded = u" \"#%&'<>?\\^`{|}:"_s;
     QString link = pageFileName(pageName);
     // From the end, so that the positions still to visit stay where they are.
     for (qsizetype i = link.size() - 1; i >= 0; --i) {

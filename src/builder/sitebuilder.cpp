@@ -1,8 +1,8 @@
 #include "builder/sitebuilder.h"
 
+#include "builder/atomicfile.h"
 #include "builder/buildchecks.h"
 #include "builder/makefolder.h"
-#include "builder/pagefile.h"
 #include "builder/pageskeleton.h"
 #include "builder/supportfiles.h"
 #include "builder/templatefile.h"
@@ -60,8 +60,8 @@ BuildResult writePages(const QList<SitePage> &pages, const QString &destination,
     for (const SitePage &page : pages) {
         const QString path = pageFilePath(destination, page.name);
         const PageBytes bytes = skeleton.page(page.name, page.body);
-        if (const QString reason = writePageFile(path, bytes.pieces()); !reason.isEmpty()) {
-            BuildResult failure = buildFailure(u"Could not write the page file"_s, path, reason);
+        if (FileError error = writeFileAtomically(path, bytes.pieces()); error.failed()) {
+            BuildResult failure = buildFailure(u"Could not write the page file"_s, error);
             failure.pagesWritten = result.pagesWritten;
             return failure;
         }
@@ -75,12 +75,7 @@ BuildResult writePages(const QList<SitePage> &pages, const QString &destination,
 } // namespace
 
 QString BuildResult::message() const {
-    if (ok)
-        return {};
-    const QString sentence = reason.endsWith(u'.') ? reason : reason + u'.';
-    if (path.isEmpty())
-        return action + u": "_s + sentence;
-    return u"%1 \"%2\": %3"_s.arg(action, path, sentence);
+    return ok ? QString() : error.message(action);
 }
 
 BuildResult BuildWebsite(const Website &site, const BuildProgress &progress) {
@@ -88,12 +83,12 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress) {
     // succeed writes nothing.
     const QString skeletonPath = site.templateFolder + u"/main.txt"_s;
     const TemplateText skeleton = readTemplateFile(skeletonPath);
-    if (!skeleton.error.isEmpty())
-        return buildFailure(readAction, skeletonPath, skeleton.error);
+    if (skeleton.error.failed())
+        return buildFailure(readAction, skeleton.error);
     const QString fragmentPath = site.templateFolder + u"/menuitem.txt"_s;
     const TemplateText fragment = readTemplateFile(fragmentPath);
-    if (!fragment.error.isEmpty())
-        return buildFailure(readAction, fragmentPath, fragment.error);
+    if (fragment.error.failed())
+        return buildFailure(readAction, fragment.error);
 
     const QString destination = collapseSeparators(site.destination);
     const QString filesFolder = collapseSeparators(site.destination + u"/files/"_s).chopped(1);
@@ -103,14 +98,14 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress) {
         return problem;
     const QString supportSource = site.templateFolder + u"/files"_s;
     const SupportFilePlan plan = planSupportFiles(supportSource, filesFolder);
-    if (!plan.problem.isEmpty())
-        return buildFailure(u"Could not copy the support files"_s, plan.problemPath, plan.problem);
+    if (plan.error.failed())
+        return buildFailure(u"Could not copy the support files"_s, plan.error);
 
     const QString siteFolder = QDir::cleanPath(QDir(destination).absolutePath());
     const QString mediaFolder = siteFolder + u"/media"_s;
     const MediaPlan media = planSiteMedia(site.pages, siteFolder, mediaFolder);
-    if (!media.problem.isEmpty())
-        return buildFailure(u"Could not make the folder"_s, media.problemPath, media.problem);
+    if (media.error.failed())
+        return buildFailure(u"Could not make the folder"_s, media.error);
 
     const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author, fragment.text,
                                     media.pages, skeleton.encoding);
@@ -119,13 +114,13 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress) {
         total += pageSkeleton.estimatedPageSize(page.name, page.body);
     ProgressReport report(progress, total);
 
-    if (const QString reason = makeFolder(filesFolder); !reason.isEmpty())
-        return buildFailure(u"Could not make the folder"_s, filesFolder, reason);
+    if (FileError error = makeFolder(filesFolder); error.failed())
+        return buildFailure(u"Could not make the folder"_s, error);
     // The copies first, so that no written page leads to a file not there yet.
     const MediaOutcome mediaCopy =
         writeSiteMedia(media, mediaFolder, [&](qint64 bytes) { report.setPartBytes(bytes); });
-    if (!mediaCopy.failedPath.isEmpty())
-        return buildFailure(u"Could not copy the file"_s, mediaCopy.failedPath, mediaCopy.reason);
+    if (mediaCopy.error.failed())
+        return buildFailure(u"Could not copy the file"_s, mediaCopy.error);
     BuildResult result = writePages(media.pages, destination, pageSkeleton, report);
     result.mediaFilesCopied = mediaCopy.filesWritten;
     result.missingFiles = media.missing;
@@ -136,9 +131,8 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress) {
     const CopyOutcome copy = copySupportFiles(plan, supportSource, filesFolder,
                                               [&](qint64 bytes) { report.setPartBytes(bytes); });
     result.supportFilesCopied = copy.filesCopied;
-    if (!copy.failedPath.isEmpty()) {
-        BuildResult failure =
-            buildFailure(u"Could not copy the support file"_s, copy.failedPath, copy.reason);
+    if (copy.error.failed()) {
+        BuildResult failure = buildFailure(u"Could not copy the support file"_s, copy.error);
         failure.pagesWritten = result.pagesWritten;
         failure.supportFilesCopied = copy.filesCopied;
         return failure;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/fileerror.h"
 #include "builder/pagenames.h"
 #include "builder/sitemedia.h"
 #include "builder/website.h"
@@ -10,17 +11,16 @@
 
 namespace quillsite {
 
-// The outcome of a build. On failure, `path` names the file or folder that
-// failed and `reason` says why, in words a user understands.
+// The outcome of a build. On failure, `error` names the file or folder that
+// failed and says why, in words a user understands.
 struct BuildResult {
     bool ok = false;
-    QString path;
-    QString reason;
+    QString action; // what could not be done, such as "Could not read the template file"
+    FileError error;
     int pagesWritten = 0;
     int supportFilesCopied = 0;
     int mediaFilesCopied = 0;         // pictures and linked files copied into `media`
     QList<MissingFiles> missingFiles; // what pages show or link to that could not be had
-    QString action; // what could not be done, such as "Could not read the template file"
 
     // '<action> "<path>": <reason>' for a message box or standard error;
     // empty when the build succeeded.

@@ -174,12 +174,13 @@ private:
     QHash<QString, qsizetype> m_indexByKey;
 };
 
-QString mediaFolderProblem(const QString &mediaFolder) {
+FileError mediaFolderProblem(const QString &mediaFolder) {
     const QFileInfo info(mediaFolder);
     if (info.isSymLink())
-        return u"It is a symbolic link; copies are only written inside the website's folder"_s;
+        return {mediaFolder,
+                u"It is a symbolic link; copies are only written inside the website's folder"_s};
     if (info.exists() && !info.isDir())
-        return u"A file of that name is in the way"_s;
+        return {mediaFolder, u"A file of that name is in the way"_s};
     return {};
 }
 
@@ -211,11 +212,8 @@ MediaPlan planSiteMedia(const QList<SitePage> &pages, const QString &destination
 
     MediaPlan plan = planner.take();
     plan.pages = std::move(planned);
-    if (!plan.files.isEmpty()) {
-        plan.problem = mediaFolderProblem(mediaFolder);
-        if (!plan.problem.isEmpty())
-            plan.problemPath = mediaFolder;
-    }
+    if (!plan.files.isEmpty())
+        plan.error = mediaFolderProblem(mediaFolder);
     return plan;
 }
 
@@ -224,10 +222,10 @@ MediaOutcome writeSiteMedia(const MediaPlan &plan, const QString &mediaFolder,
     const qsizetype count = plan.files.size();
     if (count == 0)
         return {};
-    if (const QString reason = makeFolder(mediaFolder); !reason.isEmpty())
-        return {0, mediaFolder, reason};
+    if (FileError error = makeFolder(mediaFolder); error.failed())
+        return {0, error};
 
-    std::vector<QString> reasons(static_cast<size_t>(count));
+    std::vector<FileError> errors(static_cast<size_t>(count));
     std::vector<char> written(static_cast<size_t>(count), 0);
     std::atomic<qint64> bytesDone = 0;
     QSemaphore finished;
@@ -237,8 +235,8 @@ MediaOutcome writeSiteMedia(const MediaPlan &plan, const QString &mediaFolder,
             const MediaFile &file = plan.files[i];
             const QString target = mediaFolder + u'/' + plan.names[i];
             if (!mediaFileIsCurrent(file, target)) {
-                reasons[size_t(i)] = writeMediaFile(file, target);
-                written[size_t(i)] = reasons[size_t(i)].isEmpty();
+                errors[size_t(i)] = writeMediaFile(file, target);
+                written[size_t(i)] = !errors[size_t(i)].failed();
             }
             bytesDone += file.bytes;
             finished.release();
@@ -255,12 +253,10 @@ MediaOutcome writeSiteMedia(const MediaPlan &plan, const QString &mediaFolder,
         copied(bytesDone);
 
     MediaOutcome outcome;
-    for (qsizetype i = 0; i < count; ++i) {
-        if (!reasons[size_t(i)].isEmpty() && outcome.failedPath.isEmpty()) {
-            outcome.failedPath = mediaFolder + u'/' + plan.names[i];
-            outcome.reason = reasons[size_t(i)];
-        }
-        outcome.filesWritten += written[size_t(i)];
+    for (size_t i = 0; i < errors.size(); ++i) {
+        if (errors[i].failed() && !outcome.error.failed())
+            outcome.error = errors[i];
+        outcome.filesWritten += written[i];
     }
     return outcome;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/fileerror.h"
 #include "builder/mediafile.h"
 #include "builder/website.h"
 
@@ -25,8 +26,7 @@ struct MediaPlan {
     QStringList names;           // the name of each file in the media folder
     QList<MissingFiles> missing; // per page, in page order; pages missing nothing are left out
     qint64 totalBytes = 0;
-    QString problemPath; // empty when the plan can be carried out
-    QString problem;
+    FileError error; // empty when the plan can be carried out
 };
 
 // Finds every picture and linked local file of the pages, chooses web-safe
@@ -39,8 +39,7 @@ MediaPlan planSiteMedia(const QList<SitePage> &pages, const QString &destination
 
 struct MediaOutcome {
     int filesWritten = 0; // copies made; those already there as they should be are not counted
-    QString failedPath;   // empty when every file is in place
-    QString reason;
+    FileError error;      // empty when every file is in place
 };
 
 // Writes the planned copies, using every core; `copied` is told the bytes

@@ -28,13 +28,11 @@ public:
     }
 
 private:
-    bool failed() const { return !m_plan.problem.isEmpty(); }
+    bool failed() const { return m_plan.error.failed(); }
 
-    void fail(const QString &path, const QString &problem) {
-        if (!failed()) {
-            m_plan.problemPath = path;
-            m_plan.problem = problem;
-        }
+    void fail(const QString &path, const QString &reason) {
+        if (!failed())
+            m_plan.error = {path, reason};
     }
 
     QString sourcePath(const QString &relative) const {
@@ -92,27 +90,27 @@ private:
     SupportFilePlan m_plan;
 };
 
-// Copies one file by way of AtomicFile; the reason on failure, else empty.
-QString copyFile(const QString &from, const QString &to,
-                 const std::function<void(qint64)> &copiedBytes) {
+// Copies one file by way of AtomicFile.
+FileError copyFile(const QString &from, const QString &to,
+                   const std::function<void(qint64)> &copiedBytes) {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        return source.errorString();
+        return {from, source.errorString()};
     AtomicFile target(to);
-    if (!target.open())
-        return target.errorString();
+    if (FileError error = target.open(); error.failed())
+        return error;
     QByteArray buffer(copyChunkBytes, Qt::Uninitialized);
     for (;;) {
         const qint64 read = source.read(buffer.data(), buffer.size());
         if (read < 0)
-            return source.errorString();
+            return {from, source.errorString()};
         if (read == 0)
             break;
-        if (target.device().write(buffer.constData(), read) != read)
-            return target.device().errorString();
+        if (FileError error = target.write({QByteArrayView(buffer).first(read)}); error.failed())
+            return error;
         copiedBytes(read);
     }
-    return target.commit() ? QString() : target.errorString();
+    return target.commit();
 }
 
 } // namespace
@@ -129,8 +127,8 @@ CopyOutcome copySupportFiles(const SupportFilePlan &plan, const QString &sourceF
     CopyOutcome outcome;
     for (const QString &folder : plan.folders) {
         const QString path = targetFolder + u'/' + folder;
-        if (const QString reason = makeFolder(path); !reason.isEmpty())
-            return {outcome.filesCopied, path, reason};
+        if (FileError error = makeFolder(path); error.failed())
+            return {outcome.filesCopied, error};
     }
     qint64 bytes = 0;
     const auto count = [&](qint64 chunk) {
@@ -139,10 +137,9 @@ CopyOutcome copySupportFiles(const SupportFilePlan &plan, const QString &sourceF
             copied(bytes);
     };
     for (const QString &file : plan.files) {
-        const QString to = targetFolder + u'/' + file;
-        const QString reason = copyFile(sourceFolder + u'/' + file, to, count);
-        if (!reason.isEmpty())
-            return {outcome.filesCopied, to, reason};
+        const QString from = sourceFolder + u'/' + file;
+        if (FileError error = copyFile(from, targetFolder + u'/' + file, count); error.failed())
+            return {outcome.filesCopied, error};
         ++outcome.filesCopied;
     }
     return outcome;

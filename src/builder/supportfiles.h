@@ -1,5 +1,7 @@
 #pragma once
 
+#include "builder/fileerror.h"
+
 #include <QList>
 #include <QString>
 
@@ -13,8 +15,7 @@ struct SupportFilePlan {
     QList<QString> folders; // relative to the `files` folder, parents first
     QList<QString> files;   // relative to the `files` folder
     qint64 totalBytes = 0;
-    QString problemPath; // empty when the plan can be carried out
-    QString problem;
+    FileError error; // empty when the plan can be carried out
 };
 
 // Lists every file and subfolder of `sourceFolder` (nothing when it does not
@@ -26,8 +27,7 @@ SupportFilePlan planSupportFiles(const QString &sourceFolder, const QString &tar
 
 struct CopyOutcome {
     int filesCopied = 0;
-    QString failedPath; // empty when every file was copied
-    QString reason;
+    FileError error; // empty when every file was copied
 };
 
 // Copies the planned folders and files, replacing files of the same name.

@@ -30,13 +30,13 @@ QString withCrLfLines(QStringView text) {
 
 TemplateText readTemplateFile(const QString &path) {
     if (QFileInfo(path).isDir())
-        return {{}, {}, u"It is a folder, not a file"_s};
+        return {{}, {}, {path, u"It is a folder, not a file"_s}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, {}, file.errorString()};
+        return {{}, {}, {path, file.errorString()}};
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {{}, {}, file.errorString()};
+        return {{}, {}, {path, file.errorString()}};
     DecodedText decoded = decodeTemplateText(bytes);
     return {withCrLfLines(decoded.text), decoded.encoding, {}};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/fileerror.h"
 #include "library/legacytext.h"
 
 #include <QString>
@@ -11,7 +12,7 @@ namespace quillsite {
 struct TemplateText {
     QString text;
     TextEncoding encoding = TextEncoding::Utf8;
-    QString error; // the system's reason when the file could not be read
+    FileError error; // when the file could not be read
 };
 
 TemplateText readTemplateFile(const QString &path);

@@ -2,7 +2,7 @@
 
 #include "buildinfo.h"
 #include "cli/demosite.h"
-#include "cli/pagefile.h"
+#include "cli/pagereader.h"
 #include "cli/templatechoice.h"
 #include "library/templatecatalog.h"
 
@@ -89,9 +89,9 @@ std::pair<SitePage, QString> pageFromArgument(const QString &argument,
     if (const QString problem = pageNameProblem(name); !problem.isEmpty())
         return {{}, u"The page name \"%1\" can't be used: %2"_s.arg(name, problem)};
     const QString path = absolutePath(file, context);
-    const PageFile read = readPageFile(path);
-    if (!read.error.isEmpty())
-        return {{}, read.error};
+    const InputPage read = readInputPage(path);
+    if (read.error.failed())
+        return {{}, read.error.message(u"Could not read the page file"_s)};
     return {SitePage{name, read.body, QFileInfo(path).path()}, {}};
 }
 

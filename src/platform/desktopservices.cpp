@@ -2,6 +2,8 @@
 
 #include "platform/systeminfo.h"
 
+#include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -16,48 +18,46 @@ namespace {
 const QString applicationTitle = u"Quillsite"_s;
 }
 
-void SystemDesktopServices::warn(QWidget *parent, const QString &text)
-{
+SystemDesktopServices::SystemDesktopServices(QString dataFolder)
+    : m_dataFolder(std::move(dataFolder)) {}
+
+void SystemDesktopServices::warn(QWidget *parent, const QString &text) {
     QMessageBox::warning(parent, applicationTitle, text);
 }
 
-bool SystemDesktopServices::ask(QWidget *parent, const QString &question)
-{
+bool SystemDesktopServices::ask(QWidget *parent, const QString &question) {
     return QMessageBox::question(parent, applicationTitle, question,
-                                 QMessageBox::Yes | QMessageBox::No)
-        == QMessageBox::Yes;
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-QString SystemDesktopServices::chooseFolder(QWidget *parent, const QString &title)
-{
-    return QFileDialog::getExistingDirectory(parent, title, QString(),
-                                             QFileDialog::ShowDirsOnly);
+QString SystemDesktopServices::chooseFolder(QWidget *parent, const QString &title) {
+    return QFileDialog::getExistingDirectory(parent, title, QString(), QFileDialog::ShowDirsOnly);
 }
 
-QString SystemDesktopServices::chooseHtmlFile(QWidget *parent)
-{
-    return QFileDialog::getOpenFileName(parent, u"Browse..."_s, QDir::homePath(),
-                                        u"HTML Files(*.htm,*.html) (*.htm *.html)"_s);
+QString SystemDesktopServices::chooseFile(QWidget *parent, const QString &title,
+                                          const QString &filter) {
+    return QFileDialog::getOpenFileName(parent, title, QDir::homePath(), filter);
 }
 
-void SystemDesktopServices::openUrl(const QUrl &url)
-{
+QColor SystemDesktopServices::chooseColour(QWidget *parent, const QColor &current) {
+    return QColorDialog::getColor(
+        current, parent, QCoreApplication::translate("DesktopServices", "Choose a Colour"));
+}
+
+void SystemDesktopServices::openUrl(const QUrl &url) {
     QDesktopServices::openUrl(url);
 }
 
-QString SystemDesktopServices::desktopFolder()
-{
+QString SystemDesktopServices::desktopFolder() {
     return quillsite::desktopFolder();
 }
 
-QString SystemDesktopServices::loginName()
-{
+QString SystemDesktopServices::loginName() {
     return quillsite::loginName();
 }
 
-QString SystemDesktopServices::programDataFolder()
-{
-    return quillsite::programDataFolder();
+QString SystemDesktopServices::programDataFolder() {
+    return m_dataFolder;
 }
 
 } // namespace quillsite

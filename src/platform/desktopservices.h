@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 class QUrl;
@@ -7,11 +8,10 @@ class QWidget;
 
 namespace quillsite {
 
-// What the windows ask of the desktop: message boxes, file and folder
-// dialogs, opening addresses, and the defaults the system knows. Windows get
+// What the windows ask of the desktop: message boxes, file, folder and colour
+// choosers, opening addresses, and the defaults the system knows. Windows get
 // it passed in, so that tests answer instead of a person.
-class DesktopServices
-{
+class DesktopServices {
 public:
     virtual ~DesktopServices() = default;
 
@@ -21,8 +21,11 @@ public:
     virtual bool ask(QWidget *parent, const QString &question) = 0;
     // The chosen folder, or empty when the user cancels.
     virtual QString chooseFolder(QWidget *parent, const QString &title) = 0;
-    // The chosen HTML file, or empty when the user cancels.
-    virtual QString chooseHtmlFile(QWidget *parent) = 0;
+    // The chosen file, starting in the user's home folder, or empty when the
+    // user cancels. `filter` is a QFileDialog name filter.
+    virtual QString chooseFile(QWidget *parent, const QString &title, const QString &filter) = 0;
+    // The chosen colour, or an invalid colour when the user cancels.
+    virtual QColor chooseColour(QWidget *parent, const QColor &current) = 0;
     // Opens a file or web address with the user's default program.
     virtual void openUrl(const QUrl &url) = 0;
 
@@ -32,18 +35,23 @@ public:
     virtual QString programDataFolder() = 0;
 };
 
-// The real desktop.
-class SystemDesktopServices final : public DesktopServices
-{
+// The real desktop, with the program's data in `dataFolder`.
+class SystemDesktopServices final : public DesktopServices {
 public:
+    explicit SystemDesktopServices(QString dataFolder);
+
     void warn(QWidget *parent, const QString &text) override;
     bool ask(QWidget *parent, const QString &question) override;
     QString chooseFolder(QWidget *parent, const QString &title) override;
-    QString chooseHtmlFile(QWidget *parent) override;
+    QString chooseFile(QWidget *parent, const QString &title, const QString &filter) override;
+    QColor chooseColour(QWidget *parent, const QColor &current) override;
     void openUrl(const QUrl &url) override;
     QString desktopFolder() override;
     QString loginName() override;
     QString programDataFolder() override;
+
+private:
+    QString m_dataFolder;
 };
 
 } // namespace quillsite

@@ -1,7 +1,5 @@
 #include "platform/handcursor.h"
 
-#include "platform/systeminfo.h"
-
 #include <QFile>
 #include <QImageReader>
 #include <QPixmap>
@@ -47,8 +45,8 @@ QCursor cursorFromFile(const QString &path, Qt::CursorShape fallback) {
     return QCursor(QPixmap::fromImage(image), hotSpot.x(), hotSpot.y());
 }
 
-QCursor handCursor() {
-    return cursorFromFile(programDataFolder() + u"/hand.cur"_s, Qt::PointingHandCursor);
+QCursor handCursor(const QString &dataFolder) {
+    return cursorFromFile(dataFolder + u"/hand.cur"_s, Qt::PointingHandCursor);
 }
 
 } // namespace quillsite

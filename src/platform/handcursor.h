@@ -6,8 +6,8 @@
 namespace quillsite {
 
 // The pointer shown over link labels: hand.cur from the program's data
-// folder, else the system's pointing hand.
-QCursor handCursor();
+// folder `dataFolder`, else the system's pointing hand.
+QCursor handCursor(const QString &dataFolder);
 
 // The cursor in a Windows cursor (.cur) or icon file, with the hot spot the
 // file gives; `fallback` when the file is missing or can't be read.

@@ -1,11 +1,13 @@
 #include "about/frmabout.h"
 
 #include "buildinfo.h"
+#include "fakedesktopservices.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -26,6 +28,7 @@ private slots:
     void linkClickedTwice_opensAddressTwiceAndStaysOpen();
     void linkWithNonWebAddress_isNotOpened();
     void rightClickOnLink_opensNothing();
+    void link_showsHandPointer_data();
     void link_showsHandPointer();
     void pictures_areShown();
     void labels_haveDesignedLettering_data();
@@ -33,23 +36,18 @@ private slots:
     void rule_isLightGrey();
 
 private:
-    QList<QUrl> m_opened;
-    frmAbout::UrlOpener recorder() {
-        return [this](const QUrl &url) {
-            m_opened.append(url);
-        };
-    }
+    FakeDesktopServices m_desktop;
 };
 
 void tst_About::cleanup() {
-    m_opened.clear();
+    m_desktop = FakeDesktopServices();
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows)
         QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
 }
 
 void tst_About::texts_andNames() {
-    frmAbout dialog(recorder());
+    frmAbout dialog(m_desktop);
 
     QCOMPARE(dialog.objectName(), u"frmAbout"_s);
     QCOMPARE(dialog.windowTitle(), u"About Quillsite"_s);
@@ -66,7 +64,7 @@ void tst_About::texts_andNames() {
 }
 
 void tst_About::window_isFixedDialogOfDesignedSize() {
-    frmAbout dialog(recorder());
+    frmAbout dialog(m_desktop);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
@@ -80,7 +78,7 @@ void tst_About::window_isFixedDialogOfDesignedSize() {
 }
 
 void tst_About::texts_areNotCutOff() {
-    frmAbout dialog(recorder());
+    frmAbout dialog(m_desktop);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
@@ -96,7 +94,7 @@ void tst_About::texts_areNotCutOff() {
 }
 
 void tst_About::enter_pressesOkAndCloses() {
-    frmAbout dialog(recorder());
+    frmAbout dialog(m_desktop);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
@@ -107,14 +105,14 @@ void tst_About::enter_pressesOkAndCloses() {
 }
 
 void tst_About::enterDuringExec_returnsAccepted() {
-    frmAbout dialog(recorder());
+    frmAbout dialog(m_desktop);
     QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(&dialog, Qt::Key_Enter); });
 
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
 }
 
 void tst_About::linkClickedTwice_opensAddressTwiceAndStaysOpen() {
-    frmAbout dialog(recorder());
+    frmAbout dialog(m_desktop);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     auto *link = dialog.findChild<QLabel *>(u"lblLink_0"_s);
@@ -123,13 +121,13 @@ void tst_About::linkClickedTwice_opensAddressTwiceAndStaysOpen() {
     QTest::mouseClick(link, Qt::LeftButton);
 
     const QUrl address(QString::fromUtf8(QUILLSITE_HOMEPAGE));
-    QCOMPARE(m_opened, QList<QUrl>({address, address}));
+    QCOMPARE(m_desktop.openedUrls, QList<QUrl>({address, address}));
     QVERIFY(dialog.isVisible());
     dialog.close();
 }
 
 void tst_About::linkWithNonWebAddress_isNotOpened() {
-    frmAbout dialog(recorder());
+    frmAbout dialog(m_desktop);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     auto *link = dialog.findChild<QLabel *>(u"lblLink_0"_s);
@@ -137,35 +135,45 @@ void tst_About::linkWithNonWebAddress_isNotOpened() {
 
     QTest::mouseClick(link, Qt::LeftButton);
 
-    QVERIFY(m_opened.isEmpty());
+    QVERIFY(m_desktop.openedUrls.isEmpty());
     QVERIFY(dialog.isVisible());
     dialog.close();
 }
 
 void tst_About::rightClickOnLink_opensNothing() {
-    frmAbout dialog(recorder());
+    frmAbout dialog(m_desktop);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
     QTest::mouseClick(dialog.findChild<QLabel *>(u"lblLink_0"_s), Qt::RightButton);
 
-    QVERIFY(m_opened.isEmpty());
+    QVERIFY(m_desktop.openedUrls.isEmpty());
     dialog.close();
 }
 
+void tst_About::link_showsHandPointer_data() {
+    QTest::addColumn<QString>("dataFolder");
+    QTest::addColumn<Qt::CursorShape>("shape");
+
+    QTest::newRow("hand.cur in the data folder")
+        << QStringLiteral(QUILLSITE_SOURCE_DIR "/share") << Qt::BitmapCursor;
+    QTest::newRow("no hand.cur: the system's hand") << QString() << Qt::PointingHandCursor;
+}
+
 void tst_About::link_showsHandPointer() {
-    frmAbout dialog(recorder());
+    QFETCH(QString, dataFolder);
+    QFETCH(Qt::CursorShape, shape);
+    QTemporaryDir empty;
+    m_desktop.dataFolder = dataFolder.isEmpty() ? empty.path() : dataFolder;
+    frmAbout dialog(m_desktop);
+
     const QCursor cursor = dialog.findChild<QLabel *>(u"lblLink_0"_s)->cursor();
 
-    // hand.cur beside the program, or the system's hand when it can't be read.
-    if (cursor.shape() == Qt::BitmapCursor)
-        QVERIFY(!cursor.pixmap().isNull());
-    else
-        QCOMPARE(cursor.shape(), Qt::PointingHandCursor);
+    QCOMPARE(cursor.shape(), shape);
 }
 
 void tst_About::pictures_areShown() {
-    frmAbout dialog(recorder());
+    frmAbout dialog(m_desktop);
 
     const auto *wordMark = dialog.findChild<QLabel *>(u"Picture3"_s);
     const auto *globe = dialog.findChild<QLabel *>(u"Picture2"_s);
@@ -196,7 +204,7 @@ void tst_About::labels_haveDesignedLettering() {
     QFETCH(bool, bold);
     QFETCH(bool, underline);
     QFETCH(QColor, colour);
-    frmAbout dialog(recorder());
+    frmAbout dialog(m_desktop);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
@@ -210,7 +218,7 @@ void tst_About::labels_haveDesignedLettering() {
 }
 
 void tst_About::rule_isLightGrey() {
-    frmAbout dialog(recorder());
+    frmAbout dialog(m_desktop);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     auto *rule = dialog.findChild<QWidget *>(u"Line1"_s);

@@ -6,6 +6,7 @@
 #include "authoring/pageset.h"
 #include "authoring/webengineconfig.h"
 #include "fakedesktopservices.h"
+#include "fakeeditordialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,7 +33,7 @@ int main(int argc, char *argv[]) {
     desktop.dataFolder = QString::fromLocal8Bit(argv[1]);
     desktop.login = u"Jane Smith"_s;
     desktop.desktop = u"/home/jane/Desktop"_s;
-    CancellingEditorDialogs dialogs;
+    FakeEditorDialogs dialogs;
     frmMain window(desktop, dialogs);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

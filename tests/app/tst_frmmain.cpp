@@ -591,8 +591,7 @@ void tst_frmMain::browse() {
     auto *destination = m_wizard->control<QLineEdit>(u"txtDestination"_s);
     destination->setText(u"/typed/by hand"_s);
     m_wizard->click(u"cmdBrowseDes"_s);
-    QCOMPARE(m_wizard->desktop().folderDialogTitles,
-             QStringList{u"Select where you want to save."_s});
+    QCOMPARE(m_wizard->desktop().folderTitles, QStringList{u"Select where you want to save."_s});
     QTEST(destination->text(), "destination");
     QTRY_COMPARE(m_wizard->focusName(), u"txtDestination"_s);
     QCOMPARE(destination->selectedText(), destination->text());

@@ -2,6 +2,7 @@
 
 #include "app/frmmain.h"
 #include "fakedesktopservices.h"
+#include "fakeeditordialogs.h"
 
 #include <QTemporaryDir>
 #include <QWidget>
@@ -32,7 +33,7 @@ public:
 
 private:
     FakeDesktopServices m_desktop;
-    CancellingEditorDialogs m_dialogs;
+    FakeEditorDialogs m_dialogs;
     std::unique_ptr<frmMain> m_window;
 };
 

@@ -2,7 +2,8 @@
 
 #include "authoring/htmleditor.h"
 #include "authoring/pageset.h"
-#include "pagesfakes.h"
+#include "fakedesktopservices.h"
+#include "fakeeditordialogs.h"
 
 #include <QListWidget>
 #include <QStackedWidget>
@@ -34,7 +35,7 @@ struct PageSetFixture {
 
     QAction *action(const QString &key) const { return window.findChild<QAction *>(key); }
 
-    FakeDesktop desktop;
+    FakeDesktopServices desktop;
     FakeEditorDialogs dialogs;
     QWidget window;
     QListWidget *lstMenu = new QListWidget;

@@ -1,6 +1,7 @@
 #include "authoring/fontdialog.h"
 #include "authoring/imagedialog.h"
 #include "authoring/linkdialog.h"
+#include "fakedesktopservices.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -28,12 +29,20 @@ private slots:
     void linkDialog_newLink_needsAnAddress();
     void linkDialog_existingLink_offersAddressAndAllowsRemoval();
     void imageDialog_needsPictureAndGivesAlternativeText();
+    void imageDialog_browse_data();
+    void imageDialog_browse();
     void pictureAddress_data();
     void pictureAddress();
     void fontDialog_offersCurrentFontAndGivesChoice();
+    void fontDialog_colour_data();
+    void fontDialog_colour();
+
+private:
+    FakeDesktopServices m_desktop;
 };
 
 void tst_EditorDialogs::cleanup() {
+    m_desktop = FakeDesktopServices();
     QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
             std::none_of(QApplication::topLevelWidgets().cbegin(),
                          QApplication::topLevelWidgets().cend(),
@@ -60,7 +69,7 @@ void tst_EditorDialogs::linkDialog_existingLink_offersAddressAndAllowsRemoval() 
 }
 
 void tst_EditorDialogs::imageDialog_needsPictureAndGivesAlternativeText() {
-    ImageDialog dialog;
+    ImageDialog dialog(m_desktop);
     QVERIFY(!okButton(dialog)->isEnabled());
     QTest::keyClicks(dialog.findChild<QLineEdit *>(u"txtPicture"_s), u"/home/me/cat.jpg"_s);
     QTest::keyClicks(dialog.findChild<QLineEdit *>(u"txtAlternative"_s), u"Our cat"_s);
@@ -68,6 +77,29 @@ void tst_EditorDialogs::imageDialog_needsPictureAndGivesAlternativeText() {
     const ImageChoice choice = dialog.choice();
     QCOMPARE(choice.address, u"file:///home/me/cat.jpg"_s);
     QCOMPARE(choice.alternativeText, u"Our cat"_s);
+}
+
+void tst_EditorDialogs::imageDialog_browse_data() {
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("picture");
+
+    QTest::newRow("file chosen") << QStringList{u"/home/me/dog.png"_s} << u"/home/me/dog.png"_s;
+    QTest::newRow("cancelled, typed text kept") << QStringList() << u"typed.gif"_s;
+}
+
+void tst_EditorDialogs::imageDialog_browse() {
+    QFETCH(QStringList, answers);
+    QFETCH(QString, picture);
+    m_desktop.fileAnswers = answers;
+    ImageDialog dialog(m_desktop);
+    auto *txtPicture = dialog.findChild<QLineEdit *>(u"txtPicture"_s);
+    txtPicture->setText(u"typed.gif"_s);
+
+    dialog.findChild<QPushButton *>(u"cmdBrowse"_s)->click();
+
+    QCOMPARE(m_desktop.fileQuestions.size(), 1);
+    QCOMPARE(m_desktop.fileQuestions[0].title, u"Choose a Picture"_s);
+    QCOMPARE(txtPicture->text(), picture);
 }
 
 void tst_EditorDialogs::pictureAddress_data() {
@@ -91,7 +123,7 @@ void tst_EditorDialogs::pictureAddress() {
 
 void tst_EditorDialogs::fontDialog_offersCurrentFontAndGivesChoice() {
     const QString family = QFontComboBox().currentFont().family();
-    FontDialog dialog(FontChoice{family, 18, QColor(Qt::blue)});
+    FontDialog dialog(FontChoice{family, 18, QColor(Qt::blue)}, m_desktop);
     auto *size = dialog.findChild<QComboBox *>(u"cboSize"_s);
     QCOMPARE(size->count(), 7);
     QCOMPARE(size->currentText(), u"18"_s);
@@ -101,6 +133,34 @@ void tst_EditorDialogs::fontDialog_offersCurrentFontAndGivesChoice() {
     const FontChoice choice = dialog.choice();
     QCOMPARE(choice.family, family);
     QCOMPARE(choice.pointSize, 36);
+}
+
+void tst_EditorDialogs::fontDialog_colour_data() {
+    QTest::addColumn<QColor>("current");
+    QTest::addColumn<QList<QColor>>("answers");
+    QTest::addColumn<QColor>("offered");
+    QTest::addColumn<QColor>("chosen");
+
+    QTest::newRow("colour chosen") << QColor(Qt::blue) << QList<QColor>{QColor(Qt::red)}
+                                   << QColor(Qt::blue) << QColor(Qt::red);
+    QTest::newRow("cancelled, colour kept")
+        << QColor(Qt::blue) << QList<QColor>() << QColor(Qt::blue) << QColor(Qt::blue);
+    QTest::newRow("no colour yet, black offered")
+        << QColor() << QList<QColor>{QColor(Qt::green)} << QColor(Qt::black) << QColor(Qt::green);
+}
+
+void tst_EditorDialogs::fontDialog_colour() {
+    QFETCH(QColor, current);
+    QFETCH(QList<QColor>, answers);
+    QFETCH(QColor, offered);
+    QFETCH(QColor, chosen);
+    m_desktop.colourAnswers = answers;
+    FontDialog dialog(FontChoice{QString(), 0, current}, m_desktop);
+
+    dialog.findChild<QPushButton *>(u"cmdColor"_s)->click();
+
+    QCOMPARE(m_desktop.colourQuestions, QList<QColor>{offered});
+    QCOMPARE(dialog.choice().color, chosen);
 }
 
 QTEST_MAIN(tst_EditorDialogs)

@@ -215,7 +215,7 @@ void tst_FormatToolbar::undo_staysWithEachPage() {
 void tst_FormatToolbar::hyperlink_usesTheEditorsDialog() {
     setDocument(0, u"<p>site</p>"_s);
     selectAllIn(0);
-    m_f->dialogs.linkAddress = u"https://example.org/"_s;
+    m_f->dialogs.linkAnswers = {u"https://example.org/"_s};
     press(u"Hyperlink"_s);
     QCOMPARE(m_f->pageSet->editor(0)->bodyHTML(),
              u"<p><a href=\"https://example.org/\">site</a></p>"_s);

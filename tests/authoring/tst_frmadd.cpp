@@ -369,8 +369,11 @@ void tst_FrmAdd::open_unreadableFile_warnsAndAddsNothing() {
 void tst_FrmAdd::browse_fillsFileAndName() {
     FrmAdd &dialog = showDialog();
     tab(u"Open"_s);
-    m_f->desktop.chosenFile = u"/site/pages/About Us.htm"_s;
+    m_f->desktop.fileAnswers = {u"/site/pages/About Us.htm"_s};
     click(u"cmdBrowse"_s);
+    QCOMPARE(m_f->desktop.fileQuestions.size(), 1);
+    QCOMPARE(m_f->desktop.fileQuestions[0].title, u"Browse..."_s);
+    QCOMPARE(m_f->desktop.fileQuestions[0].filter, u"HTML Files(*.htm,*.html) (*.htm *.html)"_s);
     QLineEdit *name = child<QLineEdit>(u"txtName"_s);
     QCOMPARE(child<QLineEdit>(u"txtFile"_s)->text(), u"/site/pages/About Us.htm"_s);
     QCOMPARE(name->text(), u"About Us"_s);
@@ -384,9 +387,8 @@ void tst_FrmAdd::browse_cancelled_changesNothing() {
     tab(u"Open"_s);
     child<QLineEdit>(u"txtFile"_s)->setText(u"/kept/file.htm"_s);
     child<QLineEdit>(u"txtName"_s)->setText(u"Kept"_s);
-    m_f->desktop.chosenFile.clear();
     click(u"cmdBrowse"_s);
-    QCOMPARE(m_f->desktop.fileDialogs, 1);
+    QCOMPARE(m_f->desktop.fileQuestions.size(), 1);
     QCOMPARE(child<QLineEdit>(u"txtFile"_s)->text(), u"/kept/file.htm"_s);
     QCOMPARE(child<QLineEdit>(u"txtName"_s)->text(), u"Kept"_s);
 }

@@ -1,5 +1,5 @@
-#include "authoring/editordialogs.h"
 #include "authoring/htmleditor.h"
+#include "fakeeditordialogs.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -15,32 +15,6 @@ using namespace quillsite;
 namespace {
 
 constexpr int Timeout = 15000;
-
-// Answers the editor's questions as a test sets them, and remembers what it was asked.
-class FakeDialogs final : public EditorDialogs {
-public:
-    std::optional<QString> linkAnswer;
-    std::optional<ImageChoice> imageAnswer;
-    std::optional<FontChoice> fontAnswer;
-    QString linkAskedWith;
-    FontChoice fontAskedWith;
-    int questions = 0;
-
-    std::optional<QString> askLinkAddress(QWidget *, const QString &current) override {
-        ++questions;
-        linkAskedWith = current;
-        return linkAnswer;
-    }
-    std::optional<ImageChoice> askImage(QWidget *) override {
-        ++questions;
-        return imageAnswer;
-    }
-    std::optional<FontChoice> askFont(QWidget *, const FontChoice &current) override {
-        ++questions;
-        fontAskedWith = current;
-        return fontAnswer;
-    }
-};
 
 // Sets the selection as a user would with the mouse, through the editor's own script world,
 // and waits for the editor to report it.
@@ -303,8 +277,8 @@ void tst_HtmlEditor::lists_wrapParagraphInList() {
 }
 
 void tst_HtmlEditor::command_beforePageIsReady_isCarriedOutInOrder() {
-    FakeDialogs dialogs;
-    dialogs.imageAnswer = ImageChoice{u"a.png"_s, u"A"_s};
+    FakeEditorDialogs dialogs;
+    dialogs.imageAnswers = {ImageChoice{u"a.png"_s, u"A"_s}};
     HtmlEditor editor(&dialogs);
     editor.setDocumentHTML(u"<p>text</p>"_s);
     editor.ExecCommand(Image); // the page has not answered yet: the command waits for it
@@ -312,50 +286,48 @@ void tst_HtmlEditor::command_beforePageIsReady_isCarriedOutInOrder() {
 }
 
 void tst_HtmlEditor::hyperlink_answered_linksSelection() {
-    FakeDialogs dialogs;
-    dialogs.linkAnswer = u"https://example.com/a?b=1&c=2"_s;
+    FakeEditorDialogs dialogs;
+    dialogs.linkAnswers = {u"https://example.com/a?b=1&c=2"_s};
     HtmlEditor editor(&dialogs);
     editor.setDocumentHTML(u"<p>go there</p>"_s);
     QCOMPARE(editor.bodyHTML(), u"<p>go there</p>"_s);
     selectContents(editor, u"p"_s);
     editor.ExecCommand(Hyperlink);
-    QCOMPARE(dialogs.questions, 1);
-    QCOMPARE(dialogs.linkAskedWith, QString());
+    QCOMPARE(dialogs.linkQuestions, QStringList{QString()});
     QCOMPARE(editor.bodyHTML(),
              u"<p><a href=\"https://example.com/a?b=1&amp;c=2\">go there</a></p>"_s);
 }
 
 void tst_HtmlEditor::hyperlink_cancelled_changesNothing() {
-    FakeDialogs dialogs;
+    FakeEditorDialogs dialogs;
     HtmlEditor editor(&dialogs);
     editor.setDocumentHTML(u"<p>stay</p>"_s);
     QCOMPARE(editor.bodyHTML(), u"<p>stay</p>"_s);
     selectContents(editor, u"p"_s);
     editor.ExecCommand(Hyperlink);
-    QCOMPARE(dialogs.questions, 1);
+    QCOMPARE(dialogs.linkQuestions.size(), 1);
     QCOMPARE(editor.bodyHTML(), u"<p>stay</p>"_s);
 }
 
 void tst_HtmlEditor::hyperlink_inExistingLink_offersItsAddress() {
-    FakeDialogs dialogs;
-    dialogs.linkAnswer = u"new.htm"_s;
+    FakeEditorDialogs dialogs;
+    dialogs.linkAnswers = {u"new.htm"_s, QString()}; // an empty address removes the link
     HtmlEditor editor(&dialogs);
     editor.setDocumentHTML(u"<p><a href=\"old.htm\">page</a> after</p>"_s);
     QCOMPARE(editor.bodyHTML(), u"<p><a href=\"old.htm\">page</a> after</p>"_s);
     placeCaret(editor, u"a"_s, 2);
     editor.ExecCommand(Hyperlink);
-    QCOMPARE(dialogs.linkAskedWith, u"old.htm"_s);
+    QCOMPARE(dialogs.linkQuestions, QStringList{u"old.htm"_s});
     QCOMPARE(editor.bodyHTML(), u"<p><a href=\"new.htm\">page</a> after</p>"_s);
 
-    dialogs.linkAnswer = QString(); // an empty address removes the link
     placeCaret(editor, u"a"_s, 2);
     editor.ExecCommand(Hyperlink);
     QCOMPARE(editor.bodyHTML(), u"<p>page after</p>"_s);
 }
 
 void tst_HtmlEditor::image_answered_insertsPictureWithAlternativeText() {
-    FakeDialogs dialogs;
-    dialogs.imageAnswer = ImageChoice{u"file:///tmp/my%20photo.jpg"_s, u"Me \"smiling\""_s};
+    FakeEditorDialogs dialogs;
+    dialogs.imageAnswers = {ImageChoice{u"file:///tmp/my%20photo.jpg"_s, u"Me \"smiling\""_s}};
     HtmlEditor editor(&dialogs);
     editor.setDocumentHTML(u"<p>ab</p>"_s);
     QCOMPARE(editor.bodyHTML(), u"<p>ab</p>"_s);
@@ -366,8 +338,8 @@ void tst_HtmlEditor::image_answered_insertsPictureWithAlternativeText() {
 }
 
 void tst_HtmlEditor::font_answered_formatsSelection() {
-    FakeDialogs dialogs;
-    dialogs.fontAnswer = FontChoice{u"Verdana"_s, 18, QColor(Qt::red)};
+    FakeEditorDialogs dialogs;
+    dialogs.fontAnswers = {FontChoice{u"Verdana"_s, 18, QColor(Qt::red)}};
     HtmlEditor editor(&dialogs);
     editor.setDocumentHTML(u"<p>word</p>"_s);
     QCOMPARE(editor.bodyHTML(), u"<p>word</p>"_s);
@@ -378,13 +350,14 @@ void tst_HtmlEditor::font_answered_formatsSelection() {
 
     // The font now at the selection is what the dialog is offered next time.
     editor.ExecCommand(Font);
-    QCOMPARE(dialogs.fontAskedWith.family, u"Verdana"_s);
-    QCOMPARE(dialogs.fontAskedWith.pointSize, 18);
-    QCOMPARE(dialogs.fontAskedWith.color, QColor(Qt::red));
+    QCOMPARE(dialogs.fontQuestions.size(), 2);
+    QCOMPARE(dialogs.fontQuestions[1].family, u"Verdana"_s);
+    QCOMPARE(dialogs.fontQuestions[1].pointSize, 18);
+    QCOMPARE(dialogs.fontQuestions[1].color, QColor(Qt::red));
 }
 
 void tst_HtmlEditor::queryStatus_dialogCommandsAndUnknown() {
-    FakeDialogs dialogs;
+    FakeEditorDialogs dialogs;
     HtmlEditor withDialogs(&dialogs);
     HtmlEditor withoutDialogs(nullptr);
     for (int command : {Hyperlink, Image, Font}) {
@@ -393,7 +366,7 @@ void tst_HtmlEditor::queryStatus_dialogCommandsAndUnknown() {
     }
     QCOMPARE(withDialogs.QueryStatus(4242), int(NotSupported));
     withDialogs.ExecCommand(4242);
-    QCOMPARE(dialogs.questions, 0);
+    QCOMPARE(dialogs.questionCount(), 0);
 }
 
 void tst_HtmlEditor::keyboard_formatsUndoesAndStartsParagraphs() {

@@ -106,7 +106,7 @@ void tst_PagesEndToEnd::threeWaysFormattedAndOneDeleted_buildsEveryPageAndMenu()
     format(1, u"p"_s, u"Center"_s);
 
     // A page opened from a file, found through Browse.
-    m_f->desktop.chosenFile = m_dir.filePath(u"mine/Story.html"_s);
+    m_f->desktop.fileAnswers = {m_dir.filePath(u"mine/Story.html"_s)};
     addThroughDialog([](FrmAdd &dialog) {
         dialog.findChild<QAction *>(u"Open"_s)->trigger();
         dialog.findChild<QPushButton *>(u"cmdBrowse"_s)->click();
@@ -115,12 +115,13 @@ void tst_PagesEndToEnd::threeWaysFormattedAndOneDeleted_buildsEveryPageAndMenu()
 
     // A ready-made page, given a link through the editor's link dialog.
     addThroughDialog([](FrmAdd &dialog) { dialog.findChild<QAction *>(u"Template"_s)->trigger(); });
-    m_f->dialogs.linkAddress = u"mailto:us@example.org"_s;
+    m_f->dialogs.linkAnswers = {u"mailto:us@example.org"_s};
     format(3, u"p"_s, u"Hyperlink"_s);
     const QString contactDocument = set.editor(3)->DocumentHTML();
 
     QCOMPARE(set.pageNames(), (QStringList{u"Home"_s, u"New Page 0"_s, u"Story"_s, u"Contact"_s}));
     set.selectPage(2);
+    m_f->desktop.askAnswers = {true};
     set.DeletePage();
     QCOMPARE(set.pageNames(), (QStringList{u"Home"_s, u"New Page 0"_s, u"Contact"_s}));
     QCOMPARE(set.editor(2)->DocumentHTML(), contactDocument);

@@ -160,6 +160,7 @@ void tst_PageSet::deleteLastPage_removesOnlyItsEditor() {
     QPointer<HtmlEditor> news = m_f->pageSet->editor(2);
 
     m_f->pageSet->selectPage(2);
+    m_f->desktop.askAnswers = {true};
     m_f->pageSet->DeletePage();
 
     QCOMPARE(m_f->desktop.questions, QStringList{u"Are you sure you want to delete 'News'?"_s});
@@ -184,6 +185,7 @@ void tst_PageSet::deleteMiddlePage_movesLaterPagesUpWithWholeDocuments() {
     const QString newsBefore = m_f->pageSet->editor(2)->DocumentHTML();
 
     m_f->pageSet->selectPage(1);
+    m_f->desktop.askAnswers = {true};
     m_f->pageSet->DeletePage();
 
     PageSet &set = *m_f->pageSet;
@@ -205,7 +207,7 @@ void tst_PageSet::deleteAnsweredNo_changesNothing() {
     appendBlank(u"News"_s);
     setBody(1, u"<p>about us</p>"_s);
     m_f->pageSet->selectPage(1);
-    m_f->desktop.answerYes = false;
+    m_f->desktop.askAnswers = {false};
 
     m_f->pageSet->DeletePage();
 
@@ -232,6 +234,7 @@ void tst_PageSet::deleteAction_deletesSelectedPage() {
     appendBlank(u"About"_s);
     appendBlank(u"News"_s);
     m_f->pageSet->selectPage(1);
+    m_f->desktop.askAnswers = {true};
     m_f->action(u"Delete"_s)->trigger();
     QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"News"_s}));
     QCOMPARE(m_f->pageSet->selectedPage(), 0);

@@ -1,8 +1,15 @@
 #include "builder/atomicfile.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -13,21 +20,62 @@ class TestAtomicFile : public QObject {
 
 private slots:
     void init();
-    void commit_writesNewFile();
-    void commit_replacesOldFileAndKeepsItsPermissions();
-    void abandonedWrite_keepsOldFileAndLeavesNoTemporary();
+    void newFile_writtenWhole();
+    void existingFile_replacedByANewFile();
+    void existingFile_keepsItsPermissions();
+    void failedWrite_leavesNoPartNewFile();
+    void failedWrite_keepsOldFileAndLeavesNoTemporary();
     void missingFolder_failsWithReason();
+    void morePiecesThanOneCallTakes_allWritten();
+    void abandonedWrite_keepsOldFileAndLeavesNoTemporary();
+    void newFile_getsPermissionsOfAnyNewFile();
+    void leftoverTemporaries_ofEndedProcessesRemoved();
 
 private:
+    QString pagePath() const { return m_dir->filePath(u"page.htm"_s); }
+    void writeOld(const QString &path);
     QByteArray contents(const QString &path) const;
     QStringList entries() const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
+namespace {
+
+// Makes every write past `bytes` into any file fail with "File too large"
+// for as long as it lives, as a full disk would.
+class FileSizeLimit final {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limited = m_saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_saved{};
+};
+
+const QByteArray newPage = "<html>the new page, longer than the limit</html>"_ba;
+const QList<QByteArrayView> newPieces{QByteArrayView("<html>the new page, "), QByteArrayView(),
+                                      QByteArrayView("longer than the limit</html>")};
+
+} // namespace
+
 void TestAtomicFile::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+}
+
+void TestAtomicFile::writeOld(const QString &path) {
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    QCOMPARE(old.write("old page"), 8);
 }
 
 QByteArray TestAtomicFile::contents(const QString &path) const {
@@ -40,54 +88,112 @@ QStringList TestAtomicFile::entries() const {
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-void TestAtomicFile::commit_writesNewFile() {
-    const QString path = m_dir->filePath(u"page.htm"_s);
-    AtomicFile file(path);
-    QVERIFY(file.open());
-    QCOMPARE(file.device().write("new page"), 8);
-    QVERIFY(file.commit());
-    QCOMPARE(contents(path), QByteArray("new page"));
+void TestAtomicFile::newFile_writtenWhole() {
+    QVERIFY(!writeFileAtomically(pagePath(), newPieces).failed());
+    QCOMPARE(contents(pagePath()), newPage);
     QCOMPARE(entries(), QStringList{u"page.htm"_s});
 }
 
-void TestAtomicFile::commit_replacesOldFileAndKeepsItsPermissions() {
-    const QString path = m_dir->filePath(u"page.htm"_s);
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("old page, longer than the new one");
-    old.close();
-    const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                             QFile::WriteUser | QFile::ReadOther;
-    QVERIFY(QFile::setPermissions(path, permissions));
+void TestAtomicFile::existingFile_replacedByANewFile() {
+    // A second name for the old file shows whether it was overwritten in
+    // place (a crash then would leave a cut-off page) or replaced.
+    writeOld(pagePath());
+    const QString secondName = m_dir->filePath(u"second-name"_s);
+    QCOMPARE(::link(QFile::encodeName(pagePath()).constData(),
+                    QFile::encodeName(secondName).constData()),
+             0);
 
-    AtomicFile file(path);
-    QVERIFY(file.open());
-    file.device().write("new");
-    QVERIFY(file.commit());
-    QCOMPARE(contents(path), QByteArray("new"));
-    QCOMPARE(QFile::permissions(path), permissions);
+    QVERIFY(!writeFileAtomically(pagePath(), newPieces).failed());
+    QCOMPARE(contents(pagePath()), newPage);
+    QCOMPARE(contents(secondName), QByteArray("old page"));
+    QCOMPARE(entries(), (QStringList{u"page.htm"_s, u"second-name"_s}));
 }
 
-void TestAtomicFile::abandonedWrite_keepsOldFileAndLeavesNoTemporary() {
-    const QString path = m_dir->filePath(u"page.htm"_s);
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("old page");
-    old.close();
+void TestAtomicFile::existingFile_keepsItsPermissions() {
+    writeOld(pagePath());
+    QVERIFY(QFile::setPermissions(pagePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    const QFileDevice::Permissions permissions = QFile::permissions(pagePath());
+    QVERIFY(!writeFileAtomically(pagePath(), newPieces).failed());
+    QCOMPARE(contents(pagePath()), newPage);
+    QCOMPARE(QFile::permissions(pagePath()), permissions);
+}
+
+void TestAtomicFile::failedWrite_leavesNoPartNewFile() {
+    FileError error;
     {
-        AtomicFile file(path);
-        QVERIFY(file.open());
-        file.device().write("half a pa");
+        FileSizeLimit limit(8);
+        error = writeFileAtomically(pagePath(), newPieces);
     }
-    QCOMPARE(contents(path), QByteArray("old page"));
+    QCOMPARE(error.path, pagePath());
+    QCOMPARE(error.reason, u"File too large"_s);
+    QCOMPARE(entries(), QStringList{});
+}
+
+void TestAtomicFile::failedWrite_keepsOldFileAndLeavesNoTemporary() {
+    writeOld(pagePath());
+    FileError error;
+    {
+        FileSizeLimit limit(8);
+        error = writeFileAtomically(pagePath(), newPieces);
+    }
+    QVERIFY(error.failed());
+    QCOMPARE(contents(pagePath()), QByteArray("old page"));
     QCOMPARE(entries(), QStringList{u"page.htm"_s});
 }
 
 void TestAtomicFile::missingFolder_failsWithReason() {
-    AtomicFile file(m_dir->filePath(u"none/page.htm"_s));
-    QVERIFY(!file.open());
-    QVERIFY(!file.errorString().isEmpty());
-    QVERIFY(!file.commit());
+    const QString path = m_dir->filePath(u"missing/page.htm"_s);
+    QCOMPARE(writeFileAtomically(path, newPieces).reason, u"No such file or directory"_s);
+    QCOMPARE(entries(), QStringList{});
+}
+
+void TestAtomicFile::morePiecesThanOneCallTakes_allWritten() {
+    // The system takes only so many pieces in one call (1024 on Linux).
+    QByteArray expected;
+    QList<QByteArrayView> pieces;
+    static const QByteArray parts[] = {"<p>"_ba, QByteArray(), "a longer piece of text"_ba};
+    for (int i = 0; i < 3000; ++i) {
+        pieces.append(parts[i % 3]);
+        expected += parts[i % 3];
+    }
+    QVERIFY(!writeFileAtomically(pagePath(), pieces).failed());
+    QCOMPARE(contents(pagePath()), expected);
+}
+
+void TestAtomicFile::abandonedWrite_keepsOldFileAndLeavesNoTemporary() {
+    writeOld(pagePath());
+    {
+        AtomicFile file(pagePath());
+        QVERIFY(!file.open().failed());
+        QVERIFY(!file.write({QByteArrayView("half a pa")}).failed());
+    }
+    QCOMPARE(contents(pagePath()), QByteArray("old page"));
+    QCOMPARE(entries(), QStringList{u"page.htm"_s});
+}
+
+void TestAtomicFile::newFile_getsPermissionsOfAnyNewFile() {
+    const mode_t saved = ::umask(027);
+    const FileError error = writeFileAtomically(pagePath(), newPieces);
+    ::umask(saved);
+    QVERIFY(!error.failed());
+    QCOMPARE(QFile::permissions(pagePath()), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ReadUser | QFileDevice::WriteUser |
+                                                 QFileDevice::ReadGroup);
+}
+
+void TestAtomicFile::leftoverTemporaries_ofEndedProcessesRemoved() {
+    // A process that has ended, and one that still runs (this one's parent).
+    QProcess ended;
+    ended.start(u"true"_s, {});
+    QVERIFY(ended.waitForStarted());
+    const QString endedName = u".quillsite-%1-0.tmp"_s.arg(ended.processId());
+    QVERIFY(ended.waitForFinished());
+    const QString runningName = u".quillsite-%1-0.tmp"_s.arg(::getppid());
+    for (const QString &name : {endedName, runningName, u".quillsite-notes.tmp"_s})
+        writeOld(m_dir->filePath(name));
+
+    removeLeftoverTemporaryFiles(m_dir->path());
+    QCOMPARE(entries(), (QStringList{runningName, u".quillsite-notes.tmp"_s}));
 }
 
 } // namespace quillsite

@@ -53,8 +53,14 @@ void TestPageNames::pageLink_data() {
     QTest::newRow("double quote") << u"Say\"Hi\""_s << u"say%22hi%22.htm"_s;
     QTest::newRow("single quote") << u"Bob's"_s << u"bob%27s.htm"_s;
     QTest::newRow("brackets and bars") << u"<a>{b}|c^`\\"_s << u"%3Ca%3E%7Bb%7D%7Cc%5E%60%5C.htm"_s;
-    QTest::newRow("ampersand kept") << u"Q&A"_s << u"q&a.htm"_s;
-    QTest::newRow("letters of any script kept") << u"Caf\u00e9 \u00dcber"_s << u"caf\u00e9%20\u00fcber.htm"_s;
+    QTest::newRow("ampersand encoded") << u"Q&A"_s << u"q%26a.htm"_s;
+    QTest::newRow("entity not decoded") << u"a&amp;b"_s << u"a%26amp;b.htm"_s;
+    QTest::newRow("script scheme")
+        << u"javascript:alert(1);x"_s << u"javascript%3Aalert(1);x.htm"_s;
+    QTest::newRow("another host") << u"http:evil.example"_s << u"http%3Aevil.example.htm"_s;
+    QTest::newRow("colon and blank") << u"FAQ: Questions"_s << u"faq%3A%20questions.htm"_s;
+    QTest::newRow("letters of any script kept")
+        << u"Caf\u00e9 \u00dcber"_s << u"caf\u00e9%20\u00fcber.htm"_s;
     QTest::newRow("already encoded text encoded again") << u"a%23"_s << u"a%2523.htm"_s;
 }
 

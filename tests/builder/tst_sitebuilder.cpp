@@ -154,8 +154,9 @@ void TestSiteBuilder::builtPage_data() {
         << QByteArray("<!--MenuItems-->")
         << QByteArray("<a href=\"<!--ItemPath-->\"><!--ItemName--></a>")
         << QStringList{u"Home"_s, u"Q&A #1?"_s, u"50% \"Off\""_s} << u"T"_s << u"50% \"off\".htm"_s
-        << QByteArray("<a href=\"index.htm\">Home</a>\r\n<a href=\"q&a%20%231%3F.htm\">Q&A #1?</a>"
-                      "\r\n<a href=\"50%25%20%22off%22.htm\">50% \"Off\"</a>\r\n\r\n");
+        << QByteArray(
+               "<a href=\"index.htm\">Home</a>\r\n<a href=\"q%26a%20%231%3F.htm\">Q&A #1?</a>"
+               "\r\n<a href=\"50%25%20%22off%22.htm\">50% \"Off\"</a>\r\n\r\n");
     QTest::newRow("lines with commas, quotes and leading blanks unchanged")
         << QByteArray("  <p class=\"a, b\">'x', \"y\"</p>  \r\n\t<!--PageName-->\r\n")
         << QByteArray() << home << u"T"_s << u"index.htm"_s
@@ -428,9 +429,10 @@ void TestSiteBuilder::failure_writesNothing() {
 
     const BuildResult result = BuildWebsite(site(names, destination));
     QVERIFY(!result.ok);
-    QCOMPARE(result.path, m_dir->filePath(failedPath));
+    QCOMPARE(result.error.path, m_dir->filePath(failedPath));
     QVERIFY2(result.message().contains(messagePart), qPrintable(result.message()));
-    QVERIFY2(result.message().contains(u'"' + result.path + u'"'), qPrintable(result.message()));
+    QVERIFY2(result.message().contains(u'"' + result.error.path + u'"'),
+             qPrintable(result.message()));
     QCOMPARE(result.pagesWritten, 0);
     QCOMPARE(snapshot(m_dir->path()), before);
 }

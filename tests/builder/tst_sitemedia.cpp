@@ -239,7 +239,7 @@ void TestSiteMedia::copyRules() {
 
     MediaOutcome outcome;
     const MediaPlan plan = build(pages(bodies, sourceFolder), &outcome);
-    QCOMPARE(outcome.reason, QString());
+    QCOMPARE(outcome.error.reason, QString());
     QStringList bodiesWritten;
     for (const SitePage &page : plan.pages)
         bodiesWritten.append(page.body);
@@ -360,8 +360,8 @@ void TestSiteMedia::mediaFolderLink_isRefused() {
 
     const MediaPlan plan = planSiteMedia(pages({uR"(<img src="photo.png">)"_s}, u"{pages}"_s),
                                          m_site, m_site + u"/media"_s);
-    QCOMPARE(plan.problemPath, m_site + u"/media"_s);
-    QVERIFY(!plan.problem.isEmpty());
+    QCOMPARE(plan.error.path, m_site + u"/media"_s);
+    QVERIFY(plan.error.failed());
     QVERIFY(QDir(outside).isEmpty());
 }
 

@@ -59,7 +59,7 @@ void TestSupportFiles::plan_listsFoldersBeforeTheirFiles() {
     write(u"template/files/.hidden"_s, "h");
 
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
-    QCOMPARE(plan.problem, QString());
+    QVERIFY(!plan.error.failed());
     QCOMPARE(plan.folders, (QList<QString>{u"img"_s, u"img/icons"_s}));
     QCOMPARE(plan.files, (QList<QString>{u".hidden"_s, u"img/icons/a.gif"_s, u"img/logo.png"_s,
                                          u"style.css"_s}));
@@ -70,7 +70,7 @@ void TestSupportFiles::plan_missingSourceIsEmpty() {
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
     QVERIFY(plan.files.isEmpty());
     QVERIFY(plan.folders.isEmpty());
-    QCOMPARE(plan.problem, QString());
+    QVERIFY(!plan.error.failed());
 }
 
 void TestSupportFiles::plan_symlinkCycleEnds() {
@@ -78,7 +78,7 @@ void TestSupportFiles::plan_symlinkCycleEnds() {
     QVERIFY(QFile::link(m_source, m_source + u"/sub/loop"_s));
 
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
-    QCOMPARE(plan.problem, QString());
+    QVERIFY(!plan.error.failed());
     QCOMPARE(plan.folders, QList<QString>{u"sub"_s});
     QCOMPARE(plan.files, QList<QString>{u"sub/a.txt"_s});
 }
@@ -97,8 +97,8 @@ void TestSupportFiles::plan_danglingLinkIsAProblem() {
     QVERIFY(QFile::link(m_dir->filePath(u"gone.css"_s), m_source + u"/gone.css"_s));
 
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
-    QCOMPARE(plan.problemPath, m_source + u"/gone.css"_s);
-    QVERIFY(!plan.problem.isEmpty());
+    QCOMPARE(plan.error.path, m_source + u"/gone.css"_s);
+    QVERIFY(plan.error.failed());
 }
 
 void TestSupportFiles::plan_folderInPlaceOfFileIsAProblem() {
@@ -106,7 +106,7 @@ void TestSupportFiles::plan_folderInPlaceOfFileIsAProblem() {
     QVERIFY(QDir().mkpath(m_target + u"/style.css"_s));
 
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
-    QCOMPARE(plan.problemPath, m_target + u"/style.css"_s);
+    QCOMPARE(plan.error.path, m_target + u"/style.css"_s);
 }
 
 void TestSupportFiles::plan_fileInPlaceOfFolderIsAProblem() {
@@ -114,7 +114,7 @@ void TestSupportFiles::plan_fileInPlaceOfFolderIsAProblem() {
     write(u"site/files/img"_s, "a file");
 
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
-    QCOMPARE(plan.problemPath, m_target + u"/img"_s);
+    QCOMPARE(plan.error.path, m_target + u"/img"_s);
 }
 
 void TestSupportFiles::copy_replacesFilesAndCountsBytes() {
@@ -127,7 +127,7 @@ void TestSupportFiles::copy_replacesFilesAndCountsBytes() {
     qint64 lastBytes = 0;
     const CopyOutcome outcome =
         copySupportFiles(plan, m_source, m_target, [&](qint64 bytes) { lastBytes = bytes; });
-    QCOMPARE(outcome.failedPath, QString());
+    QVERIFY(!outcome.error.failed());
     QCOMPARE(outcome.filesCopied, 2);
     QCOMPARE(lastBytes, plan.totalBytes);
     QCOMPARE(read(u"site/files/style.css"_s), QByteArray("new style"));
@@ -144,8 +144,8 @@ void TestSupportFiles::copy_vanishedSourceIsReported() {
 
     const CopyOutcome outcome = copySupportFiles(plan, m_source, m_target, {});
     QCOMPARE(outcome.filesCopied, 1);
-    QCOMPARE(outcome.failedPath, m_target + u"/b.css"_s);
-    QVERIFY(!outcome.reason.isEmpty());
+    QCOMPARE(outcome.error.path, m_source + u"/b.css"_s);
+    QCOMPARE(outcome.error.reason, u"No such file or directory"_s);
 }
 
 } // namespace quillsite

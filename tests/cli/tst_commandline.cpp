@@ -216,7 +216,8 @@ void tst_CommandLine::missingPageFile_namesIt() {
                                            u"--page"_s, u"News=pages/news=old.html"_s});
     QCOMPARE(command.action, CommandAction::Fail);
     QCOMPARE(command.error,
-             u"The page file does not exist: "_s + pagesFolder + u"/news=old.html"_s);
+             u"Could not read the page file \"%1/news=old.html\": No such file or directory."_s.arg(
+                 pagesFolder));
 }
 
 void tst_CommandLine::helpAndVersion_showText() {

@@ -1,5 +1,5 @@
 #include "cli/pagebody.h"
-#include "cli/pagefile.h"
+#include "cli/pagereader.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,8 +13,8 @@ class tst_PageBody : public QObject {
 private slots:
     void bodyMarkup_data();
     void bodyMarkup();
-    void readPageFile_data();
-    void readPageFile();
+    void readInputPage_data();
+    void readInputPage();
     void missingFile_namesIt();
     void folder_isRefused();
 
@@ -80,7 +80,7 @@ void tst_PageBody::bodyMarkup() {
     QCOMPARE(quillsite::bodyMarkup(html), body);
 }
 
-void tst_PageBody::readPageFile_data() {
+void tst_PageBody::readInputPage_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("body");
 
@@ -95,24 +95,26 @@ void tst_PageBody::readPageFile_data() {
     QTest::newRow("Windows-1252 fragment") << QByteArray("<p>na\xefve</p>") << u"<p>naïve</p>"_s;
 }
 
-void tst_PageBody::readPageFile() {
+void tst_PageBody::readInputPage() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, body);
-    const PageFile page = quillsite::readPageFile(writeFile(u"page.html"_s, bytes));
-    QCOMPARE(page.error, QString());
+    const InputPage page = quillsite::readInputPage(writeFile(u"page.html"_s, bytes));
+    QVERIFY(!page.error.failed());
     QCOMPARE(page.body, body);
 }
 
 void tst_PageBody::missingFile_namesIt() {
     const QString path = m_folder.filePath(u"no such page.html"_s);
-    const PageFile page = quillsite::readPageFile(path);
+    const InputPage page = quillsite::readInputPage(path);
     QVERIFY(page.body.isEmpty());
-    QCOMPARE(page.error, u"The page file does not exist: "_s + path);
+    QCOMPARE(page.error.path, path);
+    QCOMPARE(page.error.reason, u"No such file or directory"_s);
 }
 
 void tst_PageBody::folder_isRefused() {
-    const PageFile page = quillsite::readPageFile(m_folder.path());
-    QCOMPARE(page.error, u"The page file is a folder, not a file: "_s + m_folder.path());
+    const InputPage page = quillsite::readInputPage(m_folder.path());
+    QCOMPARE(page.error.path, m_folder.path());
+    QCOMPARE(page.error.reason, u"It is a folder, not a file"_s);
 }
 
 QString tst_PageBody::writeFile(const QString &name, const QByteArray &bytes) {

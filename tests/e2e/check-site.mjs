@@ -1,25 +1,34 @@
 // Opens a built site in headless Chromium, page after page, by following every
 // link into the site from its home page, and prints what a visitor would meet
 // as JSON: pages that do not load, style sheets, pictures and other files that
-// fail, script errors, and the links of each page's menu. It exits with 0 when
-// it could walk the site, whatever it found, and with 2 when it could not.
+// fail, script errors, and the links of each page's menu. With --audit it also
+// runs axe-core over every page at desktop and at phone width and measures the
+// menu (see audit-page.mjs). It exits with 0 when it could walk the site,
+// whatever it found, and with 2 when it could not.
 //
-//   node check-site.mjs <chromium> <site folder> [start file, default index.htm]
+//   node check-site.mjs [--audit] <chromium> <site folder> [start file, default index.htm]
 //
 // Talks to the browser over the DevTools protocol on a pipe (fds 3 and 4), so
-// it needs no network port and no package beyond Node itself.
+// it needs no network port; only the audit needs a package (axe-core).
 
 import { spawn } from "node:child_process";
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { pathToFileURL } from "node:url";
+import { VIEWS, auditPage, axeSource, menuButton } from "./audit-page.mjs";
 
 const PAGE_TIMEOUT_MS = 20000;
 
-const [chromiumPath, siteFolder, startFile = "index.htm"] = process.argv.slice(2);
+const auditing = process.argv[2] === "--audit";
+const [chromiumPath, siteFolder, startFile = "index.htm"] = process.argv.slice(auditing ? 3 : 2);
 if (!chromiumPath || !siteFolder) {
-  process.stderr.write("usage: node check-site.mjs <chromium> <site folder> [start file]\n");
+  process.stderr.write("usage: node check-site.mjs [--audit] <chromium> <site folder> [start file]\n");
+  process.exit(2);
+}
+const axe = auditing ? axeSource() : null;
+if (auditing && axe === null) {
+  process.stderr.write("check-site: axe-core is not installed (npm ci installs it)\n");
   process.exit(2);
 }
 
@@ -116,6 +125,41 @@ const inspectPage = `(async () => {
   };
 })()`;
 
+function evaluate(sessionId, expression) {
+  return send("Runtime.evaluate", { expression, awaitPromise: true, returnByValue: true }, sessionId)
+    .then((evaluated) => {
+      if (evaluated.exceptionDetails) {
+        throw new Error(evaluated.exceptionDetails.exception?.description ?? evaluated.exceptionDetails.text);
+      }
+      return evaluated.result.value;
+    });
+}
+
+async function tapMenuWithoutScripts(sessionId) {
+  const button = await evaluate(sessionId, menuButton);
+  if (!button) return;
+  await send("Emulation.setScriptExecutionDisabled", { value: true }, sessionId);
+  for (const type of ["mousePressed", "mouseReleased"]) {
+    await send("Input.dispatchMouseEvent",
+      { type, x: button.x, y: button.y, button: "left", clickCount: 1 }, sessionId);
+  }
+  await send("Emulation.setScriptExecutionDisabled", { value: false }, sessionId);
+}
+
+// The page as each view shows it, one entry per view.
+async function audit(sessionId) {
+  await evaluate(sessionId, axe);
+  const views = [];
+  for (const view of VIEWS) {
+    await send("Emulation.setDeviceMetricsOverride",
+      { width: view.width, height: view.height, deviceScaleFactor: 1, mobile: view.mobile }, sessionId);
+    if (view.tapMenu) await tapMenuWithoutScripts(sessionId);
+    views.push({ ...view, ...await evaluate(sessionId, auditPage) });
+  }
+  await send("Emulation.clearDeviceMetricsOverride", {}, sessionId);
+  return views;
+}
+
 async function visit(sessionId, url) {
   const page = { url, loadError: "", failedRequests: [], scriptErrors: [], title: "",
                  picturesNotLoaded: [], menuLinks: [], siteLinks: [] };
@@ -155,9 +199,8 @@ async function visit(sessionId, url) {
       timer = setTimeout(() => reject(new Error("the page did not finish loading")), PAGE_TIMEOUT_MS);
     });
     await Promise.race([loadedPromise, timeout]).finally(() => clearTimeout(timer));
-    const inspected = await send("Runtime.evaluate",
-      { expression: inspectPage, awaitPromise: true, returnByValue: true }, sessionId);
-    Object.assign(page, inspected.result.value);
+    Object.assign(page, await evaluate(sessionId, inspectPage));
+    if (auditing) page.views = await audit(sessionId);
     for (let waited = 0; open.size > 0 && waited < PAGE_TIMEOUT_MS; waited += 50) {
       await new Promise((done) => setTimeout(done, 50));
     }

@@ -47,6 +47,16 @@ QList<PageSource> readyMadePages() {
     return pages;
 }
 
+QList<PageSource> twelvePages() {
+    const QStringList names{u"Recipes"_s,     u"Seedlings"_s, u"Compost"_s, u"Visiting Hours"_s,
+                            u"Photographs"_s, u"Harvest"_s,   u"Orchard"_s, u"Greenhouse"_s,
+                            u"Tools"_s,       u"Calendar"_s,  u"Friends"_s};
+    QList<PageSource> pages = readyMadePages().mid(0, 12);
+    for (qsizetype i = 0; pages.size() < 12; ++i)
+        pages.append({names[i], demoPage(u"Journal.htm"_s)});
+    return pages;
+}
+
 QString builderPath() {
     return QStringLiteral(QUILLSITE_BIN_DIR) + u"/quillsite-build"_s;
 }

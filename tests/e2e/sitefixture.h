@@ -23,6 +23,10 @@ QList<PageSource> awkwardlyNamedPages();
 // name the Add Page dialog gives it.
 QList<PageSource> readyMadePages();
 
+// Home and the ready-made pages, made up to twelve with journal pages under
+// names of their own: a site whose menu is long.
+QList<PageSource> twelvePages();
+
 // Builds a site with quillsite-build. Returns an empty text on success, else
 // what went wrong, with everything the builder said.
 QString buildSite(const QString &templateFolder, const QString &destination,

@@ -1,5 +1,7 @@
 // Builds a site from every bundled template with quillsite-build and walks it
-// in headless Chromium, as a visitor would, through tests/e2e/check-site.mjs.
+// in headless Chromium, as a visitor would, through tests/e2e/check-site.mjs:
+// its links and files, and, with axe-core, its accessibility and its menu at
+// desktop and at phone width.
 
 #include "sitefixture.h"
 
@@ -55,6 +57,25 @@ QStringList failuresIn(const QJsonObject &report) {
     return failures;
 }
 
+// Every accessibility fault axe-core found, one line per rule, page and view.
+QStringList accessibilityFaultsIn(const QJsonObject &report) {
+    QStringList faults;
+    for (const QJsonValue &page : report[u"pages"_s].toArray()) {
+        for (const QJsonValue &view : page[u"views"_s].toArray()) {
+            for (const QJsonValue &violation : view[u"violations"_s].toArray()) {
+                QStringList targets;
+                for (const QJsonValue &target : violation[u"targets"_s].toArray())
+                    targets.append(target.toString());
+                faults.append(u"%1 (%2): %3: %4 [%5]"_s.arg(
+                    fileOf(page[u"url"_s]), view[u"name"_s].toString(),
+                    violation[u"id"_s].toString(), violation[u"help"_s].toString(),
+                    targets.join(u", "_s)));
+            }
+        }
+    }
+    return faults;
+}
+
 } // namespace
 
 class TestSiteInBrowser final : public QObject {
@@ -67,14 +88,21 @@ private slots:
     void everyStyleSheetAndPictureLoads_data();
     void everyStyleSheetAndPictureLoads();
     void brokenSite_failuresAreReported();
+    void everyPage_hasNoAccessibilityFault_data();
+    void everyPage_hasNoAccessibilityFault();
+    void longMenu_foldsOnPhoneAndOpensWithoutJavaScript_data();
+    void longMenu_foldsOnPhoneAndOpensWithoutJavaScript();
 
 private:
+    enum class Walk { Links, Audit };
+
     void addTemplateRows();
-    QJsonObject walk(const QString &siteFolder);
-    const QJsonObject &reportFor(const QString &templateFolder);
+    QJsonObject walk(const QString &siteFolder, Walk kind = Walk::Links);
+    const QJsonObject &reportFor(const QString &templateFolder, Walk kind = Walk::Links);
 
     QString m_chromium;
     QString m_node;
+    bool m_axeInstalled = false;
     QTemporaryDir m_sites;
     QHash<QString, QJsonObject> m_reports;
 };
@@ -92,6 +120,8 @@ void TestSiteInBrowser::initTestCase() {
              qPrintable(u"quillsite-build is missing: "_s + builderPath()));
     QVERIFY2(!bundledTemplates().isEmpty(), "no bundled template beside the programs");
     QVERIFY(m_sites.isValid());
+    m_axeInstalled = QFileInfo::exists(QStringLiteral(QUILLSITE_SOURCE_DIR) +
+                                       u"/node_modules/axe-core/axe.min.js"_s);
 }
 
 void TestSiteInBrowser::addTemplateRows() {
@@ -100,10 +130,12 @@ void TestSiteInBrowser::addTemplateRows() {
         QTest::newRow(qPrintable(QFileInfo(folder).fileName())) << folder;
 }
 
-QJsonObject TestSiteInBrowser::walk(const QString &siteFolder) {
+QJsonObject TestSiteInBrowser::walk(const QString &siteFolder, Walk kind) {
+    QStringList arguments{QStringLiteral(QUILLSITE_SOURCE_DIR) + u"/tests/e2e/check-site.mjs"_s};
+    if (kind == Walk::Audit)
+        arguments.append(u"--audit"_s);
     QProcess checker;
-    checker.start(m_node, {QStringLiteral(QUILLSITE_SOURCE_DIR) + u"/tests/e2e/check-site.mjs"_s,
-                           m_chromium, siteFolder});
+    checker.start(m_node, arguments + QStringList{m_chromium, siteFolder});
     if (!checker.waitForFinished(180000) || checker.exitCode() != 0) {
         qWarning().noquote() << "check-site.mjs failed:" << checker.errorString()
                              << checker.readAllStandardError();
@@ -112,16 +144,21 @@ QJsonObject TestSiteInBrowser::walk(const QString &siteFolder) {
     return QJsonDocument::fromJson(checker.readAllStandardOutput()).object();
 }
 
-// Each template's site is built and walked once, for all the checks on it.
-const QJsonObject &TestSiteInBrowser::reportFor(const QString &templateFolder) {
-    if (!m_reports.contains(templateFolder)) {
-        const QString site = m_sites.filePath(QFileInfo(templateFolder).fileName());
-        const QString problem = buildSite(templateFolder, site, awkwardlyNamedPages());
+// Each template's site is built and walked once for all the checks on its
+// links and files: its pages have awkward names. The audit walks a site of
+// twelve pages, whose menu is long.
+const QJsonObject &TestSiteInBrowser::reportFor(const QString &templateFolder, Walk kind) {
+    const bool audit = kind == Walk::Audit;
+    const QString site =
+        m_sites.filePath(QFileInfo(templateFolder).fileName() + (audit ? u"-audit"_s : u""_s));
+    if (!m_reports.contains(site)) {
+        const QString problem =
+            buildSite(templateFolder, site, audit ? twelvePages() : awkwardlyNamedPages());
         if (!problem.isEmpty())
             qWarning().noquote() << problem;
-        m_reports.insert(templateFolder, problem.isEmpty() ? walk(site) : QJsonObject());
+        m_reports.insert(site, problem.isEmpty() ? walk(site, kind) : QJsonObject());
     }
-    return m_reports[templateFolder];
+    return m_reports[site];
 }
 
 void TestSiteInBrowser::everyMenuLinkReachesItsPage_data() {
@@ -179,6 +216,50 @@ void TestSiteInBrowser::brokenSite_failuresAreReported() {
     const QString sheet = QUrl::fromLocalFile(site + u"/files/style.css"_s).toString();
     QVERIFY2(failures.contains(u"index.htm: "_s + sheet + u" failed: net::ERR_FILE_NOT_FOUND"_s),
              qPrintable(failures.join(u'\n')));
+}
+
+void TestSiteInBrowser::everyPage_hasNoAccessibilityFault_data() {
+    addTemplateRows();
+}
+
+// Every rule axe-core runs by default, at desktop width, at phone width and
+// on a phone with the menu unfolded.
+void TestSiteInBrowser::everyPage_hasNoAccessibilityFault() {
+    QFETCH(QString, templateFolder);
+    if (!m_axeInstalled)
+        QSKIP("axe-core is not installed (scripts/setup.sh installs it)");
+    const QJsonObject &report = reportFor(templateFolder, Walk::Audit);
+    QCOMPARE(report[u"pages"_s].toArray().size(), twelvePages().size());
+    const QStringList faults = accessibilityFaultsIn(report);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+void TestSiteInBrowser::longMenu_foldsOnPhoneAndOpensWithoutJavaScript_data() {
+    addTemplateRows();
+}
+
+// Folded on a phone, a menu of twelve entries is one row, a tenth of the first
+// screen at most; a tap on its button shows every entry with the page's
+// scripts switched off; a desktop shows every entry at once.
+void TestSiteInBrowser::longMenu_foldsOnPhoneAndOpensWithoutJavaScript() {
+    QFETCH(QString, templateFolder);
+    if (!m_axeInstalled)
+        QSKIP("axe-core is not installed (scripts/setup.sh installs it)");
+    const QJsonArray pages = reportFor(templateFolder, Walk::Audit)[u"pages"_s].toArray();
+    QVERIFY2(!pages.isEmpty(), "the site could not be built or walked; see the warnings above");
+    const int entries = int(twelvePages().size());
+    for (const QJsonValue &page : pages) {
+        QHash<QString, QJsonObject> views;
+        for (const QJsonValue &view : page[u"views"_s].toArray())
+            views.insert(view[u"name"_s].toString(), view.toObject());
+        const QJsonObject phone = views.value(u"phone"_s);
+        QVERIFY2(phone[u"menuHeight"_s].toInt() > 0, qPrintable(fileOf(page[u"url"_s])));
+        QVERIFY2(phone[u"menuHeight"_s].toInt() <= phone[u"height"_s].toInt() / 10,
+                 qPrintable(u"%1: the menu is %2 pixels high"_s.arg(
+                     fileOf(page[u"url"_s]), QString::number(phone[u"menuHeight"_s].toInt()))));
+        QCOMPARE(views.value(u"phone, menu tapped"_s)[u"menuLinksShown"_s].toInt(), entries);
+        QCOMPARE(views.value(u"desktop"_s)[u"menuLinksShown"_s].toInt(), entries);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSiteInBrowser)

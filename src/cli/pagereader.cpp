@@ -1,4 +1,4 @@
-#include "cli/pagefile.h"
+#include "cli/pagereader.h"
 
 #include "cli/pagebody.h"
 #include "library/legacytext.h"
@@ -10,14 +10,12 @@ namespace quillsite {
 
 using namespace Qt::StringLiterals;
 
-PageFile readPageFile(const QString &path) {
+InputPage readInputPage(const QString &path) {
     if (QFileInfo(path).isDir())
-        return {{}, u"The page file is a folder, not a file: %1"_s.arg(path)};
+        return {{}, {path, u"It is a folder, not a file"_s}};
     QFile file(path);
-    if (!file.exists())
-        return {{}, u"The page file does not exist: %1"_s.arg(path)};
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, u"The page file can't be read (%1): %2"_s.arg(file.errorString(), path)};
+        return {{}, {path, file.errorString()}};
     return {bodyMarkup(decodeTemplateText(file.readAll()).text), {}};
 }
 

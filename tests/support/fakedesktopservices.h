@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/desktopservices.h"
+
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+
+namespace quillsite {
+
+// The desktop as a test sets it up: each question takes the next answer from its queue and is
+// recorded. An empty queue answers as a user who cancels: No, no folder, no file, no colour.
+class FakeDesktopServices final : public DesktopServices {
+public:
+    // A file chooser as it was opened.
+    struct FileQuestion {
+        QString title;
+        QString filter;
+    };
+
+    QList<bool> askAnswers;
+    QStringList folderAnswers;
+    QStringList fileAnswers;
+    QList<QColor> colourAnswers;
+
+    QString desktop = QStringLiteral("/home/tester/Desktop");
+    QString login = QStringLiteral("tester");
+    QString dataFolder;
+
+    QStringList warnings;
+    QStringList questions;
+    QStringList folderTitles;
+    QList<FileQuestion> fileQuestions;
+    QList<QColor> colourQuestions; // the colour each chooser started with
+    QList<QUrl> openedUrls;
+
+    void warn(QWidget *parent, const QString &text) override;
+    bool ask(QWidget *parent, const QString &question) override;
+    QString chooseFolder(QWidget *parent, const QString &title) override;
+    QString chooseFile(QWidget *parent, const QString &title, const QString &filter) override;
+    QColor chooseColour(QWidget *parent, const QColor &current) override;
+    void openUrl(const QUrl &url) override;
+    QString desktopFolder() override;
+    QString loginName() override;
+    QString programDataFolder() override;
+};
+
+} // namespace quillsite

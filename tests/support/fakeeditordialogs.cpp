@@ -1,0 +1,34 @@
+#include "fakeeditordialogs.h"
+
+namespace quillsite {
+
+namespace {
+
+template <typename T> std::optional<T> takeNext(QList<T> &answers) {
+    if (answers.isEmpty())
+        return std::nullopt;
+    return answers.takeFirst();
+}
+
+} // namespace
+
+int FakeEditorDialogs::questionCount() const {
+    return int(linkQuestions.size() + fontQuestions.size()) + imageQuestions;
+}
+
+std::optional<QString> FakeEditorDialogs::askLinkAddress(QWidget *, const QString &current) {
+    linkQuestions.append(current);
+    return takeNext(linkAnswers);
+}
+
+std::optional<ImageChoice> FakeEditorDialogs::askImage(QWidget *) {
+    ++imageQuestions;
+    return takeNext(imageAnswers);
+}
+
+std::optional<FontChoice> FakeEditorDialogs::askFont(QWidget *, const FontChoice &current) {
+    fontQuestions.append(current);
+    return takeNext(fontAnswers);
+}
+
+} // namespace quillsite

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "authoring/editordialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace quillsite {
+
+// The editor's link, picture and font questions as a test sets them up: each takes the next
+// answer from its queue and is recorded. An empty queue answers as a user who cancels.
+class FakeEditorDialogs final : public EditorDialogs {
+public:
+    QStringList linkAnswers; // an empty address removes the link
+    QList<ImageChoice> imageAnswers;
+    QList<FontChoice> fontAnswers;
+
+    QStringList linkQuestions; // the address each question offered
+    int imageQuestions = 0;
+    QList<FontChoice> fontQuestions; // the font each question offered
+
+    int questionCount() const;
+
+    std::optional<QString> askLinkAddress(QWidget *parent, const QString &current) override;
+    std::optional<ImageChoice> askImage(QWidget *parent) override;
+    std::optional<FontChoice> askFont(QWidget *parent, const FontChoice &current) override;
+};
+
+} // namespace quillsite
