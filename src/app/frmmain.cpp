@@ -255,6 +255,11 @@ void frmMain::enterPage(WizardPage page, Direction direction) {
     case WizardPage::SelectDestination:
         ui->txtDestination->setFocus(Qt::OtherFocusReason);
         break;
+    case WizardPage::Finish:
+        // The destination box that held the focus is hidden now; Qt would pass the focus on
+        // to "View my website", where a stray Space unticks it. Enter finishes instead.
+        ui->cmdNext->setFocus(Qt::OtherFocusReason);
+        break;
     default:
         break;
     }
@@ -289,6 +294,8 @@ frmMain::BuildStep frmMain::BuildWebsite() {
         m_desktop.warn(this, result.message());
         return BuildStep::Failed;
     }
+    if (!result.warnings.isEmpty())
+        m_desktop.warn(this, result.warnings.join(u'\n'));
     if (!result.missingFiles.isEmpty() &&
         m_desktop.ask(this, missingFilesQuestion(result.missingFiles)))
         return BuildStep::BackToPages;

@@ -28,6 +28,12 @@ struct EditorSnapshot;
 // loop that holds back user input, with a time limit), so every read reflects every call
 // made before it. DisplayChanged is raised from the event loop, never from inside the
 // engine's message, so its handlers may read and command the editor freely.
+//
+// The rule for that waiting: DocumentHTML, bodyHTML and QueryStatus are const, yet they may
+// run queued events, timers and signals of the whole program before they return. Call them
+// only where that is safe: not from a destructor, a paint or resize event, or a loop over
+// widgets that such an event could delete. No other const getter waits like this; new code
+// that needs the engine's answer calls waitUntilCurrent() where it may wait, then reads.
 class HtmlEditor final : public QWidget {
     Q_OBJECT
 

@@ -1,5 +1,6 @@
 #include "builder/buildchecks.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 
@@ -15,6 +16,10 @@ namespace {
 
 const QString pageAction = u"Could not write the page file"_s;
 const QString folderAction = u"Could not make the folder"_s;
+
+QString writeAction() {
+    return QCoreApplication::translate("Builder", "Could not write in the folder");
+}
 
 BuildResult success() {
     BuildResult result;
@@ -32,6 +37,17 @@ QString nearestExisting(const QString &path) {
         info.setFile(parent);
     }
     return info.filePath();
+}
+
+// Whether `path`, of which `existing` is the part that exists, is or lies in
+// `folder`, with every link followed.
+bool liesWithin(const QString &path, const QString &existing, const QString &folder) {
+    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
+    if (canonicalFolder.isEmpty())
+        return false;
+    const QString canonical =
+        QFileInfo(existing).canonicalFilePath() + path.sliced(existing.size());
+    return canonical == canonicalFolder || canonical.startsWith(canonicalFolder + u'/');
 }
 
 struct FileNameClash {
@@ -115,7 +131,8 @@ BuildResult checkPageFiles(const QList<SitePage> &pages, const QString &destinat
     return success();
 }
 
-BuildResult checkDestination(const QString &destination, const QString &filesFolder) {
+BuildResult checkDestination(const QString &destination, const QString &filesFolder,
+                             const QString &templateFiles) {
     if (destination.isEmpty()) {
         return buildFailure(
             folderAction,
@@ -129,9 +146,18 @@ BuildResult checkDestination(const QString &destination, const QString &filesFol
                              u"It is a file, not a folder. Choose another destination"_s});
     }
     if (!info.isWritable()) {
+        // Said of the folder that is there: it need not be made, only written in.
         return buildFailure(
-            folderAction, {existing, u"You are not allowed to write in this folder. Choose another "
-                                     "destination"_s});
+            existing == destination ? writeAction() : folderAction,
+            {existing,
+             u"You are not allowed to write in this folder. Choose another destination"_s});
+    }
+    if (liesWithin(destination, existing, templateFiles)) {
+        return buildFailure(
+            folderAction, {destination, QCoreApplication::translate(
+                                            "Builder", "It is inside the template's files "
+                                                       "folder, which would copy the site "
+                                                       "into itself. Choose another destination")});
     }
     const QFileInfo files(filesFolder);
     if (files.exists() && !files.isDir()) {

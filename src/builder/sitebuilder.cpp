@@ -7,6 +7,7 @@
 #include "builder/supportfiles.h"
 #include "builder/templatefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 using namespace Qt::StringLiterals;
@@ -16,6 +17,12 @@ namespace quillsite {
 namespace {
 
 const QString readAction = u"Could not read the template file"_s;
+const QString copyFilesAction = u"Could not copy the support files"_s;
+const QString copyFileAction = u"Could not copy the support file"_s;
+
+QString copyAction() {
+    return QCoreApplication::translate("Builder", "Could not copy the picture or file");
+}
 
 // Reports progress as the build goes, in about two hundred steps at most, so
 // that a window showing it does not slow a large build down.
@@ -72,72 +79,101 @@ BuildResult writePages(const QList<SitePage> &pages, const QString &destination,
     return result;
 }
 
+// Where a build reads its support files and writes the site, cleaned.
+struct SiteFolders {
+    QString source; // the template's files folder
+    QString destination;
+    QString files; // the site's files folder
+    QString media; // the site's media folder, an absolute path
+};
+
+// Writes the checked site: the copies of its pictures and linked files, its
+// pages (so that no written page leads to a file not there yet), then its
+// support files.
+BuildResult writeSite(const MediaPlan &media, const SiteFolders &folders,
+                      const PageSkeleton &skeleton, const SupportFilePlan &plan,
+                      const BuildProgress &progress) {
+    qint64 total = plan.totalBytes + media.totalBytes;
+    for (const SitePage &page : media.pages)
+        total += skeleton.estimatedPageSize(page.name, page.body);
+    ProgressReport report(progress, total);
+
+    if (FileError error = makeFolder(folders.files); error.failed())
+        return buildFailure(u"Could not make the folder"_s, error);
+    removeLeftoverTemporaryFiles(folders.destination);
+    removeLeftoverTemporaryFiles(folders.files);
+    for (const QString &folder : plan.folders)
+        removeLeftoverTemporaryFiles(folders.files + u'/' + folder);
+    removeLeftoverTemporaryFiles(folders.media);
+    const MediaOutcome copies =
+        writeSiteMedia(media, folders.media, [&](qint64 bytes) { report.setPartBytes(bytes); });
+    if (copies.error.failed())
+        return buildFailure(copyAction(), copies.error);
+    BuildResult result = writePages(media.pages, folders.destination, skeleton, report);
+    result.mediaFilesCopied = copies.filesWritten;
+    result.missingFiles = media.missing;
+    if (!result.ok)
+        return result;
+
+    report.startPart();
+    const CopyOutcome copy = copySupportFiles(plan, folders.source, folders.files,
+                                              [&](qint64 bytes) { report.setPartBytes(bytes); });
+    result.supportFilesCopied = copy.filesCopied;
+    if (copy.error.failed()) {
+        BuildResult failure = buildFailure(copyFileAction, copy.error);
+        failure.pagesWritten = result.pagesWritten;
+        failure.supportFilesCopied = copy.filesCopied;
+        return failure;
+    }
+    report.finish();
+    return result;
+}
+
 } // namespace
 
 QString BuildResult::message() const {
     return ok ? QString() : error.message(action);
 }
 
-BuildResult BuildWebsite(const Website &site, const BuildProgress &progress) {
+BuildResult BuildWebsite(const Website &site, const BuildProgress &progress,
+                         WarningPolicy warnings) {
     // Everything is read and checked first, so that a build that can't
     // succeed writes nothing.
-    const QString skeletonPath = site.templateFolder + u"/main.txt"_s;
-    const TemplateText skeleton = readTemplateFile(skeletonPath);
+    const TemplateText skeleton = readTemplateFile(site.templateFolder, u"main.txt"_s);
     if (skeleton.error.failed())
         return buildFailure(readAction, skeleton.error);
-    const QString fragmentPath = site.templateFolder + u"/menuitem.txt"_s;
-    const TemplateText fragment = readTemplateFile(fragmentPath);
+    const TemplateText fragment = readTemplateFile(site.templateFolder, u"menuitem.txt"_s);
     if (fragment.error.failed())
         return buildFailure(readAction, fragment.error);
 
-    const QString destination = collapseSeparators(site.destination);
-    const QString filesFolder = collapseSeparators(site.destination + u"/files/"_s).chopped(1);
-    if (BuildResult problem = checkDestination(destination, filesFolder); !problem.ok)
+    const QString siteFolder = QDir::cleanPath(QDir(site.destination).absolutePath());
+    const SiteFolders folders{
+        site.templateFolder + u"/files"_s, collapseSeparators(site.destination),
+        collapseSeparators(site.destination + u"/files/"_s).chopped(1), siteFolder + u"/media"_s};
+    if (BuildResult problem = checkDestination(folders.destination, folders.files, folders.source);
+        !problem.ok)
         return problem;
-    if (BuildResult problem = checkPageFiles(site.pages, destination); !problem.ok)
+    if (BuildResult problem = checkPageFiles(site.pages, folders.destination); !problem.ok)
         return problem;
-    const QString supportSource = site.templateFolder + u"/files"_s;
-    const SupportFilePlan plan = planSupportFiles(supportSource, filesFolder);
+    const SupportFilePlan plan = planSupportFiles(folders.source, folders.files);
     if (plan.error.failed())
-        return buildFailure(u"Could not copy the support files"_s, plan.error);
-
-    const QString siteFolder = QDir::cleanPath(QDir(destination).absolutePath());
-    const QString mediaFolder = siteFolder + u"/media"_s;
-    const MediaPlan media = planSiteMedia(site.pages, siteFolder, mediaFolder);
+        return buildFailure(copyFilesAction, plan.error);
+    if (!plan.leftOut.isEmpty() && warnings == WarningPolicy::Refuse)
+        return buildFailure(copyFileAction, plan.leftOut.first());
+    const MediaPlan media = planSiteMedia(site.pages, siteFolder, folders.media);
     if (media.error.failed())
         return buildFailure(u"Could not make the folder"_s, media.error);
+    if (!media.missing.isEmpty() && warnings == WarningPolicy::Refuse)
+        return buildFailure(copyAction(), {media.missing.first().files.first(),
+                                           QCoreApplication::translate(
+                                               "Builder", "It is missing or can't be read")});
 
     const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author, fragment.text,
                                     media.pages, skeleton.encoding);
-    qint64 total = plan.totalBytes + media.totalBytes;
-    for (const SitePage &page : media.pages)
-        total += pageSkeleton.estimatedPageSize(page.name, page.body);
-    ProgressReport report(progress, total);
-
-    if (FileError error = makeFolder(filesFolder); error.failed())
-        return buildFailure(u"Could not make the folder"_s, error);
-    // The copies first, so that no written page leads to a file not there yet.
-    const MediaOutcome mediaCopy =
-        writeSiteMedia(media, mediaFolder, [&](qint64 bytes) { report.setPartBytes(bytes); });
-    if (mediaCopy.error.failed())
-        return buildFailure(u"Could not copy the file"_s, mediaCopy.error);
-    BuildResult result = writePages(media.pages, destination, pageSkeleton, report);
-    result.mediaFilesCopied = mediaCopy.filesWritten;
-    result.missingFiles = media.missing;
-    if (!result.ok)
-        return result;
-
-    report.startPart();
-    const CopyOutcome copy = copySupportFiles(plan, supportSource, filesFolder,
-                                              [&](qint64 bytes) { report.setPartBytes(bytes); });
-    result.supportFilesCopied = copy.filesCopied;
-    if (copy.error.failed()) {
-        BuildResult failure = buildFailure(u"Could not copy the support file"_s, copy.error);
-        failure.pagesWritten = result.pagesWritten;
-        failure.supportFilesCopied = copy.filesCopied;
-        return failure;
-    }
-    report.finish();
+    BuildResult result = writeSite(media, folders, pageSkeleton, plan, progress);
+    for (const FileError &leftOut : plan.leftOut)
+        result.warnings.append(
+            leftOut.message(QCoreApplication::translate("Builder", "Left out the support file")));
     return result;
 }
 

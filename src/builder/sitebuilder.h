@@ -6,6 +6,7 @@
 #include "builder/website.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -19,7 +20,8 @@ struct BuildResult {
     FileError error;
     int pagesWritten = 0;
     int supportFilesCopied = 0;
-    int mediaFilesCopied = 0;         // pictures and linked files copied into `media`
+    QStringList warnings;     // what was left out of a site built all the same, one sentence each
+    int mediaFilesCopied = 0; // pictures and linked files copied into `media`
     QList<MissingFiles> missingFiles; // what pages show or link to that could not be had
 
     // '<action> "<path>": <reason>' for a message box or standard error;
@@ -31,12 +33,19 @@ struct BuildResult {
 // in bytes. A build can't be cancelled: a half-built site is worse than a slow one.
 using BuildProgress = std::function<void(qint64 done, qint64 total)>;
 
+// Whether a build goes on when something must be left out (say, a link in
+// the template that leads out of it), with a warning, or writes nothing.
+enum class WarningPolicy { Report, Refuse };
+
 // Writes the site: one page file per page merged into the template's skeleton
 // with the menu of all pages, a copy of the template's `files` folder, and
 // copies of the pictures and local files the pages show or link to in the
 // site's `media` folder, the pages' addresses leading to them. A missing
-// picture is no failure: every page is still written and the result lists it.
-// Checks everything it can before writing anything.
-BuildResult BuildWebsite(const Website &site, const BuildProgress &progress = {});
+// picture is a warning: every page is still written and the result lists it.
+// Checks everything it can before writing anything. Every page is written to
+// a temporary file that takes its name once complete; those left behind by an
+// interrupted build into the same folder are removed.
+BuildResult BuildWebsite(const Website &site, const BuildProgress &progress = {},
+                         WarningPolicy warnings = WarningPolicy::Report);
 
 } // namespace quillsite

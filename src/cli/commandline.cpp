@@ -7,6 +7,7 @@
 #include "library/templatecatalog.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -52,7 +53,11 @@ struct Options {
                               u"A"_s};
     QCommandLineOption page{u"page"_s, u"Add the page NAME made from the HTML file FILE."_s,
                             u"NAME=FILE"_s};
-    QCommandLineOption strict{u"strict"_s, u"Fail when there are warnings."_s};
+    QCommandLineOption strict{
+        u"strict"_s, QCoreApplication::translate(
+                         "CommandLine", "Treat every warning (no page named Home, part of a file "
+                                        "left out, a missing picture) as a failure: write nothing "
+                                        "when there is one.")};
 };
 
 CommandLine failure(const QString &error) {
@@ -75,9 +80,11 @@ QString absolutePath(const QString &path, const CommandLineContext &context) {
     return QDir::cleanPath(QDir(context.currentFolder).absoluteFilePath(expanded));
 }
 
-// One --page value, "NAME=FILE", read into a page; an error text when it can't be.
+// One --page value, "NAME=FILE", read into a page; an error text when it
+// can't be. What the page leaves out of its file is added to `warnings`.
 std::pair<SitePage, QString> pageFromArgument(const QString &argument,
-                                              const CommandLineContext &context) {
+                                              const CommandLineContext &context,
+                                              QStringList &warnings) {
     const qsizetype equals = argument.indexOf(u'=');
     if (equals < 0)
         return {{}, u"--page needs a page name and a file, as NAME=FILE: \"%1\""_s.arg(argument)};
@@ -86,22 +93,24 @@ std::pair<SitePage, QString> pageFromArgument(const QString &argument,
     if (name.isEmpty() || file.isEmpty())
         return {{},
                 u"--page needs both a page name and a file, as NAME=FILE: \"%1\""_s.arg(argument)};
+    // The name's problem names the page itself.
     if (const QString problem = pageNameProblem(name); !problem.isEmpty())
-        return {{}, u"The page name \"%1\" can't be used: %2"_s.arg(name, problem)};
+        return {{}, problem};
     const QString path = absolutePath(file, context);
     const InputPage read = readInputPage(path);
     if (read.error.failed())
         return {{}, read.error.message(u"Could not read the page file"_s)};
+    warnings.append(read.warnings);
     return {SitePage{name, read.body, QFileInfo(path).path()}, {}};
 }
 
 QString pageProblems(const QStringList &arguments, const CommandLineContext &context,
-                     QList<SitePage> &pages) {
+                     CommandLine &command) {
     for (const QString &argument : arguments) {
-        auto [page, error] = pageFromArgument(argument, context);
+        auto [page, error] = pageFromArgument(argument, context, command.warnings);
         if (!error.isEmpty())
             return error;
-        pages.append(page);
+        command.site.pages.append(page);
     }
     return {};
 }
@@ -109,6 +118,15 @@ QString pageProblems(const QStringList &arguments, const CommandLineContext &con
 bool hasHome(const QList<SitePage> &pages) {
     return std::any_of(pages.cbegin(), pages.cend(),
                        [](const SitePage &page) { return page.name == u"Home"_s; });
+}
+
+QString noHomeWarning(const SitePage &first) {
+    return QCoreApplication::translate(
+               "CommandLine",
+               "No page is named \"Home\", so the site has no index.htm: visitors start at its "
+               "first page, \"%1\", in \"%2\". Name a page Home to give the site its usual "
+               "start page.")
+        .arg(first.name, pageFileName(first.name));
 }
 
 CommandLine buildCommand(const QCommandLineParser &parser, const Options &options,
@@ -136,14 +154,14 @@ CommandLine buildCommand(const QCommandLineParser &parser, const Options &option
     if (site.author.isEmpty())
         return failure(u"The author can't be empty; give one with --author."_s);
 
-    if (const QString error = pageProblems(parser.values(options.page), context, site.pages);
+    command.strict = parser.isSet(options.strict);
+    if (const QString error = pageProblems(parser.values(options.page), context, command);
         !error.isEmpty())
         return failure(error);
     if (site.pages.isEmpty())
         site.pages.append(demoHomePage());
     if (!hasHome(site.pages))
-        command.warnings.append(
-            u"No page is named \"Home\", so the site will have no index.htm."_s);
+        command.warnings.append(noHomeWarning(site.pages.constFirst()));
     return command;
 }
 
@@ -180,9 +198,10 @@ QStringList missingFileWarnings(const BuildResult &result) {
     QStringList warnings;
     for (const MissingFiles &page : result.missingFiles) {
         for (const QString &file : page.files)
-            warnings.append(
-                u"The page \"%1\" shows or links to a file that is missing or can't be read: %2"_s
-                    .arg(page.pageName, file));
+            warnings.append(QCoreApplication::translate(
+                                "CommandLine", "The page \"%1\" shows or links to a file that is "
+                                               "missing or can't be read: %2")
+                                .arg(page.pageName, file));
     }
     return warnings;
 }
@@ -197,12 +216,16 @@ QString buildReport(const BuildResult &result, const QString &destination) {
     QString report =
         result.mediaFilesCopied == 0
             ? u"Wrote %1 and %2 to %3"_s.arg(pages, support, destination)
-            : u"Wrote %1, %2 and %3 to %4"_s.arg(
-                  pages, support,
-                  counted(result.mediaFilesCopied, u"picture or file"_s, u"pictures and files"_s),
-                  destination);
+            : QCoreApplication::translate("CommandLine", "Wrote %1, %2 and %3 to %4")
+                  .arg(pages, support,
+                       counted(result.mediaFilesCopied,
+                               QCoreApplication::translate("CommandLine", "picture or file"),
+                               QCoreApplication::translate("CommandLine", "pictures and files")),
+                       destination);
     if (const qsizetype missing = missingFileWarnings(result).size(); missing > 0)
-        report += u"; %1 missing (see above)"_s.arg(counted(missing, u"file is"_s, u"files are"_s));
+        report += QCoreApplication::translate("CommandLine", "; %1 missing (see above)")
+                      .arg(counted(missing, QCoreApplication::translate("CommandLine", "file is"),
+                                   QCoreApplication::translate("CommandLine", "files are")));
     return report;
 }
 

@@ -50,19 +50,24 @@ int main(int argc, char *argv[]) {
         break;
     }
 
+    const QString label = command.strict ? QCoreApplication::translate("CommandLine", "Error: ")
+                                         : QCoreApplication::translate("CommandLine", "Warning: ");
     for (const QString &warning : command.warnings)
-        err << u"Warning: "_s << warning << '\n';
+        err << label << warning << '\n';
+    if (command.strict && !command.warnings.isEmpty())
+        return BuildFailed;
     err.flush();
-    const BuildResult result = BuildWebsite(command.site);
+    const BuildResult result = BuildWebsite(
+        command.site, {}, command.strict ? WarningPolicy::Refuse : WarningPolicy::Report);
+    for (const QString &warning : result.warnings)
+        err << label << warning << '\n';
     if (!result.ok) {
         err << result.message() << '\n';
         return BuildFailed;
     }
-    const QStringList missing = missingFileWarnings(result);
-    for (const QString &warning : missing)
-        err << u"Warning: "_s << warning << '\n';
+    for (const QString &warning : missingFileWarnings(result))
+        err << label << warning << '\n';
     err.flush();
     out << buildReport(result, command.site.destination) << '\n';
-    const bool warned = !command.warnings.isEmpty() || !missing.isEmpty();
-    return command.strict && warned ? BuildFailed : Success;
+    return Success;
 }

@@ -1,5 +1,7 @@
 #include "cli/templatechoice.h"
 
+#include "cli/templatelisting.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -79,9 +81,9 @@ TemplateChoice chooseTemplate(const QString &request, const QList<TemplateInfo> 
 QString templateChoices(const QList<TemplateInfo> &installed) {
     QStringList lines;
     for (const TemplateInfo &info : installed) {
-        const QString folder = folderName(info);
+        const QString folder = visibleText(folderName(info));
         lines.append(info.name.isEmpty() ? u"  [%1]"_s.arg(folder)
-                                         : u"  %1 [%2]"_s.arg(info.name, folder));
+                                         : u"  %1 [%2]"_s.arg(visibleText(info.name), folder));
     }
     return lines.join(u'\n');
 }

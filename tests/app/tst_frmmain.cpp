@@ -210,7 +210,7 @@ void tst_frmMain::flow_data() {
                             << QStringList{invalidDestinationMessage};
     row("full path builds and finishes")
         << (toDestination + QStringList{u"txtDestination:$OUT/flow"_s, u"next"_s}) << 5 << false
-        << true << false << u"&Finish"_s << u"Select Destination"_s << destination << QString()
+        << true << false << u"&Finish"_s << u"Select Destination"_s << destination << u"cmdNext"_s
         << QString() << QStringList();
 }
 

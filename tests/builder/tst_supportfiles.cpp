@@ -16,7 +16,8 @@ private slots:
     void plan_listsFoldersBeforeTheirFiles();
     void plan_missingSourceIsEmpty();
     void plan_symlinkCycleEnds();
-    void plan_linkedFolderCopied();
+    void plan_linkWithinTemplateCopied();
+    void plan_linksOutOfTemplateLeftOut();
     void plan_danglingLinkIsAProblem();
     void plan_folderInPlaceOfFileIsAProblem();
     void plan_fileInPlaceOfFolderIsAProblem();
@@ -83,13 +84,32 @@ void TestSupportFiles::plan_symlinkCycleEnds() {
     QCOMPARE(plan.files, QList<QString>{u"sub/a.txt"_s});
 }
 
-void TestSupportFiles::plan_linkedFolderCopied() {
-    write(u"shared/common.css"_s, "c");
+void TestSupportFiles::plan_linkWithinTemplateCopied() {
+    write(u"template/shared/common.css"_s, "c");
+    write(u"template/main.txt"_s, "m");
     QVERIFY(QDir().mkpath(m_source));
-    QVERIFY(QFile::link(m_dir->filePath(u"shared"_s), m_source + u"/common"_s));
+    QVERIFY(QFile::link(m_dir->filePath(u"template/shared"_s), m_source + u"/common"_s));
+    QVERIFY(QFile::link(u"../main.txt"_s, m_source + u"/main.txt"_s));
 
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
-    QCOMPARE(plan.files, QList<QString>{u"common/common.css"_s});
+    QCOMPARE(plan.files, (QList<QString>{u"common/common.css"_s, u"main.txt"_s}));
+    QVERIFY(plan.leftOut.isEmpty());
+}
+
+void TestSupportFiles::plan_linksOutOfTemplateLeftOut() {
+    write(u"secret/key"_s, "k");
+    write(u"template/files/style.css"_s, "s");
+    QVERIFY(QFile::link(m_dir->filePath(u"secret"_s), m_source + u"/folder"_s));
+    QVERIFY(QFile::link(m_dir->filePath(u"secret/key"_s), m_source + u"/key"_s));
+    QVERIFY(QFile::link(u"/etc"_s, m_source + u"/etc"_s));
+
+    const SupportFilePlan plan = planSupportFiles(m_source, m_target);
+    QCOMPARE(plan.files, QList<QString>{u"style.css"_s});
+    QVERIFY(plan.folders.isEmpty());
+    QCOMPARE(plan.leftOut.size(), 3);
+    QCOMPARE(plan.leftOut[0].path, m_source + u"/etc"_s);
+    QCOMPARE(plan.leftOut[0].reason, u"It is a link to \"/etc\", outside the template"_s);
+    QVERIFY(!plan.error.failed());
 }
 
 void TestSupportFiles::plan_danglingLinkIsAProblem() {
