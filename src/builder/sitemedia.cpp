@@ -6,6 +6,7 @@
 #include "builder/pageaddresses.h"
 #include "builder/pagenames.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -177,10 +178,12 @@ private:
 FileError mediaFolderProblem(const QString &mediaFolder) {
     const QFileInfo info(mediaFolder);
     if (info.isSymLink())
-        return {mediaFolder,
-                u"It is a symbolic link; copies are only written inside the website's folder"_s};
+        return {mediaFolder, QCoreApplication::translate(
+                                 "Builder", "It is a symbolic link; copies are only written "
+                                            "inside the website's folder")};
     if (info.exists() && !info.isDir())
-        return {mediaFolder, u"A file of that name is in the way"_s};
+        return {mediaFolder,
+                QCoreApplication::translate("Builder", "A file of that name is in the way")};
     return {};
 }
 
