@@ -41,6 +41,18 @@
         return null;
     }
 
+    // The picture the selection is, as when it was clicked; null otherwise.
+    function selectedPicture() {
+        const selection = document.getSelection();
+        if (selection.rangeCount !== 1)
+            return null;
+        const range = selection.getRangeAt(0);
+        const node = range.startContainer.childNodes[range.startOffset];
+        const whole = range.startContainer === range.endContainer
+            && range.endOffset === range.startOffset + 1;
+        return whole && node && node.nodeName === 'IMG' ? node : null;
+    }
+
     function report() {
         reportScheduled = false;
         if (!bridge)
@@ -48,11 +60,15 @@
         if (observer.takeRecords().length)
             contentChanged = true;
         const link = linkAtSelection();
+        const picture = selectedPicture();
         const snapshot = {
             loadId: quillsiteLoadId,
             request: request,
             states: commandStates(),
             link: link ? link.getAttribute('href') : '',
+            picture: picture ? {src: picture.getAttribute('src') || '',
+                                alt: picture.getAttribute('alt') || '',
+                                width: picture.style.width} : null,
             fontName: document.queryCommandValue('fontName'),
             fontSize: document.queryCommandValue('fontSize'),
             foreColor: document.queryCommandValue('foreColor'),
@@ -118,11 +134,16 @@
                 document.execCommand('createLink', false, address);
             }
         },
-        image(address, alternativeText) {
+        // Changes the selected picture, or inserts a new one.
+        image(address, alternativeText, width) {
             ensureSelection();
-            const image = document.createElement('img');
+            const selected = selectedPicture();
+            const image = selected ? selected.cloneNode() : document.createElement('img');
             image.setAttribute('src', address);
             image.setAttribute('alt', alternativeText);
+            image.style.width = width;
+            if (image.getAttribute('style') === '')
+                image.removeAttribute('style');
             document.execCommand('insertHTML', false, image.outerHTML);
         },
         font(family, htmlSize, color) {
@@ -198,7 +219,16 @@
             document.execCommand('formatBlock', false, 'p');
     }
 
+    // Pictures are shown no wider than the page, as the templates show them, however
+    // large the photo. The rule is the editor's own: it is not part of the document.
+    function fitPictures() {
+        const sheet = new CSSStyleSheet();
+        sheet.replaceSync('img { max-width: 100%; height: auto; }');
+        document.adoptedStyleSheets = [...document.adoptedStyleSheets, sheet];
+    }
+
     function start() {
+        fitPictures();
         document.designMode = 'on';
         document.execCommand('defaultParagraphSeparator', false, 'p');
         observer.observe(document, {subtree: true, childList: true, attributes: true,

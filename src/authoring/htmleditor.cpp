@@ -317,9 +317,10 @@ void HtmlEditor::askLink() {
 void HtmlEditor::askImage() {
     if (!m_dialogs)
         return;
-    const auto image = m_dialogs->askImage(this);
+    const auto image = m_dialogs->askImage(this, currentSnapshot().picture);
     if (image && !image->address.trimmed().isEmpty())
-        runCommand({u"image"_s, image->address.trimmed(), image->alternativeText});
+        runCommand(
+            {u"image"_s, image->address.trimmed(), image->alternativeText, cssWidth(image->size)});
 }
 
 void HtmlEditor::askFont() {
