@@ -190,10 +190,53 @@
         return parsed.body.innerHTML;
     }
 
+    const pictureFile = /\.(png|jpe?g|gif|bmp|svg|webp)$/i;
+
+    // A picture pasted or dropped (a screenshot, a photo from the file manager) goes to the
+    // program, which asks for it as if it had been chosen with Browse. True when there was one.
+    function offerPicture(data) {
+        if (!data || !bridge)
+            return false;
+        const address = data.getData('text/uri-list').split(/\r?\n/)
+            .find((line) => line.startsWith('file:') && pictureFile.test(line));
+        if (address) {
+            bridge.offerPicture(address);
+            return true;
+        }
+        const picture = [...data.files].find((file) => file.type.startsWith('image/'));
+        if (!picture)
+            return false;
+        const reader = new FileReader();
+        reader.onload = () => bridge.offerPicture(reader.result);
+        reader.readAsDataURL(picture);
+        return true;
+    }
+
+    function takePicture(event) {
+        const data = event.type === 'drop' ? event.dataTransfer : event.clipboardData;
+        if (!offerPicture(data))
+            return false;
+        event.preventDefault();
+        event.stopImmediatePropagation();
+        return true;
+    }
+
+    // Dropped where the mouse let go: the caret goes there first.
+    function dropPicture(event) {
+        const range = document.caretRangeFromPoint(event.clientX, event.clientY);
+        if (!takePicture(event) || !range)
+            return;
+        const selection = document.getSelection();
+        selection.removeAllRanges();
+        selection.addRange(range);
+    }
+
     function pasteCleaned(event) {
+        if (takePicture(event))
+            return;
         const html = event.clipboardData ? event.clipboardData.getData('text/html') : '';
         if (!html)
-            return; // plain text and pictures paste as the engine does it
+            return; // plain text pastes as the engine does it
         event.preventDefault();
         document.execCommand('insertHTML', false, cleanPastedMarkup(html));
     }
@@ -236,6 +279,7 @@
         document.addEventListener('selectionchange', scheduleReport);
         document.addEventListener('input', scheduleReport);
         document.addEventListener('paste', pasteCleaned);
+        document.addEventListener('drop', dropPicture);
         document.addEventListener('beforeinput', typeIntoParagraph);
         window.addEventListener('focus', scheduleReport);
         document.addEventListener('keydown', (event) => {

@@ -76,6 +76,8 @@ private slots:
     void image_withPictureSelected_changesIt_data();
     void image_withPictureSelected_changesIt();
     void pictures_areShownNoWiderThanThePage();
+    void pictureFromOutside_isAskedForAsIfBrowsed_data();
+    void pictureFromOutside_isAskedForAsIfBrowsed();
     void font_answered_formatsSelection();
     void queryStatus_dialogCommandsAndUnknown();
     void keyboard_formatsUndoesAndStartsParagraphs();
@@ -404,6 +406,54 @@ void tst_HtmlEditor::pictures_areShownNoWiderThanThePage() {
     const int width = size->at(0).toInt();
     QVERIFY2(width > 0 && width <= size->at(2).toInt(), qPrintable(QString::number(width)));
     QCOMPARE(size->at(1).toInt(), width * 2 / 3);
+}
+
+void tst_HtmlEditor::pictureFromOutside_isAskedForAsIfBrowsed_data() {
+    QTest::addColumn<QString>("event"); // made from the DataTransfer `d`
+    QTest::addColumn<QString>("data");  // fills `d`
+    QTest::addColumn<QString>("offered");
+
+    const QString pixel =
+        u"iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg=="_s;
+    const QString screenshot =
+        u"d.items.add(new File([Uint8Array.from(atob('%1'), (c) => c.charCodeAt(0))], "
+        "'shot.png', {type: 'image/png'}))"_s.arg(pixel);
+    const QString paste = u"new ClipboardEvent('paste', {clipboardData: d, bubbles: true, "
+                          "cancelable: true})"_s;
+    const QString drop = u"new DragEvent('drop', {dataTransfer: d, bubbles: true, cancelable: "
+                         "true, clientX: 5, clientY: 5})"_s;
+    const QString photoFile = u"d.setData('text/uri-list', 'file:///home/me/Cat%20Photo.JPG')"_s;
+    QTest::newRow("screenshot pasted")
+        << paste << screenshot << u"data:image/png;base64,"_s + pixel;
+    QTest::newRow("photo file pasted")
+        << paste << photoFile << u"file:///home/me/Cat%20Photo.JPG"_s;
+    QTest::newRow("photo file dropped")
+        << drop << photoFile << u"file:///home/me/Cat%20Photo.JPG"_s;
+    QTest::newRow("screenshot dropped")
+        << drop << screenshot << u"data:image/png;base64,"_s + pixel;
+}
+
+void tst_HtmlEditor::pictureFromOutside_isAskedForAsIfBrowsed() {
+    QFETCH(QString, event);
+    QFETCH(QString, data);
+    QFETCH(QString, offered);
+    FakeEditorDialogs dialogs;
+    dialogs.imageAnswers = {ImageChoice{u"answer.png"_s, u"Shot"_s}};
+    HtmlEditor editor(&dialogs);
+    editor.setDocumentHTML(u"<p>ab</p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p>ab</p>"_s);
+    placeCaret(editor, u"p"_s, 2);
+    editor.findChild<QWebEngineView *>()->page()->runJavaScript(
+        u"(() => { const d = new DataTransfer(); %1; document.body.dispatchEvent(%2); })()"_s.arg(
+            data, event),
+        QWebEngineScript::ApplicationWorld);
+
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs.imageQuestions.size(), 1, Timeout);
+    QVERIFY(dialogs.imageQuestions.first().has_value());
+    QCOMPARE(dialogs.imageQuestions.first()->address, offered);
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        editor.bodyHTML().contains(u"<img src=\"answer.png\" alt=\"Shot\">"_s),
+        qPrintable(editor.bodyHTML()), Timeout);
 }
 
 void tst_HtmlEditor::font_answered_formatsSelection() {
