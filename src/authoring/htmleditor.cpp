@@ -117,26 +117,13 @@ HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
 
 HtmlEditor::~HtmlEditor() = default;
 
-bool HtmlEditor::LoadDocument(const QString &path) {
+QString HtmlEditor::LoadDocument(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_errorString =
-            tr("Can't read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        m_errorString =
-            tr("Can't read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    m_errorString.clear();
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (file.error() != QFileDevice::NoError)
+        return tr("Can't read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
     loadHtml(decodeHtmlText(bytes), QUrl::fromLocalFile(QFileInfo(path).absolutePath() + u'/'));
-    return true;
-}
-
-QString HtmlEditor::errorString() const {
-    return m_errorString;
+    return {};
 }
 
 QString HtmlEditor::DocumentHTML() const {

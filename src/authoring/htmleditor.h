@@ -44,10 +44,9 @@ public:
     explicit HtmlEditor(EditorDialogs *dialogs, QWidget *parent = nullptr);
     ~HtmlEditor() override;
 
-    // Shows the file's document, with its folder as base for relative links.
-    // False, with errorString() set, when the file can't be read.
-    bool LoadDocument(const QString &path);
-    QString errorString() const;
+    // Shows the file's document, with its folder as base for relative links. Returns why
+    // the file can't be read, or an empty text when it is shown.
+    QString LoadDocument(const QString &path);
 
     // The whole document (doctype, head and body) / replaces it, keeping the base URL.
     QString DocumentHTML() const;
@@ -96,7 +95,6 @@ private:
     std::unique_ptr<EditorSnapshot> m_snapshot;
     QUrl m_baseUrl;
     QString m_requestedHtml;
-    QString m_errorString;
     QStringList m_queuedCalls;
     int m_loadId = 0;
     int m_lastRequest = 0;

@@ -14,8 +14,13 @@ namespace quillsite {
 
 namespace {
 
-const QString pageAction = u"Could not write the page file"_s;
-const QString folderAction = u"Could not make the folder"_s;
+QString pageAction() {
+    return QCoreApplication::translate("Builder", "Could not write the page file");
+}
+
+QString folderAction() {
+    return QCoreApplication::translate("Builder", "Could not make the folder");
+}
 
 QString writeAction() {
     return QCoreApplication::translate("Builder", "Could not write in the folder");
@@ -115,17 +120,19 @@ BuildResult checkPageFiles(const QList<SitePage> &pages, const QString &destinat
         const QString &name = pages[i].name;
         const QString path = pageFilePath(destination, name);
         if (const QString problem = pageNameProblem(name); !problem.isEmpty())
-            return buildFailure(pageAction, {path, problem});
+            return buildFailure(pageAction(), {path, problem});
         if (i == clash.later) {
             return buildFailure(
-                pageAction,
+                pageAction(),
                 {path, u"The pages \"%1\" and \"%2\" would both be written to this file. "
                        "Rename one of them."_s.arg(pages[clash.earlier].name, name)});
         }
         if (QFileInfo(path).isDir()) {
             return buildFailure(
-                pageAction,
-                {path, u"A folder of that name is in the way. Move it or rename the page."_s});
+                pageAction(),
+                {path, QCoreApplication::translate(
+                           "Builder",
+                           "A folder of that name is in the way. Move it or rename the page.")});
         }
     }
     return success();
@@ -135,33 +142,40 @@ BuildResult checkDestination(const QString &destination, const QString &filesFol
                              const QString &templateFiles) {
     if (destination.isEmpty()) {
         return buildFailure(
-            folderAction,
-            {{}, u"No destination folder was given. Choose where to save the site"_s});
+            folderAction(),
+            {{},
+             QCoreApplication::translate(
+                 "Builder", "No destination folder was given. Choose where to save the site")});
     }
     const QString existing = nearestExisting(destination);
     const QFileInfo info(existing);
     if (existing.isEmpty() || !info.isDir()) {
-        return buildFailure(folderAction,
-                            {existing.isEmpty() ? destination : existing,
-                             u"It is a file, not a folder. Choose another destination"_s});
+        return buildFailure(
+            folderAction(),
+            {existing.isEmpty() ? destination : existing,
+             QCoreApplication::translate(
+                 "Builder", "It is a file, not a folder. Choose another destination")});
     }
     if (!info.isWritable()) {
         // Said of the folder that is there: it need not be made, only written in.
         return buildFailure(
-            existing == destination ? writeAction() : folderAction,
+            existing == destination ? writeAction() : folderAction(),
             {existing,
-             u"You are not allowed to write in this folder. Choose another destination"_s});
+             QCoreApplication::translate(
+                 "Builder",
+                 "You are not allowed to write in this folder. Choose another destination")});
     }
     if (liesWithin(destination, existing, templateFiles)) {
         return buildFailure(
-            folderAction, {destination, QCoreApplication::translate(
-                                            "Builder", "It is inside the template's files "
-                                                       "folder, which would copy the site "
-                                                       "into itself. Choose another destination")});
+            folderAction(),
+            {destination,
+             QCoreApplication::translate("Builder", "It is inside the template's files "
+                                                    "folder, which would copy the site "
+                                                    "into itself. Choose another destination")});
     }
     const QFileInfo files(filesFolder);
     if (files.exists() && !files.isDir()) {
-        return buildFailure(folderAction,
+        return buildFailure(folderAction(),
                             {files.filePath(),
                              u"A file of that name is in the way. Move it or choose another "
                              "destination"_s});

@@ -16,9 +16,13 @@ namespace quillsite {
 
 namespace {
 
-const QString readAction = u"Could not read the template file"_s;
-const QString copyFilesAction = u"Could not copy the support files"_s;
-const QString copyFileAction = u"Could not copy the support file"_s;
+QString readAction() {
+    return QCoreApplication::translate("Builder", "Could not read the template file");
+}
+
+QString copyFileAction() {
+    return QCoreApplication::translate("Builder", "Could not copy the support file");
+}
 
 QString copyAction() {
     return QCoreApplication::translate("Builder", "Could not copy the picture or file");
@@ -68,7 +72,8 @@ BuildResult writePages(const QList<SitePage> &pages, const QString &destination,
         const QString path = pageFilePath(destination, page.name);
         const PageBytes bytes = skeleton.page(page.name, page.body);
         if (FileError error = writeFileAtomically(path, bytes.pieces()); error.failed()) {
-            BuildResult failure = buildFailure(u"Could not write the page file"_s, error);
+            BuildResult failure = buildFailure(
+                QCoreApplication::translate("Builder", "Could not write the page file"), error);
             failure.pagesWritten = result.pagesWritten;
             return failure;
         }
@@ -99,7 +104,8 @@ BuildResult writeSite(const MediaPlan &media, const SiteFolders &folders,
     ProgressReport report(progress, total);
 
     if (FileError error = makeFolder(folders.files); error.failed())
-        return buildFailure(u"Could not make the folder"_s, error);
+        return buildFailure(QCoreApplication::translate("Builder", "Could not make the folder"),
+                            error);
     removeLeftoverTemporaryFiles(folders.destination);
     removeLeftoverTemporaryFiles(folders.files);
     for (const QString &folder : plan.folders)
@@ -120,7 +126,7 @@ BuildResult writeSite(const MediaPlan &media, const SiteFolders &folders,
                                               [&](qint64 bytes) { report.setPartBytes(bytes); });
     result.supportFilesCopied = copy.filesCopied;
     if (copy.error.failed()) {
-        BuildResult failure = buildFailure(copyFileAction, copy.error);
+        BuildResult failure = buildFailure(copyFileAction(), copy.error);
         failure.pagesWritten = result.pagesWritten;
         failure.supportFilesCopied = copy.filesCopied;
         return failure;
@@ -141,10 +147,10 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress,
     // succeed writes nothing.
     const TemplateText skeleton = readTemplateFile(site.templateFolder, u"main.txt"_s);
     if (skeleton.error.failed())
-        return buildFailure(readAction, skeleton.error);
+        return buildFailure(readAction(), skeleton.error);
     const TemplateText fragment = readTemplateFile(site.templateFolder, u"menuitem.txt"_s);
     if (fragment.error.failed())
-        return buildFailure(readAction, fragment.error);
+        return buildFailure(readAction(), fragment.error);
 
     const QString siteFolder = QDir::cleanPath(QDir(site.destination).absolutePath());
     const SiteFolders folders{
@@ -157,12 +163,14 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress,
         return problem;
     const SupportFilePlan plan = planSupportFiles(folders.source, folders.files);
     if (plan.error.failed())
-        return buildFailure(copyFilesAction, plan.error);
+        return buildFailure(
+            QCoreApplication::translate("Builder", "Could not copy the support files"), plan.error);
     if (!plan.leftOut.isEmpty() && warnings == WarningPolicy::Refuse)
-        return buildFailure(copyFileAction, plan.leftOut.first());
+        return buildFailure(copyFileAction(), plan.leftOut.first());
     const MediaPlan media = planSiteMedia(site.pages, siteFolder, folders.media);
     if (media.error.failed())
-        return buildFailure(u"Could not make the folder"_s, media.error);
+        return buildFailure(QCoreApplication::translate("Builder", "Could not make the folder"),
+                            media.error);
     if (!media.missing.isEmpty() && warnings == WarningPolicy::Refuse)
         return buildFailure(copyAction(), {media.missing.first().files.first(),
                                            QCoreApplication::translate(

@@ -23,10 +23,6 @@ namespace {
 // Copies go through one buffer of this size, reused for every chunk.
 constexpr qint64 copyChunkBytes = 64 * 1024;
 
-QString translated(const char *text) {
-    return QCoreApplication::translate("Builder", text);
-}
-
 // The name (spelled as best it can be) of an entry of `folder` whose name is
 // not valid UTF-8, or empty when there is none.
 QString nonUtf8Name(const QString &folder) {
@@ -55,7 +51,8 @@ public:
         if (leavesTemplate(source))
             return std::move(m_plan);
         if (const QFileInfo target(m_target); target.isDir() && !target.isWritable())
-            fail(m_target, translated("You are not allowed to write in this folder"));
+            fail(m_target, QCoreApplication::translate(
+                               "Builder", "You are not allowed to write in this folder"));
         else
             visit(QString());
         return std::move(m_plan);
@@ -81,7 +78,8 @@ private:
 
     void visitEntry(const QFileInfo &entry, const QString &relative) {
         if (entry.isSymLink() && !entry.exists())
-            return fail(entry.filePath(), translated("The link leads nowhere"));
+            return fail(entry.filePath(),
+                        QCoreApplication::translate("Builder", "The link leads nowhere"));
         if (leavesTemplate(entry))
             return;
         if (entry.isDir()) {
@@ -90,12 +88,15 @@ private:
                 addFolder(relative);
         } else if (entry.isFile()) {
             if (!entry.isReadable())
-                return fail(entry.filePath(), translated("You are not allowed to read this file"));
+                return fail(entry.filePath(),
+                            QCoreApplication::translate("Builder",
+                                                        "You are not allowed to read this file"));
             addFile(relative, entry.size());
         } else if (entry.exists()) {
             m_plan.leftOut.append(
                 {entry.filePath(),
-                 translated("It is not an ordinary file but a pipe, device or socket")});
+                 QCoreApplication::translate(
+                     "Builder", "It is not an ordinary file but a pipe, device or socket")});
         }
     }
 
@@ -110,12 +111,13 @@ private:
         const QString canonical = QFileInfo(folder).canonicalFilePath();
         QDir dir(folder);
         if (!dir.isReadable())
-            return fail(folder, u"The folder can't be read"_s);
+            return fail(folder, QCoreApplication::translate("Builder", "The folder can't be read"));
         // Qt lists only names that are valid UTF-8; any other would be left out unseen.
         if (const QString name = nonUtf8Name(folder); !name.isEmpty())
             return fail(folder + u'/' + name,
-                        translated("The name is not valid UTF-8, so the file can't be copied. "
-                                   "Rename it"));
+                        QCoreApplication::translate(
+                            "Builder", "The name is not valid UTF-8, so the file can't be copied. "
+                                       "Rename it"));
         m_listing.insert(canonical);
         const QFileInfoList entries = dir.entryInfoList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
@@ -131,10 +133,13 @@ private:
     void addFolder(const QString &relative) {
         const QFileInfo target(targetPath(relative));
         if (target.exists() && !target.isDir())
-            return fail(target.filePath(), u"A file stands where the folder is to be made"_s);
+            return fail(target.filePath(),
+                        QCoreApplication::translate(
+                            "Builder", "A file stands where the folder is to be made"));
         if (target.isDir() && !target.isWritable())
             return fail(target.filePath(),
-                        translated("You are not allowed to write in this folder"));
+                        QCoreApplication::translate("Builder",
+                                                    "You are not allowed to write in this folder"));
         m_plan.folders.append(relative);
         visit(relative);
     }
@@ -142,7 +147,9 @@ private:
     void addFile(const QString &relative, qint64 size) {
         const QFileInfo target(targetPath(relative));
         if (target.isDir())
-            return fail(target.filePath(), u"A folder stands where the file is to be copied"_s);
+            return fail(target.filePath(),
+                        QCoreApplication::translate(
+                            "Builder", "A folder stands where the file is to be copied"));
         m_plan.files.append(relative);
         m_plan.totalBytes += size;
     }

@@ -19,40 +19,58 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString defaultTitle = u"My Website"_s;
-
-const QString description = uR"(Builds a website from a Quillsite template, as the wizard does.
-
-Without --page the site is a small demonstration with one "Home" page. Each
---page NAME=FILE adds a page named NAME (in the order given) whose content is
-the body of the HTML file FILE, or the whole file when it is a fragment. The
-page named "Home" becomes index.htm; every other page its lower-case name and
-".htm".
-
-Relative paths (--out, --template, page files) are taken from the current
-folder; a leading ~/ stands for your home folder.
-
-Pictures and local files the pages show or link to are copied into the
-site's media folder; relative addresses in a page file are taken from that
-file's folder.
-
-Exit status: 0 when the site was written, 1 when building failed (or, with
---strict, when there were warnings, such as a missing picture), 2 when the
-command itself is wrong.)"_s;
+// The help's description, printed before the options.
+QString description() {
+    return QCoreApplication::translate(
+               "CommandLine",
+               "Builds a website from a Quillsite template, as the wizard does.\n"
+               "\n"
+               "Without --page the site is a small demonstration with one \"Home\" page. Each\n"
+               "--page NAME=FILE adds a page named NAME (in the order given) whose content is\n"
+               "the body of the HTML file FILE, or the whole file when it is a fragment. The\n"
+               "page named \"Home\" becomes index.htm; every other page its lower-case name and\n"
+               "\".htm\".\n"
+               "\n"
+               "Relative paths (--out, --template, page files) are taken from the current\n"
+               "folder; a leading ~/ stands for your home folder.\n"
+               "\n"
+               "Exit status: 0 when the site was written, 1 when building failed, 2 when the\n"
+               "command itself is wrong.") +
+           u"\n\n"_s +
+           QCoreApplication::translate(
+               "CommandLine",
+               "Pictures and local files the pages show or link to are copied into the\n"
+               "site's media folder; relative addresses in a page file are taken from that\n"
+               "file's folder. With --strict a missing picture is a failure too.");
+}
 
 struct Options {
-    QCommandLineOption list{u"list-templates"_s, u"List the installed templates."_s};
-    QCommandLineOption out{u"out"_s, u"Write the site into the folder DIR (required)."_s, u"DIR"_s};
+    QCommandLineOption list{
+        u"list-templates"_s,
+        QCoreApplication::translate("CommandLine", "List the installed templates.")};
+    QCommandLineOption out{u"out"_s,
+                           QCoreApplication::translate(
+                               "CommandLine", "Write the site into the folder DIR (required)."),
+                           QCoreApplication::translate("CommandLine", "DIR")};
     QCommandLineOption templateName{
         u"template"_s,
-        u"The template: an installed one's name or folder name, or the path of a "
-        "template folder. Default: the first installed template."_s,
-        u"NAME"_s};
-    QCommandLineOption title{u"title"_s, u"The site's title. Default: \"My Website\"."_s, u"T"_s};
-    QCommandLineOption author{u"author"_s, u"The site's author. Default: your login name."_s,
-                              u"A"_s};
-    QCommandLineOption page{u"page"_s, u"Add the page NAME made from the HTML file FILE."_s,
-                            u"NAME=FILE"_s};
+        QCoreApplication::translate("CommandLine",
+                                    "The template: an installed one's name or folder name, or the "
+                                    "path of a template folder. Default: the first installed "
+                                    "template."),
+        QCoreApplication::translate("CommandLine", "NAME")};
+    QCommandLineOption title{
+        u"title"_s,
+        QCoreApplication::translate("CommandLine", "The site's title. Default: \"My Website\"."),
+        QCoreApplication::translate("CommandLine", "T")};
+    QCommandLineOption author{
+        u"author"_s,
+        QCoreApplication::translate("CommandLine", "The site's author. Default: your login name."),
+        QCoreApplication::translate("CommandLine", "A")};
+    QCommandLineOption page{u"page"_s,
+                            QCoreApplication::translate(
+                                "CommandLine", "Add the page NAME made from the HTML file FILE."),
+                            QCoreApplication::translate("CommandLine", "NAME=FILE")};
     QCommandLineOption strict{
         u"strict"_s, QCoreApplication::translate(
                          "CommandLine", "Treat every warning (no page named Home, part of a file "
@@ -87,19 +105,26 @@ std::pair<SitePage, QString> pageFromArgument(const QString &argument,
                                               QStringList &warnings) {
     const qsizetype equals = argument.indexOf(u'=');
     if (equals < 0)
-        return {{}, u"--page needs a page name and a file, as NAME=FILE: \"%1\""_s.arg(argument)};
+        return {{},
+                QCoreApplication::translate(
+                    "CommandLine", "--page needs a page name and a file, as NAME=FILE: \"%1\"")
+                    .arg(argument)};
     const QString name = argument.first(equals);
     const QString file = argument.sliced(equals + 1);
     if (name.isEmpty() || file.isEmpty())
         return {{},
-                u"--page needs both a page name and a file, as NAME=FILE: \"%1\""_s.arg(argument)};
+                QCoreApplication::translate(
+                    "CommandLine", "--page needs both a page name and a file, as NAME=FILE: \"%1\"")
+                    .arg(argument)};
     // The name's problem names the page itself.
     if (const QString problem = pageNameProblem(name); !problem.isEmpty())
         return {{}, problem};
     const QString path = absolutePath(file, context);
     const InputPage read = readInputPage(path);
     if (read.error.failed())
-        return {{}, read.error.message(u"Could not read the page file"_s)};
+        return {{},
+                read.error.message(
+                    QCoreApplication::translate("CommandLine", "Could not read the page file"))};
     warnings.append(read.warnings);
     return {SitePage{name, read.body, QFileInfo(path).path()}, {}};
 }
@@ -132,7 +157,8 @@ QString noHomeWarning(const SitePage &first) {
 CommandLine buildCommand(const QCommandLineParser &parser, const Options &options,
                          const CommandLineContext &context) {
     if (!parser.isSet(options.out) || parser.value(options.out).isEmpty())
-        return failure(u"Say where to write the site with --out DIR."_s);
+        return failure(QCoreApplication::translate("CommandLine",
+                                                   "Say where to write the site with --out DIR."));
 
     const TemplateChoice choice =
         chooseTemplate(parser.value(options.templateName),
@@ -145,14 +171,17 @@ CommandLine buildCommand(const QCommandLineParser &parser, const Options &option
     Website &site = command.site;
     site.templateFolder = choice.folder;
     site.destination = absolutePath(parser.value(options.out), context);
-    command.strict = parser.isSet(options.strict);
-    site.title = parser.isSet(options.title) ? parser.value(options.title) : defaultTitle;
+    site.title = parser.isSet(options.title)
+                     ? parser.value(options.title)
+                     : QCoreApplication::translate("CommandLine", "My Website");
     site.author =
         parser.isSet(options.author) ? parser.value(options.author) : context.defaultAuthor;
     if (site.title.isEmpty())
-        return failure(u"The title can't be empty; give one with --title."_s);
+        return failure(QCoreApplication::translate(
+            "CommandLine", "The title can't be empty; give one with --title."));
     if (site.author.isEmpty())
-        return failure(u"The author can't be empty; give one with --author."_s);
+        return failure(QCoreApplication::translate(
+            "CommandLine", "The author can't be empty; give one with --author."));
 
     command.strict = parser.isSet(options.strict);
     if (const QString error = pageProblems(parser.values(options.page), context, command);
@@ -170,22 +199,25 @@ CommandLine buildCommand(const QCommandLineParser &parser, const Options &option
 CommandLine interpretCommandLine(const QStringList &arguments, const CommandLineContext &context) {
     const Options options;
     QCommandLineParser parser;
-    parser.setApplicationDescription(description);
+    parser.setApplicationDescription(description());
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({options.list, options.out, options.templateName, options.title,
                        options.author, options.page, options.strict});
 
     if (!parser.parse(arguments))
-        return failure(parser.errorText() + u"\nSee --help for the options."_s);
+        return failure(parser.errorText() + u'\n' +
+                       QCoreApplication::translate("CommandLine", "See --help for the options."));
     // --help-all comes with the help option; there are no Qt options worth showing here.
     if (parser.isSet(help) || parser.isSet(u"help-all"_s))
         return showing(parser.helpText());
     if (parser.isSet(version))
         return showing(u"quillsite-build "_s + QLatin1StringView(QUILLSITE_VERSION) + u'\n');
     if (!parser.positionalArguments().isEmpty())
-        return failure(u"Unexpected argument \"%1\". Options start with --; see --help."_s.arg(
-            parser.positionalArguments().constFirst()));
+        return failure(
+            QCoreApplication::translate(
+                "CommandLine", "Unexpected argument \"%1\". Options start with --; see --help.")
+                .arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(options.list)) {
         CommandLine command;
         command.action = CommandAction::ListTemplates;
@@ -208,24 +240,29 @@ QStringList missingFileWarnings(const BuildResult &result) {
 
 QString buildReport(const BuildResult &result, const QString &destination) {
     const auto counted = [](qsizetype count, const QString &one, const QString &many) {
-        return u"%1 %2"_s.arg(count).arg(count == 1 ? one : many);
+        return (count == 1 ? one : many).arg(count);
     };
-    const QString pages = counted(result.pagesWritten, u"page"_s, u"pages"_s);
-    const QString support =
-        counted(result.supportFilesCopied, u"support file"_s, u"support files"_s);
+    const QString pages =
+        counted(result.pagesWritten, QCoreApplication::translate("CommandLine", "%1 page"),
+                QCoreApplication::translate("CommandLine", "%1 pages"));
+    const QString support = counted(result.supportFilesCopied,
+                                    QCoreApplication::translate("CommandLine", "%1 support file"),
+                                    QCoreApplication::translate("CommandLine", "%1 support files"));
     QString report =
         result.mediaFilesCopied == 0
-            ? u"Wrote %1 and %2 to %3"_s.arg(pages, support, destination)
+            ? QCoreApplication::translate("CommandLine", "Wrote %1 and %2 to %3")
+                  .arg(pages, support, destination)
             : QCoreApplication::translate("CommandLine", "Wrote %1, %2 and %3 to %4")
                   .arg(pages, support,
                        counted(result.mediaFilesCopied,
-                               QCoreApplication::translate("CommandLine", "picture or file"),
-                               QCoreApplication::translate("CommandLine", "pictures and files")),
+                               QCoreApplication::translate("CommandLine", "%1 picture or file"),
+                               QCoreApplication::translate("CommandLine", "%1 pictures and files")),
                        destination);
     if (const qsizetype missing = missingFileWarnings(result).size(); missing > 0)
-        report += QCoreApplication::translate("CommandLine", "; %1 missing (see above)")
-                      .arg(counted(missing, QCoreApplication::translate("CommandLine", "file is"),
-                                   QCoreApplication::translate("CommandLine", "files are")));
+        report +=
+            QCoreApplication::translate("CommandLine", "; %1 missing (see above)")
+                .arg(counted(missing, QCoreApplication::translate("CommandLine", "%1 file is"),
+                             QCoreApplication::translate("CommandLine", "%1 files are")));
     return report;
 }
 

@@ -6,6 +6,7 @@
 #include "cli/templatelisting.h"
 #include "library/templatecatalog.h"
 #include "platform/systeminfo.h"
+#include "platform/translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,38 +19,8 @@ namespace {
 
 enum ExitStatus { Success = 0, BuildFailed = 1, UsageError = 2 };
 
-} // namespace
-
-int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(u"quillsite-build"_s);
-    QCoreApplication::setApplicationVersion(QLatin1StringView(QUILLSITE_VERSION));
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-
-    const QString templatesFolder = programDataFolder() + u"/templates"_s;
-    const CommandLine command =
-        interpretCommandLine(QCoreApplication::arguments(),
-                             {templatesFolder, QDir::currentPath(), QDir::homePath(), loginName()});
-
-    switch (command.action) {
-    case CommandAction::ShowText:
-        out << command.text;
-        return Success;
-    case CommandAction::ListTemplates: {
-        const QList<TemplateInfo> templates = discoverTemplates(templatesFolder);
-        if (templates.isEmpty())
-            err << u"No templates are installed in "_s << templatesFolder << '\n';
-        out << templateListing(templates);
-        return Success;
-    }
-    case CommandAction::Fail:
-        err << command.error << '\n';
-        return UsageError;
-    case CommandAction::Build:
-        break;
-    }
-
+// Says the warnings (as errors under --strict) and builds the site.
+int build(const CommandLine &command, QTextStream &out, QTextStream &err) {
     const QString label = command.strict ? QCoreApplication::translate("CommandLine", "Error: ")
                                          : QCoreApplication::translate("CommandLine", "Warning: ");
     for (const QString &warning : command.warnings)
@@ -70,4 +41,42 @@ int main(int argc, char *argv[]) {
     err.flush();
     out << buildReport(result, command.site.destination) << '\n';
     return Success;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(u"quillsite-build"_s);
+    QCoreApplication::setApplicationVersion(QLatin1StringView(QUILLSITE_VERSION));
+    installTranslations();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    const QString templatesFolder = programDataFolder() + u"/templates"_s;
+    const CommandLine command =
+        interpretCommandLine(QCoreApplication::arguments(),
+                             {templatesFolder, QDir::currentPath(), QDir::homePath(), loginName()});
+
+    switch (command.action) {
+    case CommandAction::ShowText:
+        out << command.text;
+        return Success;
+    case CommandAction::ListTemplates: {
+        const QList<TemplateInfo> templates = discoverTemplates(templatesFolder);
+        if (templates.isEmpty())
+            err << QCoreApplication::translate("CommandLine", "No templates are installed in %1")
+                       .arg(templatesFolder)
+                << '\n';
+        out << templateListing(templates);
+        return Success;
+    }
+    case CommandAction::Fail:
+        err << command.error << '\n';
+        return UsageError;
+    case CommandAction::Build:
+        break;
+    }
+
+    return build(command, out, err);
 }

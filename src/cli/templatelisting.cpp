@@ -1,5 +1,6 @@
 #include "cli/templatelisting.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -13,11 +14,13 @@ QString templateBlock(const TemplateInfo &info) {
     const TemplateDetails details = readTemplateDetails(info.folder);
     const QString folder = visibleText(QFileInfo(info.folder).fileName());
     const QString name = visibleText(info.name);
-    QStringList lines{name.isEmpty() ? u"(no name) [%1]"_s.arg(folder)
-                                     : u"%1 [%2]"_s.arg(name, folder)};
+    QStringList lines{name.isEmpty()
+                          ? QCoreApplication::translate("CommandLine", "(no name) [%1]").arg(folder)
+                          : u"%1 [%2]"_s.arg(name, folder)};
     QStringList credit;
     if (!details.author.isEmpty())
-        credit.append(u"by "_s + visibleText(details.author));
+        credit.append(
+            QCoreApplication::translate("CommandLine", "by %1").arg(visibleText(details.author)));
     if (!details.url.isEmpty())
         credit.append(visibleText(details.url));
     if (!credit.isEmpty())

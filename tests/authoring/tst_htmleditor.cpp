@@ -104,7 +104,7 @@ void tst_HtmlEditor::loadDocument_bodyIsTheFilesBody() {
                                    "<html><head><title>T</title></head>"
                                    "<body><p>Hello <i>there</i></p></body></html>");
     HtmlEditor editor(nullptr);
-    QVERIFY(editor.LoadDocument(path));
+    QCOMPARE(editor.LoadDocument(path), QString());
     QCOMPARE(editor.bodyHTML(), u"<p>Hello <i>there</i></p>"_s);
     QCOMPARE(editor.baseUrl(), QUrl::fromLocalFile(dir.path() + u'/'));
 }
@@ -113,7 +113,7 @@ void tst_HtmlEditor::loadDocument_windows1252File_isDecoded() {
     QTemporaryDir dir;
     const QString path = writeFile(dir, u"old.htm"_s, "<body><p>caf\xe9 \x80</p></body>");
     HtmlEditor editor(nullptr);
-    QVERIFY(editor.LoadDocument(path));
+    QCOMPARE(editor.LoadDocument(path), QString());
     QCOMPARE(editor.bodyHTML(), u"<p>caf\u00e9 \u20ac</p>"_s);
 }
 
@@ -121,8 +121,8 @@ void tst_HtmlEditor::loadDocument_missingFile_failsWithReason() {
     QTemporaryDir dir;
     HtmlEditor editor(nullptr);
     editor.setDocumentHTML(u"<p>kept</p>"_s);
-    QVERIFY(!editor.LoadDocument(dir.filePath(u"missing.htm"_s)));
-    QVERIFY(editor.errorString().contains(u"missing.htm"_s));
+    const QString error = editor.LoadDocument(dir.filePath(u"missing.htm"_s));
+    QVERIFY2(error.contains(u"missing.htm"_s), qPrintable(error));
     QCOMPARE(editor.bodyHTML(), u"<p>kept</p>"_s);
 }
 
@@ -133,7 +133,7 @@ void tst_HtmlEditor::documentHtml_writtenIntoAnotherEditor_keepsHead() {
                                    "<style>p { color: red; }</style></head>"
                                    "<body class=\"main\"><p>Today</p></body></html>");
     HtmlEditor first(nullptr);
-    QVERIFY(first.LoadDocument(path));
+    QCOMPARE(first.LoadDocument(path), QString());
     const QString html = first.DocumentHTML();
     QVERIFY(html.startsWith(u"<!DOCTYPE html>"_s));
     QVERIFY(html.contains(u"<title>News</title>"_s));
@@ -186,7 +186,7 @@ void tst_HtmlEditor::documentScripts_doNotRun() {
                   "<script>document.getElementById('t').textContent = 'changed';</script>"
                   "</body>");
     HtmlEditor editor(nullptr);
-    QVERIFY(editor.LoadDocument(path));
+    QCOMPARE(editor.LoadDocument(path), QString());
     QVERIFY(editor.bodyHTML().startsWith(u"<p id=\"t\">original</p>"_s));
     QVERIFY(!editor.DocumentHTML().contains(u"class=\"loaded\""_s));
 }

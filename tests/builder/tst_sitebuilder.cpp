@@ -23,6 +23,7 @@ class TestSiteBuilder : public QObject {
 
 private slots:
     void init();
+    void cleanup();
     void builtPage_data();
     void builtPage();
     void pageFiles_data();
@@ -43,6 +44,7 @@ private slots:
     void fullDisk_givesSystemReasonAndKeepsOldFiles_data();
     void fullDisk_givesSystemReasonAndKeepsOldFiles();
     void leftoverTemporaries_removedByNextBuild();
+    void linkOutOfTemplate_leftOutWithWarningOrRefused();
     void collision_namesBothPages_data();
     void collision_namesBothPages();
 
@@ -56,6 +58,10 @@ private:
     void makeFault(Fault fault, QString &destination);
     Files snapshot(const QString &folder) const;
     QByteArray read(const QString &path) const;
+    // "caf\xe9.css" among the support files, a name in Latin-1, not UTF-8.
+    QByteArray nonUtf8SupportFile() const {
+        return QFile::encodeName(m_template) + QByteArray("/files/caf\xe9.css");
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_template;
@@ -68,6 +74,16 @@ void TestSiteBuilder::init() {
     m_destination = m_dir->filePath(u"site"_s);
     m_template = makeTemplate("<title><!--Title--></title>\r\n<!--MenuItems--><!--PageContent-->",
                               "<a href=\"<!--ItemPath-->\"><!--ItemName--></a>");
+}
+
+void TestSiteBuilder::cleanup() {
+    // What a test made read-only or unreadable, so that the folder can be removed.
+    const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    for (const QString &path : QStringList{m_destination, m_destination + u"/files"_s,
+                                           m_template + u"/files/style.css"_s})
+        QFile::setPermissions(path, all);
+    // Qt neither lists nor removes a name that is not UTF-8.
+    ::unlink(nonUtf8SupportFile().constData());
 }
 
 void TestSiteBuilder::writeFile(const QString &path, const QByteArray &content) {
@@ -520,13 +536,11 @@ void TestSiteBuilder::makeFault(Fault fault, QString &destination) {
         QVERIFY(QFile::link(m_dir->filePath(u"secret.txt"_s), linked));
         break;
     }
-    case Fault::NonUtf8SupportName: {
+    case Fault::NonUtf8SupportName:
         writeFile(m_template + u"/files/style.css"_s, "css");
         // Made by its bytes: Qt would write any name it is given in UTF-8.
-        const QByteArray name = QFile::encodeName(m_template) + "/files/caf\xe9.css";
-        QVERIFY(::close(::creat(name.constData(), 0644)) == 0);
+        QVERIFY(::close(::creat(nonUtf8SupportFile().constData(), 0644)) == 0);
         break;
-    }
     case Fault::DestinationInTemplateFiles:
         writeFile(m_template + u"/files/style.css"_s, "css");
         destination = m_template + u"/files/site"_s;
@@ -598,6 +612,26 @@ void TestSiteBuilder::leftoverTemporaries_removedByNextBuild() {
     QVERIFY2(result.ok, qPrintable(result.message()));
     QVERIFY(!QFileInfo::exists(ended));
     QVERIFY(QFileInfo::exists(running));
+}
+
+void TestSiteBuilder::linkOutOfTemplate_leftOutWithWarningOrRefused() {
+    writeFile(m_template + u"/files/style.css"_s, "css");
+    writeFile(m_dir->filePath(u"home/.ssh/id_rsa"_s), "private key");
+    const QString link = m_template + u"/files/keys"_s;
+    QVERIFY(QFile::link(m_dir->filePath(u"home/.ssh"_s), link));
+
+    const BuildResult refused = BuildWebsite(site({u"Home"_s}), {}, WarningPolicy::Refuse);
+    QCOMPARE(refused.message(),
+             u"Could not copy the support file \"%1\": It is a link to \"%2\", outside the "
+             "template."_s.arg(link, m_dir->filePath(u"home/.ssh"_s)));
+    QVERIFY(!QFileInfo::exists(m_destination));
+
+    const BuildResult built = BuildWebsite(site({u"Home"_s}));
+    QVERIFY2(built.ok, qPrintable(built.message()));
+    QCOMPARE(built.warnings,
+             QStringList{u"Left out the support file \"%1\": It is a link to \"%2\", outside "
+                         "the template."_s.arg(link, m_dir->filePath(u"home/.ssh"_s))});
+    QCOMPARE(snapshot(m_destination + u"/files"_s), (Files{{u"style.css"_s, "css"_ba}}));
 }
 
 void TestSiteBuilder::missingSkeleton_namesFileAndReason() {

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace quillsite {
@@ -23,6 +25,7 @@ private slots:
     void plan_fileInPlaceOfFolderIsAProblem();
     void copy_replacesFilesAndCountsBytes();
     void copy_vanishedSourceIsReported();
+    void copy_neverWidensPermissions();
 
 private:
     void write(const QString &relative, const QByteArray &content);
@@ -166,6 +169,27 @@ void TestSupportFiles::copy_vanishedSourceIsReported() {
     QCOMPARE(outcome.filesCopied, 1);
     QCOMPARE(outcome.error.path, m_source + u"/b.css"_s);
     QCOMPARE(outcome.error.reason, u"No such file or directory"_s);
+}
+
+void TestSupportFiles::copy_neverWidensPermissions() {
+    // A template's file open to everyone, and one of its owner's alone.
+    write(u"template/files/open.sh"_s, "#!/bin/sh");
+    write(u"template/files/private.txt"_s, "mine");
+    QVERIFY(QFile::setPermissions(m_source + u"/open.sh"_s,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+    QVERIFY(QFile::setPermissions(m_source + u"/private.txt"_s, QFile::ReadOwner));
+    QVERIFY(QDir().mkpath(m_target));
+
+    const mode_t saved = ::umask(022);
+    const CopyOutcome outcome =
+        copySupportFiles(planSupportFiles(m_source, m_target), m_source, m_target, {});
+    ::umask(saved);
+    QVERIFY(!outcome.error.failed());
+    const auto ordinary = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                          QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
+    QCOMPARE(QFile::permissions(m_target + u"/open.sh"_s), ordinary);
+    QCOMPARE(QFile::permissions(m_target + u"/private.txt"_s), ordinary);
 }
 
 } // namespace quillsite

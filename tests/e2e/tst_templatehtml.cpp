@@ -42,8 +42,9 @@ void TestTemplateHtml::initTestCase() {
         QSKIP("Java is not installed (scripts/setup.sh installs it)");
     m_checker =
         QStringLiteral(QUILLSITE_SOURCE_DIR) + u"/node_modules/vnu-jar/build/dist/vnu.jar"_s;
-    QVERIFY2(QFileInfo::exists(m_checker),
-             qPrintable(m_checker + u" is missing: run scripts/setup.sh"_s));
+    if (!QFileInfo::exists(m_checker))
+        QSKIP("The HTML checker (npm package vnu-jar) is not installed (scripts/setup.sh "
+              "installs it)");
     QVERIFY2(QFileInfo(builderPath()).isExecutable(),
              qPrintable(u"quillsite-build is missing: "_s + builderPath()));
     QVERIFY(m_sites.isValid());
