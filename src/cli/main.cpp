@@ -19,6 +19,27 @@ namespace {
 
 enum ExitStatus { Success = 0, BuildFailed = 1, UsageError = 2 };
 
+// Says the warnings (as errors under --strict) and builds the site.
+int build(const CommandLine &command, QTextStream &out, QTextStream &err) {
+    const QString label = command.strict ? QCoreApplication::translate("CommandLine", "Error: ")
+                                         : QCoreApplication::translate("CommandLine", "Warning: ");
+    for (const QString &warning : command.warnings)
+        err << label << warning << '\n';
+    if (command.strict && !command.warnings.isEmpty())
+        return BuildFailed;
+    err.flush();
+    const BuildResult result = BuildWebsite(
+        command.site, {}, command.strict ? WarningPolicy::Refuse : WarningPolicy::Report);
+    for (const QString &warning : result.warnings)
+        err << label << warning << '\n';
+    if (!result.ok) {
+        err << result.message() << '\n';
+        return BuildFailed;
+    }
+    out << buildReport(result, command.site.destination) << '\n';
+    return Success;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -54,21 +75,5 @@ int main(int argc, char *argv[]) {
         break;
     }
 
-    const QString label = command.strict ? QCoreApplication::translate("CommandLine", "Error: ")
-                                         : QCoreApplication::translate("CommandLine", "Warning: ");
-    for (const QString &warning : command.warnings)
-        err << label << warning << '\n';
-    if (command.strict && !command.warnings.isEmpty())
-        return BuildFailed;
-    err.flush();
-    const BuildResult result = BuildWebsite(
-        command.site, {}, command.strict ? WarningPolicy::Refuse : WarningPolicy::Report);
-    for (const QString &warning : result.warnings)
-        err << label << warning << '\n';
-    if (!result.ok) {
-        err << result.message() << '\n';
-        return BuildFailed;
-    }
-    out << buildReport(result, command.site.destination) << '\n';
-    return Success;
+    return build(command, out, err);
 }

@@ -23,6 +23,7 @@ class TestSiteBuilder : public QObject {
 
 private slots:
     void init();
+    void cleanup();
     void builtPage_data();
     void builtPage();
     void pageFiles_data();
@@ -57,6 +58,10 @@ private:
     void makeFault(Fault fault, QString &destination);
     Files snapshot(const QString &folder) const;
     QByteArray read(const QString &path) const;
+    // "caf\xe9.css" among the support files, a name in Latin-1, not UTF-8.
+    QByteArray nonUtf8SupportFile() const {
+        return QFile::encodeName(m_template) + QByteArray("/files/caf\xe9.css");
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_template;
@@ -69,6 +74,16 @@ void TestSiteBuilder::init() {
     m_destination = m_dir->filePath(u"site"_s);
     m_template = makeTemplate("<title><!--Title--></title>\r\n<!--MenuItems--><!--PageContent-->",
                               "<a href=\"<!--ItemPath-->\"><!--ItemName--></a>");
+}
+
+void TestSiteBuilder::cleanup() {
+    // What a test made read-only or unreadable, so that the folder can be removed.
+    const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    for (const QString &path : QStringList{m_destination, m_destination + u"/files"_s,
+                                           m_template + u"/files/style.css"_s})
+        QFile::setPermissions(path, all);
+    // Qt neither lists nor removes a name that is not UTF-8.
+    ::unlink(nonUtf8SupportFile().constData());
 }
 
 void TestSiteBuilder::writeFile(const QString &path, const QByteArray &content) {
@@ -521,13 +536,11 @@ void TestSiteBuilder::makeFault(Fault fault, QString &destination) {
         QVERIFY(QFile::link(m_dir->filePath(u"secret.txt"_s), linked));
         break;
     }
-    case Fault::NonUtf8SupportName: {
+    case Fault::NonUtf8SupportName:
         writeFile(m_template + u"/files/style.css"_s, "css");
         // Made by its bytes: Qt would write any name it is given in UTF-8.
-        const QByteArray name = QFile::encodeName(m_template) + "/files/caf\xe9.css";
-        QVERIFY(::close(::creat(name.constData(), 0644)) == 0);
+        QVERIFY(::close(::creat(nonUtf8SupportFile().constData(), 0644)) == 0);
         break;
-    }
     case Fault::DestinationInTemplateFiles:
         writeFile(m_template + u"/files/style.css"_s, "css");
         destination = m_template + u"/files/site"_s;

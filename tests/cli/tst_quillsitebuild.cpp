@@ -32,6 +32,7 @@ class tst_QuillsiteBuild : public QObject {
 
 private slots:
     void init();
+    void cleanup();
     void build_writesSiteAndSaysSoInOneLine();
     void unknownTemplate_failsWithUsageStatus();
     void templateWithoutSkeleton_failsWithBuildStatus();
@@ -55,6 +56,12 @@ void tst_QuillsiteBuild::init() {
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
     QVERIFY2(QFile::exists(program), qPrintable(program));
+}
+
+void tst_QuillsiteBuild::cleanup() {
+    // A site folder a test made read-only, so that the folder can be removed.
+    QFile::setPermissions(m_folder->filePath(u"site"_s),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void tst_QuillsiteBuild::run(const QStringList &arguments) {
