@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Left out the support file</source>
-        <translation>Ausgelassen wurde die Hilfsdatei</translation>
+        <translation>Die Hilfsdatei wurde ausgelassen</translation>
     </message>
     <message>
         <source>You are not allowed to write in this folder</source>
@@ -119,6 +119,22 @@
         <source>It is not an ordinary file but a pipe, device or socket. Give an ordinary file</source>
         <translation>Das ist keine gewöhnliche Datei, sondern eine Pipe, ein Gerät oder ein Socket. Geben Sie eine gewöhnliche Datei an</translation>
     </message>
+    <message>
+        <source>Could not copy the picture or file</source>
+        <translation>Das Bild oder die Datei konnte nicht kopiert werden</translation>
+    </message>
+    <message>
+        <source>It is missing or can&apos;t be read</source>
+        <translation>Sie fehlt oder kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link; copies are only written inside the website&apos;s folder</source>
+        <translation>Das ist eine symbolische Verknüpfung; Kopien werden nur innerhalb des Ordners der Website geschrieben</translation>
+    </message>
+    <message>
+        <source>A file of that name is in the way</source>
+        <translation>Eine Datei dieses Namens ist im Weg</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -165,10 +181,6 @@
     <message>
         <source>NAME=FILE</source>
         <translation>NAME=DATEI</translation>
-    </message>
-    <message>
-        <source>Treat every warning (no page named Home, part of a file left out) as a failure: write nothing when there is one.</source>
-        <translation>Jede Warnung (keine Seite namens Home, ein Teil einer Datei ausgelassen) als Fehler behandeln: nichts schreiben, wenn es eine gibt.</translation>
     </message>
     <message>
         <source>--page needs a page name and a file, as NAME=FILE: &quot;%1&quot;</source>
@@ -287,46 +299,6 @@
         <translation>von %1</translation>
     </message>
     <message>
-        <source>Builds a website from a Quillsite template, as the wizard does.
-
-Without --page the site is a small demonstration with one &quot;Home&quot; page. Each
---page NAME=FILE adds a page named NAME (in the order given) whose content is
-the body of the HTML file FILE, or the whole file when it is a fragment. The
-page named &quot;Home&quot; becomes index.htm; every other page its lower-case name and
-&quot;.htm&quot;.
-
---from DIR starts from the site in DIR, as a Quillsite build left it: its
-template, title, author and pages. --template, --title, --author and --page
-then change what was read; a --page with the name of a page read replaces its
-content. --list-pages DIR shows what would be read, without building.
-
-Relative paths (--out, --template, page files) are taken from the current
-folder; a leading ~/ stands for your home folder.
-
-Exit status: 0 when the site was written, 1 when building failed, 2 when the
-command itself is wrong (or the site in DIR can&apos;t be read).</source>
-        <translation>Erstellt eine Website aus einer Quillsite-Vorlage, wie es der Assistent tut.
-
-Ohne --page ist die Website eine kleine Vorführung mit einer Seite „Home“.
-Jedes --page NAME=DATEI fügt eine Seite namens NAME hinzu (in der angegebenen
-Reihenfolge), deren Inhalt der Body der HTML-Datei DATEI ist, oder die ganze
-Datei, wenn sie ein Fragment ist. Die Seite „Home“ wird zu index.htm, jede
-andere Seite zu ihrem kleingeschriebenen Namen mit „.htm“.
-
---from ORDNER geht von der Website in ORDNER aus, wie ein Quillsite-Build sie
-hinterließ: ihre Vorlage, Titel, Autor und Seiten. --template, --title, --author
-und --page ändern dann das Gelesene; ein --page mit dem Namen einer gelesenen
-Seite ersetzt deren Inhalt. --list-pages ORDNER zeigt, was gelesen würde, ohne
-zu erstellen.
-
-Relative Pfade (--out, --template, Seitendateien) gelten ab dem aktuellen
-Ordner; ein führendes ~/ steht für Ihren Home-Ordner.
-
-Rückgabewert: 0, wenn die Website geschrieben wurde, 1, wenn das Erstellen
-fehlschlug, 2, wenn der Befehl selbst falsch ist (oder die Website in ORDNER
-nicht gelesen werden kann).</translation>
-    </message>
-    <message>
         <source>Start from the site built into the folder DIR.</source>
         <translation>Von der Website ausgehen, die in den Ordner DIR erstellt wurde.</translation>
     </message>
@@ -341,6 +313,86 @@ nicht gelesen werden kann).</translation>
     <message>
         <source>No page of the site in &quot;%1&quot; could be read.</source>
         <translation>Keine Seite der Website in &quot;%1&quot; konnte gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Builds a website from a Quillsite template, as the wizard does.
+
+Without --page the site is a small demonstration with one &quot;Home&quot; page. Each
+--page NAME=FILE adds a page named NAME (in the order given) whose content is
+the body of the HTML file FILE, or the whole file when it is a fragment. The
+page named &quot;Home&quot; becomes index.htm; every other page its lower-case name and
+&quot;.htm&quot;.
+
+Relative paths (--out, --template, page files) are taken from the current
+folder; a leading ~/ stands for your home folder.
+
+Exit status: 0 when the site was written, 1 when building failed, 2 when the
+command itself is wrong.</source>
+        <translation>Erstellt eine Website aus einer Quillsite-Vorlage, wie es der Assistent tut.
+
+Ohne --page ist die Website eine kleine Vorführung mit einer Seite „Home“.
+Jedes --page NAME=DATEI fügt eine Seite namens NAME hinzu (in der angegebenen
+Reihenfolge), deren Inhalt der Body der HTML-Datei DATEI ist, oder die ganze
+Datei, wenn sie ein Fragment ist. Die Seite „Home“ wird zu index.htm, jede
+andere Seite zu ihrem kleingeschriebenen Namen mit „.htm“.
+
+Relative Pfade (--out, --template, Seitendateien) gelten ab dem aktuellen
+Ordner; ein führendes ~/ steht für Ihren Home-Ordner.
+
+Rückgabewert: 0, wenn die Website geschrieben wurde, 1, wenn das Erstellen
+fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
+    </message>
+    <message>
+        <source>--from DIR starts from the site in DIR, as a Quillsite build left it: its
+template, title, author and pages. --template, --title, --author and --page
+then change what was read; a --page with the name of a page read replaces its
+content. --list-pages DIR shows what would be read, without building. Both
+exit with status 2 when DIR is not a site that can be read.</source>
+        <translation>--from ORDNER geht von der Website in ORDNER aus, wie ein Quillsite-Build sie
+hinterließ: ihre Vorlage, Titel, Autor und Seiten. --template, --title, --author
+und --page ändern dann das Gelesene; ein --page mit dem Namen einer gelesenen
+Seite ersetzt deren Inhalt. --list-pages ORDNER zeigt, was gelesen würde, ohne
+zu erstellen. Beide enden mit Status 2, wenn ORDNER keine lesbare Website ist.</translation>
+    </message>
+    <message>
+        <source>Pictures and local files the pages show or link to are copied into the
+site&apos;s media folder; relative addresses in a page file are taken from that
+file&apos;s folder. With --strict a missing picture is a failure too.</source>
+        <translation>Bilder und lokale Dateien, die die Seiten zeigen oder verlinken, werden in den
+Ordner media der Website kopiert; relative Adressen in einer Seitendatei gelten
+ab deren Ordner. Mit --strict ist auch ein fehlendes Bild ein Fehler.</translation>
+    </message>
+    <message>
+        <source>Treat every warning (no page named Home, part of a file left out, a missing picture) as a failure: write nothing when there is one.</source>
+        <translation>Jede Warnung (keine Seite namens Home, ein Teil einer Datei ausgelassen, ein fehlendes Bild) als Fehler behandeln: nichts schreiben, wenn es eine gibt.</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; shows or links to a file that is missing or can&apos;t be read: %2</source>
+        <translation>Die Seite „%1“ zeigt oder verlinkt eine Datei, die fehlt oder nicht gelesen werden kann: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1, %2 and %3 to %4</source>
+        <translation>%1, %2 und %3 nach %4 geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 picture or file</source>
+        <translation>%1 Bild oder Datei</translation>
+    </message>
+    <message>
+        <source>%1 pictures and files</source>
+        <translation>%1 Bilder und Dateien</translation>
+    </message>
+    <message>
+        <source>; %1 missing (see above)</source>
+        <translation>; %1 (siehe oben)</translation>
+    </message>
+    <message>
+        <source>%1 file is</source>
+        <translation>%1 Datei fehlt</translation>
+    </message>
+    <message>
+        <source>%1 files are</source>
+        <translation>%1 Dateien fehlen</translation>
     </message>
 </context>
 <context>
@@ -438,6 +490,26 @@ nicht gelesen werden kann).</translation>
         <source>&amp;Text shown when the picture can&apos;t be seen:</source>
         <translation>&amp;Text, der erscheint, wenn das Bild nicht zu sehen ist:</translation>
     </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>Its own size, never wider than the page</source>
+        <translation>Eigene Größe, nie breiter als die Seite</translation>
+    </message>
+    <message>
+        <source>Small: a third of the page&apos;s width</source>
+        <translation>Klein: ein Drittel der Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Medium: half the page&apos;s width</source>
+        <translation>Mittel: die halbe Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Full width</source>
+        <translation>Volle Breite</translation>
+    </message>
 </context>
 <context>
     <name>LinkDialog</name>
@@ -456,6 +528,16 @@ nicht gelesen werden kann).</translation>
     <message>
         <source>Leave the address empty to remove the link.</source>
         <translation>Lassen Sie die Adresse leer, um den Link zu entfernen.</translation>
+    </message>
+</context>
+<context>
+    <name>MissingFiles</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "ui_frmmain.h"
 
 #include "about/frmabout.h"
+#include "app/missingfilesquestion.h"
 #include "app/selectallonfocus.h"
 #include "app/siteloader.h"
 #include "app/templatechooser.h"
@@ -217,9 +218,15 @@ void frmMain::cmdNext_Click() {
             m_ui->txtDestination->setFocus(Qt::OtherFocusReason);
             return;
         }
-        if (!BuildWebsite()) {
+        switch (BuildWebsite()) {
+        case BuildStep::Failed:
             m_ui->txtDestination->setFocus(Qt::OtherFocusReason);
             return;
+        case BuildStep::BackToPages:
+            enterPage(WizardPage::BuildPages, Direction::Back);
+            return;
+        case BuildStep::Built:
+            break;
         }
         break;
     case WizardPage::Finish:
@@ -282,17 +289,17 @@ void frmMain::ShowWizardPage(WizardPage page) {
     m_ui->fraTop->raise();
 }
 
-bool frmMain::BuildWebsite() {
+frmMain::BuildStep frmMain::BuildWebsite() {
     finishLoading();
     if (const int page = pageSet().unreadablePage(); page >= 0) {
         m_desktop.warn(this, tr("The editor of the page \"%1\" did not answer, so the website was "
                                 "not built. Your pages are kept; press Next to try again.")
                                  .arg(pageSet().pageName(page)));
-        return false;
+        return BuildStep::Failed;
     }
     const Website site = website();
     if (!mayReplaceFiles(site))
-        return false;
+        return BuildStep::Failed;
     QProgressDialog progress(tr("Building your website..."), QString(), 0, 0, this);
     progress.setWindowTitle(u"Quillsite"_s);
     progress.setWindowModality(Qt::WindowModal);
@@ -307,12 +314,15 @@ bool frmMain::BuildWebsite() {
     progress.reset();
     if (!result.ok) {
         m_desktop.warn(this, result.message());
-        return false;
+        return BuildStep::Failed;
     }
     if (!result.warnings.isEmpty())
         m_desktop.warn(this, result.warnings.join(u'\n'));
     offerToRemoveLeftovers(site);
-    return true;
+    if (!result.missingFiles.isEmpty() &&
+        m_desktop.ask(this, missingFilesQuestion(result.missingFiles)))
+        return BuildStep::BackToPages;
+    return BuildStep::Built;
 }
 
 bool frmMain::mayReplaceFiles(const Website &site) {

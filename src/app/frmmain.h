@@ -66,7 +66,9 @@ private:
     void offerToRemoveLeftovers(const Website &site);
     void enterPage(WizardPage page, Direction direction);
     void ShowWizardPage(WizardPage page);
-    bool BuildWebsite();
+    // What became of a build started from Select Destination.
+    enum class BuildStep { Failed, Built, BackToPages };
+    BuildStep BuildWebsite();
     void finish();
     Website website();
     QString noTemplateMessage() const;

@@ -17,9 +17,12 @@ public:
 
     Q_INVOKABLE void report(const QJsonObject &snapshot) { emit reported(snapshot); }
     Q_INVOKABLE QString takePendingDocument() { return std::exchange(m_pendingDocument, {}); }
+    // A picture pasted or dropped: its address, a file URL or a data: address.
+    Q_INVOKABLE void offerPicture(const QString &address) { emit pictureOffered(address); }
 
 signals:
     void reported(const QJsonObject &snapshot);
+    void pictureOffered(const QString &address);
 
 private:
     QString m_pendingDocument;

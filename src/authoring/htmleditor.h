@@ -1,11 +1,13 @@
 #pragma once
 
 #include "authoring/editcommand.h"
+#include "authoring/editordialogs.h"
 
 #include <QUrl>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 QT_BEGIN_NAMESPACE
 class QJsonArray;
@@ -15,7 +17,6 @@ QT_END_NAMESPACE
 namespace quillsite {
 
 class EditorBridge;
-class EditorDialogs;
 class EditorPage;
 struct EditorSnapshot;
 
@@ -89,7 +90,8 @@ private:
     const EditorSnapshot &currentSnapshot() const;
     void showContextMenu(const QPoint &position);
     void askLink();
-    void askImage();
+    // Asks for a picture, offering `offered` (one pasted or dropped) or else the selected one.
+    void askImage(const std::optional<ImageChoice> &offered = std::nullopt);
     void askFont();
 
     EditorDialogs *m_dialogs;

@@ -15,14 +15,15 @@ public:
     QList<ImageChoice> imageAnswers;
     QList<FontChoice> fontAnswers;
 
-    QStringList linkQuestions; // the address each question offered
-    int imageQuestions = 0;
-    QList<FontChoice> fontQuestions; // the font each question offered
+    QStringList linkQuestions;                        // the address each question offered
+    QList<std::optional<ImageChoice>> imageQuestions; // the selected picture each offered
+    QList<FontChoice> fontQuestions;                  // the font each question offered
 
     int questionCount() const;
 
     std::optional<QString> askLinkAddress(QWidget *parent, const QString &current) override;
-    std::optional<ImageChoice> askImage(QWidget *parent) override;
+    std::optional<ImageChoice> askImage(QWidget *parent,
+                                        const std::optional<ImageChoice> &current) override;
     std::optional<FontChoice> askFont(QWidget *parent, const FontChoice &current) override;
 };
 
