@@ -40,7 +40,7 @@ void captureDialogs(frmMain &window, FakeDesktopServices &desktop, const QString
     QDir().mkpath(folder);
     frmAbout about(desktop, &window);
     saveWhenShown(about, folder + u"/about.png"_s);
-    FrmAdd add(window.pageSet(), desktop, &window);
+    frmAdd add(window.pageSet(), desktop, &window);
     saveWhenShown(add, folder + u"/add-page-blank.png"_s);
     for (const QString &way : {u"Open"_s, u"Template"_s}) {
         add.findChild<QAction *>(way)->trigger();
