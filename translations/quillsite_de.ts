@@ -332,7 +332,7 @@ site&apos;s media folder; relative addresses in a page file are taken from that
 file&apos;s folder. With --strict a missing picture is a failure too.</source>
         <translation>Bilder und lokale Dateien, die die Seiten zeigen oder verlinken, werden in den
 Ordner media der Website kopiert; relative Adressen in einer Seitendatei gelten
-ab dem Ordner dieser Datei. Mit --strict ist auch ein fehlendes Bild ein Fehler.</translation>
+ab deren Ordner. Mit --strict ist auch ein fehlendes Bild ein Fehler.</translation>
     </message>
     <message>
         <source>Treat every warning (no page named Home, part of a file left out, a missing picture) as a failure: write nothing when there is one.</source>
@@ -521,11 +521,11 @@ ab dem Ordner dieser Datei. Mit --strict ist auch ein fehlendes Bild ein Fehler.
 %1
 
 Do you want to go back to Build Pages to put them right? Choose No to keep the website as built.</source>
-        <translation>Die Website wurde erstellt, aber diese Bilder oder Dateien wurden nicht gefunden oder konnten nicht gelesen werden und fehlen daher in ihr:
+        <translation>Die Website wurde erstellt, aber diese Bilder oder Dateien wurden nicht gefunden oder konnten nicht gelesen werden und fehlen ihr daher:
 
 %1
 
-Möchten Sie zu „Seiten erstellen“ zurückkehren, um das zu beheben? Wählen Sie Nein, um die Website so zu behalten, wie sie erstellt wurde.</translation>
+Möchten Sie zu „Seiten erstellen“ zurückgehen, um das zu beheben? Wählen Sie Nein, um die Website so zu behalten.</translation>
     </message>
 </context>
 <context>
