@@ -139,6 +139,34 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>Builds a website from a Quillsite template, as the wizard does.
+
+Without --page the site is a small demonstration with one &quot;Home&quot; page. Each
+--page NAME=FILE adds a page named NAME (in the order given) whose content is
+the body of the HTML file FILE, or the whole file when it is a fragment. The
+page named &quot;Home&quot; becomes index.htm; every other page its lower-case name and
+&quot;.htm&quot;.
+
+Relative paths (--out, --template, page files) are taken from the current
+folder; a leading ~/ stands for your home folder.
+
+Exit status: 0 when the site was written, 1 when building failed, 2 when the
+command itself is wrong.</source>
+        <translation>Erstellt eine Website aus einer Quillsite-Vorlage, wie es der Assistent tut.
+
+Ohne --page ist die Website eine kleine Vorführung mit einer Seite „Home“.
+Jedes --page NAME=DATEI fügt eine Seite namens NAME hinzu (in der angegebenen
+Reihenfolge), deren Inhalt der Body der HTML-Datei DATEI ist, oder die ganze
+Datei, wenn sie ein Fragment ist. Die Seite „Home“ wird zu index.htm, jede
+andere Seite zu ihrem kleingeschriebenen Namen mit „.htm“.
+
+Relative Pfade (--out, --template, Seitendateien) gelten ab dem aktuellen
+Ordner; ein führendes ~/ steht für Ihren Home-Ordner.
+
+Rückgabewert: 0, wenn die Website geschrieben wurde, 1, wenn das Erstellen
+fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
+    </message>
+    <message>
         <source>List the installed templates.</source>
         <translation>Die installierten Vorlagen auflisten.</translation>
     </message>
@@ -299,62 +327,6 @@
         <translation>von %1</translation>
     </message>
     <message>
-        <source>Start from the site built into the folder DIR.</source>
-        <translation>Von der Website ausgehen, die in den Ordner DIR erstellt wurde.</translation>
-    </message>
-    <message>
-        <source>Show the template, title, author and pages read from the site in the folder DIR, without building.</source>
-        <translation>Vorlage, Titel, Autor und Seiten der Website im Ordner DIR anzeigen, ohne zu erstellen.</translation>
-    </message>
-    <message>
-        <source>No installed template matches the site in &quot;%1&quot;; choose one with --template.</source>
-        <translation>Keine installierte Vorlage passt zur Website in &quot;%1&quot;; wählen Sie eine mit --template.</translation>
-    </message>
-    <message>
-        <source>No page of the site in &quot;%1&quot; could be read.</source>
-        <translation>Keine Seite der Website in &quot;%1&quot; konnte gelesen werden.</translation>
-    </message>
-    <message>
-        <source>Builds a website from a Quillsite template, as the wizard does.
-
-Without --page the site is a small demonstration with one &quot;Home&quot; page. Each
---page NAME=FILE adds a page named NAME (in the order given) whose content is
-the body of the HTML file FILE, or the whole file when it is a fragment. The
-page named &quot;Home&quot; becomes index.htm; every other page its lower-case name and
-&quot;.htm&quot;.
-
-Relative paths (--out, --template, page files) are taken from the current
-folder; a leading ~/ stands for your home folder.
-
-Exit status: 0 when the site was written, 1 when building failed, 2 when the
-command itself is wrong.</source>
-        <translation>Erstellt eine Website aus einer Quillsite-Vorlage, wie es der Assistent tut.
-
-Ohne --page ist die Website eine kleine Vorführung mit einer Seite „Home“.
-Jedes --page NAME=DATEI fügt eine Seite namens NAME hinzu (in der angegebenen
-Reihenfolge), deren Inhalt der Body der HTML-Datei DATEI ist, oder die ganze
-Datei, wenn sie ein Fragment ist. Die Seite „Home“ wird zu index.htm, jede
-andere Seite zu ihrem kleingeschriebenen Namen mit „.htm“.
-
-Relative Pfade (--out, --template, Seitendateien) gelten ab dem aktuellen
-Ordner; ein führendes ~/ steht für Ihren Home-Ordner.
-
-Rückgabewert: 0, wenn die Website geschrieben wurde, 1, wenn das Erstellen
-fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
-    </message>
-    <message>
-        <source>--from DIR starts from the site in DIR, as a Quillsite build left it: its
-template, title, author and pages. --template, --title, --author and --page
-then change what was read; a --page with the name of a page read replaces its
-content. --list-pages DIR shows what would be read, without building. Both
-exit with status 2 when DIR is not a site that can be read.</source>
-        <translation>--from ORDNER geht von der Website in ORDNER aus, wie ein Quillsite-Build sie
-hinterließ: ihre Vorlage, Titel, Autor und Seiten. --template, --title, --author
-und --page ändern dann das Gelesene; ein --page mit dem Namen einer gelesenen
-Seite ersetzt deren Inhalt. --list-pages ORDNER zeigt, was gelesen würde, ohne
-zu erstellen. Beide enden mit Status 2, wenn ORDNER keine lesbare Website ist.</translation>
-    </message>
-    <message>
         <source>Pictures and local files the pages show or link to are copied into the
 site&apos;s media folder; relative addresses in a page file are taken from that
 file&apos;s folder. With --strict a missing picture is a failure too.</source>
@@ -393,6 +365,34 @@ ab deren Ordner. Mit --strict ist auch ein fehlendes Bild ein Fehler.</translati
     <message>
         <source>%1 files are</source>
         <translation>%1 Dateien fehlen</translation>
+    </message>
+    <message>
+        <source>--from DIR starts from the site in DIR, as a Quillsite build left it: its
+template, title, author and pages. --template, --title, --author and --page
+then change what was read; a --page with the name of a page read replaces its
+content. --list-pages DIR shows what would be read, without building. Both
+exit with status 2 when DIR is not a site that can be read.</source>
+        <translation>--from ORDNER geht von der Website in ORDNER aus, wie ein Quillsite-Build sie
+hinterließ: ihre Vorlage, Titel, Autor und Seiten. --template, --title, --author
+und --page ändern dann das Gelesene; ein --page mit dem Namen einer gelesenen
+Seite ersetzt deren Inhalt. --list-pages ORDNER zeigt, was gelesen würde, ohne
+zu erstellen. Beide enden mit Status 2, wenn ORDNER keine lesbare Website ist.</translation>
+    </message>
+    <message>
+        <source>Start from the site built into the folder DIR.</source>
+        <translation>Von der Website ausgehen, die in den Ordner DIR erstellt wurde.</translation>
+    </message>
+    <message>
+        <source>Show the template, title, author and pages read from the site in the folder DIR, without building.</source>
+        <translation>Vorlage, Titel, Autor und Seiten der Website im Ordner DIR anzeigen, ohne zu erstellen.</translation>
+    </message>
+    <message>
+        <source>No installed template matches the site in &quot;%1&quot;; choose one with --template.</source>
+        <translation>Keine installierte Vorlage passt zur Website in &quot;%1&quot;; wählen Sie eine mit --template.</translation>
+    </message>
+    <message>
+        <source>No page of the site in &quot;%1&quot; could be read.</source>
+        <translation>Keine Seite der Website in &quot;%1&quot; konnte gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -538,6 +538,22 @@ ab deren Ordner. Mit --strict ist auch ein fehlendes Bild ein Fehler.</translati
             <numerusform>und %n weitere</numerusform>
             <numerusform>und %n weitere</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>„%1“: %2</translation>
+    </message>
+    <message>
+        <source>The website was built, but these pictures or files could not be found or read, so they are missing from it:
+
+%1
+
+Do you want to go back to Build Pages to put them right? Choose No to keep the website as built.</source>
+        <translation>Die Website wurde erstellt, aber diese Bilder oder Dateien wurden nicht gefunden oder konnten nicht gelesen werden und fehlen ihr daher:
+
+%1
+
+Möchten Sie zu „Seiten erstellen“ zurückgehen, um das zu beheben? Wählen Sie Nein, um die Website so zu behalten.</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,7 @@ void captureDialogs(frmMain &window, FakeDesktopServices &desktop, const QString
     QDir().mkpath(folder);
     frmAbout about(desktop, &window);
     saveWhenShown(about, folder + u"/about.png"_s);
-    FrmAdd add(window.pageSet(), desktop, &window);
+    frmAdd add(window.pageSet(), desktop, &window);
     saveWhenShown(add, folder + u"/add-page-blank.png"_s);
     for (const QString &way : {u"Open"_s, u"Template"_s}) {
         add.findChild<QAction *>(way)->trigger();
@@ -48,7 +48,7 @@ void captureDialogs(frmMain &window, FakeDesktopServices &desktop, const QString
     }
     FontDialog font({u"Verdana"_s, 12, Qt::darkBlue}, desktop, &window);
     saveWhenShown(font, folder + u"/font.png"_s);
-    ImageDialog image(desktop, &window);
+    ImageDialog image(desktop, std::nullopt, &window);
     saveWhenShown(image, folder + u"/image.png"_s);
     LinkDialog link(u"https://www.example.com/"_s, &window);
     saveWhenShown(link, folder + u"/link.png"_s);
