@@ -3,6 +3,7 @@
 #include "builder/atomicfile.h"
 #include "builder/buildchecks.h"
 #include "builder/makefolder.h"
+#include "builder/pagelinks.h"
 #include "builder/pageskeleton.h"
 #include "builder/supportfiles.h"
 #include "builder/templatefile.h"
@@ -122,6 +123,7 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress) {
         return failure;
     }
     report.finish();
+    result.warnings = danglingPageLinks(site.pages);
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include "builder/website.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -18,6 +19,8 @@ struct BuildResult {
     FileError error;
     int pagesWritten = 0;
     int supportFilesCopied = 0;
+    // What a built site may lack, for the user to put right: one sentence each.
+    QStringList warnings;
 
     // '<action> "<path>": <reason>' for a message box or standard error;
     // empty when the build succeeded.

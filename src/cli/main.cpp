@@ -58,6 +58,8 @@ int main(int argc, char *argv[]) {
         err << result.message() << '\n';
         return BuildFailed;
     }
+    for (const QString &warning : result.warnings)
+        err << u"Warning: "_s << warning << '\n';
     out << buildReport(result, command.site.destination) << '\n';
     return Success;
 }

@@ -29,6 +29,7 @@ private slots:
     void build_writesSiteAndSaysSoInOneLine();
     void unknownTemplate_failsWithUsageStatus();
     void templateWithoutSkeleton_failsWithBuildStatus();
+    void linkToPageNoLongerThere_warnsOnceAndBuilds();
 
 private:
     void run(const QStringList &arguments);
@@ -94,6 +95,21 @@ void tst_QuillsiteBuild::templateWithoutSkeleton_failsWithBuildStatus() {
     QCOMPARE(m_stdout, QString());
     QVERIFY2(m_stderr.contains(dataFolder + u"/broken-template/main.txt"_s), qPrintable(m_stderr));
     QVERIFY(!QFileInfo::exists(m_folder->filePath(u"site/index.htm"_s)));
+}
+
+void tst_QuillsiteBuild::linkToPageNoLongerThere_warnsOnceAndBuilds() {
+    QFile page(m_folder->filePath(u"home.html"_s));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write(
+        "<p><a href=\"old%20news.htm\">news</a> and <a href=\"old%20news.htm\">again</a></p>");
+    page.close();
+    run({u"--out"_s, u"site"_s, u"--template"_s, dataFolder + u"/templates/classic"_s, u"--page"_s,
+         u"Home=home.html"_s});
+    QCOMPARE(m_process.exitCode(), 0);
+    QCOMPARE(m_stderr, u"Warning: The page \"Home\" links to \"old news.htm\", which is no longer "
+                       "a page of this site; the link leads nowhere.\n"_s);
+    QVERIFY2(m_stdout.startsWith(u"Wrote 1 page and"_s), qPrintable(m_stdout));
+    QVERIFY(QFile::exists(m_folder->filePath(u"site/index.htm"_s)));
 }
 
 QTEST_GUILESS_MAIN(tst_QuillsiteBuild)
