@@ -6,6 +6,7 @@
 #include "app/selectallonfocus.h"
 #include "app/templatechooser.h"
 #include "artwork.h"
+#include "authoring/editorstylesheet.h"
 #include "authoring/htmleditor.h"
 #include "authoring/pageset.h"
 #include "builder/sitebuilder.h"
@@ -243,6 +244,9 @@ void frmMain::enterPage(WizardPage page, Direction direction) {
             ui->txtTitle->setCursorPosition(ui->txtTitle->text().size());
         break;
     case WizardPage::BuildPages:
+        // The template may have been chosen anew: the pages show its look, their content
+        // stays as it is.
+        pageSet().setEditorStyleSheet(editorStyleSheetOf(m_chooser->chosenFolder()));
         pageSet().selectHome();
         break;
     case WizardPage::SelectDestination:
@@ -280,6 +284,10 @@ bool frmMain::BuildWebsite() {
     progress.reset();
     if (!result.ok)
         m_desktop.warn(this, result.message());
+    else if (!result.warnings.isEmpty())
+        m_desktop.warn(this, tr("Your website was built, but some links in it need your "
+                                "attention:\n\n%1")
+                                 .arg(result.warnings.join(u"\n"_s)));
     return result.ok;
 }
 

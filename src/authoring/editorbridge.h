@@ -17,9 +17,12 @@ public:
 
     Q_INVOKABLE void report(const QJsonObject &snapshot) { emit reported(snapshot); }
     Q_INVOKABLE QString takePendingDocument() { return std::exchange(m_pendingDocument, {}); }
+    // The user pressed Ctrl+K in the page.
+    Q_INVOKABLE void askLink() { emit linkAsked(); }
 
 signals:
     void reported(const QJsonObject &snapshot);
+    void linkAsked();
 
 private:
     QString m_pendingDocument;

@@ -69,6 +69,9 @@ EditorSnapshot snapshotFromReport(const QJsonObject &report, const EditorSnapsho
     }
     keepOneAlignment(snapshot.status);
 
+    snapshot.hasCaret = report.value(u"hasCaret"_s).toBool();
+    snapshot.paragraphStyle = report.value(u"paragraphStyle"_s).toString();
+    snapshot.font.paragraphStyle = paragraphStyleOfTag(snapshot.paragraphStyle);
     snapshot.link = report.value(u"link"_s).toString();
     snapshot.font.family = firstFontFamily(report.value(u"fontName"_s).toString());
     const int htmlSize = report.value(u"fontSize"_s).toString().toInt();

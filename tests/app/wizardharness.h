@@ -22,6 +22,7 @@ public:
 
     frmMain &window() { return *m_window; }
     FakeDesktopServices &desktop() { return m_desktop; }
+    FakeEditorDialogs &dialogs() { return m_dialogs; }
 
     template <typename T> T *control(const QString &name) const {
         return m_window->findChild<T *>(name);

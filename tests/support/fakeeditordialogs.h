@@ -16,14 +16,18 @@ public:
     QList<FontChoice> fontAnswers;
 
     QStringList linkQuestions; // the address each question offered
+    QStringList linkPageNames; // the page names the last link question offered
     int imageQuestions = 0;
     QList<FontChoice> fontQuestions; // the font each question offered
+    QStringList fontListsOffered;    // the font lists the last font question offered
 
     int questionCount() const;
 
-    std::optional<QString> askLinkAddress(QWidget *parent, const QString &current) override;
+    std::optional<QString> askLinkAddress(QWidget *parent, const QString &current,
+                                          const QStringList &pageNames) override;
     std::optional<ImageChoice> askImage(QWidget *parent) override;
-    std::optional<FontChoice> askFont(QWidget *parent, const FontChoice &current) override;
+    std::optional<FontChoice> askFont(QWidget *parent, const FontChoice &current,
+                                      const QStringList &fontLists) override;
 };
 
 } // namespace quillsite
