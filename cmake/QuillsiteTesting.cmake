@@ -14,7 +14,6 @@ function(quillsite_add_test)
     target_link_libraries(${ARG_NAME} PRIVATE Qt6::Test quillsite_options ${ARG_LIBS})
     target_compile_definitions(${ARG_NAME} PRIVATE
         QUILLSITE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-        QUILLSITE_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
         QUILLSITE_BIN_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
     add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
     set_tests_properties(${ARG_NAME} PROPERTIES

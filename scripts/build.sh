@@ -2,5 +2,6 @@
 # Configures and builds Quillsite into build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --preset default >/dev/null
-cmake --build --preset default
+source scripts/preset.sh
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"

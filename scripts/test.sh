@@ -4,4 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
-ctest --preset default "$@"
+source scripts/preset.sh
+ctest --preset "$preset" "$@"

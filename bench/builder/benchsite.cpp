@@ -71,7 +71,7 @@ Website benchWebsite(const QString &templateFolder, int pageCount) {
 }
 
 qint64 menuBytes(const Website &site) {
-    const TemplateText fragment = readTemplateFile(site.templateFolder + u"/menuitem.txt"_s);
+    const TemplateText fragment = readTemplateFile(site.templateFolder, u"menuitem.txt"_s);
     return buildMenu(fragment.text, site.pages, fragment.encoding).size();
 }
 

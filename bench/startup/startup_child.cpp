@@ -1,8 +1,9 @@
 // Starts the wizard as the program does, with the templates of a given
 // folder, and reports on standard output when its window is first painted
-// and when the Home editor exists.
+// and when the Home editor has shown its page.
 #include "app/frmmain.h"
 #include "authoring/editordialogs.h"
+#include "authoring/htmleditor.h"
 #include "authoring/webengineconfig.h"
 #include "platform/desktopservices.h"
 
@@ -30,17 +31,26 @@ qint64 residentKilobytes() {
     return -1;
 }
 
-// Reports when the window it watches is first exposed; the window paints
-// itself while handling that event, so the report follows the first frame.
-class FirstPaint final : public QObject {
+// Reports each time a native window of the widget it watches is first exposed; the window
+// paints itself while handling that event, so the report follows the first frame. Qt may
+// replace a shown window's native window (when a widget that draws through OpenGL joins
+// it); the last report is then the one of the window that stays.
+class WindowExposures final : public QObject {
 public:
-    using QObject::QObject;
+    explicit WindowExposures(QWidget *watched)
+        : m_watched(watched) {}
+
+    bool shown() const { return m_windows > 0; }
+    int nativeWindows() const { return m_windows; }
+    qint64 msSinceShown() const { return m_sinceShown.elapsed(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Expose && !m_reported &&
-            static_cast<QWindow *>(watched)->isExposed()) {
-            m_reported = true;
+        QWindow *window = m_watched->windowHandle();
+        if (event->type() == QEvent::Expose && watched == window && window->isExposed() &&
+            window->winId() != m_lastWinId) {
+            m_lastWinId = window->winId();
+            ++m_windows;
             m_sinceShown.start();
             QTimer::singleShot(0, this, [] {
                 std::printf("shown %lld\n", residentKilobytes());
@@ -50,12 +60,10 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
-public:
-    bool reported() const { return m_reported; }
-    qint64 msSinceShown() const { return m_sinceShown.elapsed(); }
-
 private:
-    bool m_reported = false;
+    QWidget *m_watched;
+    WId m_lastWinId = 0;
+    int m_windows = 0;
     QElapsedTimer m_sinceShown;
 };
 
@@ -78,18 +86,37 @@ int main(int argc, char *argv[]) {
         window = std::make_unique<QWidget>();
     else
         window = std::make_unique<quillsite::frmMain>(desktop, dialogs);
-    FirstPaint firstPaint;
+    WindowExposures exposures(window.get());
+    app.installEventFilter(&exposures);
     window->show();
-    // Watched from here on: the window system exposes the window later, from the event loop.
-    window->windowHandle()->installEventFilter(&firstPaint);
 
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &app, [&] {
-        if (firstPaint.reported() && (floor || window->findChild<QWidget *>(u"dhePage_0"_s))) {
-            std::printf("editor %lld %lld\n", firstPaint.msSinceShown(), residentKilobytes());
+    // The Home editor is ready once its page has reported; by then the web engine has joined
+    // the window. A replaced window shows a little later, so the report waits a moment.
+    qint64 editorReadyMs = -1;
+    qint64 editorReadyKb = 0;
+    const auto editorReady = [&] {
+        if (editorReadyMs >= 0)
+            return;
+        editorReadyMs = exposures.msSinceShown();
+        editorReadyKb = residentKilobytes();
+        QTimer::singleShot(floor ? 0 : 500, &app, [&] {
+            std::printf("editor %lld %lld %d\n", editorReadyMs, editorReadyKb,
+                        exposures.nativeWindows());
             std::fflush(stdout);
             app.quit();
-        }
+        });
+    };
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &app, [&] {
+        if (!exposures.shown())
+            return;
+        poll.stop();
+        if (floor)
+            return editorReady();
+        auto *home = window->findChild<quillsite::HtmlEditor *>(u"dhePage_0"_s);
+        if (!home)
+            return poll.start();
+        QObject::connect(home, &quillsite::HtmlEditor::DisplayChanged, &app, editorReady);
     });
     poll.start(5);
     return app.exec();

@@ -45,19 +45,14 @@ void setTextColour(QWidget *widget, const QColor &colour) {
     widget->setPalette(palette);
 }
 
-const QString welcomeExtension =
-    u"Quillsite will enable you to create professional-looking websites within minutes. It will "
-    "take about only 10 minutes to create your ready-to-publish personal website, which you can "
-    "show to everyone after then."_s;
-
 } // namespace
 
 frmMain::frmMain(DesktopServices &desktop, EditorDialogs &dialogs, QWidget *parent)
     : QDialog(parent)
-    , ui(std::make_unique<Ui::frmMain>())
+    , m_ui(std::make_unique<Ui::frmMain>())
     , m_desktop(desktop)
     , m_dialogs(dialogs) {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setUpWindow();
     setUpLooks();
     setUpControls();
@@ -66,12 +61,16 @@ frmMain::frmMain(DesktopServices &desktop, EditorDialogs &dialogs, QWidget *pare
     m_chooser->LoadTemplates(m_desktop.programDataFolder() + u"/templates"_s);
     if (m_chooser->isEmpty())
         showNoTemplateNotice();
-    ui->stkWizard->setCurrentIndex(static_cast<int>(WizardPage::Welcome));
-    ui->lblWelcome->setText(ui->lblWelcome->text() + u"\r\n\r\n"_s + welcomeExtension);
+    m_ui->stkWizard->setCurrentIndex(static_cast<int>(WizardPage::Welcome));
+    m_ui->lblWelcome->setText(
+        m_ui->lblWelcome->text() + u"\r\n\r\n"_s +
+        tr("Quillsite will enable you to create professional-looking websites within minutes. It "
+           "will take about only 10 minutes to create your ready-to-publish personal website, "
+           "which you can show to everyone after then."));
     fillDefaults();
     // The dialog would otherwise give the first focus to the first button it finds, About,
     // and Enter on the welcome page would open the About box instead of going on.
-    ui->cmdNext->setFocus(Qt::OtherFocusReason);
+    m_ui->cmdNext->setFocus(Qt::OtherFocusReason);
 }
 
 frmMain::~frmMain() = default;
@@ -95,59 +94,61 @@ void frmMain::setUpLooks() {
     base.setPointSizeF(8.25);
     setFont(base);
 
-    for (QWidget *white : {ui->fraWizard_0, ui->fraWizard_5, ui->fraTop, ui->Line1})
+    for (QWidget *white : {m_ui->fraWizard_0, m_ui->fraWizard_5, m_ui->fraTop, m_ui->Line1})
         fillBackground(white, Qt::white);
-    for (QWidget *rule : {ui->Line2, ui->Line3, ui->Line4, ui->Line5})
+    for (QWidget *rule : {m_ui->Line2, m_ui->Line3, m_ui->Line4, m_ui->Line5})
         fillBackground(rule, ruleGrey);
     // The grey label over its white copy, one pixel down and right, reads as engraved.
-    setTextColour(ui->Label1, ruleGrey);
-    setTextColour(ui->Label2, Qt::white);
+    setTextColour(m_ui->Label1, ruleGrey);
+    setTextColour(m_ui->Label2, Qt::white);
 
-    ui->picStart->setPixmap(picture(artwork::WelcomeSide, ui->picStart->size()));
-    ui->Image2->setPixmap(picture(artwork::BannerGlobeHand, ui->Image2->size()));
-    ui->imgNoPreview_0->setPixmap(picture(artwork::NoPreviewLarge, QSize(190, 190)));
-    ui->imgNoPreview_1->setPixmap(picture(artwork::NoPreviewSmall, QSize(80, 80)));
+    m_ui->picStart->setPixmap(picture(artwork::WelcomeSide, m_ui->picStart->size()));
+    m_ui->Image2->setPixmap(picture(artwork::BannerGlobeHand, m_ui->Image2->size()));
+    m_ui->imgNoPreview_0->setPixmap(picture(artwork::NoPreviewLarge, QSize(190, 190)));
+    m_ui->imgNoPreview_1->setPixmap(picture(artwork::NoPreviewSmall, QSize(80, 80)));
 }
 
 void frmMain::setUpControls() {
-    for (QLineEdit *edit : {ui->txtTitle, ui->txtAuthor, ui->txtDestination})
+    for (QLineEdit *edit : {m_ui->txtTitle, m_ui->txtAuthor, m_ui->txtDestination})
         SelectAllOnFocus::install(edit);
 
-    m_chooser = new TemplateChooser({ui->lstTemplates, ui->picSelTemp, ui->lblAuthor,
-                                     ui->lblWebsite, ui->lblDescription,
-                                     ui->imgNoPreview_0->pixmap(), ui->imgNoPreview_1->pixmap()},
-                                    m_desktop, this);
+    m_chooser = new TemplateChooser(
+        {m_ui->lstTemplates, m_ui->picSelTemp, m_ui->lblAuthor, m_ui->lblWebsite,
+         m_ui->lblDescription, m_ui->imgNoPreview_0->pixmap(), m_ui->imgNoPreview_1->pixmap()},
+        m_desktop, this);
 
-    connect(ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
-    connect(ui->cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
-    connect(ui->cmdCancel, &QPushButton::clicked, this, &QWidget::close);
-    connect(ui->cmdBrowseDes, &QPushButton::clicked, this, &frmMain::cmdBrowseDes_Click);
-    connect(ui->cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
+    connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_ui->cmdBrowseDes, &QPushButton::clicked, this, &frmMain::cmdBrowseDes_Click);
+    connect(m_ui->cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
 }
 
 void frmMain::showNoTemplateNotice() {
-    ui->lblNoTemplates->setText(noTemplateMessage());
-    ui->lblNoTemplates->show();
-    const QList<QWidget *> details{ui->picSelTemp, ui->Label7, ui->lblAuthor,     ui->Label9,
-                                   ui->lblWebsite, ui->Label8, ui->lblDescription};
+    m_ui->lblNoTemplates->setText(noTemplateMessage());
+    m_ui->lblNoTemplates->show();
+    const QList<QWidget *> details{m_ui->picSelTemp,    m_ui->Label7,     m_ui->lblAuthor,
+                                   m_ui->Label9,        m_ui->lblWebsite, m_ui->Label8,
+                                   m_ui->lblDescription};
     for (QWidget *detail : details)
         detail->hide();
 }
 
 void frmMain::fillDefaults() {
-    ui->txtAuthor->setText(m_desktop.loginName());
+    m_ui->txtAuthor->setText(m_desktop.loginName());
     const QString desktopFolder = m_desktop.desktopFolder();
-    ui->txtDestination->setText(desktopFolder.isEmpty() ? u"My Website"_s
-                                                        : desktopFolder + u"/My Website"_s);
+    const QString folderName = tr("My Website");
+    m_ui->txtDestination->setText(desktopFolder.isEmpty() ? folderName
+                                                          : desktopFolder + u'/' + folderName);
 }
 
 PageSet &frmMain::pageSet() {
     if (!m_pages) {
-        m_pages = new PageSet({ui->lstMenu, ui->stkPages, ui->tbrMenu, ui->tbrEdit}, m_desktop,
-                              m_dialogs, this);
+        m_pages = new PageSet({m_ui->lstMenu, m_ui->stkPages, m_ui->tbrMenu, m_ui->tbrEdit},
+                              m_desktop, m_dialogs, this);
         QWidget *home = m_pages->editor(0);
-        QWidget::setTabOrder(ui->cmdNext, home);
-        QWidget::setTabOrder(home, ui->cmdCancel);
+        QWidget::setTabOrder(m_ui->cmdNext, home);
+        QWidget::setTabOrder(home, m_ui->cmdCancel);
     }
     return *m_pages;
 }
@@ -187,22 +188,23 @@ void frmMain::cmdNext_Click() {
         }
         break;
     case WizardPage::ProvideInformation:
-        if (const QString problem = informationProblem(ui->txtTitle->text(), ui->txtAuthor->text());
+        if (const QString problem =
+                informationProblem(m_ui->txtTitle->text(), m_ui->txtAuthor->text());
             !problem.isEmpty()) {
             m_desktop.warn(this, problem);
-            ui->txtTitle->setFocus(Qt::OtherFocusReason);
+            m_ui->txtTitle->setFocus(Qt::OtherFocusReason);
             return;
         }
         break;
     case WizardPage::SelectDestination:
-        if (const QString problem = destinationProblem(ui->txtDestination->text());
+        if (const QString problem = destinationProblem(m_ui->txtDestination->text());
             !problem.isEmpty()) {
             m_desktop.warn(this, problem);
-            ui->txtDestination->setFocus(Qt::OtherFocusReason);
+            m_ui->txtDestination->setFocus(Qt::OtherFocusReason);
             return;
         }
         if (!BuildWebsite()) {
-            ui->txtDestination->setFocus(Qt::OtherFocusReason);
+            m_ui->txtDestination->setFocus(Qt::OtherFocusReason);
             return;
         }
         break;
@@ -224,24 +226,24 @@ void frmMain::cmdBack_Click() {
 void frmMain::enterPage(WizardPage page, Direction direction) {
     CurrentPage = page;
     if (const std::optional<BannerTexts> texts = bannerTexts(page, direction)) {
-        ui->lblPage->setText(texts->page);
-        ui->lblInfo->setText(texts->info);
+        m_ui->lblPage->setText(texts->page);
+        m_ui->lblInfo->setText(texts->info);
     }
     const PageChrome chrome = pageChrome(page);
-    ui->cmdBack->setVisible(chrome.backVisible);
-    ui->cmdBack->setEnabled(chrome.backEnabled);
-    ui->cmdNext->setText(chrome.nextCaption);
+    m_ui->cmdBack->setVisible(chrome.backVisible);
+    m_ui->cmdBack->setEnabled(chrome.backEnabled);
+    m_ui->cmdNext->setText(chrome.nextCaption);
     if (page == WizardPage::Finish)
-        ui->picFinish->setPixmap(ui->picStart->pixmap());
-    ui->fraTop->setVisible(chrome.banner);
-    ui->fraBottom->setVisible(chrome.banner);
+        m_ui->picFinish->setPixmap(m_ui->picStart->pixmap());
+    m_ui->fraTop->setVisible(chrome.banner);
+    m_ui->fraBottom->setVisible(chrome.banner);
     ShowWizardPage(page);
 
     switch (page) {
     case WizardPage::ProvideInformation:
-        ui->txtTitle->setFocus(Qt::OtherFocusReason);
+        m_ui->txtTitle->setFocus(Qt::OtherFocusReason);
         if (direction == Direction::Back)
-            ui->txtTitle->setCursorPosition(ui->txtTitle->text().size());
+            m_ui->txtTitle->setCursorPosition(m_ui->txtTitle->text().size());
         break;
     case WizardPage::BuildPages:
         // The template may have been chosen anew: the pages show its look, their content
@@ -250,7 +252,12 @@ void frmMain::enterPage(WizardPage page, Direction direction) {
         pageSet().selectHome();
         break;
     case WizardPage::SelectDestination:
-        ui->txtDestination->setFocus(Qt::OtherFocusReason);
+        m_ui->txtDestination->setFocus(Qt::OtherFocusReason);
+        break;
+    case WizardPage::Finish:
+        // The destination box that held the focus is hidden now; Qt would pass the focus on
+        // to "View my website", where a stray Space unticks it. Enter finishes instead.
+        m_ui->cmdNext->setFocus(Qt::OtherFocusReason);
         break;
     default:
         break;
@@ -258,19 +265,19 @@ void frmMain::enterPage(WizardPage page, Direction direction) {
 }
 
 void frmMain::ShowWizardPage(WizardPage page) {
-    ui->stkWizard->setCurrentIndex(static_cast<int>(page));
-    ui->fraBottom->raise();
-    ui->fraTop->raise();
+    m_ui->stkWizard->setCurrentIndex(static_cast<int>(page));
+    m_ui->fraBottom->raise();
+    m_ui->fraTop->raise();
 }
 
 bool frmMain::BuildWebsite() {
     if (const int page = pageSet().unreadablePage(); page >= 0) {
-        m_desktop.warn(this, u"The editor of the page \"%1\" did not answer, so the website was "
-                             "not built. Your pages are kept; press Next to try again."_s.arg(
-                                 pageSet().pageName(page)));
+        m_desktop.warn(this, tr("The editor of the page \"%1\" did not answer, so the website was "
+                                "not built. Your pages are kept; press Next to try again.")
+                                 .arg(pageSet().pageName(page)));
         return false;
     }
-    QProgressDialog progress(u"Building your website..."_s, QString(), 0, 0, this);
+    QProgressDialog progress(tr("Building your website..."), QString(), 0, 0, this);
     progress.setWindowTitle(u"Quillsite"_s);
     progress.setWindowModality(Qt::WindowModal);
     progress.setCancelButton(nullptr);
@@ -285,28 +292,26 @@ bool frmMain::BuildWebsite() {
     if (!result.ok)
         m_desktop.warn(this, result.message());
     else if (!result.warnings.isEmpty())
-        m_desktop.warn(this, tr("Your website was built, but some links in it need your "
-                                "attention:\n\n%1")
-                                 .arg(result.warnings.join(u"\n"_s)));
+        m_desktop.warn(this, result.warnings.join(u'\n'));
     return result.ok;
 }
 
 Website frmMain::website() {
-    return {m_chooser->chosenFolder(), ui->txtTitle->text(), ui->txtAuthor->text(),
-            pageSet().pages(), ui->txtDestination->text()};
+    return {m_chooser->chosenFolder(), m_ui->txtTitle->text(), m_ui->txtAuthor->text(),
+            pageSet().pages(), m_ui->txtDestination->text()};
 }
 
 void frmMain::finish() {
-    if (ui->chkView->isChecked())
-        m_desktop.openUrl(homePageUrl(ui->txtDestination->text()));
+    if (m_ui->chkView->isChecked())
+        m_desktop.openUrl(homePageUrl(m_ui->txtDestination->text()));
     close();
 }
 
 void frmMain::cmdBrowseDes_Click() {
-    const QString folder = m_desktop.chooseFolder(this, u"Select where you want to save."_s);
+    const QString folder = m_desktop.chooseFolder(this, tr("Select where you want to save."));
     if (!folder.isEmpty())
-        ui->txtDestination->setText(folder);
-    ui->txtDestination->setFocus(Qt::OtherFocusReason);
+        m_ui->txtDestination->setText(folder);
+    m_ui->txtDestination->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMain::cmdAbout_Click() {
@@ -315,9 +320,9 @@ void frmMain::cmdAbout_Click() {
 }
 
 QString frmMain::noTemplateMessage() const {
-    return u"No website template is installed, so Quillsite can't build a website. Put at least "
-           "one template folder into \"%1\" and start Quillsite again."_s.arg(
-               m_desktop.programDataFolder() + u"/templates"_s);
+    return tr("No website template is installed, so Quillsite can't build a website. Put at least "
+              "one template folder into \"%1\" and start Quillsite again.")
+        .arg(m_desktop.programDataFolder() + u"/templates"_s);
 }
 
 } // namespace quillsite

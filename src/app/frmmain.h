@@ -57,7 +57,7 @@ private:
     Website website();
     QString noTemplateMessage() const;
 
-    std::unique_ptr<Ui::frmMain> ui;
+    std::unique_ptr<Ui::frmMain> m_ui;
     DesktopServices &m_desktop;
     EditorDialogs &m_dialogs;
     TemplateChooser *m_chooser = nullptr;

@@ -1,13 +1,21 @@
 #include "app/frmmain.h"
 #include "authoring/editordialogs.h"
 #include "authoring/webengineconfig.h"
+#include "buildinfo.h"
 #include "platform/desktopservices.h"
+#include "platform/startuplog.h"
 #include "platform/systeminfo.h"
+#include "platform/translations.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -21,25 +29,65 @@ bool displayAvailable() {
     return false;
 }
 
+// Names the program and picks its language, once the application object exists.
+void setUpApplication() {
+    QCoreApplication::setApplicationName(u"Quillsite"_s);
+    QCoreApplication::setApplicationVersion(QLatin1StringView(QUILLSITE_VERSION));
+    quillsite::installTranslations();
+}
+
+// --help and --version, and the missing display, are answered before the
+// window's application object exists, since that one needs a display. Gives
+// the exit status when the program is to stop here.
+std::optional<int> answerWithoutWindow(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    setUpApplication();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("Wizard", "The Quillsite wizard: builds a small website from a "
+                                              "design template, one page at a time, without any "
+                                              "HTML knowledge."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    // Qt's own options such as -platform are the window's to read, so unknown
+    // options are no error here.
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(help) || parser.isSet(version)) {
+        const QString text = parser.isSet(help)
+                                 ? parser.helpText()
+                                 : u"quillsite "_s + QCoreApplication::applicationVersion() + u'\n';
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return EXIT_SUCCESS;
+    }
+    if (!displayAvailable()) {
+        const QString problem = QCoreApplication::translate(
+            "Wizard", "quillsite: no display to show the wizard on (neither DISPLAY nor "
+                      "WAYLAND_DISPLAY is set).\nRun it inside a desktop session, or on a virtual "
+                      "display with:\n    xvfb-run -a build/bin/quillsite\n");
+        std::fputs(problem.toLocal8Bit().constData(), stderr);
+        return 2;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
-    if (!displayAvailable()) {
-        std::fputs("quillsite: no display to show the wizard on (neither DISPLAY nor "
-                   "WAYLAND_DISPLAY is set).\n"
-                   "Run it inside a desktop session, or on a virtual display with:\n"
-                   "    xvfb-run -a build/bin/quillsite\n",
-                   stderr);
-        return 2;
-    }
-
     quillsite::configureWebEngine();
+    if (const std::optional<int> status = answerWithoutWindow(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillsite"));
+    setUpApplication();
+    QGuiApplication::setDesktopFileName(u"org.quillsite.Quillsite"_s);
 
     quillsite::SystemDesktopServices desktop(quillsite::programDataFolder());
     quillsite::QtEditorDialogs dialogs(desktop);
     quillsite::frmMain window(desktop, dialogs);
     window.show();
+    QTimer::singleShot(0, &window, [] {
+        qCInfo(quillsite::lcStartup, "The wizard's window is shown; its data is in %s",
+               qPrintable(quillsite::programDataFolder()));
+    });
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "library/templatecatalog.h"
 #include "platform/desktopservices.h"
 #include "platform/handcursor.h"
+#include "platform/startuplog.h"
 #include "platform/urlpolicy.h"
 
 #include <QImageReader>
@@ -69,6 +70,8 @@ void TemplateChooser::LoadTemplates(const QString &templatesFolder) {
     }
     if (list->count() > 0)
         list->setCurrentRow(0);
+    else
+        qCWarning(lcStartup, "No templates are installed in %s", qPrintable(templatesFolder));
 }
 
 bool TemplateChooser::isEmpty() const {

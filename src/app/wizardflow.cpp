@@ -1,18 +1,28 @@
 #include "app/wizardflow.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace quillsite {
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The context of this file's texts in the translation catalogues.
+struct WizardFlow {
+    Q_DECLARE_TR_FUNCTIONS(WizardFlow)
+};
+
+} // namespace
+
 PageChrome pageChrome(WizardPage page) {
-    const QString next = u"&Next >"_s;
+    const QString next = WizardFlow::tr("&Next >");
     switch (page) {
     case WizardPage::Welcome:
         return {false, false, true, next}; // hidden, as designed
     case WizardPage::Finish:
-        return {false, true, false, u"&Finish"_s};
+        return {false, true, false, WizardFlow::tr("&Finish")};
     default:
         return {true, true, true, next};
     }
@@ -22,21 +32,25 @@ std::optional<BannerTexts> bannerTexts(WizardPage page, Direction direction) {
     const bool byNext = direction == Direction::Next;
     switch (page) {
     case WizardPage::SelectTemplate:
-        return BannerTexts{u"Select Template"_s,
-                           byNext ? u"Please select the prefered look of your website."_s
-                                  : u"Please select the prefered look for your website."_s};
+        return BannerTexts{
+            WizardFlow::tr("Select Template"),
+            byNext ? WizardFlow::tr("Please select the prefered look of your website.")
+                   : WizardFlow::tr("Please select the prefered look for your website.")};
     case WizardPage::ProvideInformation:
         return BannerTexts{
-            u"Provide Information"_s,
-            u"Please provide the following information required to build your site."_s};
+            WizardFlow::tr("Provide Information"),
+            WizardFlow::tr(
+                "Please provide the following information required to build your site.")};
     case WizardPage::BuildPages:
         return BannerTexts{
-            u"Build Pages"_s,
-            byNext ? u"Create as many webpages as you want, along with their content."_s
-                   : u"Create as many webpages as you want along with their content."_s};
+            WizardFlow::tr("Build Pages"),
+            byNext
+                ? WizardFlow::tr("Create as many webpages as you want, along with their content.")
+                : WizardFlow::tr("Create as many webpages as you want along with their content.")};
     case WizardPage::SelectDestination:
-        return BannerTexts{u"Select Destination"_s,
-                           u"Choose the destination folder where you want to save your website."_s};
+        return BannerTexts{
+            WizardFlow::tr("Select Destination"),
+            WizardFlow::tr("Choose the destination folder where you want to save your website.")};
     case WizardPage::Welcome:
     case WizardPage::Finish:
         break;
@@ -54,15 +68,16 @@ std::optional<WizardPage> neighbourPage(WizardPage page, Direction direction) {
 
 QString informationProblem(const QString &title, const QString &author) {
     if (title.isEmpty() || author.isEmpty())
-        return u"You must provide the required information in order to continue."_s;
+        return WizardFlow::tr("You must provide the required information in order to continue.");
     return {};
 }
 
 QString destinationProblem(const QString &destination) {
     if (destination.isEmpty())
-        return u"You must provide the destination folder."_s;
+        return WizardFlow::tr("You must provide the destination folder.");
     if (!destination.startsWith(u'/'))
-        return u"The destination path you specified is invalid, please provide full path."_s;
+        return WizardFlow::tr(
+            "The destination path you specified is invalid, please provide full path.");
     return {};
 }
 

@@ -2,11 +2,18 @@
 
 #include "authoring/editcommand.h"
 
+#include <QCoreApplication>
+
 namespace quillsite {
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The context of this file's texts in the translation catalogues.
+struct FormatButtons {
+    Q_DECLARE_TR_FUNCTIONS(FormatButtons)
+};
 
 FormatButton button(const QString &key, const QString &toolTip, const QString &icon, int command,
                     ButtonStyle style) {
@@ -22,24 +29,28 @@ FormatButton separator() {
 
 const QList<FormatButton> &formatButtons() {
     static const QList<FormatButton> buttons = {
-        button(u"Bold"_s, u"Bold"_s, u"bold"_s, Bold, ButtonStyle::Check),
-        button(u"Italic"_s, u"Italic"_s, u"italic"_s, Italic, ButtonStyle::Check),
-        button(u"Underline"_s, u"Underline"_s, u"underline"_s, Underline, ButtonStyle::Check),
-        separator(),
-        button(u"Left"_s, u"Left Justified"_s, u"align-left"_s, JustifyLeft, ButtonStyle::Group),
-        button(u"Center"_s, u"Center Justified"_s, u"align-center"_s, JustifyCenter,
-               ButtonStyle::Group),
-        button(u"Right"_s, u"Right Justified"_s, u"align-right"_s, JustifyRight,
-               ButtonStyle::Group),
-        separator(),
-        button(u"Ordered"_s, u"Ordered List"_s, u"ordered-list"_s, OrderedList, ButtonStyle::Check),
-        button(u"Unordered"_s, u"Unordered List"_s, u"unordered-list"_s, UnorderedList,
+        button(u"Bold"_s, FormatButtons::tr("Bold"), u"bold"_s, Bold, ButtonStyle::Check),
+        button(u"Italic"_s, FormatButtons::tr("Italic"), u"italic"_s, Italic, ButtonStyle::Check),
+        button(u"Underline"_s, FormatButtons::tr("Underline"), u"underline"_s, Underline,
                ButtonStyle::Check),
         separator(),
-        button(u"Hyperlink"_s, u"Hyperlink"_s, u"hyperlink"_s, Hyperlink, ButtonStyle::Plain),
-        button(u"Image"_s, u"Image"_s, u"image"_s, Image, ButtonStyle::Plain),
+        button(u"Left"_s, FormatButtons::tr("Left Justified"), u"align-left"_s, JustifyLeft,
+               ButtonStyle::Group),
+        button(u"Center"_s, FormatButtons::tr("Center Justified"), u"align-center"_s, JustifyCenter,
+               ButtonStyle::Group),
+        button(u"Right"_s, FormatButtons::tr("Right Justified"), u"align-right"_s, JustifyRight,
+               ButtonStyle::Group),
         separator(),
-        button(u"Font"_s, u"Font"_s, u"font"_s, Font, ButtonStyle::Plain),
+        button(u"Ordered"_s, FormatButtons::tr("Ordered List"), u"ordered-list"_s, OrderedList,
+               ButtonStyle::Check),
+        button(u"Unordered"_s, FormatButtons::tr("Unordered List"), u"unordered-list"_s,
+               UnorderedList, ButtonStyle::Check),
+        separator(),
+        button(u"Hyperlink"_s, FormatButtons::tr("Hyperlink"), u"hyperlink"_s, Hyperlink,
+               ButtonStyle::Plain),
+        button(u"Image"_s, FormatButtons::tr("Image"), u"image"_s, Image, ButtonStyle::Plain),
+        separator(),
+        button(u"Font"_s, FormatButtons::tr("Font"), u"font"_s, Font, ButtonStyle::Plain),
     };
     return buttons;
 }

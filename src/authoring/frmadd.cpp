@@ -30,7 +30,7 @@ void focusField(QLineEdit *field) {
 
 } // namespace
 
-FrmAdd::FrmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent)
+frmAdd::frmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_ui(std::make_unique<Ui::frmAdd>())
@@ -46,9 +46,9 @@ FrmAdd::FrmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent)
     connect(m_ui->Blank, &QAction::triggered, this, [this] { setAddMode(Blank); });
     connect(m_ui->Open, &QAction::triggered, this, [this] { setAddMode(Open); });
     connect(m_ui->Template, &QAction::triggered, this, [this] { setAddMode(Template); });
-    connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &FrmAdd::browse);
-    connect(m_ui->cmdAdd, &QPushButton::clicked, this, &FrmAdd::add);
-    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &FrmAdd::reject);
+    connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &frmAdd::browse);
+    connect(m_ui->cmdAdd, &QPushButton::clicked, this, &frmAdd::add);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &frmAdd::reject);
 
     m_ui->lstPages->setColumnWidth(0, pageColumnWidth);
     fillReadyMadePages();
@@ -56,13 +56,13 @@ FrmAdd::FrmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent)
     focusField(m_ui->txtName);
 }
 
-FrmAdd::~FrmAdd() = default;
+frmAdd::~frmAdd() = default;
 
-FrmAdd::AddMode FrmAdd::addMode() const {
+frmAdd::AddMode frmAdd::addMode() const {
     return m_addMode;
 }
 
-void FrmAdd::fillReadyMadePages() {
+void frmAdd::fillReadyMadePages() {
     const QIcon icon(u":/artwork/addpage/page-item.svg"_s);
     const QDir folder(m_pagesFolder);
     const QStringList files =
@@ -74,7 +74,7 @@ void FrmAdd::fillReadyMadePages() {
     }
 }
 
-void FrmAdd::setAddMode(AddMode mode) {
+void frmAdd::setAddMode(AddMode mode) {
     m_addMode = mode;
     switch (mode) {
     case Blank:
@@ -82,7 +82,7 @@ void FrmAdd::setAddMode(AddMode mode) {
         const bool open = mode == Open;
         m_ui->Blank->setChecked(!open);
         m_ui->Open->setChecked(open);
-        m_ui->lblTab->setText(open ? u"Open a Existing Page"_s : u"Create a Blank Page"_s);
+        m_ui->lblTab->setText(open ? tr("Open a Existing Page") : tr("Create a Blank Page"));
         m_ui->lblFile->setVisible(open);
         m_ui->txtFile->setVisible(open);
         m_ui->cmdBrowse->setVisible(open);
@@ -97,7 +97,7 @@ void FrmAdd::setAddMode(AddMode mode) {
     }
     case Template:
         m_ui->Template->setChecked(true);
-        m_ui->lblTab->setText(u"Create from a Pre-defined Page"_s);
+        m_ui->lblTab->setText(tr("Create from a Pre-defined Page"));
         m_ui->lstPages->show();
         m_ui->lstPages->raise();
         m_ui->lstPages->setFocus();
@@ -107,9 +107,9 @@ void FrmAdd::setAddMode(AddMode mode) {
     }
 }
 
-void FrmAdd::browse() {
+void frmAdd::browse() {
     const QString path =
-        m_desktop.chooseFile(this, u"Browse..."_s, u"HTML Files(*.htm,*.html) (*.htm *.html)"_s);
+        m_desktop.chooseFile(this, tr("Browse..."), tr("HTML Files(*.htm,*.html) (*.htm *.html)"));
     if (path.isEmpty())
         return;
     m_ui->txtFile->setText(path);
@@ -118,22 +118,22 @@ void FrmAdd::browse() {
     m_ui->txtName->end(false);
 }
 
-void FrmAdd::add() {
+void frmAdd::add() {
     const QString name = m_ui->txtName->text();
     const QString file = m_ui->txtFile->text();
     switch (m_addMode) {
     case Blank:
         if (name.isEmpty())
-            return warn(u"Please enter the name of the page, in order to continue."_s,
+            return warn(tr("Please enter the name of the page, in order to continue."),
                         m_ui->txtName);
         m_pages.newPageCounter().nameAdding(name);
         return AddPage(name, QString());
     case Open:
         if (name.isEmpty() || file.isEmpty())
-            return warn(u"You must enter both, the path and the name of the file."_s,
+            return warn(tr("You must enter both, the path and the name of the file."),
                         m_ui->txtFile);
         if (!FileExists(file))
-            return warn(u"The file you specified does not exist, please choose another file."_s,
+            return warn(tr("The file you specified does not exist, please choose another file."),
                         m_ui->txtFile);
         m_pages.newPageCounter().nameAdding(name);
         return AddPage(name, file);
@@ -142,38 +142,38 @@ void FrmAdd::add() {
     }
 }
 
-void FrmAdd::addReadyMadePage() {
+void frmAdd::addReadyMadePage() {
     if (m_ui->lstPages->topLevelItemCount() == 0) {
-        return warn(u"No pre-defined pages are installed: the folder \"%1\" holds no .htm or "
-                    ".html file. Please create a blank page or open an existing one instead."_s.arg(
-                        QDir::toNativeSeparators(m_pagesFolder)),
+        return warn(tr("No pre-defined pages are installed: the folder \"%1\" holds no .htm or "
+                       ".html file. Please create a blank page or open an existing one instead.")
+                        .arg(QDir::toNativeSeparators(m_pagesFolder)),
                     m_ui->lstPages);
     }
     const QTreeWidgetItem *item = m_ui->lstPages->currentItem();
     if (!item || !item->isSelected())
-        return warn(u"Please choose a page from the list of pre-defined pages."_s, m_ui->lstPages);
+        return warn(tr("Please choose a page from the list of pre-defined pages."), m_ui->lstPages);
     const QString path = item->data(0, Qt::UserRole).toString();
     AddPage(FileTitle(path), path);
 }
 
-void FrmAdd::AddPage(const QString &name, const QString &path) {
+void frmAdd::AddPage(const QString &name, const QString &path) {
     // In the Template way the name comes from the list, so the list is where to fix it.
     QWidget *nameField =
         m_addMode == Template ? static_cast<QWidget *>(m_ui->lstPages) : m_ui->txtName;
     if (const QString problem = newPageNameProblem(name, m_pages.pageNames()); !problem.isEmpty())
         return warn(problem, nameField);
-    QString error;
-    if (!m_pages.appendPage(name, path, &error)) {
+    if (const QString error = m_pages.appendPage(name, path); !error.isEmpty()) {
         QWidget *fileField =
             m_addMode == Template ? static_cast<QWidget *>(m_ui->lstPages) : m_ui->txtFile;
-        return warn(u"The file \"%1\" can't be opened as a page (%2). Please choose another "
-                    "file."_s.arg(QDir::toNativeSeparators(path), error),
+        return warn(tr("The file \"%1\" can't be opened as a page (%2). Please choose another "
+                       "file.")
+                        .arg(QDir::toNativeSeparators(path), error),
                     fileField);
     }
     accept();
 }
 
-void FrmAdd::warn(const QString &text, QWidget *focus) {
+void frmAdd::warn(const QString &text, QWidget *focus) {
     m_desktop.warn(this, text);
     if (auto *field = qobject_cast<QLineEdit *>(focus))
         focusField(field);

@@ -19,14 +19,14 @@ class PageSet;
 // The Add Page dialog: adds one page to the page set, blank, opened from an
 // HTML file, or from one of the ready-made pages beside the program. On a
 // problem it warns and stays open; it closes once the page is added.
-class FrmAdd final : public QDialog {
+class frmAdd final : public QDialog {
     Q_OBJECT
 
 public:
     enum AddMode { Blank = 1, Open = 2, Template = 3 };
 
-    FrmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent = nullptr);
-    ~FrmAdd() override;
+    frmAdd(PageSet &pages, DesktopServices &desktop, QWidget *parent = nullptr);
+    ~frmAdd() override;
 
     AddMode addMode() const;
 

@@ -23,9 +23,6 @@
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
-#include <array>
-#include <optional>
-
 using namespace Qt::StringLiterals;
 
 namespace quillsite {
@@ -45,34 +42,6 @@ constexpr qsizetype LargeDocumentBytes = 1'400'000;
 
 // How often in a row the editor shows its document again after the renderer ended.
 constexpr int MaxRecoveries = 3;
-
-// Documents lately read whole from an editor, with their bodies. A document moved from one
-// editor into another (deleting a page shifts the later ones) is known before its new page
-// has shown it, so reading a moved page needs no wait. What the new page then reports, the
-// same document, replaces it.
-class MovedDocuments {
-public:
-    void remember(const QString &documentHtml, const QString &bodyHtml) {
-        m_entries[m_next] = {documentHtml, bodyHtml};
-        m_next = (m_next + 1) % m_entries.size();
-    }
-    std::optional<QString> bodyOf(const QString &documentHtml) const {
-        for (const auto &[document, body] : m_entries) {
-            if (document == documentHtml && !document.isEmpty())
-                return body;
-        }
-        return std::nullopt;
-    }
-
-private:
-    std::array<std::pair<QString, QString>, 16> m_entries;
-    std::size_t m_next = 0;
-};
-
-MovedDocuments &movedDocuments() {
-    static MovedDocuments documents;
-    return documents;
-}
 
 QString resourceText(const QString &path) {
     QFile file(path);
@@ -153,38 +122,21 @@ HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
 
 HtmlEditor::~HtmlEditor() = default;
 
-bool HtmlEditor::LoadDocument(const QString &path) {
+QString HtmlEditor::LoadDocument(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_errorString =
-            tr("Can't read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        m_errorString =
-            tr("Can't read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    m_errorString.clear();
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (file.error() != QFileDevice::NoError)
+        return tr("Can't read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
     loadHtml(decodeHtmlText(bytes), QUrl::fromLocalFile(QFileInfo(path).absolutePath() + u'/'));
-    return true;
-}
-
-QString HtmlEditor::errorString() const {
-    return m_errorString;
+    return {};
 }
 
 QString HtmlEditor::DocumentHTML() const {
-    const EditorSnapshot &snapshot = currentSnapshot();
-    movedDocuments().remember(snapshot.documentHtml, snapshot.bodyHtml);
-    return snapshot.documentHtml;
+    return currentSnapshot().documentHtml;
 }
 
 void HtmlEditor::setDocumentHTML(const QString &html) {
     loadHtml(html, m_baseUrl);
-    if (const auto body = movedDocuments().bodyOf(html))
-        presetSnapshot(html, *body);
 }
 
 QString HtmlEditor::bodyHTML() const {

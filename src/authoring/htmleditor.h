@@ -32,6 +32,12 @@ struct EditorSnapshot;
 // loop that holds back user input, with a time limit), so every read reflects every call
 // made before it. DisplayChanged is raised from the event loop, never from inside the
 // engine's message, so its handlers may read and command the editor freely.
+//
+// The rule for that waiting: DocumentHTML, bodyHTML and QueryStatus are const, yet they may
+// run queued events, timers and signals of the whole program before they return. Call them
+// only where that is safe: not from a destructor, a paint or resize event, or a loop over
+// widgets that such an event could delete. No other const getter waits like this; new code
+// that needs the engine's answer calls waitUntilCurrent() where it may wait, then reads.
 class HtmlEditor final : public QWidget {
     Q_OBJECT
 
@@ -41,10 +47,9 @@ public:
     explicit HtmlEditor(EditorDialogs *dialogs, QWidget *parent = nullptr);
     ~HtmlEditor() override;
 
-    // Shows the file's document, with its folder as base for relative links.
-    // False, with errorString() set, when the file can't be read.
-    bool LoadDocument(const QString &path);
-    QString errorString() const;
+    // Shows the file's document, with its folder as base for relative links. Returns why
+    // the file can't be read, or an empty text when it is shown.
+    QString LoadDocument(const QString &path);
 
     // The whole document (doctype, head and body) / replaces it, keeping the base URL.
     QString DocumentHTML() const;
@@ -110,7 +115,6 @@ private:
     std::function<QStringList()> m_pageNames;
     QUrl m_baseUrl;
     QString m_requestedHtml;
-    QString m_errorString;
     QStringList m_queuedCalls;
     int m_loadId = 0;
     int m_lastRequest = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace quillsite {
@@ -7,6 +8,8 @@ namespace quillsite {
 // The number in the Add Page dialog's default name "New Page <n>". One
 // counter lasts for the whole run and is never reset.
 class NewPageCounter final {
+    Q_DECLARE_TR_FUNCTIONS(NewPageCounter)
+
 public:
     int value() const { return m_value; }
     // "New Page " followed by the counter.
@@ -17,6 +20,8 @@ public:
     void nameAdding(const QString &name);
 
 private:
+    static QString defaultNamePrefix();
+
     int m_value = 0;
 };
 

@@ -45,9 +45,9 @@ PageSet::PageSet(const PageSetControls &controls, DesktopServices &desktop, Edit
     , m_dialogs(dialogs)
     , m_styleSheet(defaultEditorStyleSheet()) {
     m_controls.tbrMenu->setIconSize(QSize(16, 16));
-    m_addAction = addMenuAction(m_controls.tbrMenu, u"Add"_s, u"Add Page"_s, u"add-page"_s);
+    m_addAction = addMenuAction(m_controls.tbrMenu, u"Add"_s, tr("Add Page"), u"add-page"_s);
     m_deleteAction =
-        addMenuAction(m_controls.tbrMenu, u"Delete"_s, u"Delete Page"_s, u"delete-page"_s);
+        addMenuAction(m_controls.tbrMenu, u"Delete"_s, tr("Delete Page"), u"delete-page"_s);
     connect(m_addAction, &QAction::triggered, this, &PageSet::showAddPage);
     connect(m_deleteAction, &QAction::triggered, this, &PageSet::DeletePage);
 
@@ -99,20 +99,19 @@ void PageSet::selectHome() {
     selectPage(0);
 }
 
-bool PageSet::appendPage(const QString &name, const QString &path, QString *errorMessage) {
+QString PageSet::appendPage(const QString &name, const QString &path) {
     HtmlEditor *page = createEditor();
     m_controls.editors->addWidget(page);
-    if (!path.isEmpty() && !page->LoadDocument(path)) {
-        if (errorMessage)
-            *errorMessage = page->errorString();
+    if (const QString error = path.isEmpty() ? QString() : page->LoadDocument(path);
+        !error.isEmpty()) {
         m_controls.editors->removeWidget(page);
         delete page;
-        return false;
+        return error;
     }
     page->setObjectName(editorName(count()));
     m_controls.lstMenu->addItem(name);
     selectPage(count() - 1);
-    return true;
+    return {};
 }
 
 void PageSet::DeletePage() {
@@ -120,7 +119,7 @@ void PageSet::DeletePage() {
     if (k <= 0)
         return;
     if (!m_desktop.ask(m_controls.lstMenu->window(),
-                       u"Are you sure you want to delete '"_s + pageName(k) + u"'?"_s))
+                       tr("Are you sure you want to delete '%1'?").arg(pageName(k))))
         return;
     HtmlEditor *gone = editor(k);
     {
@@ -137,7 +136,7 @@ void PageSet::DeletePage() {
 void PageSet::showAddPage() {
     const int pagesBefore = count();
     {
-        FrmAdd dialog(*this, m_desktop, m_controls.lstMenu->window());
+        frmAdd dialog(*this, m_desktop, m_controls.lstMenu->window());
         dialog.exec();
     }
     if (count() > pagesBefore)

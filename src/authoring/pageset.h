@@ -68,11 +68,9 @@ public:
     void selectHome();
 
     // Appends a page named `name` (already checked to be unique and usable)
-    // and selects it; with a `path`, the page's document is that file. When
-    // the file can't be read nothing is added, false is returned and
-    // `errorMessage` says why.
-    bool appendPage(const QString &name, const QString &path = QString(),
-                    QString *errorMessage = nullptr);
+    // and selects it; with a `path`, the page's document is that file. Returns
+    // why the file can't be read (and nothing is added), or an empty text.
+    QString appendPage(const QString &name, const QString &path = QString());
 
     // Asks, then deletes the selected page and selects Home. Nothing happens
     // when nothing or Home is selected, or when the user answers No.

@@ -9,8 +9,8 @@ namespace quillsite {
 inline constexpr int RendererProcessLimit = 2;
 
 // Call in main() before the QApplication is created: limits the renderer processes (keeping
-// any flags already in QTWEBENGINE_CHROMIUM_FLAGS) and shares OpenGL contexts as the web
-// engine requires.
+// any flags already in QTWEBENGINE_CHROMIUM_FLAGS), shares OpenGL contexts as the web
+// engine requires, and has the editors drawn in software.
 void configureWebEngine();
 
 // The Chromium flags with the renderer process limit added, unless they already set one.

@@ -1,5 +1,6 @@
 #include "builder/buildchecks.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 
@@ -13,8 +14,17 @@ namespace quillsite {
 
 namespace {
 
-const QString pageAction = u"Could not write the page file"_s;
-const QString folderAction = u"Could not make the folder"_s;
+QString pageAction() {
+    return QCoreApplication::translate("Builder", "Could not write the page file");
+}
+
+QString folderAction() {
+    return QCoreApplication::translate("Builder", "Could not make the folder");
+}
+
+QString writeAction() {
+    return QCoreApplication::translate("Builder", "Could not write in the folder");
+}
 
 BuildResult success() {
     BuildResult result;
@@ -32,6 +42,17 @@ QString nearestExisting(const QString &path) {
         info.setFile(parent);
     }
     return info.filePath();
+}
+
+// Whether `path`, of which `existing` is the part that exists, is or lies in
+// `folder`, with every link followed.
+bool liesWithin(const QString &path, const QString &existing, const QString &folder) {
+    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
+    if (canonicalFolder.isEmpty())
+        return false;
+    const QString canonical =
+        QFileInfo(existing).canonicalFilePath() + path.sliced(existing.size());
+    return canonical == canonicalFolder || canonical.startsWith(canonicalFolder + u'/');
 }
 
 struct FileNameClash {
@@ -99,43 +120,62 @@ BuildResult checkPageFiles(const QList<SitePage> &pages, const QString &destinat
         const QString &name = pages[i].name;
         const QString path = pageFilePath(destination, name);
         if (const QString problem = pageNameProblem(name); !problem.isEmpty())
-            return buildFailure(pageAction, {path, problem});
+            return buildFailure(pageAction(), {path, problem});
         if (i == clash.later) {
             return buildFailure(
-                pageAction,
+                pageAction(),
                 {path, u"The pages \"%1\" and \"%2\" would both be written to this file. "
                        "Rename one of them."_s.arg(pages[clash.earlier].name, name)});
         }
         if (QFileInfo(path).isDir()) {
             return buildFailure(
-                pageAction,
-                {path, u"A folder of that name is in the way. Move it or rename the page."_s});
+                pageAction(),
+                {path, QCoreApplication::translate(
+                           "Builder",
+                           "A folder of that name is in the way. Move it or rename the page.")});
         }
     }
     return success();
 }
 
-BuildResult checkDestination(const QString &destination, const QString &filesFolder) {
+BuildResult checkDestination(const QString &destination, const QString &filesFolder,
+                             const QString &templateFiles) {
     if (destination.isEmpty()) {
         return buildFailure(
-            folderAction,
-            {{}, u"No destination folder was given. Choose where to save the site"_s});
+            folderAction(),
+            {{},
+             QCoreApplication::translate(
+                 "Builder", "No destination folder was given. Choose where to save the site")});
     }
     const QString existing = nearestExisting(destination);
     const QFileInfo info(existing);
     if (existing.isEmpty() || !info.isDir()) {
-        return buildFailure(folderAction,
-                            {existing.isEmpty() ? destination : existing,
-                             u"It is a file, not a folder. Choose another destination"_s});
+        return buildFailure(
+            folderAction(),
+            {existing.isEmpty() ? destination : existing,
+             QCoreApplication::translate(
+                 "Builder", "It is a file, not a folder. Choose another destination")});
     }
     if (!info.isWritable()) {
+        // Said of the folder that is there: it need not be made, only written in.
         return buildFailure(
-            folderAction, {existing, u"You are not allowed to write in this folder. Choose another "
-                                     "destination"_s});
+            existing == destination ? writeAction() : folderAction(),
+            {existing,
+             QCoreApplication::translate(
+                 "Builder",
+                 "You are not allowed to write in this folder. Choose another destination")});
+    }
+    if (liesWithin(destination, existing, templateFiles)) {
+        return buildFailure(
+            folderAction(),
+            {destination,
+             QCoreApplication::translate("Builder", "It is inside the template's files "
+                                                    "folder, which would copy the site "
+                                                    "into itself. Choose another destination")});
     }
     const QFileInfo files(filesFolder);
     if (files.exists() && !files.isDir()) {
-        return buildFailure(folderAction,
+        return buildFailure(folderAction(),
                             {files.filePath(),
                              u"A file of that name is in the way. Move it or choose another "
                              "destination"_s});

@@ -21,7 +21,9 @@ QString pageFilePath(const QString &destination, const QString &pageName);
 BuildResult checkPageFiles(const QList<SitePage> &pages, const QString &destination);
 
 // Whether `destination` is a folder or can be made one, with its `files`
-// folder; ok when it can.
-BuildResult checkDestination(const QString &destination, const QString &filesFolder);
+// folder, outside the template's `templateFiles` folder (a site there would
+// be copied into itself at the next build); ok when it can.
+BuildResult checkDestination(const QString &destination, const QString &filesFolder,
+                             const QString &templateFiles);
 
 } // namespace quillsite

@@ -1,5 +1,7 @@
 #include "builder/pagenames.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -42,22 +44,30 @@ QString pageLink(const QString &pageName) {
 
 QString pageNameProblem(const QString &pageName) {
     if (pageName.isEmpty())
-        return u"A page must have a name. Type a name for the page."_s;
+        return QCoreApplication::translate("Builder",
+                                           "A page must have a name. Type a name for the page.");
     for (QChar separator : {u'/', u'\\'}) {
         if (pageName.contains(separator)) {
-            return u"The page name \"%1\" contains \"%2\", which can't be part of a file name. "
-                   "Choose a name without it."_s.arg(pageName, separator);
+            return QCoreApplication::translate("Builder",
+                                               "The page name \"%1\" contains \"%2\", which can't "
+                                               "be part of a file name. Choose a name without it.")
+                .arg(pageName, separator);
         }
     }
     if (std::any_of(pageName.cbegin(), pageName.cend(), isControl)) {
-        return u"The page name contains a control character (such as a tab or a line break), "
-               "which can't be part of a file name. Choose a name without it."_s;
+        return QCoreApplication::translate(
+            "Builder", "The page name contains a control character (such as a tab or a line "
+                       "break), which can't be part of a file name. Choose a name without it.");
     }
     if (pageName == u"." || pageName == u"..")
-        return u"\"%1\" can't be used as a page name. Choose another name."_s.arg(pageName);
+        return QCoreApplication::translate(
+                   "Builder", "\"%1\" can't be used as a page name. Choose another name.")
+            .arg(pageName);
     if (pageFileName(pageName).toUtf8().size() > maxFileNameBytes)
-        return u"The page name \"%1\" is too long for a file name. Choose a shorter name."_s.arg(
-            pageName);
+        return QCoreApplication::translate(
+                   "Builder",
+                   "The page name \"%1\" is too long for a file name. Choose a shorter name.")
+            .arg(pageName);
     return {};
 }
 

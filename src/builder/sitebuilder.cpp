@@ -8,13 +8,21 @@
 #include "builder/supportfiles.h"
 #include "builder/templatefile.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace quillsite {
 
 namespace {
 
-const QString readAction = u"Could not read the template file"_s;
+QString readAction() {
+    return QCoreApplication::translate("Builder", "Could not read the template file");
+}
+
+QString copyFileAction() {
+    return QCoreApplication::translate("Builder", "Could not copy the support file");
+}
 
 // Reports progress as the build goes, in about two hundred steps at most, so
 // that a window showing it does not slow a large build down.
@@ -59,7 +67,8 @@ BuildResult writePages(const Website &site, const QString &destination,
         const QString path = pageFilePath(destination, page.name);
         const PageBytes bytes = skeleton.page(page.name, page.body);
         if (FileError error = writeFileAtomically(path, bytes.pieces()); error.failed()) {
-            BuildResult failure = buildFailure(u"Could not write the page file"_s, error);
+            BuildResult failure = buildFailure(
+                QCoreApplication::translate("Builder", "Could not write the page file"), error);
             failure.pagesWritten = result.pagesWritten;
             return failure;
         }
@@ -70,60 +79,85 @@ BuildResult writePages(const Website &site, const QString &destination,
     return result;
 }
 
+// Where a build reads its support files and writes the site, cleaned.
+struct SiteFolders {
+    QString source; // the template's files folder
+    QString destination;
+    QString files; // the site's files folder
+};
+
+// Writes the checked site: its pages, then its support files.
+BuildResult writeSite(const Website &site, const SiteFolders &folders, const PageSkeleton &skeleton,
+                      const SupportFilePlan &plan, const BuildProgress &progress) {
+    qint64 total = plan.totalBytes;
+    for (const SitePage &page : site.pages)
+        total += skeleton.estimatedPageSize(page.name, page.body);
+    ProgressReport report(progress, total);
+
+    if (FileError error = makeFolder(folders.files); error.failed())
+        return buildFailure(QCoreApplication::translate("Builder", "Could not make the folder"),
+                            error);
+    removeLeftoverTemporaryFiles(folders.destination);
+    removeLeftoverTemporaryFiles(folders.files);
+    for (const QString &folder : plan.folders)
+        removeLeftoverTemporaryFiles(folders.files + u'/' + folder);
+    BuildResult result = writePages(site, folders.destination, skeleton, report);
+    if (!result.ok)
+        return result;
+    report.pagesDone();
+
+    const CopyOutcome copy = copySupportFiles(plan, folders.source, folders.files,
+                                              [&](qint64 bytes) { report.setSupportBytes(bytes); });
+    result.supportFilesCopied = copy.filesCopied;
+    if (copy.error.failed()) {
+        BuildResult failure = buildFailure(copyFileAction(), copy.error);
+        failure.pagesWritten = result.pagesWritten;
+        failure.supportFilesCopied = copy.filesCopied;
+        return failure;
+    }
+    report.finish();
+    result.warnings += danglingPageLinks(site.pages);
+    return result;
+}
+
 } // namespace
 
 QString BuildResult::message() const {
     return ok ? QString() : error.message(action);
 }
 
-BuildResult BuildWebsite(const Website &site, const BuildProgress &progress) {
+BuildResult BuildWebsite(const Website &site, const BuildProgress &progress,
+                         WarningPolicy warnings) {
     // Everything is read and checked first, so that a build that can't
     // succeed writes nothing.
-    const QString skeletonPath = site.templateFolder + u"/main.txt"_s;
-    const TemplateText skeleton = readTemplateFile(skeletonPath);
+    const TemplateText skeleton = readTemplateFile(site.templateFolder, u"main.txt"_s);
     if (skeleton.error.failed())
-        return buildFailure(readAction, skeleton.error);
-    const QString fragmentPath = site.templateFolder + u"/menuitem.txt"_s;
-    const TemplateText fragment = readTemplateFile(fragmentPath);
+        return buildFailure(readAction(), skeleton.error);
+    const TemplateText fragment = readTemplateFile(site.templateFolder, u"menuitem.txt"_s);
     if (fragment.error.failed())
-        return buildFailure(readAction, fragment.error);
+        return buildFailure(readAction(), fragment.error);
 
-    const QString destination = collapseSeparators(site.destination);
-    const QString filesFolder = collapseSeparators(site.destination + u"/files/"_s).chopped(1);
-    if (BuildResult problem = checkDestination(destination, filesFolder); !problem.ok)
+    const SiteFolders folders{site.templateFolder + u"/files"_s,
+                              collapseSeparators(site.destination),
+                              collapseSeparators(site.destination + u"/files/"_s).chopped(1)};
+    if (BuildResult problem = checkDestination(folders.destination, folders.files, folders.source);
+        !problem.ok)
         return problem;
-    if (BuildResult problem = checkPageFiles(site.pages, destination); !problem.ok)
+    if (BuildResult problem = checkPageFiles(site.pages, folders.destination); !problem.ok)
         return problem;
-    const QString supportSource = site.templateFolder + u"/files"_s;
-    const SupportFilePlan plan = planSupportFiles(supportSource, filesFolder);
+    const SupportFilePlan plan = planSupportFiles(folders.source, folders.files);
     if (plan.error.failed())
-        return buildFailure(u"Could not copy the support files"_s, plan.error);
+        return buildFailure(
+            QCoreApplication::translate("Builder", "Could not copy the support files"), plan.error);
+    if (!plan.leftOut.isEmpty() && warnings == WarningPolicy::Refuse)
+        return buildFailure(copyFileAction(), plan.leftOut.first());
 
     const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author, fragment.text,
                                     site.pages, skeleton.encoding);
-    qint64 total = plan.totalBytes;
-    for (const SitePage &page : site.pages)
-        total += pageSkeleton.estimatedPageSize(page.name, page.body);
-    ProgressReport report(progress, total);
-
-    if (FileError error = makeFolder(filesFolder); error.failed())
-        return buildFailure(u"Could not make the folder"_s, error);
-    BuildResult result = writePages(site, destination, pageSkeleton, report);
-    if (!result.ok)
-        return result;
-    report.pagesDone();
-
-    const CopyOutcome copy = copySupportFiles(plan, supportSource, filesFolder,
-                                              [&](qint64 bytes) { report.setSupportBytes(bytes); });
-    result.supportFilesCopied = copy.filesCopied;
-    if (copy.error.failed()) {
-        BuildResult failure = buildFailure(u"Could not copy the support file"_s, copy.error);
-        failure.pagesWritten = result.pagesWritten;
-        failure.supportFilesCopied = copy.filesCopied;
-        return failure;
-    }
-    report.finish();
-    result.warnings = danglingPageLinks(site.pages);
+    BuildResult result = writeSite(site, folders, pageSkeleton, plan, progress);
+    for (const FileError &leftOut : plan.leftOut)
+        result.warnings.append(
+            leftOut.message(QCoreApplication::translate("Builder", "Left out the support file")));
     return result;
 }
 

@@ -19,8 +19,7 @@ struct BuildResult {
     FileError error;
     int pagesWritten = 0;
     int supportFilesCopied = 0;
-    // What a built site may lack, for the user to put right: one sentence each.
-    QStringList warnings;
+    QStringList warnings; // what was left out of a site built all the same, one sentence each
 
     // '<action> "<path>": <reason>' for a message box or standard error;
     // empty when the build succeeded.
@@ -31,9 +30,16 @@ struct BuildResult {
 // in bytes. A build can't be cancelled: a half-built site is worse than a slow one.
 using BuildProgress = std::function<void(qint64 done, qint64 total)>;
 
+// Whether a build goes on when something must be left out (say, a link in
+// the template that leads out of it), with a warning, or writes nothing.
+enum class WarningPolicy { Report, Refuse };
+
 // Writes the site: one page file per page merged into the template's skeleton
 // with the menu of all pages, plus a copy of the template's `files` folder.
-// Checks everything it can before writing anything.
-BuildResult BuildWebsite(const Website &site, const BuildProgress &progress = {});
+// Checks everything it can before writing anything. Every page is written to
+// a temporary file that takes its name once complete; those left behind by an
+// interrupted build into the same folder are removed.
+BuildResult BuildWebsite(const Website &site, const BuildProgress &progress = {},
+                         WarningPolicy warnings = WarningPolicy::Report);
 
 } // namespace quillsite

@@ -2,10 +2,17 @@
 
 #include "builder/atomicfile.h"
 #include "builder/makefolder.h"
+#include "builder/templatelinks.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <QStringDecoder>
+
+#include <memory>
+
+#include <dirent.h>
 
 using namespace Qt::StringLiterals;
 
@@ -16,14 +23,38 @@ namespace {
 // Copies go through one buffer of this size, reused for every chunk.
 constexpr qint64 copyChunkBytes = 64 * 1024;
 
+// The name (spelled as best it can be) of an entry of `folder` whose name is
+// not valid UTF-8, or empty when there is none.
+QString nonUtf8Name(const QString &folder) {
+    const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(QFile::encodeName(folder).constData()),
+                                                   ::closedir);
+    if (!dir)
+        return {};
+    while (const dirent *entry = ::readdir(dir.get())) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString name = utf8(QByteArrayView(entry->d_name));
+        if (utf8.hasError())
+            return name;
+    }
+    return {};
+}
+
 class PlanWalker final {
 public:
     PlanWalker(const QString &source, const QString &target)
         : m_source(source)
-        , m_target(target) {}
+        , m_target(target)
+        , m_template(QFileInfo(QFileInfo(source).absolutePath()).canonicalFilePath()) {}
 
     SupportFilePlan walk() {
-        visit(QString());
+        const QFileInfo source(m_source);
+        if (leavesTemplate(source))
+            return std::move(m_plan);
+        if (const QFileInfo target(m_target); target.isDir() && !target.isWritable())
+            fail(m_target, QCoreApplication::translate(
+                               "Builder", "You are not allowed to write in this folder"));
+        else
+            visit(QString());
         return std::move(m_plan);
     }
 
@@ -33,6 +64,40 @@ private:
     void fail(const QString &path, const QString &reason) {
         if (!failed())
             m_plan.error = {path, reason};
+    }
+
+    // Whether `entry` is a link that leads out of the template, which is then
+    // left out: a template must not copy files such as ~/.ssh into a site.
+    bool leavesTemplate(const QFileInfo &entry) {
+        const QString problem = linkOutOfTemplate(entry, m_template);
+        if (problem.isEmpty())
+            return false;
+        m_plan.leftOut.append({entry.filePath(), problem});
+        return true;
+    }
+
+    void visitEntry(const QFileInfo &entry, const QString &relative) {
+        if (entry.isSymLink() && !entry.exists())
+            return fail(entry.filePath(),
+                        QCoreApplication::translate("Builder", "The link leads nowhere"));
+        if (leavesTemplate(entry))
+            return;
+        if (entry.isDir()) {
+            // A link back into a folder being listed would never end.
+            if (!m_listing.contains(entry.canonicalFilePath()))
+                addFolder(relative);
+        } else if (entry.isFile()) {
+            if (!entry.isReadable())
+                return fail(entry.filePath(),
+                            QCoreApplication::translate("Builder",
+                                                        "You are not allowed to read this file"));
+            addFile(relative, entry.size());
+        } else if (entry.exists()) {
+            m_plan.leftOut.append(
+                {entry.filePath(),
+                 QCoreApplication::translate(
+                     "Builder", "It is not an ordinary file but a pipe, device or socket")});
+        }
     }
 
     QString sourcePath(const QString &relative) const {
@@ -46,24 +111,21 @@ private:
         const QString canonical = QFileInfo(folder).canonicalFilePath();
         QDir dir(folder);
         if (!dir.isReadable())
-            return fail(folder, u"The folder can't be read"_s);
+            return fail(folder, QCoreApplication::translate("Builder", "The folder can't be read"));
+        // Qt lists only names that are valid UTF-8; any other would be left out unseen.
+        if (const QString name = nonUtf8Name(folder); !name.isEmpty())
+            return fail(folder + u'/' + name,
+                        QCoreApplication::translate(
+                            "Builder", "The name is not valid UTF-8, so the file can't be copied. "
+                                       "Rename it"));
         m_listing.insert(canonical);
         const QFileInfoList entries = dir.entryInfoList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
         for (const QFileInfo &entry : entries) {
             if (failed())
                 break;
-            const QString child =
-                relative.isEmpty() ? entry.fileName() : relative + u'/' + entry.fileName();
-            if (entry.isDir()) {
-                // A link back into a folder being listed would never end.
-                if (!m_listing.contains(entry.canonicalFilePath()))
-                    addFolder(child);
-            } else if (entry.isFile()) {
-                addFile(child, entry.size());
-            } else if (entry.isSymLink()) {
-                fail(entry.filePath(), u"The link leads nowhere"_s);
-            }
+            visitEntry(entry,
+                       relative.isEmpty() ? entry.fileName() : relative + u'/' + entry.fileName());
         }
         m_listing.remove(canonical);
     }
@@ -71,7 +133,13 @@ private:
     void addFolder(const QString &relative) {
         const QFileInfo target(targetPath(relative));
         if (target.exists() && !target.isDir())
-            return fail(target.filePath(), u"A file stands where the folder is to be made"_s);
+            return fail(target.filePath(),
+                        QCoreApplication::translate(
+                            "Builder", "A file stands where the folder is to be made"));
+        if (target.isDir() && !target.isWritable())
+            return fail(target.filePath(),
+                        QCoreApplication::translate("Builder",
+                                                    "You are not allowed to write in this folder"));
         m_plan.folders.append(relative);
         visit(relative);
     }
@@ -79,13 +147,16 @@ private:
     void addFile(const QString &relative, qint64 size) {
         const QFileInfo target(targetPath(relative));
         if (target.isDir())
-            return fail(target.filePath(), u"A folder stands where the file is to be copied"_s);
+            return fail(target.filePath(),
+                        QCoreApplication::translate(
+                            "Builder", "A folder stands where the file is to be copied"));
         m_plan.files.append(relative);
         m_plan.totalBytes += size;
     }
 
     QString m_source;
     QString m_target;
+    QString m_template;      // canonical
     QSet<QString> m_listing; // canonical paths of the folders being listed
     SupportFilePlan m_plan;
 };

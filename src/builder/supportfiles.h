@@ -15,14 +15,18 @@ struct SupportFilePlan {
     QList<QString> folders; // relative to the `files` folder, parents first
     QList<QString> files;   // relative to the `files` folder
     qint64 totalBytes = 0;
-    FileError error; // empty when the plan can be carried out
+    QList<FileError> leftOut; // links out of the template, pipes and devices
+    FileError error;          // empty when the plan can be carried out
 };
 
 // Lists every file and subfolder of `sourceFolder` (nothing when it does not
 // exist) and checks that each can take its place under `targetFolder`.
-// Symbolic links are followed, but a link back into a folder being listed is
-// skipped, so a cycle of links does not go on for ever. Only regular files
-// and folders are copied: a pipe or device would block or make no sense.
+// Symbolic links within the template folder (the parent of `sourceFolder`) are
+// followed, but a link back into a folder being listed is skipped, so a cycle
+// of links does not go on for ever. Only regular files and folders are copied:
+// links leading out of the template, pipes and devices are left out.
+// Everything that would make the copy fail (a file that can't be read, a
+// folder that can't be written) is found here, before anything is written.
 SupportFilePlan planSupportFiles(const QString &sourceFolder, const QString &targetFolder);
 
 struct CopyOutcome {

@@ -1,6 +1,8 @@
 #include "builder/templatefile.h"
 
-#include <QFile>
+#include "builder/templatelinks.h"
+#include "builder/textfile.h"
+
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -28,16 +30,16 @@ QString withCrLfLines(QStringView text) {
     return lines;
 }
 
-TemplateText readTemplateFile(const QString &path) {
-    if (QFileInfo(path).isDir())
-        return {{}, {}, {path, u"It is a folder, not a file"_s}};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, {}, {path, file.errorString()}};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {{}, {}, {path, file.errorString()}};
-    DecodedText decoded = decodeTemplateText(bytes);
+TemplateText readTemplateFile(const QString &templateFolder, const QString &fileName) {
+    const QString path = templateFolder + u'/' + fileName;
+    const QString canonicalTemplate = QFileInfo(templateFolder).canonicalFilePath();
+    if (const QString problem = linkOutOfTemplate(QFileInfo(path), canonicalTemplate);
+        !problem.isEmpty())
+        return {{}, {}, {path, problem}};
+    const TextFileBytes file = readTextFile(path);
+    if (file.error.failed())
+        return {{}, {}, file.error};
+    DecodedText decoded = decodeTemplateText(file.bytes);
     return {withCrLfLines(decoded.text), decoded.encoding, {}};
 }
 

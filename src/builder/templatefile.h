@@ -15,7 +15,9 @@ struct TemplateText {
     FileError error; // when the file could not be read
 };
 
-TemplateText readTemplateFile(const QString &path);
+// Reads the file `fileName` of the template in `templateFolder`; a link to a
+// file outside the template is refused rather than followed.
+TemplateText readTemplateFile(const QString &templateFolder, const QString &fileName);
 
 // `text` with every line end (CR LF, LF or a lone CR) made CR LF, and CR LF
 // after a last line that had none. The empty text stays empty.

@@ -7,6 +7,7 @@
 #include "library/templatecatalog.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -17,35 +18,57 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString defaultTitle = u"My Website"_s;
-
-const QString description = uR"(Builds a website from a Quillsite template, as the wizard does.
-
-Without --page the site is a small demonstration with one "Home" page. Each
---page NAME=FILE adds a page named NAME (in the order given) whose content is
-the body of the HTML file FILE, or the whole file when it is a fragment. The
-page named "Home" becomes index.htm; every other page its lower-case name and
-".htm".
-
-Relative paths (--out, --template, page files) are taken from the current
-folder; a leading ~/ stands for your home folder.
-
-Exit status: 0 when the site was written, 1 when building failed, 2 when the
-command itself is wrong.)"_s;
+// The help's description, printed before the options.
+QString description() {
+    return QCoreApplication::translate(
+        "CommandLine",
+        "Builds a website from a Quillsite template, as the wizard does.\n"
+        "\n"
+        "Without --page the site is a small demonstration with one \"Home\" page. Each\n"
+        "--page NAME=FILE adds a page named NAME (in the order given) whose content is\n"
+        "the body of the HTML file FILE, or the whole file when it is a fragment. The\n"
+        "page named \"Home\" becomes index.htm; every other page its lower-case name and\n"
+        "\".htm\".\n"
+        "\n"
+        "Relative paths (--out, --template, page files) are taken from the current\n"
+        "folder; a leading ~/ stands for your home folder.\n"
+        "\n"
+        "Exit status: 0 when the site was written, 1 when building failed, 2 when the\n"
+        "command itself is wrong.");
+}
 
 struct Options {
-    QCommandLineOption list{u"list-templates"_s, u"List the installed templates."_s};
-    QCommandLineOption out{u"out"_s, u"Write the site into the folder DIR (required)."_s, u"DIR"_s};
+    QCommandLineOption list{
+        u"list-templates"_s,
+        QCoreApplication::translate("CommandLine", "List the installed templates.")};
+    QCommandLineOption out{u"out"_s,
+                           QCoreApplication::translate(
+                               "CommandLine", "Write the site into the folder DIR (required)."),
+                           QCoreApplication::translate("CommandLine", "DIR")};
     QCommandLineOption templateName{
         u"template"_s,
-        u"The template: an installed one's name or folder name, or the path of a "
-        "template folder. Default: the first installed template."_s,
-        u"NAME"_s};
-    QCommandLineOption title{u"title"_s, u"The site's title. Default: \"My Website\"."_s, u"T"_s};
-    QCommandLineOption author{u"author"_s, u"The site's author. Default: your login name."_s,
-                              u"A"_s};
-    QCommandLineOption page{u"page"_s, u"Add the page NAME made from the HTML file FILE."_s,
-                            u"NAME=FILE"_s};
+        QCoreApplication::translate("CommandLine",
+                                    "The template: an installed one's name or folder name, or the "
+                                    "path of a template folder. Default: the first installed "
+                                    "template."),
+        QCoreApplication::translate("CommandLine", "NAME")};
+    QCommandLineOption title{
+        u"title"_s,
+        QCoreApplication::translate("CommandLine", "The site's title. Default: \"My Website\"."),
+        QCoreApplication::translate("CommandLine", "T")};
+    QCommandLineOption author{
+        u"author"_s,
+        QCoreApplication::translate("CommandLine", "The site's author. Default: your login name."),
+        QCoreApplication::translate("CommandLine", "A")};
+    QCommandLineOption page{u"page"_s,
+                            QCoreApplication::translate(
+                                "CommandLine", "Add the page NAME made from the HTML file FILE."),
+                            QCoreApplication::translate("CommandLine", "NAME=FILE")};
+    QCommandLineOption strict{
+        u"strict"_s,
+        QCoreApplication::translate("CommandLine", "Treat every warning (no page named Home, "
+                                                   "part of a file left out) as a failure: "
+                                                   "write nothing when there is one.")};
 };
 
 CommandLine failure(const QString &error) {
@@ -68,32 +91,43 @@ QString absolutePath(const QString &path, const CommandLineContext &context) {
     return QDir::cleanPath(QDir(context.currentFolder).absoluteFilePath(expanded));
 }
 
-// One --page value, "NAME=FILE", read into a page; an error text when it can't be.
+// One --page value, "NAME=FILE", read into a page; an error text when it
+// can't be. What the page leaves out of its file is added to `warnings`.
 std::pair<SitePage, QString> pageFromArgument(const QString &argument,
-                                              const CommandLineContext &context) {
+                                              const CommandLineContext &context,
+                                              QStringList &warnings) {
     const qsizetype equals = argument.indexOf(u'=');
     if (equals < 0)
-        return {{}, u"--page needs a page name and a file, as NAME=FILE: \"%1\""_s.arg(argument)};
+        return {{},
+                QCoreApplication::translate(
+                    "CommandLine", "--page needs a page name and a file, as NAME=FILE: \"%1\"")
+                    .arg(argument)};
     const QString name = argument.first(equals);
     const QString file = argument.sliced(equals + 1);
     if (name.isEmpty() || file.isEmpty())
         return {{},
-                u"--page needs both a page name and a file, as NAME=FILE: \"%1\""_s.arg(argument)};
+                QCoreApplication::translate(
+                    "CommandLine", "--page needs both a page name and a file, as NAME=FILE: \"%1\"")
+                    .arg(argument)};
+    // The name's problem names the page itself.
     if (const QString problem = pageNameProblem(name); !problem.isEmpty())
-        return {{}, u"The page name \"%1\" can't be used: %2"_s.arg(name, problem)};
+        return {{}, problem};
     const InputPage read = readInputPage(absolutePath(file, context));
     if (read.error.failed())
-        return {{}, read.error.message(u"Could not read the page file"_s)};
+        return {{},
+                read.error.message(
+                    QCoreApplication::translate("CommandLine", "Could not read the page file"))};
+    warnings.append(read.warnings);
     return {SitePage{name, read.body}, {}};
 }
 
 QString pageProblems(const QStringList &arguments, const CommandLineContext &context,
-                     QList<SitePage> &pages) {
+                     CommandLine &command) {
     for (const QString &argument : arguments) {
-        auto [page, error] = pageFromArgument(argument, context);
+        auto [page, error] = pageFromArgument(argument, context, command.warnings);
         if (!error.isEmpty())
             return error;
-        pages.append(page);
+        command.site.pages.append(page);
     }
     return {};
 }
@@ -103,10 +137,20 @@ bool hasHome(const QList<SitePage> &pages) {
                        [](const SitePage &page) { return page.name == u"Home"_s; });
 }
 
+QString noHomeWarning(const SitePage &first) {
+    return QCoreApplication::translate(
+               "CommandLine",
+               "No page is named \"Home\", so the site has no index.htm: visitors start at its "
+               "first page, \"%1\", in \"%2\". Name a page Home to give the site its usual "
+               "start page.")
+        .arg(first.name, pageFileName(first.name));
+}
+
 CommandLine buildCommand(const QCommandLineParser &parser, const Options &options,
                          const CommandLineContext &context) {
     if (!parser.isSet(options.out) || parser.value(options.out).isEmpty())
-        return failure(u"Say where to write the site with --out DIR."_s);
+        return failure(QCoreApplication::translate("CommandLine",
+                                                   "Say where to write the site with --out DIR."));
 
     const TemplateChoice choice =
         chooseTemplate(parser.value(options.templateName),
@@ -119,22 +163,26 @@ CommandLine buildCommand(const QCommandLineParser &parser, const Options &option
     Website &site = command.site;
     site.templateFolder = choice.folder;
     site.destination = absolutePath(parser.value(options.out), context);
-    site.title = parser.isSet(options.title) ? parser.value(options.title) : defaultTitle;
+    site.title = parser.isSet(options.title)
+                     ? parser.value(options.title)
+                     : QCoreApplication::translate("CommandLine", "My Website");
     site.author =
         parser.isSet(options.author) ? parser.value(options.author) : context.defaultAuthor;
     if (site.title.isEmpty())
-        return failure(u"The title can't be empty; give one with --title."_s);
+        return failure(QCoreApplication::translate(
+            "CommandLine", "The title can't be empty; give one with --title."));
     if (site.author.isEmpty())
-        return failure(u"The author can't be empty; give one with --author."_s);
+        return failure(QCoreApplication::translate(
+            "CommandLine", "The author can't be empty; give one with --author."));
 
-    if (const QString error = pageProblems(parser.values(options.page), context, site.pages);
+    command.strict = parser.isSet(options.strict);
+    if (const QString error = pageProblems(parser.values(options.page), context, command);
         !error.isEmpty())
         return failure(error);
     if (site.pages.isEmpty())
         site.pages.append(demoHomePage());
     if (!hasHome(site.pages))
-        command.warnings.append(
-            u"No page is named \"Home\", so the site will have no index.htm."_s);
+        command.warnings.append(noHomeWarning(site.pages.constFirst()));
     return command;
 }
 
@@ -143,22 +191,25 @@ CommandLine buildCommand(const QCommandLineParser &parser, const Options &option
 CommandLine interpretCommandLine(const QStringList &arguments, const CommandLineContext &context) {
     const Options options;
     QCommandLineParser parser;
-    parser.setApplicationDescription(description);
+    parser.setApplicationDescription(description());
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({options.list, options.out, options.templateName, options.title,
-                       options.author, options.page});
+                       options.author, options.page, options.strict});
 
     if (!parser.parse(arguments))
-        return failure(parser.errorText() + u"\nSee --help for the options."_s);
+        return failure(parser.errorText() + u'\n' +
+                       QCoreApplication::translate("CommandLine", "See --help for the options."));
     // --help-all comes with the help option; there are no Qt options worth showing here.
     if (parser.isSet(help) || parser.isSet(u"help-all"_s))
         return showing(parser.helpText());
     if (parser.isSet(version))
         return showing(u"quillsite-build "_s + QLatin1StringView(QUILLSITE_VERSION) + u'\n');
     if (!parser.positionalArguments().isEmpty())
-        return failure(u"Unexpected argument \"%1\". Options start with --; see --help."_s.arg(
-            parser.positionalArguments().constFirst()));
+        return failure(
+            QCoreApplication::translate(
+                "CommandLine", "Unexpected argument \"%1\". Options start with --; see --help.")
+                .arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(options.list)) {
         CommandLine command;
         command.action = CommandAction::ListTemplates;
@@ -169,11 +220,15 @@ CommandLine interpretCommandLine(const QStringList &arguments, const CommandLine
 
 QString buildReport(const BuildResult &result, const QString &destination) {
     const auto counted = [](int count, const QString &one, const QString &many) {
-        return u"%1 %2"_s.arg(count).arg(count == 1 ? one : many);
+        return (count == 1 ? one : many).arg(count);
     };
-    return u"Wrote %1 and %2 to %3"_s.arg(
-        counted(result.pagesWritten, u"page"_s, u"pages"_s),
-        counted(result.supportFilesCopied, u"support file"_s, u"support files"_s), destination);
+    return QCoreApplication::translate("CommandLine", "Wrote %1 and %2 to %3")
+        .arg(counted(result.pagesWritten, QCoreApplication::translate("CommandLine", "%1 page"),
+                     QCoreApplication::translate("CommandLine", "%1 pages")),
+             counted(result.supportFilesCopied,
+                     QCoreApplication::translate("CommandLine", "%1 support file"),
+                     QCoreApplication::translate("CommandLine", "%1 support files")),
+             destination);
 }
 
 } // namespace quillsite

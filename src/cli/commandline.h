@@ -30,6 +30,7 @@ struct CommandLine {
     QString text;         // for ShowText
     QString error;        // for Fail
     QStringList warnings; // for Build: said on standard error, the build goes on
+    bool strict = false;  // for Build: a warning is a failure
 };
 
 // Turns the arguments (the program name first) into what to do.

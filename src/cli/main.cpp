@@ -6,6 +6,7 @@
 #include "cli/templatelisting.h"
 #include "library/templatecatalog.h"
 #include "platform/systeminfo.h"
+#include "platform/translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,12 +19,34 @@ namespace {
 
 enum ExitStatus { Success = 0, BuildFailed = 1, UsageError = 2 };
 
+// Says the warnings (as errors under --strict) and builds the site.
+int build(const CommandLine &command, QTextStream &out, QTextStream &err) {
+    const QString label = command.strict ? QCoreApplication::translate("CommandLine", "Error: ")
+                                         : QCoreApplication::translate("CommandLine", "Warning: ");
+    for (const QString &warning : command.warnings)
+        err << label << warning << '\n';
+    if (command.strict && !command.warnings.isEmpty())
+        return BuildFailed;
+    err.flush();
+    const BuildResult result = BuildWebsite(
+        command.site, {}, command.strict ? WarningPolicy::Refuse : WarningPolicy::Report);
+    for (const QString &warning : result.warnings)
+        err << label << warning << '\n';
+    if (!result.ok) {
+        err << result.message() << '\n';
+        return BuildFailed;
+    }
+    out << buildReport(result, command.site.destination) << '\n';
+    return Success;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"quillsite-build"_s);
     QCoreApplication::setApplicationVersion(QLatin1StringView(QUILLSITE_VERSION));
+    installTranslations();
     QTextStream out(stdout);
     QTextStream err(stderr);
 
@@ -39,7 +62,9 @@ int main(int argc, char *argv[]) {
     case CommandAction::ListTemplates: {
         const QList<TemplateInfo> templates = discoverTemplates(templatesFolder);
         if (templates.isEmpty())
-            err << u"No templates are installed in "_s << templatesFolder << '\n';
+            err << QCoreApplication::translate("CommandLine", "No templates are installed in %1")
+                       .arg(templatesFolder)
+                << '\n';
         out << templateListing(templates);
         return Success;
     }
@@ -50,16 +75,5 @@ int main(int argc, char *argv[]) {
         break;
     }
 
-    for (const QString &warning : command.warnings)
-        err << u"Warning: "_s << warning << '\n';
-    err.flush();
-    const BuildResult result = BuildWebsite(command.site);
-    if (!result.ok) {
-        err << result.message() << '\n';
-        return BuildFailed;
-    }
-    for (const QString &warning : result.warnings)
-        err << u"Warning: "_s << warning << '\n';
-    out << buildReport(result, command.site.destination) << '\n';
-    return Success;
+    return build(command, out, err);
 }

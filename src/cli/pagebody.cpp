@@ -1,10 +1,14 @@
 #include "cli/pagebody.h"
 
+#include <QRegularExpression>
+
 #include <gumbo.h>
 
 #include <memory>
 
 namespace quillsite {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -35,9 +39,46 @@ const GumboElement *childElement(const GumboElement &parent, GumboTag tag) {
 bool isDocument(const GumboOutput &output, const GumboElement &html) {
     if (output.document->v.document.has_doctype || written(html.original_tag))
         return true;
-    const GumboElement *head = childElement(html, GUMBO_TAG_HEAD);
-    const GumboElement *body = childElement(html, GUMBO_TAG_BODY);
-    return (head && written(head->original_tag)) || (body && written(body->original_tag));
+    for (GumboTag tag : {GUMBO_TAG_HEAD, GUMBO_TAG_BODY, GUMBO_TAG_FRAMESET}) {
+        const GumboElement *element = childElement(html, tag);
+        if (element && written(element->original_tag))
+            return true;
+    }
+    return false;
+}
+
+// Whether `html` may be a whole document: it holds a doctype or an html, head,
+// body or frameset tag somewhere. Most page files are fragments, and this look spares
+// them the parser; a file that may be a document is parsed to be sure.
+bool mayBeDocument(const QString &html) {
+    static const QRegularExpression documentTag(u"<(!doctype|html|head|body|frameset)[\\s/>]"_s,
+                                                QRegularExpression::CaseInsensitiveOption);
+    return documentTag.match(html).hasMatch();
+}
+
+qsizetype sourceOffset(const GumboNode &node) {
+    switch (node.type) {
+    case GUMBO_NODE_ELEMENT:
+    case GUMBO_NODE_TEMPLATE:
+        return qsizetype(node.v.element.start_pos.offset);
+    case GUMBO_NODE_WHITESPACE:
+    case GUMBO_NODE_COMMENT:
+    case GUMBO_NODE_DOCUMENT:
+        return -1; // never worth a word
+    default:
+        return qsizetype(node.v.text.start_pos.offset);
+    }
+}
+
+// Whether the parser put into the body anything that stands in the source
+// after `end`, where the body ends: the page leaves it out.
+bool contentAfter(const GumboElement &body, qsizetype end) {
+    for (unsigned int i = 0; i < body.children.length; ++i) {
+        const auto *child = static_cast<const GumboNode *>(body.children.data[i]);
+        if (sourceOffset(*child) >= end)
+            return true;
+    }
+    return false;
 }
 
 // Where the body's content lies in the source, as byte offsets. The parser
@@ -59,17 +100,21 @@ std::pair<qsizetype, qsizetype> bodyRange(const GumboElement &html, const GumboE
 
 } // namespace
 
-QString bodyMarkup(const QString &html) {
+PageBody bodyMarkup(const QString &html) {
+    if (!mayBeDocument(html))
+        return {html};
     const QByteArray source = html.toUtf8();
     const GumboDocument output = parse(source);
     const GumboElement &root = output->root->v.element;
     if (!isDocument(*output, root))
-        return html;
+        return {html};
     const GumboElement *body = childElement(root, GUMBO_TAG_BODY);
     if (!body)
-        return {}; // a frameset document has no body to take
+        return {{}, LeftOutContent::Frameset};
     const auto [start, end] = bodyRange(root, *body, source.size());
-    return QString::fromUtf8(source.sliced(start, end - start));
+    return {QString::fromUtf8(source.sliced(start, end - start)),
+            end < source.size() && contentAfter(*body, end) ? LeftOutContent::AfterEnd
+                                                            : LeftOutContent::None};
 }
 
 } // namespace quillsite

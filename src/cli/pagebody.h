@@ -4,9 +4,21 @@
 
 namespace quillsite {
 
+// What of a page file is not part of its page.
+enum class LeftOutContent {
+    None,
+    AfterEnd, // text or tags after </body> or </html>
+    Frameset, // a frameset document, which has no body
+};
+
+struct PageBody {
+    QString markup;
+    LeftOutContent leftOut = LeftOutContent::None;
+};
+
 // The markup a page file contributes to a site: for a whole HTML document the
 // source text inside its body element, exactly as written; for a fragment
-// (no doctype, and no html, head or body tag) the text as it is.
-QString bodyMarkup(const QString &html);
+// (no doctype, and no html, head, body or frameset tag) the text as it is.
+PageBody bodyMarkup(const QString &html);
 
 } // namespace quillsite

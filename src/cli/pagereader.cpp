@@ -1,22 +1,54 @@
 #include "cli/pagereader.h"
 
+#include "builder/textfile.h"
 #include "cli/pagebody.h"
 #include "library/legacytext.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QCoreApplication>
+#include <QStringDecoder>
 
 namespace quillsite {
 
-using namespace Qt::StringLiterals;
+namespace {
+
+QString decodePage(const QByteArray &bytes) {
+    if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff")) {
+        // The decoder takes the byte order from the mark and drops it.
+        QStringDecoder utf16(QStringDecoder::Utf16);
+        return utf16(bytes);
+    }
+    return decodeTemplateText(bytes).text;
+}
+
+QString leftOutWarning(LeftOutContent leftOut, const QString &path) {
+    switch (leftOut) {
+    case LeftOutContent::None:
+        break;
+    case LeftOutContent::AfterEnd:
+        return QCoreApplication::translate("CommandLine",
+                                           "The page file \"%1\" has text after </body> or "
+                                           "</html>; it is left out of the page.")
+            .arg(path);
+    case LeftOutContent::Frameset:
+        return QCoreApplication::translate("CommandLine",
+                                           "The page file \"%1\" is a frameset document, which "
+                                           "has no body, so its page is empty.")
+            .arg(path);
+    }
+    return {};
+}
+
+} // namespace
 
 InputPage readInputPage(const QString &path) {
-    if (QFileInfo(path).isDir())
-        return {{}, {path, u"It is a folder, not a file"_s}};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, {path, file.errorString()}};
-    return {bodyMarkup(decodeTemplateText(file.readAll()).text), {}};
+    const TextFileBytes file = readTextFile(path);
+    if (file.error.failed())
+        return {{}, {}, file.error};
+    PageBody body = bodyMarkup(decodePage(file.bytes));
+    InputPage page{std::move(body.markup), {}, {}};
+    if (const QString warning = leftOutWarning(body.leftOut, path); !warning.isEmpty())
+        page.warnings.append(warning);
+    return page;
 }
 
 } // namespace quillsite

@@ -1,5 +1,8 @@
 #include "cli/templatechoice.h"
 
+#include "cli/templatelisting.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -31,25 +34,37 @@ QList<TemplateInfo> matchingTemplates(const QString &request,
 TemplateChoice templateAtPath(const QString &request, const QString &currentFolder) {
     const QString folder = QDir::cleanPath(QDir(currentFolder).absoluteFilePath(request));
     if (!QFileInfo(folder).isDir())
-        return {{}, u"The template folder does not exist: %1"_s.arg(folder)};
+        return {{},
+                QCoreApplication::translate("CommandLine", "The template folder does not exist: %1")
+                    .arg(folder)};
     if (!isTemplateFolder(folder))
-        return {{}, u"This folder is not a template, it has no data.ini: %1"_s.arg(folder)};
+        return {{},
+                QCoreApplication::translate("CommandLine",
+                                            "This folder is not a template, it has no data.ini: %1")
+                    .arg(folder)};
     return {folder, {}};
 }
 
 QString ambiguity(const QString &request, const QList<TemplateInfo> &matches) {
-    QStringList lines{u"More than one template is called \"%1\"; give the path of the one "
-                      "you mean:"_s.arg(request)};
+    QStringList lines{
+        QCoreApplication::translate(
+            "CommandLine",
+            "More than one template is called \"%1\"; give the path of the one you mean:")
+            .arg(request)};
     for (const TemplateInfo &info : matches)
         lines.append(u"  "_s + info.folder);
     return lines.join(u'\n');
 }
 
 QString unknown(const QString &request, const QList<TemplateInfo> &installed) {
-    const QString problem = u"There is no template called \"%1\"."_s.arg(request);
+    const QString problem =
+        QCoreApplication::translate("CommandLine", "There is no template called \"%1\".")
+            .arg(request);
     if (installed.isEmpty())
-        return problem + u" No templates are installed."_s;
-    return problem + u" Choose one of:\n"_s + templateChoices(installed);
+        return problem + u' ' +
+               QCoreApplication::translate("CommandLine", "No templates are installed.");
+    return problem + u' ' + QCoreApplication::translate("CommandLine", "Choose one of:") + u'\n' +
+           templateChoices(installed);
 }
 
 } // namespace
@@ -59,8 +74,9 @@ TemplateChoice chooseTemplate(const QString &request, const QList<TemplateInfo> 
     if (request.isEmpty()) {
         if (installed.isEmpty())
             return {{},
-                    u"No templates are installed. Give the path of a template folder "
-                    "with --template."_s};
+                    QCoreApplication::translate("CommandLine",
+                                                "No templates are installed. Give the path of a "
+                                                "template folder with --template.")};
         return {installed.first().folder, {}};
     }
     if (request.contains(u'/'))
@@ -79,9 +95,9 @@ TemplateChoice chooseTemplate(const QString &request, const QList<TemplateInfo> 
 QString templateChoices(const QList<TemplateInfo> &installed) {
     QStringList lines;
     for (const TemplateInfo &info : installed) {
-        const QString folder = folderName(info);
+        const QString folder = visibleText(folderName(info));
         lines.append(info.name.isEmpty() ? u"  [%1]"_s.arg(folder)
-                                         : u"  %1 [%2]"_s.arg(info.name, folder));
+                                         : u"  %1 [%2]"_s.arg(visibleText(info.name), folder));
     }
     return lines.join(u'\n');
 }

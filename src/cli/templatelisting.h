@@ -12,4 +12,8 @@ namespace quillsite {
 // the author and web address, and the description.
 QString templateListing(const QList<TemplateInfo> &templates);
 
+// `text` with every control character written out as \xHH (or \uHHHH), so that a
+// template can't send commands to the terminal its texts are printed on.
+QString visibleText(const QString &text);
+
 } // namespace quillsite

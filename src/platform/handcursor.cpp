@@ -1,5 +1,7 @@
 #include "platform/handcursor.h"
 
+#include "platform/startuplog.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QPixmap>
@@ -36,8 +38,11 @@ std::optional<QPoint> hotSpotOfFirstCursor(const QString &path) {
 QCursor cursorFromFile(const QString &path, Qt::CursorShape fallback) {
     QImageReader reader(path);
     const QImage image = reader.read();
-    if (image.isNull())
+    if (image.isNull()) {
+        qCWarning(lcStartup, "Can't read the cursor %s (%s); using the system's own instead.",
+                  qPrintable(path), qPrintable(reader.errorString()));
         return QCursor(fallback);
+    }
     QPoint hotSpot(-1, -1); // Qt's default: the middle of the picture
     if (const auto fromFile = hotSpotOfFirstCursor(path);
         fromFile && image.rect().contains(*fromFile))

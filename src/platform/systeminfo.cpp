@@ -15,16 +15,15 @@ namespace quillsite {
 
 using namespace Qt::StringLiterals;
 
-QString programDataFolder()
-{
+QString programDataFolder() {
     const QDir programFolder(QCoreApplication::applicationDirPath());
     if (programFolder.exists(u"templates"_s))
         return programFolder.path();
-    return QDir::cleanPath(programFolder.filePath(u"../"_s + QLatin1StringView(QUILLSITE_DATA_INSTALL_DIR)));
+    return QDir::cleanPath(
+        programFolder.filePath(u"../"_s + QLatin1StringView(QUILLSITE_DATA_INSTALL_DIR)));
 }
 
-QString loginName()
-{
+QString loginName() {
     long size = sysconf(_SC_GETPW_R_SIZE_MAX);
     std::vector<char> buffer(size > 0 ? size_t(size) : 16384);
     passwd entry{};
@@ -39,8 +38,7 @@ QString loginName()
     return {};
 }
 
-QString desktopFolder()
-{
+QString desktopFolder() {
     // Qt falls back to the home folder when no desktop folder is configured;
     // only a real desktop folder counts here.
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);

@@ -1,13 +1,22 @@
 // Shows the real wizard on the current display, walks it from Welcome to
-// Finish and saves a picture of every page. Not a test: it writes the
-// screenshots of the README. Usage: capture_wizard_pages <output folder>
+// Finish and saves a picture of every page, then of every dialog into the
+// subfolder dialogs/. Not a test: it writes the screenshots of the README, and
+// with LANGUAGE set shows how a translation fits.
+// Usage: capture_wizard_pages <data folder> <output folder>
+#include "about/frmabout.h"
 #include "app/frmmain.h"
+#include "authoring/fontdialog.h"
+#include "authoring/frmadd.h"
 #include "authoring/htmleditor.h"
+#include "authoring/imagedialog.h"
+#include "authoring/linkdialog.h"
 #include "authoring/pageset.h"
 #include "authoring/webengineconfig.h"
 #include "fakedesktopservices.h"
 #include "fakeeditordialogs.h"
+#include "platform/translations.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -18,9 +27,39 @@
 using namespace Qt::StringLiterals;
 using namespace quillsite;
 
+namespace {
+
+void saveWhenShown(QWidget &widget, const QString &path) {
+    widget.show();
+    if (QTest::qWaitForWindowExposed(&widget))
+        QTest::qWait(300);
+    widget.grab().save(path);
+}
+
+void captureDialogs(frmMain &window, FakeDesktopServices &desktop, const QString &folder) {
+    QDir().mkpath(folder);
+    frmAbout about(desktop, &window);
+    saveWhenShown(about, folder + u"/about.png"_s);
+    FrmAdd add(window.pageSet(), desktop, &window);
+    saveWhenShown(add, folder + u"/add-page-blank.png"_s);
+    for (const QString &way : {u"Open"_s, u"Template"_s}) {
+        add.findChild<QAction *>(way)->trigger();
+        saveWhenShown(add, folder + u"/add-page-"_s + way.toLower() + u".png"_s);
+    }
+    FontDialog font({u"Verdana"_s, 12, Qt::darkBlue}, desktop, &window);
+    saveWhenShown(font, folder + u"/font.png"_s);
+    ImageDialog image(desktop, &window);
+    saveWhenShown(image, folder + u"/image.png"_s);
+    LinkDialog link(u"https://www.example.com/"_s, &window);
+    saveWhenShown(link, folder + u"/link.png"_s);
+}
+
+} // namespace
+
 int main(int argc, char *argv[]) {
     configureWebEngine();
     QApplication app(argc, argv);
+    installTranslations();
     if (argc != 3) {
         std::fputs("usage: capture_wizard_pages <data folder> <output folder>\n", stderr);
         return 2;
@@ -64,5 +103,6 @@ int main(int argc, char *argv[]) {
             }
         }
     }
+    captureDialogs(window, desktop, outFolder + u"/dialogs"_s);
     return 0;
 }

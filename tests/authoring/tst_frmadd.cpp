@@ -29,7 +29,7 @@ bool writeFile(const QString &path, const QString &text) {
 
 } // namespace
 
-class tst_FrmAdd : public QObject {
+class tst_frmAdd : public QObject {
     Q_OBJECT
 
 private slots:
@@ -67,7 +67,7 @@ private slots:
     void addButton_opensDialogModally();
 
 private:
-    FrmAdd &showDialog();
+    frmAdd &showDialog();
     template <typename T> T *child(const QString &name) const {
         T *found = m_dialog->findChild<T *>(name);
         if (!found)
@@ -81,11 +81,11 @@ private:
     void writeReadyMade(const QString &fileName, const QString &body);
 
     std::unique_ptr<PageSetFixture> m_f;
-    std::unique_ptr<FrmAdd> m_dialog;
+    std::unique_ptr<frmAdd> m_dialog;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void tst_FrmAdd::init() {
+void tst_frmAdd::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     QVERIFY(QDir(m_dir->path()).mkpath(u"data/pages"_s));
@@ -93,7 +93,7 @@ void tst_FrmAdd::init() {
     m_f->desktop.dataFolder = m_dir->filePath(u"data"_s);
 }
 
-void tst_FrmAdd::cleanup() {
+void tst_frmAdd::cleanup() {
     m_dialog.reset();
     m_f.reset();
     m_dir.reset();
@@ -102,8 +102,8 @@ void tst_FrmAdd::cleanup() {
         std::none_of(windows.cbegin(), windows.cend(), [](QWidget *w) { return w->isVisible(); }));
 }
 
-FrmAdd &tst_FrmAdd::showDialog() {
-    m_dialog = std::make_unique<FrmAdd>(*m_f->pageSet, m_f->desktop, &m_f->window);
+frmAdd &tst_frmAdd::showDialog() {
+    m_dialog = std::make_unique<frmAdd>(*m_f->pageSet, m_f->desktop, &m_f->window);
     m_dialog->show();
     m_dialog->activateWindow();
     [&] {
@@ -112,13 +112,13 @@ FrmAdd &tst_FrmAdd::showDialog() {
     return *m_dialog;
 }
 
-void tst_FrmAdd::writeReadyMade(const QString &fileName, const QString &body) {
+void tst_frmAdd::writeReadyMade(const QString &fileName, const QString &body) {
     QVERIFY(writeFile(m_dir->filePath(u"data/pages/"_s + fileName),
                       u"<html><head><title>t</title></head><body>"_s + body + u"</body></html>"_s));
 }
 
-void tst_FrmAdd::firstShowing_offersNewPage0AllSelected() {
-    FrmAdd &dialog = showDialog();
+void tst_frmAdd::firstShowing_offersNewPage0AllSelected() {
+    frmAdd &dialog = showDialog();
     QLineEdit *name = child<QLineEdit>(u"txtName"_s);
     QCOMPARE(name->text(), u"New Page 0"_s);
     QCOMPARE(name->selectedText(), u"New Page 0"_s);
@@ -126,15 +126,15 @@ void tst_FrmAdd::firstShowing_offersNewPage0AllSelected() {
     QVERIFY(child<QAction>(u"Blank"_s)->isChecked());
     QVERIFY(!child<QAction>(u"Open"_s)->isChecked());
     QVERIFY(!child<QAction>(u"Template"_s)->isChecked());
-    QCOMPARE(dialog.addMode(), FrmAdd::Blank);
+    QCOMPARE(dialog.addMode(), frmAdd::Blank);
     QCOMPARE(child<QLabel>(u"lblTab"_s)->text(), u"Create a Blank Page"_s);
     QVERIFY(!child<QLineEdit>(u"txtFile"_s)->isVisible());
     QVERIFY(!child<QPushButton>(u"cmdBrowse"_s)->isVisible());
     QVERIFY(!child<QTreeWidget>(u"lstPages"_s)->isVisible());
 }
 
-void tst_FrmAdd::controls_carryTheirTexts() {
-    FrmAdd &dialog = showDialog();
+void tst_frmAdd::controls_carryTheirTexts() {
+    frmAdd &dialog = showDialog();
     QCOMPARE(dialog.windowTitle(), u"Add Page"_s);
     QCOMPARE(dialog.size(), QSize(376, 224));
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
@@ -159,8 +159,8 @@ void tst_FrmAdd::controls_carryTheirTexts() {
     QVERIFY(!child<QLabel>(u"Picture1"_s)->pixmap().isNull());
 }
 
-void tst_FrmAdd::tabs_moveTheNameRowAndFocus() {
-    FrmAdd &dialog = showDialog();
+void tst_frmAdd::tabs_moveTheNameRowAndFocus() {
+    frmAdd &dialog = showDialog();
     QLineEdit *name = child<QLineEdit>(u"txtName"_s);
     QLabel *nameLabel = child<QLabel>(u"lblName"_s);
     QLineEdit *file = child<QLineEdit>(u"txtFile"_s);
@@ -175,14 +175,14 @@ void tst_FrmAdd::tabs_moveTheNameRowAndFocus() {
     QVERIFY(child<QLabel>(u"lblFile"_s)->isVisible());
     QCOMPARE(dialog.focusWidget(), file);
     QCOMPARE(child<QLabel>(u"lblTab"_s)->text(), u"Open a Existing Page"_s);
-    QCOMPARE(dialog.addMode(), FrmAdd::Open);
+    QCOMPARE(dialog.addMode(), frmAdd::Open);
     QVERIFY(child<QAction>(u"Open"_s)->isChecked());
     QVERIFY(!child<QAction>(u"Blank"_s)->isChecked());
 
     tab(u"Template"_s);
     QVERIFY(child<QTreeWidget>(u"lstPages"_s)->isVisible());
     QCOMPARE(child<QLabel>(u"lblTab"_s)->text(), u"Create from a Pre-defined Page"_s);
-    QCOMPARE(dialog.addMode(), FrmAdd::Template);
+    QCOMPARE(dialog.addMode(), frmAdd::Template);
     QVERIFY(child<QAction>(u"Template"_s)->isChecked());
     QVERIFY(!child<QAction>(u"Open"_s)->isChecked());
 
@@ -192,11 +192,11 @@ void tst_FrmAdd::tabs_moveTheNameRowAndFocus() {
     QVERIFY(!file->isVisible());
     QVERIFY(!child<QTreeWidget>(u"lstPages"_s)->isVisible());
     QCOMPARE(dialog.focusWidget(), name);
-    QCOMPARE(dialog.addMode(), FrmAdd::Blank);
+    QCOMPARE(dialog.addMode(), frmAdd::Blank);
 }
 
-void tst_FrmAdd::blank_addsPageAndCloses() {
-    FrmAdd &dialog = showDialog();
+void tst_frmAdd::blank_addsPageAndCloses() {
+    frmAdd &dialog = showDialog();
     child<QLineEdit>(u"txtName"_s)->setText(u"About"_s);
     click(u"cmdAdd"_s);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -207,8 +207,8 @@ void tst_FrmAdd::blank_addsPageAndCloses() {
     QVERIFY(m_f->desktop.warnings.isEmpty());
 }
 
-void tst_FrmAdd::blank_emptyName_warns() {
-    FrmAdd &dialog = showDialog();
+void tst_frmAdd::blank_emptyName_warns() {
+    frmAdd &dialog = showDialog();
     child<QLineEdit>(u"txtName"_s)->clear();
     click(u"cmdAdd"_s);
     QCOMPARE(m_f->desktop.warnings, QStringList{enterName});
@@ -217,7 +217,7 @@ void tst_FrmAdd::blank_emptyName_warns() {
     QCOMPARE(m_f->pageSet->count(), 1);
 }
 
-void tst_FrmAdd::anyWay_duplicateName_warns_data() {
+void tst_frmAdd::anyWay_duplicateName_warns_data() {
     QTest::addColumn<QString>("name");
     QTest::newRow("Home") << u"Home"_s;
     QTest::newRow("home") << u"home"_s;
@@ -225,10 +225,10 @@ void tst_FrmAdd::anyWay_duplicateName_warns_data() {
     QTest::newRow("existing page in other case") << u"aBOUT"_s;
 }
 
-void tst_FrmAdd::anyWay_duplicateName_warns() {
+void tst_frmAdd::anyWay_duplicateName_warns() {
     QFETCH(QString, name);
-    QVERIFY(m_f->pageSet->appendPage(u"About"_s));
-    FrmAdd &dialog = showDialog();
+    QCOMPARE(m_f->pageSet->appendPage(u"About"_s), QString());
+    frmAdd &dialog = showDialog();
     QLineEdit *field = child<QLineEdit>(u"txtName"_s);
     field->setText(name);
     click(u"cmdAdd"_s);
@@ -240,7 +240,7 @@ void tst_FrmAdd::anyWay_duplicateName_warns() {
     QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"About"_s}));
 }
 
-void tst_FrmAdd::unusableName_warnsAndAddsNothing_data() {
+void tst_frmAdd::unusableName_warnsAndAddsNothing_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("mentioned");
     QTest::newRow("slash") << u"../escape"_s << u"\"/\""_s;
@@ -248,10 +248,10 @@ void tst_FrmAdd::unusableName_warnsAndAddsNothing_data() {
     QTest::newRow("Index beside Home") << u"Index"_s << u"\"index.htm\""_s;
 }
 
-void tst_FrmAdd::unusableName_warnsAndAddsNothing() {
+void tst_frmAdd::unusableName_warnsAndAddsNothing() {
     QFETCH(QString, name);
     QFETCH(QString, mentioned);
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     child<QLineEdit>(u"txtName"_s)->setText(name);
     click(u"cmdAdd"_s);
     QCOMPARE(m_f->desktop.warnings.size(), 1);
@@ -261,14 +261,14 @@ void tst_FrmAdd::unusableName_warnsAndAddsNothing() {
     QCOMPARE(m_f->pageSet->count(), 1);
 }
 
-void tst_FrmAdd::counter_advancesForDefaultStyleNames_data() {
+void tst_frmAdd::counter_advancesForDefaultStyleNames_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("nextDefault");
     QTest::newRow("default name") << u"New Page 0"_s << u"New Page 1"_s;
     QTest::newRow("other name") << u"About"_s << u"New Page 0"_s;
 }
 
-void tst_FrmAdd::counter_advancesForDefaultStyleNames() {
+void tst_frmAdd::counter_advancesForDefaultStyleNames() {
     QFETCH(QString, name);
     QFETCH(QString, nextDefault);
     showDialog();
@@ -279,8 +279,8 @@ void tst_FrmAdd::counter_advancesForDefaultStyleNames() {
     QCOMPARE(child<QLineEdit>(u"txtName"_s)->text(), nextDefault);
 }
 
-void tst_FrmAdd::counter_advancesOnRejectedDuplicate() {
-    QVERIFY(m_f->pageSet->appendPage(u"New Page 0"_s));
+void tst_frmAdd::counter_advancesOnRejectedDuplicate() {
+    QCOMPARE(m_f->pageSet->appendPage(u"New Page 0"_s), QString());
     showDialog();
     click(u"cmdAdd"_s); // offers "New Page 0", which is taken
     QCOMPARE(m_f->desktop.warnings, QStringList{duplicate});
@@ -289,7 +289,7 @@ void tst_FrmAdd::counter_advancesOnRejectedDuplicate() {
     QCOMPARE(child<QLineEdit>(u"txtName"_s)->text(), u"New Page 1"_s);
 }
 
-void tst_FrmAdd::counter_notUsedByTemplateWay() {
+void tst_frmAdd::counter_notUsedByTemplateWay() {
     writeReadyMade(u"New Page 7.htm"_s, u"<p>x</p>"_s);
     showDialog();
     tab(u"Template"_s);
@@ -299,7 +299,7 @@ void tst_FrmAdd::counter_notUsedByTemplateWay() {
     QCOMPARE(child<QLineEdit>(u"txtName"_s)->text(), u"New Page 0"_s);
 }
 
-void tst_FrmAdd::open_missingField_warns_data() {
+void tst_frmAdd::open_missingField_warns_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("name");
     QTest::newRow("no file") << QString() << u"About"_s;
@@ -307,10 +307,10 @@ void tst_FrmAdd::open_missingField_warns_data() {
     QTest::newRow("neither") << QString() << QString();
 }
 
-void tst_FrmAdd::open_missingField_warns() {
+void tst_frmAdd::open_missingField_warns() {
     QFETCH(QString, file);
     QFETCH(QString, name);
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     tab(u"Open"_s);
     child<QLineEdit>(u"txtFile"_s)->setText(file);
     child<QLineEdit>(u"txtName"_s)->setText(name);
@@ -320,8 +320,8 @@ void tst_FrmAdd::open_missingField_warns() {
     QCOMPARE(m_f->pageSet->count(), 1);
 }
 
-void tst_FrmAdd::open_missingFile_warns() {
-    FrmAdd &dialog = showDialog();
+void tst_frmAdd::open_missingFile_warns() {
+    frmAdd &dialog = showDialog();
     tab(u"Open"_s);
     child<QLineEdit>(u"txtFile"_s)->setText(m_dir->filePath(u"nothing.htm"_s));
     child<QLineEdit>(u"txtName"_s)->setText(u"New Page 0"_s);
@@ -332,11 +332,11 @@ void tst_FrmAdd::open_missingFile_warns() {
     QCOMPARE(m_f->pageSet->newPageCounter().value(), 0);
 }
 
-void tst_FrmAdd::open_loadsTheFile() {
+void tst_frmAdd::open_loadsTheFile() {
     const QString path = m_dir->filePath(u"story.html"_s);
     QVERIFY(writeFile(path,
                       u"<html><head><title>S</title></head><body><h1>Story</h1></body></html>"_s));
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     tab(u"Open"_s);
     child<QLineEdit>(u"txtFile"_s)->setText(path);
     child<QLineEdit>(u"txtName"_s)->setText(u"New Page 0"_s);
@@ -347,14 +347,14 @@ void tst_FrmAdd::open_loadsTheFile() {
     QCOMPARE(m_f->pageSet->newPageCounter().value(), 1);
 }
 
-void tst_FrmAdd::open_unreadableFile_warnsAndAddsNothing() {
+void tst_frmAdd::open_unreadableFile_warnsAndAddsNothing() {
     QString path = m_dir->filePath(u"locked.htm"_s);
     QVERIFY(writeFile(path, u"<p>secret</p>"_s));
     QVERIFY(QFile::setPermissions(path, {}));
     // Whoever may read every file still can't read the start of its own memory.
     if (QFile file(path); file.open(QIODevice::ReadOnly))
         path = u"/proc/self/mem"_s;
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     tab(u"Open"_s);
     child<QLineEdit>(u"txtFile"_s)->setText(path);
     child<QLineEdit>(u"txtName"_s)->setText(u"Locked"_s);
@@ -366,8 +366,8 @@ void tst_FrmAdd::open_unreadableFile_warnsAndAddsNothing() {
     QCOMPARE(m_f->editors->count(), 1);
 }
 
-void tst_FrmAdd::browse_fillsFileAndName() {
-    FrmAdd &dialog = showDialog();
+void tst_frmAdd::browse_fillsFileAndName() {
+    frmAdd &dialog = showDialog();
     tab(u"Open"_s);
     m_f->desktop.fileAnswers = {u"/site/pages/About Us.htm"_s};
     click(u"cmdBrowse"_s);
@@ -382,7 +382,7 @@ void tst_FrmAdd::browse_fillsFileAndName() {
     QVERIFY(!name->hasSelectedText());
 }
 
-void tst_FrmAdd::browse_cancelled_changesNothing() {
+void tst_frmAdd::browse_cancelled_changesNothing() {
     showDialog();
     tab(u"Open"_s);
     child<QLineEdit>(u"txtFile"_s)->setText(u"/kept/file.htm"_s);
@@ -393,7 +393,7 @@ void tst_FrmAdd::browse_cancelled_changesNothing() {
     QCOMPARE(child<QLineEdit>(u"txtName"_s)->text(), u"Kept"_s);
 }
 
-void tst_FrmAdd::template_listsReadyMadePagesAlphabetically() {
+void tst_frmAdd::template_listsReadyMadePagesAlphabetically() {
     writeReadyMade(u"news.htm"_s, {});
     writeReadyMade(u"About Me.html"_s, {});
     writeReadyMade(u"Contact.htm"_s, {});
@@ -410,10 +410,10 @@ void tst_FrmAdd::template_listsReadyMadePagesAlphabetically() {
     QVERIFY(list->topLevelItem(0)->isSelected());
 }
 
-void tst_FrmAdd::template_addsNamedAfterFile() {
+void tst_frmAdd::template_addsNamedAfterFile() {
     writeReadyMade(u"About Us.htm"_s, u"<p>Who we are</p>"_s);
     writeReadyMade(u"Links.htm"_s, u"<ul><li>one</li></ul>"_s);
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     child<QLineEdit>(u"txtName"_s)->setText(u"ignored"_s);
     tab(u"Template"_s);
     QTreeWidget *list = child<QTreeWidget>(u"lstPages"_s);
@@ -424,9 +424,9 @@ void tst_FrmAdd::template_addsNamedAfterFile() {
     QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<ul><li>one</li></ul>"_s);
 }
 
-void tst_FrmAdd::template_homeIsRefusedAsDuplicate() {
+void tst_frmAdd::template_homeIsRefusedAsDuplicate() {
     writeReadyMade(u"Home.htm"_s, u"<p>another home</p>"_s);
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     tab(u"Template"_s);
     click(u"cmdAdd"_s);
     QCOMPARE(m_f->desktop.warnings, QStringList{duplicate});
@@ -434,7 +434,7 @@ void tst_FrmAdd::template_homeIsRefusedAsDuplicate() {
     QCOMPARE(m_f->pageSet->count(), 1);
 }
 
-void tst_FrmAdd::template_eachClickSelectsFirstAgain() {
+void tst_frmAdd::template_eachClickSelectsFirstAgain() {
     writeReadyMade(u"A.htm"_s, {});
     writeReadyMade(u"B.htm"_s, {});
     showDialog();
@@ -449,9 +449,9 @@ void tst_FrmAdd::template_eachClickSelectsFirstAgain() {
     QCOMPARE(list->currentItem(), list->topLevelItem(0));
 }
 
-void tst_FrmAdd::template_noPagesInstalled_warns() {
+void tst_frmAdd::template_noPagesInstalled_warns() {
     QVERIFY(QDir(m_dir->filePath(u"data/pages"_s)).removeRecursively());
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     tab(u"Template"_s);
     click(u"cmdAdd"_s);
     QCOMPARE(m_f->desktop.warnings.size(), 1);
@@ -461,7 +461,7 @@ void tst_FrmAdd::template_noPagesInstalled_warns() {
     QCOMPARE(m_f->pageSet->count(), 1);
 }
 
-void tst_FrmAdd::template_nothingSelected_warns() {
+void tst_frmAdd::template_nothingSelected_warns() {
     writeReadyMade(u"A.htm"_s, {});
     showDialog();
     tab(u"Template"_s);
@@ -472,15 +472,15 @@ void tst_FrmAdd::template_nothingSelected_warns() {
     QCOMPARE(m_f->pageSet->count(), 1);
 }
 
-void tst_FrmAdd::cancelAndEscape_addNothing_data() {
+void tst_frmAdd::cancelAndEscape_addNothing_data() {
     QTest::addColumn<bool>("escape");
     QTest::newRow("Cancel") << false;
     QTest::newRow("Esc") << true;
 }
 
-void tst_FrmAdd::cancelAndEscape_addNothing() {
+void tst_frmAdd::cancelAndEscape_addNothing() {
     QFETCH(bool, escape);
-    FrmAdd &dialog = showDialog();
+    frmAdd &dialog = showDialog();
     child<QLineEdit>(u"txtName"_s)->setText(u"About"_s);
     if (escape)
         QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -491,11 +491,11 @@ void tst_FrmAdd::cancelAndEscape_addNothing() {
     QCOMPARE(m_f->pageSet->count(), 1);
 }
 
-void tst_FrmAdd::addButton_opensDialogModally() {
+void tst_frmAdd::addButton_opensDialogModally() {
     QString shownTitle;
     bool modal = false;
     QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<FrmAdd *>(QApplication::activeModalWidget());
+        auto *dialog = qobject_cast<frmAdd *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         shownTitle = dialog->windowTitle();
@@ -509,5 +509,5 @@ void tst_FrmAdd::addButton_opensDialogModally() {
     QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"About"_s}));
 }
 
-QTEST_MAIN(tst_FrmAdd)
+QTEST_MAIN(tst_frmAdd)
 #include "tst_frmadd.moc"

@@ -40,7 +40,7 @@ private slots:
     void threeWaysFormattedAndOneDeleted_buildsEveryPageAndMenu();
 
 private:
-    void addThroughDialog(const std::function<void(FrmAdd &)> &fill);
+    void addThroughDialog(const std::function<void(frmAdd &)> &fill);
     void format(int page, const QString &selector, const QString &key);
 
     QTemporaryDir m_dir;
@@ -71,8 +71,8 @@ void tst_PagesEndToEnd::cleanup() {
     m_f.reset();
 }
 
-void tst_PagesEndToEnd::addThroughDialog(const std::function<void(FrmAdd &)> &fill) {
-    FrmAdd dialog(*m_f->pageSet, m_f->desktop, &m_f->window);
+void tst_PagesEndToEnd::addThroughDialog(const std::function<void(frmAdd &)> &fill) {
+    frmAdd dialog(*m_f->pageSet, m_f->desktop, &m_f->window);
     dialog.show();
     fill(dialog);
     dialog.findChild<QPushButton *>(u"cmdAdd"_s)->click();
@@ -101,20 +101,20 @@ void tst_PagesEndToEnd::threeWaysFormattedAndOneDeleted_buildsEveryPageAndMenu()
     format(0, u"p"_s, u"Unordered"_s);
 
     // A blank page under the offered name, centred.
-    addThroughDialog([](FrmAdd &) {});
+    addThroughDialog([](frmAdd &) {});
     QVERIFY(showDocument(*set.editor(1), u"<p>in the middle</p>"_s));
     format(1, u"p"_s, u"Center"_s);
 
     // A page opened from a file, found through Browse.
     m_f->desktop.fileAnswers = {m_dir.filePath(u"mine/Story.html"_s)};
-    addThroughDialog([](FrmAdd &dialog) {
+    addThroughDialog([](frmAdd &dialog) {
         dialog.findChild<QAction *>(u"Open"_s)->trigger();
         dialog.findChild<QPushButton *>(u"cmdBrowse"_s)->click();
     });
     format(2, u"p"_s, u"Italic"_s);
 
     // A ready-made page, given a link through the editor's link dialog.
-    addThroughDialog([](FrmAdd &dialog) { dialog.findChild<QAction *>(u"Template"_s)->trigger(); });
+    addThroughDialog([](frmAdd &dialog) { dialog.findChild<QAction *>(u"Template"_s)->trigger(); });
     m_f->dialogs.linkAnswers = {u"mailto:us@example.org"_s};
     format(3, u"p"_s, u"Hyperlink"_s);
     const QString contactDocument = set.editor(3)->DocumentHTML();

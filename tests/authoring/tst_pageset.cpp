@@ -65,7 +65,7 @@ void tst_PageSet::cleanup() {
 }
 
 void tst_PageSet::appendBlank(const QString &name) {
-    QVERIFY(m_f->pageSet->appendPage(name));
+    QCOMPARE(m_f->pageSet->appendPage(name), QString());
 }
 
 void tst_PageSet::setBody(int page, const QString &body) {
@@ -99,16 +99,15 @@ void tst_PageSet::appendPage_selectsItAndEnablesDelete() {
 void tst_PageSet::appendPage_withFile_loadsIt() {
     const QString path = m_dir->filePath(u"news.htm"_s);
     QVERIFY(writeFile(path, newsDocument));
-    QVERIFY(m_f->pageSet->appendPage(u"News"_s, path));
+    QCOMPARE(m_f->pageSet->appendPage(u"News"_s, path), QString());
     QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<p>Fresh news</p>"_s);
     QVERIFY(m_f->pageSet->editor(1)->DocumentHTML().contains(u"<title>Our news</title>"_s));
 }
 
 void tst_PageSet::appendPage_unreadableFile_addsNothing() {
     appendBlank(u"About"_s);
-    QString error;
-    QVERIFY(!m_f->pageSet->appendPage(u"Gone"_s, m_dir->filePath(u"missing.htm"_s), &error));
-    QVERIFY(!error.isEmpty());
+    const QString error = m_f->pageSet->appendPage(u"Gone"_s, m_dir->filePath(u"missing.htm"_s));
+    QVERIFY2(error.contains(u"missing.htm"_s), qPrintable(error));
     QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"About"_s}));
     QCOMPARE(m_f->editors->count(), 2);
     QCOMPARE(m_f->pageSet->selectedPage(), 1);
@@ -178,7 +177,7 @@ void tst_PageSet::deleteMiddlePage_movesLaterPagesUpWithWholeDocuments() {
     appendBlank(u"About"_s);
     const QString newsPath = m_dir->filePath(u"news.htm"_s);
     QVERIFY(writeFile(newsPath, newsDocument));
-    QVERIFY(m_f->pageSet->appendPage(u"News"_s, newsPath));
+    QCOMPARE(m_f->pageSet->appendPage(u"News"_s, newsPath), QString());
     appendBlank(u"Links"_s);
     setBody(0, u"<p>welcome</p>"_s);
     setBody(3, u"<p><a href=\"http://example.org/\">example</a></p>"_s);
@@ -288,7 +287,7 @@ void tst_PageSet::menuToolbar_hasAddAndDelete() {
 void tst_PageSet::unreadablePage_namesPageStillLoading() {
     const QString path = m_dir->filePath(u"news.htm"_s);
     QVERIFY(writeFile(path, newsDocument));
-    QVERIFY(m_f->pageSet->appendPage(u"News"_s, path));
+    QCOMPARE(m_f->pageSet->appendPage(u"News"_s, path), QString());
 
     // The file is still loading: with no time to wait, its content isn't current.
     QCOMPARE(m_f->pageSet->unreadablePage(0), 1);

@@ -1,13 +1,12 @@
 #include "builder/atomicfile.h"
 
+#include "filesizelimit.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,25 +40,6 @@ private:
 };
 
 namespace {
-
-// Makes every write past `bytes` into any file fail with "File too large"
-// for as long as it lives, as a full disk would.
-class FileSizeLimit final {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limited = m_saved;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_saved{};
-};
 
 const QByteArray newPage = "<html>the new page, longer than the limit</html>"_ba;
 const QList<QByteArrayView> newPieces{QByteArrayView("<html>the new page, "), QByteArrayView(),

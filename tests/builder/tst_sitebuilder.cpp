@@ -1,20 +1,29 @@
 #include "builder/sitebuilder.h"
 
+#include "filesizelimit.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace quillsite {
+
+enum class Fault;
 
 class TestSiteBuilder : public QObject {
     Q_OBJECT
 
 private slots:
     void init();
+    void cleanup();
     void builtPage_data();
     void builtPage();
     void pageFiles_data();
@@ -32,6 +41,10 @@ private slots:
     void failure_writesNothing_data();
     void failure_writesNothing();
     void missingSkeleton_namesFileAndReason();
+    void fullDisk_givesSystemReasonAndKeepsOldFiles_data();
+    void fullDisk_givesSystemReasonAndKeepsOldFiles();
+    void leftoverTemporaries_removedByNextBuild();
+    void linkOutOfTemplate_leftOutWithWarningOrRefused();
     void collision_namesBothPages_data();
     void collision_namesBothPages();
 
@@ -42,8 +55,13 @@ private:
     QString makeTemplate(const QByteArray &skeleton, const QByteArray &fragment,
                          const Files &support = {});
     Website site(const QStringList &names, const QString &destination = {}) const;
+    void makeFault(Fault fault, QString &destination);
     Files snapshot(const QString &folder) const;
     QByteArray read(const QString &path) const;
+    // "caf\xe9.css" among the support files, a name in Latin-1, not UTF-8.
+    QByteArray nonUtf8SupportFile() const {
+        return QFile::encodeName(m_template) + QByteArray("/files/caf\xe9.css");
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_template;
@@ -56,6 +74,16 @@ void TestSiteBuilder::init() {
     m_destination = m_dir->filePath(u"site"_s);
     m_template = makeTemplate("<title><!--Title--></title>\r\n<!--MenuItems--><!--PageContent-->",
                               "<a href=\"<!--ItemPath-->\"><!--ItemName--></a>");
+}
+
+void TestSiteBuilder::cleanup() {
+    // What a test made read-only or unreadable, so that the folder can be removed.
+    const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    for (const QString &path : QStringList{m_destination, m_destination + u"/files"_s,
+                                           m_template + u"/files/style.css"_s})
+        QFile::setPermissions(path, all);
+    // Qt neither lists nor removes a name that is not UTF-8.
+    ::unlink(nonUtf8SupportFile().constData());
 }
 
 void TestSiteBuilder::writeFile(const QString &path, const QByteArray &content) {
@@ -92,8 +120,11 @@ TestSiteBuilder::Files TestSiteBuilder::snapshot(const QString &folder) const {
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        files.insert(QDir(folder).relativeFilePath(path),
-                     it.fileInfo().isDir() ? QByteArray("<folder>") : read(path));
+        const QFileInfo info = it.fileInfo();
+        files.insert(QDir(folder).relativeFilePath(path), info.isDir() ? QByteArray("<folder>")
+                                                          : info.isFile()
+                                                              ? read(path)
+                                                              : QByteArray("<pipe or device>"));
     }
     return files;
 }
@@ -342,6 +373,16 @@ enum class Fault {
     NameDotDot,
     FolderInPlaceOfPage,
     DanglingSupportLink,
+    SkeletonIsPipe,
+    SkeletonIsDevice,
+    SkeletonTooLarge,
+    SkeletonLinksOutOfTemplate,
+    FragmentLinksOutOfTemplate,
+    NonUtf8SupportName,
+    DestinationInTemplateFiles,
+    UnreadableSupportFile,
+    ReadOnlyFilesFolder,
+    ReadOnlyDestination,
 };
 
 void TestSiteBuilder::failure_writesNothing_data() {
@@ -372,6 +413,29 @@ void TestSiteBuilder::failure_writesNothing_data() {
         << Fault::FolderInPlaceOfPage << u"site/about.htm"_s << u"folder of that name"_s;
     QTest::newRow("dangling link among support files")
         << Fault::DanglingSupportLink << u"template/files/gone.css"_s << u"leads nowhere"_s;
+    QTest::newRow("main.txt is a pipe")
+        << Fault::SkeletonIsPipe << u"template/main.txt"_s << u"pipe, device or socket"_s;
+    QTest::newRow("main.txt links to an endless device")
+        << Fault::SkeletonIsDevice << u"template/main.txt"_s << u"link to \"/dev/zero\""_s;
+    QTest::newRow("main.txt larger than 64 MB")
+        << Fault::SkeletonTooLarge << u"template/main.txt"_s << u"larger than 64 MB"_s;
+    QTest::newRow("main.txt links out of the template")
+        << Fault::SkeletonLinksOutOfTemplate << u"template/main.txt"_s << u"outside the template"_s;
+    QTest::newRow("menuitem.txt links out of the template")
+        << Fault::FragmentLinksOutOfTemplate << u"template/menuitem.txt"_s
+        << u"outside the template"_s;
+    QTest::newRow("support file name not UTF-8")
+        << Fault::NonUtf8SupportName << u"template/files/caf\ufffd.css"_s << u"not valid UTF-8"_s;
+    QTest::newRow("destination inside the template's files")
+        << Fault::DestinationInTemplateFiles << u"template/files/site"_s
+        << u"inside the template's files folder"_s;
+    QTest::newRow("unreadable support file")
+        << Fault::UnreadableSupportFile << u"template/files/style.css"_s
+        << u"not allowed to read"_s;
+    QTest::newRow("read-only files folder")
+        << Fault::ReadOnlyFilesFolder << u"site/files"_s << u"not allowed to write"_s;
+    QTest::newRow("read-only destination that exists")
+        << Fault::ReadOnlyDestination << u"site"_s << u"Could not write in the folder"_s;
 }
 
 void TestSiteBuilder::failure_writesNothing() {
@@ -383,6 +447,11 @@ void TestSiteBuilder::failure_writesNothing() {
     writeFile(m_destination + u"/old.htm"_s, "old page");
     QStringList names{u"Home"_s, u"About"_s};
     QString destination = m_destination;
+    const bool permissionFault = fault == Fault::UnreadableSupportFile ||
+                                 fault == Fault::ReadOnlyFilesFolder ||
+                                 fault == Fault::ReadOnlyDestination;
+    if (permissionFault && ::geteuid() == 0)
+        QSKIP("Permissions do not bind the superuser");
     switch (fault) {
     case Fault::MissingSkeleton:
         QVERIFY(QFile::remove(m_template + u"/main.txt"_s));
@@ -424,7 +493,12 @@ void TestSiteBuilder::failure_writesNothing() {
         QVERIFY(QDir().mkpath(m_template + u"/files"_s));
         QVERIFY(QFile::link(m_dir->filePath(u"gone"_s), m_template + u"/files/gone.css"_s));
         break;
+    default:
+        makeFault(fault, destination);
+        break;
     }
+    if (QTest::currentTestFailed())
+        return;
     const Files before = snapshot(m_dir->path());
 
     const BuildResult result = BuildWebsite(site(names, destination));
@@ -435,6 +509,129 @@ void TestSiteBuilder::failure_writesNothing() {
              qPrintable(result.message()));
     QCOMPARE(result.pagesWritten, 0);
     QCOMPARE(snapshot(m_dir->path()), before);
+}
+
+// The faults that need more than a line to make.
+void TestSiteBuilder::makeFault(Fault fault, QString &destination) {
+    const QString skeleton = m_template + u"/main.txt"_s;
+    switch (fault) {
+    case Fault::SkeletonIsPipe:
+        QVERIFY(QFile::remove(skeleton));
+        QCOMPARE(::mkfifo(QFile::encodeName(skeleton).constData(), 0600), 0);
+        break;
+    case Fault::SkeletonIsDevice:
+        QVERIFY(QFile::remove(skeleton));
+        QVERIFY(QFile::link(u"/dev/zero"_s, skeleton));
+        break;
+    case Fault::SkeletonTooLarge:
+        QVERIFY(QFile::resize(skeleton, 64 * 1024 * 1024 + 1));
+        break;
+    case Fault::SkeletonLinksOutOfTemplate:
+    case Fault::FragmentLinksOutOfTemplate: {
+        const QString linked =
+            m_template +
+            (fault == Fault::SkeletonLinksOutOfTemplate ? u"/main.txt"_s : u"/menuitem.txt"_s);
+        writeFile(m_dir->filePath(u"secret.txt"_s), "secret");
+        QVERIFY(QFile::remove(linked));
+        QVERIFY(QFile::link(m_dir->filePath(u"secret.txt"_s), linked));
+        break;
+    }
+    case Fault::NonUtf8SupportName:
+        writeFile(m_template + u"/files/style.css"_s, "css");
+        // Made by its bytes: Qt would write any name it is given in UTF-8.
+        QVERIFY(::close(::creat(nonUtf8SupportFile().constData(), 0644)) == 0);
+        break;
+    case Fault::DestinationInTemplateFiles:
+        writeFile(m_template + u"/files/style.css"_s, "css");
+        destination = m_template + u"/files/site"_s;
+        break;
+    case Fault::UnreadableSupportFile:
+        writeFile(m_template + u"/files/style.css"_s, "css");
+        QVERIFY(QFile::setPermissions(m_template + u"/files/style.css"_s, {}));
+        break;
+    case Fault::ReadOnlyFilesFolder:
+        writeFile(m_template + u"/files/style.css"_s, "css");
+        QVERIFY(QDir().mkpath(m_destination + u"/files"_s));
+        QVERIFY(
+            QFile::setPermissions(m_destination + u"/files"_s, QFile::ReadOwner | QFile::ExeOwner));
+        break;
+    case Fault::ReadOnlyDestination:
+        QVERIFY(QFile::setPermissions(m_destination, QFile::ReadOwner | QFile::ExeOwner));
+        break;
+    default:
+        QFAIL("No such fault");
+    }
+}
+
+void TestSiteBuilder::fullDisk_givesSystemReasonAndKeepsOldFiles_data() {
+    QTest::addColumn<QString>("pageBody");
+    QTest::addColumn<QByteArray>("supportFile");
+    QTest::addColumn<QString>("failedPath"); // relative to the temporary folder
+
+    const QString large = QString(2000, u'x');
+    QTest::newRow("replacing a page") << large << "css"_ba << u"site/index.htm"_s;
+    QTest::newRow("copying a support file")
+        << u"small"_s << QByteArray(2000, 'c') << u"site/files/style.css"_s;
+}
+
+void TestSiteBuilder::fullDisk_givesSystemReasonAndKeepsOldFiles() {
+    QFETCH(QString, pageBody);
+    QFETCH(QByteArray, supportFile);
+    QFETCH(QString, failedPath);
+    writeFile(m_template + u"/files/style.css"_s, supportFile);
+    writeFile(m_destination + u"/index.htm"_s, "old home");
+    writeFile(m_destination + u"/files/style.css"_s, "old style");
+    Website website = site({});
+    website.pages.append({u"Home"_s, pageBody});
+    const Files before = snapshot(m_destination);
+
+    BuildResult result;
+    {
+        FileSizeLimit limit(1000);
+        result = BuildWebsite(website);
+    }
+    QVERIFY(!result.ok);
+    QCOMPARE(result.message(),
+             u"%1 \"%2\": File too large."_s.arg(result.action, m_dir->filePath(failedPath)));
+    QCOMPARE(read(m_destination + u"/files/style.css"_s), "old style"_ba);
+    if (failedPath.endsWith(u"index.htm"_s))
+        QCOMPARE(snapshot(m_destination), before);
+    else
+        QCOMPARE(snapshot(m_destination).keys(), before.keys());
+}
+
+void TestSiteBuilder::leftoverTemporaries_removedByNextBuild() {
+    // One left by a process that has ended (its number is not in use), one by
+    // a process that still runs, which may be writing it now.
+    const QString ended = m_destination + u"/.quillsite-999999999-0.tmp"_s;
+    const QString running = m_destination + u"/files/.quillsite-%1-0.tmp"_s.arg(::getppid());
+    writeFile(ended, "cut off");
+    writeFile(running, "being written");
+
+    const BuildResult result = BuildWebsite(site({u"Home"_s}));
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QVERIFY(!QFileInfo::exists(ended));
+    QVERIFY(QFileInfo::exists(running));
+}
+
+void TestSiteBuilder::linkOutOfTemplate_leftOutWithWarningOrRefused() {
+    writeFile(m_template + u"/files/style.css"_s, "css");
+    writeFile(m_dir->filePath(u"home/.ssh/id_rsa"_s), "private key");
+    const QString link = m_template + u"/files/keys"_s;
+    QVERIFY(QFile::link(m_dir->filePath(u"home/.ssh"_s), link));
+
+    const BuildResult refused = BuildWebsite(site({u"Home"_s}), {}, WarningPolicy::Refuse);
+    QCOMPARE(refused.message(),
+             u"Could not copy the support file \"%1\": It is a link to \"%2\", outside the "
+             "template."_s.arg(link, m_dir->filePath(u"home/.ssh"_s)));
+    QVERIFY(!QFileInfo::exists(m_destination));
+
+    const BuildResult built = BuildWebsite(site({u"Home"_s}));
+    QVERIFY2(built.ok, qPrintable(built.message()));
+    QCOMPARE(built.warnings,
+             QStringList{u"Left out the support file \"%1\": It is a link to \"%2\", outside "
+                         "the template."_s.arg(link, m_dir->filePath(u"home/.ssh"_s))});
+    QCOMPARE(snapshot(m_destination + u"/files"_s), (Files{{u"style.css"_s, "css"_ba}}));
 }
 
 void TestSiteBuilder::missingSkeleton_namesFileAndReason() {

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace quillsite {
@@ -16,12 +18,14 @@ private slots:
     void plan_listsFoldersBeforeTheirFiles();
     void plan_missingSourceIsEmpty();
     void plan_symlinkCycleEnds();
-    void plan_linkedFolderCopied();
+    void plan_linkWithinTemplateCopied();
+    void plan_linksOutOfTemplateLeftOut();
     void plan_danglingLinkIsAProblem();
     void plan_folderInPlaceOfFileIsAProblem();
     void plan_fileInPlaceOfFolderIsAProblem();
     void copy_replacesFilesAndCountsBytes();
     void copy_vanishedSourceIsReported();
+    void copy_neverWidensPermissions();
 
 private:
     void write(const QString &relative, const QByteArray &content);
@@ -83,13 +87,32 @@ void TestSupportFiles::plan_symlinkCycleEnds() {
     QCOMPARE(plan.files, QList<QString>{u"sub/a.txt"_s});
 }
 
-void TestSupportFiles::plan_linkedFolderCopied() {
-    write(u"shared/common.css"_s, "c");
+void TestSupportFiles::plan_linkWithinTemplateCopied() {
+    write(u"template/shared/common.css"_s, "c");
+    write(u"template/main.txt"_s, "m");
     QVERIFY(QDir().mkpath(m_source));
-    QVERIFY(QFile::link(m_dir->filePath(u"shared"_s), m_source + u"/common"_s));
+    QVERIFY(QFile::link(m_dir->filePath(u"template/shared"_s), m_source + u"/common"_s));
+    QVERIFY(QFile::link(u"../main.txt"_s, m_source + u"/main.txt"_s));
 
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
-    QCOMPARE(plan.files, QList<QString>{u"common/common.css"_s});
+    QCOMPARE(plan.files, (QList<QString>{u"common/common.css"_s, u"main.txt"_s}));
+    QVERIFY(plan.leftOut.isEmpty());
+}
+
+void TestSupportFiles::plan_linksOutOfTemplateLeftOut() {
+    write(u"secret/key"_s, "k");
+    write(u"template/files/style.css"_s, "s");
+    QVERIFY(QFile::link(m_dir->filePath(u"secret"_s), m_source + u"/folder"_s));
+    QVERIFY(QFile::link(m_dir->filePath(u"secret/key"_s), m_source + u"/key"_s));
+    QVERIFY(QFile::link(u"/etc"_s, m_source + u"/etc"_s));
+
+    const SupportFilePlan plan = planSupportFiles(m_source, m_target);
+    QCOMPARE(plan.files, QList<QString>{u"style.css"_s});
+    QVERIFY(plan.folders.isEmpty());
+    QCOMPARE(plan.leftOut.size(), 3);
+    QCOMPARE(plan.leftOut[0].path, m_source + u"/etc"_s);
+    QCOMPARE(plan.leftOut[0].reason, u"It is a link to \"/etc\", outside the template"_s);
+    QVERIFY(!plan.error.failed());
 }
 
 void TestSupportFiles::plan_danglingLinkIsAProblem() {
@@ -146,6 +169,27 @@ void TestSupportFiles::copy_vanishedSourceIsReported() {
     QCOMPARE(outcome.filesCopied, 1);
     QCOMPARE(outcome.error.path, m_source + u"/b.css"_s);
     QCOMPARE(outcome.error.reason, u"No such file or directory"_s);
+}
+
+void TestSupportFiles::copy_neverWidensPermissions() {
+    // A template's file open to everyone, and one of its owner's alone.
+    write(u"template/files/open.sh"_s, "#!/bin/sh");
+    write(u"template/files/private.txt"_s, "mine");
+    QVERIFY(QFile::setPermissions(m_source + u"/open.sh"_s,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+    QVERIFY(QFile::setPermissions(m_source + u"/private.txt"_s, QFile::ReadOwner));
+    QVERIFY(QDir().mkpath(m_target));
+
+    const mode_t saved = ::umask(022);
+    const CopyOutcome outcome =
+        copySupportFiles(planSupportFiles(m_source, m_target), m_source, m_target, {});
+    ::umask(saved);
+    QVERIFY(!outcome.error.failed());
+    const auto ordinary = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                          QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
+    QCOMPARE(QFile::permissions(m_target + u"/open.sh"_s), ordinary);
+    QCOMPARE(QFile::permissions(m_target + u"/private.txt"_s), ordinary);
 }
 
 } // namespace quillsite

@@ -5,6 +5,7 @@
 #include "library/templatecatalog.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quillsite;
@@ -49,6 +50,8 @@ private slots:
     void helpAndVersion_showText();
     void listTemplates_isAnAction();
     void templateListing_showsEveryTemplateInOrder();
+    void templateListing_escapesControlCharacters_data();
+    void templateListing_escapesControlCharacters();
     void buildReport_countsPagesAndSupportFiles_data();
     void buildReport_countsPagesAndSupportFiles();
 };
@@ -90,7 +93,10 @@ void tst_CommandLine::noHomePage_warnsButBuilds() {
         interpret({u"--out=/tmp/site"_s, u"--page"_s, u"home=pages/about.html"_s});
     QCOMPARE(command.action, CommandAction::Build);
     QCOMPARE(command.warnings,
-             QStringList{u"No page is named \"Home\", so the site will have no index.htm."_s});
+             QStringList{u"No page is named \"Home\", so the site has no index.htm: visitors start "
+                         "at its first page, \"home\", in \"home.htm\". Name a page Home to give "
+                         "the site its usual start page."_s});
+    QVERIFY(!command.strict);
 }
 
 void tst_CommandLine::outFolder_isMadeAbsolute_data() {
@@ -175,11 +181,11 @@ void tst_CommandLine::wrongCommand_isRefused_data() {
         << u"--page needs both a page name and a file, as NAME=FILE: \"Home=\""_s;
     QTest::newRow("page name with a slash")
         << QStringList{u"--out=/s"_s, u"--page"_s, u"a/b=pages/about.html"_s}
-        << u"The page name \"a/b\" can't be used: "_s + pageNameProblem(u"a/b"_s);
+        << u"The page name \"a/b\" contains \"/\", which can't be part of a file name. Choose "
+           "a name without it."_s;
     QTest::newRow("page name ..") << QStringList{u"--out=/s"_s, u"--page"_s,
                                                  u"..=pages/about.html"_s}
-                                  << u"The page name \"..\" can't be used: "_s +
-                                         pageNameProblem(u".."_s);
+                                  << u"\"..\" can't be used as a page name. Choose another name."_s;
     QTest::newRow("template path without data.ini")
         << QStringList{u"--out=/s"_s, u"--template=templates/notes"_s}
         << u"This folder is not a template, it has no data.ini: "_s + templateFolder(u"notes"_s);
@@ -253,6 +259,35 @@ void tst_CommandLine::templateListing_showsEveryTemplateInOrder() {
              "\n"
              "twin [twin-b]\n"
              "    The second of two templates of one name.\n"_s);
+}
+
+void tst_CommandLine::templateListing_escapesControlCharacters_data() {
+    QTest::addColumn<QByteArray>("dataIni");
+    QTest::addColumn<QString>("listing");
+
+    QTest::newRow("escape sequence in the name")
+        << "[Data]\nName=Red\x1b[31mAlert\x1b[0m\n"_ba << u"Red\\x1b[31mAlert\\x1b[0m [t]\n"_s;
+    QTest::newRow("bell and backspace in the author")
+        << "[Data]\nName=T\nAuthor=A\x07\x08\n"_ba << u"T [t]\n    by A\\x07\\x08\n"_s;
+    QTest::newRow("eight-bit control in the description") << "[Data]\nName=T\nDescription=a\xc2\x9b"
+                                                             "2Jb\n"_ba
+                                                          << u"T [t]\n    a\\u009b2Jb\n"_s;
+    QTest::newRow("delete in the address")
+        << "[Data]\nName=T\nURL=https://x\x7f\n"_ba << u"T [t]\n    https://x\\x7f\n"_s;
+    QTest::newRow("letters of any script kept")
+        << "[Data]\nName=Gr\xc3\xbc\xc3\x9f\xe6\x97\xa5\n"_ba << u"Grüß日 [t]\n"_s;
+}
+
+void tst_CommandLine::templateListing_escapesControlCharacters() {
+    QFETCH(QByteArray, dataIni);
+    QFETCH(QString, listing);
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(u"t"_s));
+    QFile ini(folder.filePath(u"t/data.ini"_s));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    QCOMPARE(ini.write(dataIni), dataIni.size());
+    ini.close();
+    QCOMPARE(templateListing(discoverTemplates(folder.path())), listing);
 }
 
 void tst_CommandLine::buildReport_countsPagesAndSupportFiles_data() {

@@ -1,8 +1,11 @@
+#include "builder/textfile.h"
 #include "cli/pagebody.h"
 #include "cli/pagereader.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace quillsite;
 using namespace Qt::StringLiterals;
@@ -13,10 +16,13 @@ class tst_PageBody : public QObject {
 private slots:
     void bodyMarkup_data();
     void bodyMarkup();
+    void leftOutContent_isReported_data();
+    void leftOutContent_isReported();
     void readInputPage_data();
     void readInputPage();
-    void missingFile_namesIt();
-    void folder_isRefused();
+    void unusableFile_isRefused_data();
+    void unusableFile_isRefused();
+    void leftOutContent_warnsNamingTheFile();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
@@ -77,7 +83,43 @@ void tst_PageBody::bodyMarkup_data() {
 void tst_PageBody::bodyMarkup() {
     QFETCH(QString, html);
     QFETCH(QString, body);
-    QCOMPARE(quillsite::bodyMarkup(html), body);
+    const PageBody page = quillsite::bodyMarkup(html);
+    QCOMPARE(page.markup, body);
+    QCOMPARE(page.leftOut, LeftOutContent::None);
+}
+
+void tst_PageBody::leftOutContent_isReported_data() {
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<LeftOutContent>("leftOut");
+
+    QTest::newRow("text after </body>") << u"<html><body><p>a</p></body>\n<p>late</p></html>"_s
+                                        << u"<p>a</p>"_s << LeftOutContent::AfterEnd;
+    QTest::newRow("text after </html>") << u"<html><body><p>a</p></body></html>\nTrailing words"_s
+                                        << u"<p>a</p>"_s << LeftOutContent::AfterEnd;
+    QTest::newRow("only blanks and comments after </html>")
+        << u"<html><body><p>a</p></body></html>\n<!-- saved -->\n\n"_s << u"<p>a</p>"_s
+        << LeftOutContent::None;
+    QTest::newRow("frameset")
+        << u"<!DOCTYPE html><html><frameset><frame src=\"a.htm\"></frameset></html>"_s << QString()
+        << LeftOutContent::Frameset;
+    QTest::newRow("frameset without html tags")
+        << u"<frameset cols=\"50%,50%\"><frame src=\"a.htm\"></frameset>"_s << QString()
+        << LeftOutContent::Frameset;
+    QTest::newRow("fragment that mentions <body> in a comment")
+        << u"<!-- <body> --><p>a</p>"_s << u"<!-- <body> --><p>a</p>"_s << LeftOutContent::None;
+    QTest::newRow("header element is no head tag")
+        << u"<header>Top</header><p>a</p>"_s << u"<header>Top</header><p>a</p>"_s
+        << LeftOutContent::None;
+}
+
+void tst_PageBody::leftOutContent_isReported() {
+    QFETCH(QString, html);
+    QFETCH(QString, body);
+    QFETCH(LeftOutContent, leftOut);
+    const PageBody page = quillsite::bodyMarkup(html);
+    QCOMPARE(page.markup, body);
+    QCOMPARE(page.leftOut, leftOut);
 }
 
 void tst_PageBody::readInputPage_data() {
@@ -93,6 +135,15 @@ void tst_PageBody::readInputPage_data() {
         << QByteArray("<html><body><p>Caf\xe9 \x93quoted\x94 \x80 5</p></body></html>")
         << u"<p>Café “quoted” € 5</p>"_s;
     QTest::newRow("Windows-1252 fragment") << QByteArray("<p>na\xefve</p>") << u"<p>naïve</p>"_s;
+    const QString utf16Text = u"<p>Café 😀</p>"_s;
+    QByteArray littleEndian("\xff\xfe");
+    QByteArray bigEndian("\xfe\xff");
+    for (QChar ch : utf16Text) {
+        littleEndian.append(char(ch.unicode() & 0xff)).append(char(ch.unicode() >> 8));
+        bigEndian.append(char(ch.unicode() >> 8)).append(char(ch.unicode() & 0xff));
+    }
+    QTest::newRow("UTF-16 little-endian with byte order mark") << littleEndian << utf16Text;
+    QTest::newRow("UTF-16 big-endian with byte order mark") << bigEndian << utf16Text;
 }
 
 void tst_PageBody::readInputPage() {
@@ -103,18 +154,46 @@ void tst_PageBody::readInputPage() {
     QCOMPARE(page.body, body);
 }
 
-void tst_PageBody::missingFile_namesIt() {
-    const QString path = m_folder.filePath(u"no such page.html"_s);
-    const InputPage page = quillsite::readInputPage(path);
-    QVERIFY(page.body.isEmpty());
-    QCOMPARE(page.error.path, path);
-    QCOMPARE(page.error.reason, u"No such file or directory"_s);
+void tst_PageBody::unusableFile_isRefused_data() {
+    QTest::addColumn<QString>("path"); // "<folder>" stands for the test's folder
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("missing") << u"<folder>/no such page.html"_s << u"No such file or directory"_s;
+    QTest::newRow("folder") << u"<folder>"_s << u"It is a folder, not a file"_s;
+    QTest::newRow("pipe") << u"<folder>/pipe"_s
+                          << u"It is not an ordinary file but a pipe, device or socket. Give an "
+                             "ordinary file"_s;
+    QTest::newRow("endless device")
+        << u"/dev/zero"_s
+        << u"It is not an ordinary file but a pipe, device or socket. Give an ordinary file"_s;
+    QTest::newRow("larger than 64 MB") << u"<folder>/huge.html"_s
+                                       << u"It is larger than 64 MB, too large for a page. Give a "
+                                          "smaller file"_s;
 }
 
-void tst_PageBody::folder_isRefused() {
-    const InputPage page = quillsite::readInputPage(m_folder.path());
-    QCOMPARE(page.error.path, m_folder.path());
-    QCOMPARE(page.error.reason, u"It is a folder, not a file"_s);
+void tst_PageBody::unusableFile_isRefused() {
+    QFETCH(QString, path);
+    QFETCH(QString, reason);
+    path.replace(u"<folder>"_s, m_folder.path());
+    if (path.endsWith(u"/pipe"_s))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (path.endsWith(u"/huge.html"_s)) {
+        QFile huge(writeFile(u"huge.html"_s, "<p>"));
+        QVERIFY(huge.resize(maxTextFileBytes + 1));
+    }
+
+    const InputPage page = quillsite::readInputPage(path);
+    QCOMPARE(page.error.path, path);
+    QCOMPARE(page.error.reason, reason);
+    QVERIFY(page.body.isEmpty());
+}
+
+void tst_PageBody::leftOutContent_warnsNamingTheFile() {
+    const QString path = writeFile(u"frames.html"_s, "<html><frameset></frameset></html>");
+    const InputPage page = quillsite::readInputPage(path);
+    QVERIFY(!page.error.failed());
+    QCOMPARE(page.warnings, QStringList{u"The page file \"%1\" is a frameset document, which has "
+                                        "no body, so its page is empty."_s.arg(path)});
 }
 
 QString tst_PageBody::writeFile(const QString &name, const QByteArray &bytes) {

@@ -1,10 +1,16 @@
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -26,13 +32,18 @@ class tst_QuillsiteBuild : public QObject {
 
 private slots:
     void init();
+    void cleanup();
     void build_writesSiteAndSaysSoInOneLine();
     void unknownTemplate_failsWithUsageStatus();
     void templateWithoutSkeleton_failsWithBuildStatus();
-    void linkToPageNoLongerThere_warnsOnceAndBuilds();
+    void failure_leavesSiteAsItWas_data();
+    void failure_leavesSiteAsItWas();
+    void warnings_saidAndSiteBuilt();
+    void killedBuild_neverLeavesACutOffPage();
 
 private:
     void run(const QStringList &arguments);
+    QMap<QString, QByteArray> siteFiles() const;
 
     std::unique_ptr<QTemporaryDir> m_folder;
     QProcess m_process;
@@ -45,6 +56,12 @@ void tst_QuillsiteBuild::init() {
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
     QVERIFY2(QFile::exists(program), qPrintable(program));
+}
+
+void tst_QuillsiteBuild::cleanup() {
+    // A site folder a test made read-only, so that the folder can be removed.
+    QFile::setPermissions(m_folder->filePath(u"site"_s),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void tst_QuillsiteBuild::run(const QStringList &arguments) {
@@ -97,19 +114,119 @@ void tst_QuillsiteBuild::templateWithoutSkeleton_failsWithBuildStatus() {
     QVERIFY(!QFileInfo::exists(m_folder->filePath(u"site/index.htm"_s)));
 }
 
-void tst_QuillsiteBuild::linkToPageNoLongerThere_warnsOnceAndBuilds() {
-    QFile page(m_folder->filePath(u"home.html"_s));
-    QVERIFY(page.open(QIODevice::WriteOnly));
-    page.write(
-        "<p><a href=\"old%20news.htm\">news</a> and <a href=\"old%20news.htm\">again</a></p>");
-    page.close();
+QMap<QString, QByteArray> tst_QuillsiteBuild::siteFiles() const {
+    QMap<QString, QByteArray> files;
+    const QString site = m_folder->filePath(u"site"_s);
+    QDirIterator it(site, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        files.insert(QDir(site).relativeFilePath(file.fileName()),
+                     file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>"_ba);
+    }
+    return files;
+}
+
+void tst_QuillsiteBuild::failure_leavesSiteAsItWas_data() {
+    QTest::addColumn<QStringList>("arguments"); // after --out site --template <classic>
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("error"); // the start of the last line on standard error
+
+    const QString about = u"About="_s + dataFolder + u"/pages/about.html"_s;
+    QTest::newRow("no Home under --strict")
+        << QStringList{u"--strict"_s, u"--page"_s, about} << 1
+        << u"Error: No page is named \"Home\", so the site has no index.htm"_s;
+    QTest::newRow("frameset page under --strict")
+        << QStringList{u"--strict"_s, u"--page"_s, u"Home=frames.html"_s} << 1
+        << u"Error: The page file \"%1/frames.html\" is a frameset document"_s;
+    QTest::newRow("page file is a pipe")
+        << QStringList{u"--page"_s, u"Home=pipe"_s} << 2
+        << u"Could not read the page file \"%1/pipe\": It is not an ordinary file"_s;
+    QTest::newRow("page file is an endless device")
+        << QStringList{u"--page"_s, u"Home=/dev/urandom"_s} << 2
+        << u"Could not read the page file \"/dev/urandom\": It is not an ordinary file"_s;
+    QTest::newRow("page name with a slash, said once")
+        << QStringList{u"--page"_s, u"A/B="_s + dataFolder + u"/pages/about.html"_s} << 2
+        << u"The page name \"A/B\" contains \"/\", which can't be part of a file name."_s;
+    QTest::newRow("read-only site folder")
+        << QStringList{u"--page"_s, about} << 1
+        << u"Could not write in the folder \"%1/site\": You are not allowed to write"_s;
+}
+
+void tst_QuillsiteBuild::failure_leavesSiteAsItWas() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, error);
+    const QString site = m_folder->filePath(u"site"_s);
+    QVERIFY(QDir().mkpath(site + u"/files"_s));
+    QFile old(site + u"/index.htm"_s);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old home") == 8);
+    old.close();
+    QFile frames(m_folder->filePath(u"frames.html"_s));
+    QVERIFY(frames.open(QIODevice::WriteOnly) && frames.write("<frameset></frameset>") > 0);
+    frames.close();
+    QCOMPARE(::mkfifo(QFile::encodeName(m_folder->filePath(u"pipe"_s)).constData(), 0600), 0);
+    if (QTest::currentDataTag() == QByteArrayView("read-only site folder")) {
+        if (::geteuid() == 0)
+            QSKIP("Permissions do not bind the superuser");
+        QVERIFY(QFile::setPermissions(site, QFile::ReadOwner | QFile::ExeOwner));
+    }
+    const QMap<QString, QByteArray> before = siteFiles();
+
+    run(QStringList{u"--out"_s, u"site"_s, u"--template"_s, dataFolder + u"/templates/classic"_s} +
+        arguments);
+    QCOMPARE(m_process.exitCode(), exitCode);
+    QCOMPARE(m_stdout, QString());
+    const QString lastLine = m_stderr.trimmed().section(u'\n', -1);
+    QVERIFY2(lastLine.startsWith(error.arg(m_folder->path())), qPrintable(m_stderr));
+    QCOMPARE(siteFiles(), before);
+}
+
+void tst_QuillsiteBuild::warnings_saidAndSiteBuilt() {
+    QFile frames(m_folder->filePath(u"frames.html"_s));
+    QVERIFY(frames.open(QIODevice::WriteOnly) && frames.write("<frameset></frameset>") > 0);
+    frames.close();
     run({u"--out"_s, u"site"_s, u"--template"_s, dataFolder + u"/templates/classic"_s, u"--page"_s,
-         u"Home=home.html"_s});
+         u"Start=frames.html"_s});
     QCOMPARE(m_process.exitCode(), 0);
-    QCOMPARE(m_stderr, u"Warning: The page \"Home\" links to \"old news.htm\", which is no longer "
-                       "a page of this site; the link leads nowhere.\n"_s);
-    QVERIFY2(m_stdout.startsWith(u"Wrote 1 page and"_s), qPrintable(m_stdout));
-    QVERIFY(QFile::exists(m_folder->filePath(u"site/index.htm"_s)));
+    QCOMPARE(m_stderr,
+             u"Warning: The page file \"%1/frames.html\" is a frameset document, which has no "
+             "body, so its page is empty.\n"
+             "Warning: No page is named \"Home\", so the site has no index.htm: visitors start at "
+             "its first page, \"Start\", in \"start.htm\". Name a page Home to give the site its "
+             "usual start page.\n"_s.arg(m_folder->path()));
+    QVERIFY(QFile::exists(m_folder->filePath(u"site/start.htm"_s)));
+}
+
+void tst_QuillsiteBuild::killedBuild_neverLeavesACutOffPage() {
+    // Pages of about 200 KB each, so that a kill often lands in the middle of one.
+    QFile big(m_folder->filePath(u"big.html"_s));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 4000; ++i)
+        big.write("<p>Words upon words, line upon line, to make a large page.</p>\n");
+    big.close();
+    QStringList arguments{u"--out"_s, u"site"_s, u"--template"_s,
+                          dataFolder + u"/templates/classic"_s};
+    for (int i = 0; i < 150; ++i)
+        arguments << u"--page"_s << (i == 0 ? u"Home"_s : u"Page %1"_s.arg(i)) + u"=big.html"_s;
+
+    m_process.setWorkingDirectory(m_folder->path());
+    for (int attempt = 0; attempt < 6; ++attempt) {
+        m_process.start(program, arguments);
+        QVERIFY(m_process.waitForStarted());
+        QTest::qSleep(int(QRandomGenerator::global()->bounded(20, 300)));
+        m_process.kill();
+        QVERIFY(m_process.waitForFinished());
+        for (auto [name, bytes] : siteFiles().asKeyValueRange()) {
+            if (name.endsWith(u".htm"_s))
+                QVERIFY2(bytes.endsWith("</html>\r\n"), qPrintable(name));
+        }
+    }
+    // The next build finishes the site and clears what the killed ones left.
+    run(arguments);
+    QCOMPARE(m_process.exitCode(), 0);
+    const QStringList leftovers = QDir(m_folder->filePath(u"site"_s))
+                                      .entryList({u".quillsite-*"_s}, QDir::Files | QDir::Hidden);
+    QCOMPARE(leftovers, QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_QuillsiteBuild)

@@ -16,7 +16,7 @@ import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { pathToFileURL } from "node:url";
-import { VIEWS, auditPage, axeSource, menuButton } from "./audit-page.mjs";
+import { VIEWS, auditPage, axeSource, compareWithEditor, menuButton } from "./audit-page.mjs";
 
 const PAGE_TIMEOUT_MS = 20000;
 
@@ -154,7 +154,9 @@ async function audit(sessionId) {
     await send("Emulation.setDeviceMetricsOverride",
       { width: view.width, height: view.height, deviceScaleFactor: 1, mobile: view.mobile }, sessionId);
     if (view.tapMenu) await tapMenuWithoutScripts(sessionId);
-    views.push({ ...view, ...await evaluate(sessionId, auditPage) });
+    const seen = { ...view, ...await evaluate(sessionId, auditPage) };
+    if (view.compareEditor) seen.editorLook = await evaluate(sessionId, compareWithEditor);
+    views.push(seen);
   }
   await send("Emulation.clearDeviceMetricsOverride", {}, sessionId);
   return views;

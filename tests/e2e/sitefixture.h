@@ -23,8 +23,9 @@ QList<PageSource> awkwardlyNamedPages();
 // name the Add Page dialog gives it.
 QList<PageSource> readyMadePages();
 
-// Home and the ready-made pages, made up to twelve with journal pages under
-// names of their own: a site whose menu is long.
+// Home and the ready-made pages, made up to eleven with journal pages under
+// names of their own, and last a page with a picture wider than any screen:
+// twelve pages, a site whose menu is long.
 QList<PageSource> twelvePages();
 
 // Builds a site with quillsite-build. Returns an empty text on success, else

@@ -1,7 +1,7 @@
 // Builds a site from every bundled template with quillsite-build and walks it
 // in headless Chromium, as a visitor would, through tests/e2e/check-site.mjs:
 // its links and files, and, with axe-core, its accessibility and its menu at
-// desktop and at phone width.
+// desktop and at phone width, and its content as the editor shows it.
 
 #include "sitefixture.h"
 
@@ -57,6 +57,15 @@ QStringList failuresIn(const QJsonObject &report) {
     return failures;
 }
 
+// What the audit saw of a page in one view ("desktop", "phone", ...).
+QJsonObject viewOf(const QJsonValue &page, const QString &name) {
+    for (const QJsonValue &view : page[u"views"_s].toArray()) {
+        if (view[u"name"_s].toString() == name)
+            return view.toObject();
+    }
+    return {};
+}
+
 // Every accessibility fault axe-core found, one line per rule, page and view.
 QStringList accessibilityFaultsIn(const QJsonObject &report) {
     QStringList faults;
@@ -92,6 +101,10 @@ private slots:
     void everyPage_hasNoAccessibilityFault();
     void longMenu_foldsOnPhoneAndOpensWithoutJavaScript_data();
     void longMenu_foldsOnPhoneAndOpensWithoutJavaScript();
+    void widePicture_staysInTheContentColumn_data();
+    void widePicture_staysInTheContentColumn();
+    void editorStyleSheet_looksLikeThePageContent_data();
+    void editorStyleSheet_looksLikeThePageContent();
 
 private:
     enum class Walk { Links, Audit };
@@ -249,16 +262,61 @@ void TestSiteInBrowser::longMenu_foldsOnPhoneAndOpensWithoutJavaScript() {
     QVERIFY2(!pages.isEmpty(), "the site could not be built or walked; see the warnings above");
     const int entries = int(twelvePages().size());
     for (const QJsonValue &page : pages) {
-        QHash<QString, QJsonObject> views;
-        for (const QJsonValue &view : page[u"views"_s].toArray())
-            views.insert(view[u"name"_s].toString(), view.toObject());
-        const QJsonObject phone = views.value(u"phone"_s);
+        const QJsonObject phone = viewOf(page, u"phone"_s);
         QVERIFY2(phone[u"menuHeight"_s].toInt() > 0, qPrintable(fileOf(page[u"url"_s])));
         QVERIFY2(phone[u"menuHeight"_s].toInt() <= phone[u"height"_s].toInt() / 10,
                  qPrintable(u"%1: the menu is %2 pixels high"_s.arg(
                      fileOf(page[u"url"_s]), QString::number(phone[u"menuHeight"_s].toInt()))));
-        QCOMPARE(views.value(u"phone, menu tapped"_s)[u"menuLinksShown"_s].toInt(), entries);
-        QCOMPARE(views.value(u"desktop"_s)[u"menuLinksShown"_s].toInt(), entries);
+        QCOMPARE(viewOf(page, u"phone, menu tapped"_s)[u"menuLinksShown"_s].toInt(), entries);
+        QCOMPARE(viewOf(page, u"desktop"_s)[u"menuLinksShown"_s].toInt(), entries);
+    }
+}
+
+void TestSiteInBrowser::widePicture_staysInTheContentColumn_data() {
+    addTemplateRows();
+}
+
+// A picture wider than any screen is scaled down to the content column, at
+// desktop and at phone width, and keeps its shape.
+void TestSiteInBrowser::widePicture_staysInTheContentColumn() {
+    QFETCH(QString, templateFolder);
+    if (!m_axeInstalled)
+        QSKIP("axe-core is not installed (scripts/setup.sh installs it)");
+    const QJsonArray pages = reportFor(templateFolder, Walk::Audit)[u"pages"_s].toArray();
+    QVERIFY2(!pages.isEmpty(), "the site could not be built or walked; see the warnings above");
+    int picturesSeen = 0;
+    for (const QJsonValue &page : pages) {
+        for (const QJsonValue &view : page[u"views"_s].toArray()) {
+            picturesSeen += view[u"contentPictures"_s].toInt();
+            const QJsonArray outside = view[u"picturesOutOfColumn"_s].toArray();
+            QVERIFY2(outside.isEmpty(), qPrintable(u"%1 (%2): %3"_s.arg(
+                                            fileOf(page[u"url"_s]), view[u"name"_s].toString(),
+                                            outside.first().toString())));
+        }
+    }
+    QVERIFY2(picturesSeen > 0, "no page of the site showed the wide picture");
+}
+
+void TestSiteInBrowser::editorStyleSheet_looksLikeThePageContent_data() {
+    addTemplateRows();
+}
+
+// The editor shows a page's content with the template's files/editor.css
+// alone; every kind of element on every page must look as it does on the
+// built page, on the same background.
+void TestSiteInBrowser::editorStyleSheet_looksLikeThePageContent() {
+    QFETCH(QString, templateFolder);
+    if (!m_axeInstalled)
+        QSKIP("axe-core is not installed (scripts/setup.sh installs it)");
+    const QJsonArray pages = reportFor(templateFolder, Walk::Audit)[u"pages"_s].toArray();
+    QVERIFY2(!pages.isEmpty(), "the site could not be built or walked; see the warnings above");
+    for (const QJsonValue &page : pages) {
+        const QJsonObject look = viewOf(page, u"desktop"_s)[u"editorLook"_s].toObject();
+        QStringList differences;
+        for (const QJsonValue &difference : look[u"differences"_s].toArray())
+            differences.append(fileOf(page[u"url"_s]) + u": "_s + difference.toString());
+        QVERIFY2(differences.isEmpty(), qPrintable(differences.join(u'\n')));
+        QVERIFY2(look[u"compared"_s].toInt() > 0, qPrintable(fileOf(page[u"url"_s])));
     }
 }
 

@@ -1,0 +1,150 @@
+// Times the whole quillsite-build command, from start to exit, on sites of
+// growing size against the floor of writing the same bytes with plain write
+// calls, the two interleaved in one run.
+
+#include "benchsite.h"
+#include "benchstats.h"
+#include "plainwrite.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <optional>
+
+using namespace quillsite;
+using namespace quillsite::bench;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Sample {
+    double commandMs = 0;
+    double floorMs = 0;
+};
+
+// The page files of the site and the --page arguments that name them.
+QStringList writePageFiles(const Website &site, const QString &folder) {
+    if (!QDir().mkpath(folder))
+        qFatal("can't make %s", qPrintable(folder));
+    QStringList arguments;
+    for (qsizetype i = 0; i < site.pages.size(); ++i) {
+        const QString path = u"%1/page-%2.html"_s.arg(folder).arg(i);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(site.pages[i].body.toUtf8()) < 0)
+            qFatal("can't write %s", qPrintable(path));
+        arguments << u"--page"_s << site.pages[i].name + u'=' + path;
+    }
+    return arguments;
+}
+
+double timeCommand(const QStringList &arguments) {
+    const QString program = QCoreApplication::applicationDirPath() + u"/quillsite-build"_s;
+    QProcess command;
+    command.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer timer;
+    timer.start();
+    command.start(program, arguments);
+    if (!command.waitForFinished(-1) || command.exitStatus() != QProcess::NormalExit ||
+        command.exitCode() != 0)
+        qFatal("quillsite-build failed: %s", command.readAllStandardError().constData());
+    return msSince(timer);
+}
+
+double timeFloor(const QList<SiteFile> &files, const QString &folder) {
+    QElapsedTimer timer;
+    timer.start();
+    if (!writeTree(files, folder, WriteMode::Plain))
+        qFatal("plain writes into %s failed", qPrintable(folder));
+    return msSince(timer);
+}
+
+// One unmeasured build gives the bytes of the floor; then `runs` measured
+// pairs, each into new folders, alternating which of the two goes first.
+QList<Sample> measureSize(const QString &templateFolder, int pageCount, int runs,
+                          const QString &sizeFolder) {
+    const Website site = benchWebsite(templateFolder, pageCount);
+    const QStringList common = QStringList{u"--template"_s, templateFolder, u"--title"_s,
+                                           site.title,      u"--author"_s,  site.author} +
+                               writePageFiles(site, sizeFolder + u"/pages"_s);
+    const QString reference = sizeFolder + u"/reference"_s;
+    timeCommand(QStringList{u"--out"_s, reference} + common);
+    const QList<SiteFile> files = readTree(reference);
+
+    QList<Sample> samples;
+    for (int run = 0; run < runs; ++run) {
+        const QString runFolder = u"%1/run-%2"_s.arg(sizeFolder).arg(run);
+        const auto command = [&] {
+            return timeCommand(QStringList{u"--out"_s, runFolder + u"/build"_s} + common);
+        };
+        Sample sample;
+        if (run % 2 == 0) {
+            sample.floorMs = timeFloor(files, runFolder + u"/floor"_s);
+            sample.commandMs = command();
+        } else {
+            sample.commandMs = command();
+            sample.floorMs = timeFloor(files, runFolder + u"/floor"_s);
+        }
+        samples.append(sample);
+    }
+    return samples;
+}
+
+void printRow(int pageCount, const QList<Sample> &samples) {
+    QList<double> command, floor, ratio;
+    for (const Sample &sample : samples) {
+        command.append(sample.commandMs);
+        floor.append(sample.floorMs);
+        ratio.append(sample.commandMs / sample.floorMs);
+    }
+    std::printf("%6d %11.1f %9.1f %9.2f %9.2f\n", pageCount, median(command), median(floor),
+                median(ratio), slowest(ratio));
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Times the quillsite-build command against plain file writes of the same bytes."_s);
+    parser.addHelpOption();
+    const QCommandLineOption runsOption(u"runs"_s, u"Measured runs per size (7)."_s, u"N"_s,
+                                        u"7"_s);
+    const QCommandLineOption sizesOption(u"sizes"_s, u"Page counts (100,1000,2000)."_s, u"LIST"_s,
+                                         u"100,1000,2000"_s);
+    const QCommandLineOption workOption(
+        u"work"_s, u"Write the sites below this folder (default: a new temporary one)."_s,
+        u"DIR"_s);
+    parser.addOptions({runsOption, sizesOption, workOption});
+    parser.process(app);
+
+    // Every run writes into a new folder and all are deleted only at the end:
+    // this file system creates files slowly for a while after many were deleted.
+    std::optional<QTemporaryDir> temporary;
+    QString workFolder = QDir(parser.value(workOption)).absolutePath();
+    if (!parser.isSet(workOption)) {
+        temporary.emplace(QDir::tempPath() + u"/quillsite-clibench-XXXXXX"_s);
+        if (!temporary->isValid())
+            qFatal("can't create a work folder: %s", qPrintable(temporary->errorString()));
+        workFolder = temporary->path();
+    }
+    const QString templateFolder = benchTemplate(workFolder);
+    const int runs = std::max(1, parser.value(runsOption).toInt());
+    std::printf("template: %s\nruns: %d measured per size, medians shown\n\n"
+                "%6s %11s %9s %9s %9s\n",
+                qPrintable(templateFolder), runs, "pages", "command ms", "floor ms", "c/floor",
+                "slowest");
+    for (const QString &size : parser.value(sizesOption).split(u',')) {
+        const int pageCount = size.toInt();
+        printRow(pageCount, measureSize(templateFolder, pageCount, runs,
+                                        u"%1/%2-pages"_s.arg(workFolder).arg(pageCount)));
+    }
+    return 0;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "builder/fileerror.h"
+
+#include <QByteArray>
+
+namespace quillsite {
+
+// The most a page file or a template's text file may hold. Far more than any
+// real page, and small enough that a device such as /dev/zero given by mistake
+// is refused at once instead of filling the memory.
+constexpr qint64 maxTextFileBytes = 64 * 1024 * 1024;
+
+struct TextFileBytes {
+    QByteArray bytes;
+    FileError error;
+};
+
+// Reads the whole of `path` when it is an ordinary file of at most
+// maxTextFileBytes. A folder, pipe or device is refused without waiting on it.
+TextFileBytes readTextFile(const QString &path);
+
+} // namespace quillsite

@@ -1,0 +1,843 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Builder</name>
+    <message>
+        <source>Could not write the page file</source>
+        <translation>Die Seitendatei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Could not make the folder</source>
+        <translation>Der Ordner konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Could not write in the folder</source>
+        <translation>In den Ordner konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way. Move it or rename the page.</source>
+        <translation>Ein Ordner dieses Namens ist im Weg. Verschieben Sie ihn oder benennen Sie die Seite um.</translation>
+    </message>
+    <message>
+        <source>No destination folder was given. Choose where to save the site</source>
+        <translation>Es wurde kein Zielordner angegeben. Wählen Sie, wo die Website gespeichert werden soll</translation>
+    </message>
+    <message>
+        <source>It is a file, not a folder. Choose another destination</source>
+        <translation>Das ist eine Datei, kein Ordner. Wählen Sie ein anderes Ziel</translation>
+    </message>
+    <message>
+        <source>You are not allowed to write in this folder. Choose another destination</source>
+        <translation>Sie dürfen in diesen Ordner nicht schreiben. Wählen Sie ein anderes Ziel</translation>
+    </message>
+    <message>
+        <source>It is inside the template&apos;s files folder, which would copy the site into itself. Choose another destination</source>
+        <translation>Er liegt im Ordner files der Vorlage, die Website würde also in sich selbst kopiert. Wählen Sie ein anderes Ziel</translation>
+    </message>
+    <message>
+        <source>A page must have a name. Type a name for the page.</source>
+        <translation>Eine Seite braucht einen Namen. Geben Sie einen Namen für die Seite ein.</translation>
+    </message>
+    <message>
+        <source>The page name &quot;%1&quot; contains &quot;%2&quot;, which can&apos;t be part of a file name. Choose a name without it.</source>
+        <translation>Der Seitenname „%1“ enthält „%2“, das nicht Teil eines Dateinamens sein kann. Wählen Sie einen Namen ohne dieses Zeichen.</translation>
+    </message>
+    <message>
+        <source>The page name contains a control character (such as a tab or a line break), which can&apos;t be part of a file name. Choose a name without it.</source>
+        <translation>Der Seitenname enthält ein Steuerzeichen (etwa einen Tabulator oder Zeilenumbruch), das nicht Teil eines Dateinamens sein kann. Wählen Sie einen Namen ohne dieses Zeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can&apos;t be used as a page name. Choose another name.</source>
+        <translation>„%1“ kann nicht als Seitenname verwendet werden. Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The page name &quot;%1&quot; is too long for a file name. Choose a shorter name.</source>
+        <translation>Der Seitenname „%1“ ist für einen Dateinamen zu lang. Wählen Sie einen kürzeren Namen.</translation>
+    </message>
+    <message>
+        <source>Could not read the template file</source>
+        <translation>Die Vorlagendatei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Could not copy the support file</source>
+        <translation>Die Hilfsdatei konnte nicht kopiert werden</translation>
+    </message>
+    <message>
+        <source>Could not copy the support files</source>
+        <translation>Die Hilfsdateien konnten nicht kopiert werden</translation>
+    </message>
+    <message>
+        <source>Left out the support file</source>
+        <translation>Ausgelassen wurde die Hilfsdatei</translation>
+    </message>
+    <message>
+        <source>You are not allowed to write in this folder</source>
+        <translation>Sie dürfen in diesen Ordner nicht schreiben</translation>
+    </message>
+    <message>
+        <source>The link leads nowhere</source>
+        <translation>Die Verknüpfung führt ins Leere</translation>
+    </message>
+    <message>
+        <source>You are not allowed to read this file</source>
+        <translation>Sie dürfen diese Datei nicht lesen</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file but a pipe, device or socket</source>
+        <translation>Das ist keine gewöhnliche Datei, sondern eine Pipe, ein Gerät oder ein Socket</translation>
+    </message>
+    <message>
+        <source>The folder can&apos;t be read</source>
+        <translation>Der Ordner kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The name is not valid UTF-8, so the file can&apos;t be copied. Rename it</source>
+        <translation>Der Name ist kein gültiges UTF-8, daher kann die Datei nicht kopiert werden. Benennen Sie sie um</translation>
+    </message>
+    <message>
+        <source>A file stands where the folder is to be made</source>
+        <translation>Wo der Ordner angelegt werden soll, liegt eine Datei</translation>
+    </message>
+    <message>
+        <source>A folder stands where the file is to be copied</source>
+        <translation>Wohin die Datei kopiert werden soll, liegt ein Ordner</translation>
+    </message>
+    <message>
+        <source>It is a link to &quot;%1&quot;, outside the template</source>
+        <translation>Das ist eine Verknüpfung auf „%1“, außerhalb der Vorlage</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, too large for a page. Give a smaller file</source>
+        <translation>Sie ist größer als %1 MB, zu groß für eine Seite. Geben Sie eine kleinere Datei an</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>Das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file but a pipe, device or socket. Give an ordinary file</source>
+        <translation>Das ist keine gewöhnliche Datei, sondern eine Pipe, ein Gerät oder ein Socket. Geben Sie eine gewöhnliche Datei an</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Builds a website from a Quillsite template, as the wizard does.
+
+Without --page the site is a small demonstration with one &quot;Home&quot; page. Each
+--page NAME=FILE adds a page named NAME (in the order given) whose content is
+the body of the HTML file FILE, or the whole file when it is a fragment. The
+page named &quot;Home&quot; becomes index.htm; every other page its lower-case name and
+&quot;.htm&quot;.
+
+Relative paths (--out, --template, page files) are taken from the current
+folder; a leading ~/ stands for your home folder.
+
+Exit status: 0 when the site was written, 1 when building failed, 2 when the
+command itself is wrong.</source>
+        <translation>Erstellt eine Website aus einer Quillsite-Vorlage, wie es der Assistent tut.
+
+Ohne --page ist die Website eine kleine Vorführung mit einer Seite „Home“.
+Jedes --page NAME=DATEI fügt eine Seite namens NAME hinzu (in der angegebenen
+Reihenfolge), deren Inhalt der Body der HTML-Datei DATEI ist, oder die ganze
+Datei, wenn sie ein Fragment ist. Die Seite „Home“ wird zu index.htm, jede
+andere Seite zu ihrem kleingeschriebenen Namen mit „.htm“.
+
+Relative Pfade (--out, --template, Seitendateien) gelten ab dem aktuellen
+Ordner; ein führendes ~/ steht für Ihren Home-Ordner.
+
+Rückgabewert: 0, wenn die Website geschrieben wurde, 1, wenn das Erstellen
+fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
+    </message>
+    <message>
+        <source>List the installed templates.</source>
+        <translation>Die installierten Vorlagen auflisten.</translation>
+    </message>
+    <message>
+        <source>Write the site into the folder DIR (required).</source>
+        <translation>Die Website in den Ordner ORDNER schreiben (erforderlich).</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>ORDNER</translation>
+    </message>
+    <message>
+        <source>The template: an installed one&apos;s name or folder name, or the path of a template folder. Default: the first installed template.</source>
+        <translation>Die Vorlage: Name oder Ordnername einer installierten Vorlage oder der Pfad eines Vorlagenordners. Vorgabe: die erste installierte Vorlage.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>The site&apos;s title. Default: &quot;My Website&quot;.</source>
+        <translation>Der Titel der Website. Vorgabe: „Meine Website“.</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>The site&apos;s author. Default: your login name.</source>
+        <translation>Der Autor der Website. Vorgabe: Ihr Anmeldename.</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Add the page NAME made from the HTML file FILE.</source>
+        <translation>Die Seite NAME aus der HTML-Datei DATEI hinzufügen.</translation>
+    </message>
+    <message>
+        <source>NAME=FILE</source>
+        <translation>NAME=DATEI</translation>
+    </message>
+    <message>
+        <source>Treat every warning (no page named Home, part of a file left out) as a failure: write nothing when there is one.</source>
+        <translation>Jede Warnung (keine Seite namens Home, ein Teil einer Datei ausgelassen) als Fehler behandeln: nichts schreiben, wenn es eine gibt.</translation>
+    </message>
+    <message>
+        <source>--page needs a page name and a file, as NAME=FILE: &quot;%1&quot;</source>
+        <translation>--page braucht einen Seitennamen und eine Datei, als NAME=DATEI: „%1“</translation>
+    </message>
+    <message>
+        <source>--page needs both a page name and a file, as NAME=FILE: &quot;%1&quot;</source>
+        <translation>--page braucht beides, einen Seitennamen und eine Datei, als NAME=DATEI: „%1“</translation>
+    </message>
+    <message>
+        <source>Could not read the page file</source>
+        <translation>Die Seitendatei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>No page is named &quot;Home&quot;, so the site has no index.htm: visitors start at its first page, &quot;%1&quot;, in &quot;%2&quot;. Name a page Home to give the site its usual start page.</source>
+        <translation>Keine Seite heißt „Home“, daher hat die Website keine index.htm: Besucher beginnen bei ihrer ersten Seite, „%1“, in „%2“. Nennen Sie eine Seite Home, damit die Website ihre übliche Startseite bekommt.</translation>
+    </message>
+    <message>
+        <source>Say where to write the site with --out DIR.</source>
+        <translation>Geben Sie mit --out ORDNER an, wohin die Website geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>My Website</source>
+        <translation>Meine Website</translation>
+    </message>
+    <message>
+        <source>The title can&apos;t be empty; give one with --title.</source>
+        <translation>Der Titel darf nicht leer sein; geben Sie einen mit --title an.</translation>
+    </message>
+    <message>
+        <source>The author can&apos;t be empty; give one with --author.</source>
+        <translation>Der Autor darf nicht leer sein; geben Sie einen mit --author an.</translation>
+    </message>
+    <message>
+        <source>See --help for the options.</source>
+        <translation>Die Optionen zeigt --help.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;. Options start with --; see --help.</source>
+        <translation>Unerwartetes Argument „%1“. Optionen beginnen mit --; siehe --help.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and %2 to %3</source>
+        <translation>%1 und %2 nach %3 geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 page</source>
+        <translation>%1 Seite</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 Seiten</translation>
+    </message>
+    <message>
+        <source>%1 support file</source>
+        <translation>%1 Hilfsdatei</translation>
+    </message>
+    <message>
+        <source>%1 support files</source>
+        <translation>%1 Hilfsdateien</translation>
+    </message>
+    <message>
+        <source>No templates are installed in %1</source>
+        <translation>In %1 sind keine Vorlagen installiert</translation>
+    </message>
+    <message>
+        <source>Error: </source>
+        <translation>Fehler: </translation>
+    </message>
+    <message>
+        <source>Warning: </source>
+        <translation>Warnung: </translation>
+    </message>
+    <message>
+        <source>The page file &quot;%1&quot; has text after &lt;/body&gt; or &lt;/html&gt;; it is left out of the page.</source>
+        <translation>Die Seitendatei „%1“ enthält Text nach &lt;/body&gt; oder &lt;/html&gt;; er wird in der Seite ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The page file &quot;%1&quot; is a frameset document, which has no body, so its page is empty.</source>
+        <translation>Die Seitendatei „%1“ ist ein Frameset-Dokument ohne Body, daher ist ihre Seite leer.</translation>
+    </message>
+    <message>
+        <source>The template folder does not exist: %1</source>
+        <translation>Der Vorlagenordner existiert nicht: %1</translation>
+    </message>
+    <message>
+        <source>This folder is not a template, it has no data.ini: %1</source>
+        <translation>Dieser Ordner ist keine Vorlage, er hat keine data.ini: %1</translation>
+    </message>
+    <message>
+        <source>More than one template is called &quot;%1&quot;; give the path of the one you mean:</source>
+        <translation>Mehr als eine Vorlage heißt „%1“; geben Sie den Pfad der gemeinten an:</translation>
+    </message>
+    <message>
+        <source>There is no template called &quot;%1&quot;.</source>
+        <translation>Es gibt keine Vorlage namens „%1“.</translation>
+    </message>
+    <message>
+        <source>No templates are installed.</source>
+        <translation>Es sind keine Vorlagen installiert.</translation>
+    </message>
+    <message>
+        <source>Choose one of:</source>
+        <translation>Wählen Sie eine davon:</translation>
+    </message>
+    <message>
+        <source>No templates are installed. Give the path of a template folder with --template.</source>
+        <translation>Es sind keine Vorlagen installiert. Geben Sie mit --template den Pfad eines Vorlagenordners an.</translation>
+    </message>
+    <message>
+        <source>(no name) [%1]</source>
+        <translation>(ohne Namen) [%1]</translation>
+    </message>
+    <message>
+        <source>by %1</source>
+        <translation>von %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopServices</name>
+    <message>
+        <source>Choose a Colour</source>
+        <translation>Farbe auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>FontDialog</name>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Schriftart:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>&amp;Colour:</source>
+        <translation>&amp;Farbe:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen...</translation>
+    </message>
+</context>
+<context>
+    <name>FormatButtons</name>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Left Justified</source>
+        <translation>Linksbündig</translation>
+    </message>
+    <message>
+        <source>Center Justified</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <source>Right Justified</source>
+        <translation>Rechtsbündig</translation>
+    </message>
+    <message>
+        <source>Ordered List</source>
+        <translation>Nummerierte Liste</translation>
+    </message>
+    <message>
+        <source>Unordered List</source>
+        <translation>Aufzählung</translation>
+    </message>
+    <message>
+        <source>Hyperlink</source>
+        <translation>Hyperlink</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+</context>
+<context>
+    <name>ImageDialog</name>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>&amp;Picture file or address:</source>
+        <translation>&amp;Bilddatei oder Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Text shown when the picture can&apos;t be seen:</source>
+        <translation>&amp;Text, der erscheint, wenn das Bild nicht zu sehen ist:</translation>
+    </message>
+</context>
+<context>
+    <name>LinkDialog</name>
+    <message>
+        <source>Hyperlink</source>
+        <translation>Hyperlink</translation>
+    </message>
+    <message>
+        <source>&amp;Address the selected text links to:</source>
+        <translation>&amp;Adresse, auf die der markierte Text verweist:</translation>
+    </message>
+    <message>
+        <source>https://www.example.com/ or page.htm</source>
+        <translation>https://www.example.com/ oder seite.htm</translation>
+    </message>
+    <message>
+        <source>Leave the address empty to remove the link.</source>
+        <translation>Lassen Sie die Adresse leer, um den Link zu entfernen.</translation>
+    </message>
+</context>
+<context>
+    <name>NewPageCounter</name>
+    <message>
+        <source>New Page </source>
+        <translation>Neue Seite </translation>
+    </message>
+</context>
+<context>
+    <name>PageNameCheck</name>
+    <message>
+        <source>This page already exists, please choose a different page name.</source>
+        <translation>Diese Seite gibt es bereits, bitte wählen Sie einen anderen Seitennamen.</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; would be saved as &quot;%2&quot;, the file of the page &quot;%3&quot;. Please choose a different page name.</source>
+        <translation>Die Seite „%1“ würde als „%2“ gespeichert, die Datei der Seite „%3“. Bitte wählen Sie einen anderen Seitennamen.</translation>
+    </message>
+</context>
+<context>
+    <name>Wizard</name>
+    <message>
+        <source>The Quillsite wizard: builds a small website from a design template, one page at a time, without any HTML knowledge.</source>
+        <translation>Der Quillsite-Assistent: erstellt eine kleine Website aus einer Designvorlage, Seite für Seite, ganz ohne HTML-Kenntnisse.</translation>
+    </message>
+    <message>
+        <source>quillsite: no display to show the wizard on (neither DISPLAY nor WAYLAND_DISPLAY is set).
+Run it inside a desktop session, or on a virtual display with:
+    xvfb-run -a build/bin/quillsite
+</source>
+        <translation>quillsite: Kein Bildschirm, auf dem der Assistent erscheinen kann (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).
+Starten Sie ihn in einer Desktop-Sitzung oder auf einem virtuellen Bildschirm mit:
+    xvfb-run -a build/bin/quillsite
+</translation>
+    </message>
+</context>
+<context>
+    <name>WizardFlow</name>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Fertig stellen</translation>
+    </message>
+    <message>
+        <source>Select Template</source>
+        <translation>Vorlage auswählen</translation>
+    </message>
+    <message>
+        <source>Please select the prefered look of your website.</source>
+        <translation>Bitte wählen Sie das gewünschte Aussehen Ihrer Website.</translation>
+    </message>
+    <message>
+        <source>Please select the prefered look for your website.</source>
+        <translation>Bitte wählen Sie das gewünschte Aussehen für Ihre Website.</translation>
+    </message>
+    <message>
+        <source>Provide Information</source>
+        <translation>Angaben machen</translation>
+    </message>
+    <message>
+        <source>Please provide the following information required to build your site.</source>
+        <translation>Bitte machen Sie die folgenden Angaben, die zum Erstellen Ihrer Website nötig sind.</translation>
+    </message>
+    <message>
+        <source>Build Pages</source>
+        <translation>Seiten erstellen</translation>
+    </message>
+    <message>
+        <source>Create as many webpages as you want, along with their content.</source>
+        <translation>Erstellen Sie so viele Webseiten mit Inhalt, wie Sie möchten.</translation>
+    </message>
+    <message>
+        <source>Create as many webpages as you want along with their content.</source>
+        <translation>Erstellen Sie so viele Webseiten samt Inhalt, wie Sie möchten.</translation>
+    </message>
+    <message>
+        <source>Select Destination</source>
+        <translation>Ziel auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the destination folder where you want to save your website.</source>
+        <translation>Wählen Sie den Zielordner, in dem Ihre Website gespeichert werden soll.</translation>
+    </message>
+    <message>
+        <source>You must provide the required information in order to continue.</source>
+        <translation>Sie müssen die erforderlichen Angaben machen, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>You must provide the destination folder.</source>
+        <translation>Sie müssen den Zielordner angeben.</translation>
+    </message>
+    <message>
+        <source>The destination path you specified is invalid, please provide full path.</source>
+        <translation>Der angegebene Zielpfad ist ungültig, bitte geben Sie einen vollständigen Pfad an.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Quillsite</source>
+        <translation>Über Quillsite</translation>
+    </message>
+    <message>
+        <source>Created and programmed by:</source>
+        <translation>Entworfen und programmiert von:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmAdd</name>
+    <message>
+        <source>Add Page</source>
+        <translation>Seite hinzufügen</translation>
+    </message>
+    <message>
+        <source>Create a Blank Page</source>
+        <translation>Eine leere Seite erstellen</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Pre-defined Pages</source>
+        <translation>Vorgefertigte Seiten</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Blank Page</source>
+        <translation>Leere Seite</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Open Page</source>
+        <translation>Seite öffnen</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>Pre-defined Page</source>
+        <translation>Vorgefertigte Seite</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Quillsite - Website Creation Wizard</source>
+        <translation>Quillsite - Assistent zum Erstellen von Websites</translation>
+    </message>
+    <message>
+        <source>Welcome to Quillsite</source>
+        <translation>Willkommen bei Quillsite</translation>
+    </message>
+    <message>
+        <source>Thank you for downloading Quillsite, a powerful and easy-to-use website creation wizard.</source>
+        <translation>Vielen Dank, dass Sie Quillsite heruntergeladen haben, einen leistungsfähigen und einfach zu bedienenden Assistenten zum Erstellen von Websites.</translation>
+    </message>
+    <message>
+        <source>Quillsite will enable you to build professional-looking websites within minutes. It will take about only 10 minutes to create your ready-to-publish personal website, which you can show to everyone after then.</source>
+        <translation>Mit Quillsite erstellen Sie in wenigen Minuten professionell aussehende Websites. In nur etwa 10 Minuten ist Ihre persönliche Website fertig zum Veröffentlichen, und Sie können sie danach allen zeigen.</translation>
+    </message>
+    <message>
+        <source>Click Next to continue.</source>
+        <translation>Klicken Sie auf Weiter, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Author: </source>
+        <translation>Autor: </translation>
+    </message>
+    <message>
+        <source>Author&apos;s Name</source>
+        <translation>Name des Autors</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Website:</translation>
+    </message>
+    <message>
+        <source>Author&apos;s Website</source>
+        <translation>Website des Autors</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Short description of Template</source>
+        <translation>Kurzbeschreibung der Vorlage</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>My Website</source>
+        <translation>Meine Website</translation>
+    </message>
+    <message>
+        <source>Name that will appear in the titlebar of your website.</source>
+        <translation>Der Name, der in der Titelleiste Ihrer Website erscheint.</translation>
+    </message>
+    <message>
+        <source>e.g My Family, Smith Photography, Chess Club Website</source>
+        <translation>z. B. Meine Familie, Fotostudio Mustermann, Schachverein</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>This name will appear at the bottom of webpages</source>
+        <translation>Dieser Name erscheint unten auf den Webseiten</translation>
+    </message>
+    <message>
+        <source>e.g John Smith, The Smith Family</source>
+        <translation>z. B. Max Mustermann, Familie Mustermann</translation>
+    </message>
+    <message>
+        <source>Quillsite will create your website in the following folder. To create in a different folder, click Browse and select another folder. Click Next when done.</source>
+        <translation>Quillsite erstellt Ihre Website im folgenden Ordner. Um sie in einem anderen Ordner zu erstellen, klicken Sie auf Durchsuchen und wählen Sie einen anderen Ordner. Klicken Sie danach auf Weiter.</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation>Ziel:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Herzlichen Glückwunsch!</translation>
+    </message>
+    <message>
+        <source>Quillsite has successfully created your website. If you created it the way you want, you can publish it on the web without any further changes. Have a good day!</source>
+        <translation>Quillsite hat Ihre Website erfolgreich erstellt. Wenn sie so geworden ist, wie Sie es wollten, können Sie sie ohne weitere Änderungen im Web veröffentlichen. Einen schönen Tag noch!</translation>
+    </message>
+    <message>
+        <source>Click Finish to exit.</source>
+        <translation>Klicken Sie auf Fertig stellen, um den Assistenten zu beenden.</translation>
+    </message>
+    <message>
+        <source>&amp;View my website</source>
+        <translation>Meine Website &amp;ansehen</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Some info for the page.</source>
+        <translation>Einige Angaben zu dieser Seite.</translation>
+    </message>
+    <message>
+        <source>Quillsite - Truly Wizard</source>
+        <translation>Quillsite - wahrhaft ein Assistent</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Info...</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>quillsite::HtmlEditor</name>
+    <message>
+        <source>Can&apos;t read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillsite::ImageDialog</name>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.svg *.webp);;All files (*)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.gif *.bmp *.svg *.webp);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>quillsite::PageSet</name>
+    <message>
+        <source>Add Page</source>
+        <translation>Seite hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Page</source>
+        <translation>Seite löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>Möchten Sie „%1“ wirklich löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>quillsite::frmAdd</name>
+    <message>
+        <source>Open a Existing Page</source>
+        <translation>Eine vorhandene Seite öffnen</translation>
+    </message>
+    <message>
+        <source>Create a Blank Page</source>
+        <translation>Eine leere Seite erstellen</translation>
+    </message>
+    <message>
+        <source>Create from a Pre-defined Page</source>
+        <translation>Aus einer vorgefertigten Seite erstellen</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>HTML Files(*.htm,*.html) (*.htm *.html)</source>
+        <translation>HTML-Dateien (*.htm,*.html) (*.htm *.html)</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the page, in order to continue.</source>
+        <translation>Bitte geben Sie den Namen der Seite ein, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>You must enter both, the path and the name of the file.</source>
+        <translation>Sie müssen beides angeben, den Pfad und den Namen der Datei.</translation>
+    </message>
+    <message>
+        <source>The file you specified does not exist, please choose another file.</source>
+        <translation>Die angegebene Datei existiert nicht, bitte wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>No pre-defined pages are installed: the folder &quot;%1&quot; holds no .htm or .html file. Please create a blank page or open an existing one instead.</source>
+        <translation>Es sind keine vorgefertigten Seiten installiert: Der Ordner „%1“ enthält keine .htm- oder .html-Datei. Bitte erstellen Sie stattdessen eine leere Seite oder öffnen Sie eine vorhandene.</translation>
+    </message>
+    <message>
+        <source>Please choose a page from the list of pre-defined pages.</source>
+        <translation>Bitte wählen Sie eine Seite aus der Liste der vorgefertigten Seiten.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; can&apos;t be opened as a page (%2). Please choose another file.</source>
+        <translation>Die Datei „%1“ kann nicht als Seite geöffnet werden (%2). Bitte wählen Sie eine andere Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>quillsite::frmMain</name>
+    <message>
+        <source>Quillsite will enable you to create professional-looking websites within minutes. It will take about only 10 minutes to create your ready-to-publish personal website, which you can show to everyone after then.</source>
+        <translation>Mit Quillsite erstellen Sie in wenigen Minuten professionell aussehende Websites. In nur etwa 10 Minuten ist Ihre persönliche Website fertig zum Veröffentlichen, und Sie können sie danach allen zeigen.</translation>
+    </message>
+    <message>
+        <source>My Website</source>
+        <translation>Meine Website</translation>
+    </message>
+    <message>
+        <source>The editor of the page &quot;%1&quot; did not answer, so the website was not built. Your pages are kept; press Next to try again.</source>
+        <translation>Der Editor der Seite „%1“ hat nicht geantwortet, daher wurde die Website nicht erstellt. Ihre Seiten bleiben erhalten; klicken Sie auf Weiter, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Building your website...</source>
+        <translation>Ihre Website wird erstellt...</translation>
+    </message>
+    <message>
+        <source>Select where you want to save.</source>
+        <translation>Wählen Sie, wo gespeichert werden soll.</translation>
+    </message>
+    <message>
+        <source>No website template is installed, so Quillsite can&apos;t build a website. Put at least one template folder into &quot;%1&quot; and start Quillsite again.</source>
+        <translation>Es ist keine Website-Vorlage installiert, daher kann Quillsite keine Website erstellen. Legen Sie mindestens einen Vorlagenordner in „%1“ ab und starten Sie Quillsite erneut.</translation>
+    </message>
+</context>
+</TS>
