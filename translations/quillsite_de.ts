@@ -344,6 +344,10 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
         <source>Choose...</source>
         <translation>Auswählen...</translation>
     </message>
+    <message>
+        <source>Paragraph s&amp;tyle:</source>
+        <translation>Absatz&amp;format:</translation>
+    </message>
 </context>
 <context>
     <name>FormatButtons</name>
@@ -418,16 +422,71 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
         <translation>Hyperlink</translation>
     </message>
     <message>
-        <source>&amp;Address the selected text links to:</source>
-        <translation>&amp;Adresse, auf die der markierte Text verweist:</translation>
+        <source>The selected text links to:</source>
+        <translation>Der markierte Text verweist auf:</translation>
     </message>
     <message>
-        <source>https://www.example.com/ or page.htm</source>
-        <translation>https://www.example.com/ oder seite.htm</translation>
+        <source>A &amp;page of this site:</source>
+        <translation>Eine &amp;Seite dieser Website:</translation>
     </message>
     <message>
-        <source>Leave the address empty to remove the link.</source>
-        <translation>Lassen Sie die Adresse leer, um den Link zu entfernen.</translation>
+        <source>A &amp;web address:</source>
+        <translation>Eine &amp;Webadresse:</translation>
+    </message>
+    <message>
+        <source>example.org/page</source>
+        <translation>example.org/seite</translation>
+    </message>
+    <message>
+        <source>An &amp;e-mail address:</source>
+        <translation>Eine &amp;E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>ann@example.org</source>
+        <translation>anna@example.org</translation>
+    </message>
+    <message>
+        <source>A &amp;file on this computer:</source>
+        <translation>Eine &amp;Datei auf diesem Computer:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+</context>
+<context>
+    <name>LinkTarget</name>
+    <message>
+        <source>Type the web address the link leads to, such as example.org/page.</source>
+        <translation>Geben Sie die Webadresse ein, auf die der Link führt, etwa example.org/seite.</translation>
+    </message>
+    <message>
+        <source>A web address begins with https:// or http://, or with the site&apos;s name, such as example.org/page.</source>
+        <translation>Eine Webadresse beginnt mit https:// oder http:// oder mit dem Namen der Website, etwa example.org/seite.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address. Type one such as example.org/page.</source>
+        <translation>„%1“ ist keine Webadresse. Geben Sie eine ein, etwa example.org/seite.</translation>
+    </message>
+    <message>
+        <source>Type an e-mail address such as ann@example.org.</source>
+        <translation>Geben Sie eine E-Mail-Adresse ein, etwa anna@example.org.</translation>
+    </message>
+    <message>
+        <source>Choose the file the link leads to with Browse.</source>
+        <translation>Wählen Sie mit „Durchsuchen“ die Datei, auf die der Link führt.</translation>
+    </message>
+    <message>
+        <source>Give the file&apos;s full path, beginning with /, or choose it with Browse.</source>
+        <translation>Geben Sie den vollständigen Pfad der Datei an, beginnend mit /, oder wählen Sie sie mit „Durchsuchen“.</translation>
+    </message>
+    <message>
+        <source>There is no file &quot;%1&quot;. Choose the file with Browse.</source>
+        <translation>Die Datei „%1“ gibt es nicht. Wählen Sie die Datei mit „Durchsuchen“.</translation>
+    </message>
+    <message>
+        <source>Choose the page the link leads to.</source>
+        <translation>Wählen Sie die Seite, auf die der Link führt.</translation>
     </message>
 </context>
 <context>
@@ -435,6 +494,13 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
     <message>
         <source>New Page </source>
         <translation>Neue Seite </translation>
+    </message>
+</context>
+<context>
+    <name>PageLinks</name>
+    <message>
+        <source>The page &quot;%1&quot; links to &quot;%2&quot;, which is no longer a page of this site; the link leads nowhere.</source>
+        <translation>Die Seite „%1“ verweist auf „%2“, das keine Seite dieser Website mehr ist; der Link führt ins Leere.</translation>
     </message>
 </context>
 <context>
@@ -446,6 +512,29 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
     <message>
         <source>The page &quot;%1&quot; would be saved as &quot;%2&quot;, the file of the page &quot;%3&quot;. Please choose a different page name.</source>
         <translation>Die Seite „%1“ würde als „%2“ gespeichert, die Datei der Seite „%3“. Bitte wählen Sie einen anderen Seitennamen.</translation>
+    </message>
+</context>
+<context>
+    <name>ParagraphStyle</name>
+    <message>
+        <source>Normal</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Heading 1</source>
+        <translation>Überschrift 1</translation>
+    </message>
+    <message>
+        <source>Heading 2</source>
+        <translation>Überschrift 2</translation>
+    </message>
+    <message>
+        <source>Heading 3</source>
+        <translation>Überschrift 3</translation>
+    </message>
+    <message>
+        <source>Quote</source>
+        <translation>Zitat</translation>
     </message>
 </context>
 <context>
@@ -734,10 +823,37 @@ Starten Sie ihn in einer Desktop-Sitzung oder auf einem virtuellen Bildschirm mi
     </message>
 </context>
 <context>
+    <name>quillsite::FontDialog</name>
+    <message>
+        <source>(as it is)</source>
+        <translation>(unverändert)</translation>
+    </message>
+    <message>
+        <source>Serif (any)</source>
+        <translation>Serifenschrift (beliebig)</translation>
+    </message>
+    <message>
+        <source>Sans-serif (any)</source>
+        <translation>Serifenlose Schrift (beliebig)</translation>
+    </message>
+    <message>
+        <source>Monospace (any)</source>
+        <translation>Festbreitenschrift (beliebig)</translation>
+    </message>
+</context>
+<context>
     <name>quillsite::HtmlEditor</name>
     <message>
         <source>Can&apos;t read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>No spelling suggestions</source>
+        <translation>Keine Rechtschreibvorschläge</translation>
+    </message>
+    <message>
+        <source>Paragraph &amp;Style</source>
+        <translation>&amp;Absatzformat</translation>
     </message>
 </context>
 <context>
@@ -749,6 +865,21 @@ Starten Sie ihn in einer Desktop-Sitzung oder auf einem virtuellen Bildschirm mi
     <message>
         <source>Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.svg *.webp);;All files (*)</source>
         <translation>Bilder (*.png *.jpg *.jpeg *.gif *.bmp *.svg *.webp);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>quillsite::LinkDialog</name>
+    <message>
+        <source>&amp;Remove Link</source>
+        <translation>Link &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Choose the File to Link To</source>
+        <translation>Datei für den Link wählen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>

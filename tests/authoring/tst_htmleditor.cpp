@@ -520,8 +520,8 @@ void tst_HtmlEditor::paragraphStyle_data() {
         << u"<h2>one</h2>"_s << ParagraphStyle::Normal << u"<p>one</p>"_s;
     QTest::newRow("quote") << u"<p>one</p><p>two</p>"_s << ParagraphStyle::Quote
                            << u"<blockquote>one</blockquote><p>two</p>"_s;
-    QTest::newRow("normal from quote") << u"<blockquote>one</blockquote>"_s
-                                       << ParagraphStyle::Normal << u"<p>one</p>"_s;
+    QTest::newRow("normal from quote")
+        << u"<blockquote>one</blockquote>"_s << ParagraphStyle::Normal << u"<p>one</p>"_s;
     QTest::newRow("quote twice stays one quote")
         << u"<blockquote><p>one</p></blockquote>"_s << ParagraphStyle::Quote
         << u"<blockquote><p>one</p></blockquote>"_s;
