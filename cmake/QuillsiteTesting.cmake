@@ -19,5 +19,5 @@ function(quillsite_add_test)
     set_tests_properties(${ARG_NAME} PROPERTIES
         LABELS ${ARG_LABEL}
         TIMEOUT ${ARG_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu --renderer-process-limit=2;QT_LOGGING_RULES=qt.webenginecontext.debug=false")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu --renderer-process-limit=2 --enable-low-end-device-mode;QT_LOGGING_RULES=qt.webenginecontext.debug=false")
 endfunction()

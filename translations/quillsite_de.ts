@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Left out the support file</source>
-        <translation>Ausgelassen wurde die Hilfsdatei</translation>
+        <translation>Die Hilfsdatei wurde ausgelassen</translation>
     </message>
     <message>
         <source>You are not allowed to write in this folder</source>

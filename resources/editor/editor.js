@@ -15,6 +15,7 @@
     let request = 0;
     let contentChanged = true;
     let reportScheduled = false;
+    let templateSheet = null; // the template's look, beside the document
     const observer = new MutationObserver(() => { contentChanged = true; scheduleReport(); });
 
     function documentHtml() {
@@ -152,6 +153,18 @@
         return copy;
     }
 
+    // The picture the selection is, as when it was clicked; null otherwise.
+    function selectedPicture() {
+        const selection = document.getSelection();
+        if (selection.rangeCount !== 1)
+            return null;
+        const range = selection.getRangeAt(0);
+        const node = range.startContainer.childNodes[range.startOffset];
+        const whole = range.startContainer === range.endContainer
+            && range.endOffset === range.startOffset + 1;
+        return whole && node && node.nodeName === 'IMG' ? node : null;
+    }
+
     function report() {
         reportScheduled = false;
         if (!bridge)
@@ -159,6 +172,7 @@
         if (observer.takeRecords().length)
             contentChanged = true;
         const link = linkAtSelection();
+        const picture = selectedPicture();
         const snapshot = {
             loadId: quillsiteLoadId,
             request: request,
@@ -166,6 +180,9 @@
             hasCaret: document.getSelection().rangeCount > 0,
             paragraphStyle: paragraphStyleAtSelection(),
             link: link ? link.getAttribute('href') : '',
+            picture: picture ? {src: picture.getAttribute('src') || '',
+                                alt: picture.getAttribute('alt') || '',
+                                width: picture.style.width} : null,
             fontName: document.queryCommandValue('fontName'),
             fontSize: document.queryCommandValue('fontSize'),
             foreColor: document.queryCommandValue('foreColor'),
@@ -231,11 +248,16 @@
                 document.execCommand('createLink', false, address);
             }
         },
-        image(address, alternativeText) {
+        // Changes the selected picture, or inserts a new one.
+        image(address, alternativeText, width) {
             ensureSelection();
-            const image = document.createElement('img');
+            const selected = selectedPicture();
+            const image = selected ? selected.cloneNode() : document.createElement('img');
             image.setAttribute('src', address);
             image.setAttribute('alt', alternativeText);
+            image.style.width = width;
+            if (image.getAttribute('style') === '')
+                image.removeAttribute('style');
             document.execCommand('insertHTML', false, image.outerHTML);
         },
         font(family, htmlSize, color) {
@@ -300,7 +322,9 @@
     function applyStyleSheet(css, baseUrl) {
         const sheet = new CSSStyleSheet({baseURL: baseUrl});
         sheet.replaceSync(css);
-        document.adoptedStyleSheets = [sheet];
+        document.adoptedStyleSheets =
+            [...document.adoptedStyleSheets.filter((other) => other !== templateSheet), sheet];
+        templateSheet = sheet;
     }
 
     window.quillsite = {
@@ -336,10 +360,53 @@
         return cleanHtml5(parsed.body).innerHTML;
     }
 
+    const pictureFile = /\.(png|jpe?g|gif|bmp|svg|webp)$/i;
+
+    // A picture pasted or dropped (a screenshot, a photo from the file manager) goes to the
+    // program, which asks for it as if it had been chosen with Browse. True when there was one.
+    function offerPicture(data) {
+        if (!data || !bridge)
+            return false;
+        const address = data.getData('text/uri-list').split(/\r?\n/)
+            .find((line) => line.startsWith('file:') && pictureFile.test(line));
+        if (address) {
+            bridge.offerPicture(address);
+            return true;
+        }
+        const picture = [...data.files].find((file) => file.type.startsWith('image/'));
+        if (!picture)
+            return false;
+        const reader = new FileReader();
+        reader.onload = () => bridge.offerPicture(reader.result);
+        reader.readAsDataURL(picture);
+        return true;
+    }
+
+    function takePicture(event) {
+        const data = event.type === 'drop' ? event.dataTransfer : event.clipboardData;
+        if (!offerPicture(data))
+            return false;
+        event.preventDefault();
+        event.stopImmediatePropagation();
+        return true;
+    }
+
+    // Dropped where the mouse let go: the caret goes there first.
+    function dropPicture(event) {
+        const range = document.caretRangeFromPoint(event.clientX, event.clientY);
+        if (!takePicture(event) || !range)
+            return;
+        const selection = document.getSelection();
+        selection.removeAllRanges();
+        selection.addRange(range);
+    }
+
     function pasteCleaned(event) {
+        if (takePicture(event))
+            return;
         const html = event.clipboardData ? event.clipboardData.getData('text/html') : '';
         if (!html)
-            return; // plain text and pictures paste as the engine does it
+            return; // plain text pastes as the engine does it
         event.preventDefault();
         document.execCommand('insertHTML', false, cleanPastedMarkup(html));
     }
@@ -386,7 +453,16 @@
         }
     }
 
+    // Pictures are shown no wider than the page, as the templates show them, however
+    // large the photo. The rule is the editor's own: it is not part of the document.
+    function fitPictures() {
+        const sheet = new CSSStyleSheet();
+        sheet.replaceSync('img { max-width: 100%; height: auto; }');
+        document.adoptedStyleSheets = [...document.adoptedStyleSheets, sheet];
+    }
+
     function start() {
+        fitPictures();
         document.designMode = 'on';
         document.execCommand('defaultParagraphSeparator', false, 'p');
         applyStyleSheet(quillsiteStyleSheet.css, quillsiteStyleSheet.baseUrl);
@@ -395,6 +471,7 @@
         document.addEventListener('selectionchange', scheduleReport);
         document.addEventListener('input', scheduleReport);
         document.addEventListener('paste', pasteCleaned);
+        document.addEventListener('drop', dropPicture);
         document.addEventListener('beforeinput', typeIntoParagraph);
         window.addEventListener('focus', scheduleReport);
         document.addEventListener('keydown', handleShortcut);

@@ -3,6 +3,7 @@
 #include "ui_frmmain.h"
 
 #include "about/frmabout.h"
+#include "app/missingfilesquestion.h"
 #include "app/selectallonfocus.h"
 #include "app/templatechooser.h"
 #include "artwork.h"
@@ -203,9 +204,15 @@ void frmMain::cmdNext_Click() {
             m_ui->txtDestination->setFocus(Qt::OtherFocusReason);
             return;
         }
-        if (!BuildWebsite()) {
+        switch (BuildWebsite()) {
+        case BuildStep::Failed:
             m_ui->txtDestination->setFocus(Qt::OtherFocusReason);
             return;
+        case BuildStep::BackToPages:
+            enterPage(WizardPage::BuildPages, Direction::Back);
+            return;
+        case BuildStep::Built:
+            break;
         }
         break;
     case WizardPage::Finish:
@@ -270,12 +277,12 @@ void frmMain::ShowWizardPage(WizardPage page) {
     m_ui->fraTop->raise();
 }
 
-bool frmMain::BuildWebsite() {
+frmMain::BuildStep frmMain::BuildWebsite() {
     if (const int page = pageSet().unreadablePage(); page >= 0) {
         m_desktop.warn(this, tr("The editor of the page \"%1\" did not answer, so the website was "
                                 "not built. Your pages are kept; press Next to try again.")
                                  .arg(pageSet().pageName(page)));
-        return false;
+        return BuildStep::Failed;
     }
     QProgressDialog progress(tr("Building your website..."), QString(), 0, 0, this);
     progress.setWindowTitle(u"Quillsite"_s);
@@ -289,11 +296,16 @@ bool frmMain::BuildWebsite() {
             progress.setValue(total > 0 ? static_cast<int>(done * Steps / total) : 0);
         });
     progress.reset();
-    if (!result.ok)
+    if (!result.ok) {
         m_desktop.warn(this, result.message());
-    else if (!result.warnings.isEmpty())
+        return BuildStep::Failed;
+    }
+    if (!result.warnings.isEmpty())
         m_desktop.warn(this, result.warnings.join(u'\n'));
-    return result.ok;
+    if (!result.missingFiles.isEmpty() &&
+        m_desktop.ask(this, missingFilesQuestion(result.missingFiles)))
+        return BuildStep::BackToPages;
+    return BuildStep::Built;
 }
 
 Website frmMain::website() {

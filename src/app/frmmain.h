@@ -52,7 +52,9 @@ private:
     void cmdAbout_Click();
     void enterPage(WizardPage page, Direction direction);
     void ShowWizardPage(WizardPage page);
-    bool BuildWebsite();
+    // What became of a build started from Select Destination.
+    enum class BuildStep { Failed, Built, BackToPages };
+    BuildStep BuildWebsite();
     void finish();
     Website website();
     QString noTemplateMessage() const;

@@ -4,7 +4,27 @@
 #include "authoring/imagedialog.h"
 #include "authoring/linkdialog.h"
 
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
 namespace quillsite {
+
+namespace {
+
+// The widths of the sizes after Own, in the order of PictureSize.
+const QStringList sizeWidths{u"33%"_s, u"50%"_s, u"100%"_s};
+
+} // namespace
+
+QString cssWidth(PictureSize size) {
+    return size == PictureSize::Own ? QString() : sizeWidths[int(size) - 1];
+}
+
+PictureSize pictureSize(const QString &cssWidth) {
+    const qsizetype index = sizeWidths.indexOf(cssWidth.trimmed());
+    return index < 0 ? PictureSize::Own : PictureSize(index + 1);
+}
 
 QtEditorDialogs::QtEditorDialogs(DesktopServices &desktop)
     : m_desktop(desktop) {}
@@ -17,8 +37,9 @@ std::optional<QString> QtEditorDialogs::askLinkAddress(QWidget *parent, const QS
     return dialog.address();
 }
 
-std::optional<ImageChoice> QtEditorDialogs::askImage(QWidget *parent) {
-    ImageDialog dialog(m_desktop, parent);
+std::optional<ImageChoice> QtEditorDialogs::askImage(QWidget *parent,
+                                                     const std::optional<ImageChoice> &current) {
+    ImageDialog dialog(m_desktop, current, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();

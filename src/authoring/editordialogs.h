@@ -16,12 +16,23 @@ namespace quillsite {
 
 class DesktopServices;
 
-// A picture to insert: its address (a file:// URL for a picture chosen from disk, or an
-// address as typed) and the text shown in its place when it can't be seen.
+// How wide a picture is shown, as a share of the page's width; its own size
+// is never wider than the page.
+enum class PictureSize { Own, Small, Medium, FullWidth };
+
+// A picture to insert or the one selected: its address (a file:// URL for a picture chosen
+// from disk, or an address as typed), the text shown in its place when it can't be seen, and
+// its size.
 struct ImageChoice {
     QString address;
     QString alternativeText;
+    PictureSize size = PictureSize::Own;
 };
+
+// The CSS width a size gives a picture ("50%"), empty for its own size / the size a CSS
+// width stands for, its own size for any other width.
+QString cssWidth(PictureSize size);
+PictureSize pictureSize(const QString &cssWidth);
 
 // A font for the selection. An empty family (a CSS font-family list), a size of 0, an
 // invalid colour or no paragraph style leave that part of the formatting as it is.
@@ -42,7 +53,10 @@ public:
     // site's page names; an empty answer removes the link.
     virtual std::optional<QString> askLinkAddress(QWidget *parent, const QString &current,
                                                   const QStringList &pageNames) = 0;
-    virtual std::optional<ImageChoice> askImage(QWidget *parent) = 0;
+    // With a picture selected, `current` is that picture, to be changed rather than a new
+    // one inserted.
+    virtual std::optional<ImageChoice> askImage(QWidget *parent,
+                                                const std::optional<ImageChoice> &current) = 0;
     // The font lists offered are the template's (fontLists) and the generic families.
     virtual std::optional<FontChoice> askFont(QWidget *parent, const FontChoice &current,
                                               const QStringList &fontLists) = 0;
@@ -56,7 +70,8 @@ public:
 
     std::optional<QString> askLinkAddress(QWidget *parent, const QString &current,
                                           const QStringList &pageNames) override;
-    std::optional<ImageChoice> askImage(QWidget *parent) override;
+    std::optional<ImageChoice> askImage(QWidget *parent,
+                                        const std::optional<ImageChoice> &current) override;
     std::optional<FontChoice> askFont(QWidget *parent, const FontChoice &current,
                                       const QStringList &fontLists) override;
 

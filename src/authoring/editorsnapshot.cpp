@@ -73,6 +73,9 @@ EditorSnapshot snapshotFromReport(const QJsonObject &report, const EditorSnapsho
     snapshot.paragraphStyle = report.value(u"paragraphStyle"_s).toString();
     snapshot.font.paragraphStyle = paragraphStyleOfTag(snapshot.paragraphStyle);
     snapshot.link = report.value(u"link"_s).toString();
+    if (const QJsonValue picture = report.value(u"picture"_s); picture.isObject())
+        snapshot.picture = ImageChoice{picture[u"src"_s].toString(), picture[u"alt"_s].toString(),
+                                       pictureSize(picture[u"width"_s].toString())};
     snapshot.font.family = firstFontFamily(report.value(u"fontName"_s).toString());
     const int htmlSize = report.value(u"fontSize"_s).toString().toInt();
     snapshot.font.pointSize = htmlSize > 0 ? pointSizeOfHtmlFontSize(htmlSize) : 0;

@@ -17,11 +17,12 @@ struct EditorSnapshot {
     int request = 0; // the last command request the page has carried out
     QString documentHtml;
     QString bodyHtml;
-    QHash<int, int> status; // CommandStatus of each stateful command
-    bool hasCaret = false;  // whether the document has a selection at all
-    QString paragraphStyle; // tag of the paragraph style at the selection
-    QString link;           // address of the link the selection lies in, if any
-    FontChoice font;        // font at the selection
+    QHash<int, int> status;             // CommandStatus of each stateful command
+    bool hasCaret = false;              // whether the document has a selection at all
+    QString paragraphStyle;             // tag of the paragraph style at the selection
+    QString link;                       // address of the link the selection lies in, if any
+    std::optional<ImageChoice> picture; // the picture selected, if the selection is one
+    FontChoice font;                    // font at the selection
 };
 
 // Reads a report of the page script. A report leaves out the content when it has not

@@ -115,6 +115,13 @@ HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
             &HtmlEditor::recoverFromRendererEnd);
     // Ctrl+K in the page; queued for the same reason as the reports.
     connect(m_bridge, &EditorBridge::linkAsked, this, &HtmlEditor::askLink, Qt::QueuedConnection);
+    // Queued for the same reason: the dialog must not open inside the channel's message.
+    connect(
+        m_bridge, &EditorBridge::pictureOffered, this,
+        [this](const QString &address) {
+            askImage(ImageChoice{address, {}});
+        },
+        Qt::QueuedConnection);
 
     loadHtml(EmptyDocument, defaultBaseUrl());
     presetSnapshot(EmptyDocumentHtml, QString());
@@ -370,12 +377,13 @@ void HtmlEditor::askLink() {
         runCommand({u"link"_s, address->trimmed()});
 }
 
-void HtmlEditor::askImage() {
+void HtmlEditor::askImage(const std::optional<ImageChoice> &offered) {
     if (!m_dialogs)
         return;
-    const auto image = m_dialogs->askImage(this);
+    const auto image = m_dialogs->askImage(this, offered ? offered : currentSnapshot().picture);
     if (image && !image->address.trimmed().isEmpty())
-        runCommand({u"image"_s, image->address.trimmed(), image->alternativeText});
+        runCommand(
+            {u"image"_s, image->address.trimmed(), image->alternativeText, cssWidth(image->size)});
 }
 
 void HtmlEditor::askFont() {

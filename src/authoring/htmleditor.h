@@ -1,6 +1,7 @@
 #pragma once
 
 #include "authoring/editcommand.h"
+#include "authoring/editordialogs.h"
 #include "authoring/editorstylesheet.h"
 #include "authoring/paragraphstyle.h"
 
@@ -9,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 QT_BEGIN_NAMESPACE
 class QJsonArray;
@@ -19,7 +21,6 @@ QT_END_NAMESPACE
 namespace quillsite {
 
 class EditorBridge;
-class EditorDialogs;
 class EditorPage;
 struct EditorSnapshot;
 
@@ -103,7 +104,8 @@ private:
     void addSpellingSuggestions(QMenu &menu);
     void addParagraphStyles(QMenu &menu);
     void askLink();
-    void askImage();
+    // Asks for a picture, offering `offered` (one pasted or dropped) or else the selected one.
+    void askImage(const std::optional<ImageChoice> &offered = std::nullopt);
     void askFont();
 
     EditorDialogs *m_dialogs;

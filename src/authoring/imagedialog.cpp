@@ -10,11 +10,17 @@ using namespace Qt::StringLiterals;
 
 namespace quillsite {
 
-ImageDialog::ImageDialog(DesktopServices &desktop, QWidget *parent)
+ImageDialog::ImageDialog(DesktopServices &desktop, const std::optional<ImageChoice> &current,
+                         QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::ImageDialog>())
     , m_desktop(desktop) {
     m_ui->setupUi(this);
+    if (current) {
+        m_ui->txtPicture->setText(typedPicture(current->address));
+        m_ui->txtAlternative->setText(current->alternativeText);
+        m_ui->cboSize->setCurrentIndex(int(current->size));
+    }
     auto updateOk = [this] {
         m_ui->buttons->button(QDialogButtonBox::Ok)
             ->setEnabled(!m_ui->txtPicture->text().trimmed().isEmpty());
@@ -29,7 +35,8 @@ ImageDialog::ImageDialog(DesktopServices &desktop, QWidget *parent)
 ImageDialog::~ImageDialog() = default;
 
 ImageChoice ImageDialog::choice() const {
-    return {pictureAddress(m_ui->txtPicture->text()), m_ui->txtAlternative->text()};
+    return {pictureAddress(m_ui->txtPicture->text()), m_ui->txtAlternative->text(),
+            PictureSize(m_ui->cboSize->currentIndex())};
 }
 
 void ImageDialog::browse() {
@@ -45,6 +52,11 @@ QString pictureAddress(const QString &typed) {
     if (QDir::isAbsolutePath(text) && !text.startsWith(u"//"_s))
         return QUrl::fromLocalFile(QDir::fromNativeSeparators(text)).toString(QUrl::FullyEncoded);
     return text;
+}
+
+QString typedPicture(const QString &address) {
+    const QUrl url(address);
+    return url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : address;
 }
 
 } // namespace quillsite

@@ -6,12 +6,14 @@
 #include "platform/desktopservices.h"
 
 #include <QAction>
+#include <QDir>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QToolBar>
+#include <QUrl>
 
 namespace quillsite {
 
@@ -151,8 +153,11 @@ void PageSet::setEditorStyleSheet(const EditorStyleSheet &styleSheet) {
 
 QList<SitePage> PageSet::pages() const {
     QList<SitePage> pages;
-    for (int i = 0; i < count(); ++i)
-        pages.append({pageName(i), editor(i)->bodyHTML()});
+    for (int i = 0; i < count(); ++i) {
+        // The folder the editor shows relative pictures from, so the build finds them too.
+        const QString folder = editor(i)->baseUrl().adjusted(QUrl::RemoveFilename).toLocalFile();
+        pages.append({pageName(i), editor(i)->bodyHTML(), QDir::cleanPath(folder)});
+    }
     return pages;
 }
 

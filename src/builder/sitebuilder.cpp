@@ -9,6 +9,7 @@
 #include "builder/templatefile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 using namespace Qt::StringLiterals;
 
@@ -24,6 +25,10 @@ QString copyFileAction() {
     return QCoreApplication::translate("Builder", "Could not copy the support file");
 }
 
+QString copyAction() {
+    return QCoreApplication::translate("Builder", "Could not copy the picture or file");
+}
+
 // Reports progress as the build goes, in about two hundred steps at most, so
 // that a window showing it does not slow a large build down.
 class ProgressReport final {
@@ -35,8 +40,9 @@ public:
     }
 
     void add(qint64 bytes) { step(m_done += bytes); }
-    void setSupportBytes(qint64 bytes) { step(m_pagesDone + bytes); }
-    void pagesDone() { m_pagesDone = m_done; }
+    // A part of the build that tells the bytes it has done so far.
+    void startPart() { m_partStart = m_done; }
+    void setPartBytes(qint64 bytes) { step(m_done = m_partStart + bytes); }
     void finish() { report(m_total); }
 
 private:
@@ -56,14 +62,14 @@ private:
     const BuildProgress &m_progress;
     qint64 m_total;
     qint64 m_done = 0;
-    qint64 m_pagesDone = 0;
+    qint64 m_partStart = 0;
     qint64 m_reported = 0;
 };
 
-BuildResult writePages(const Website &site, const QString &destination,
+BuildResult writePages(const QList<SitePage> &pages, const QString &destination,
                        const PageSkeleton &skeleton, ProgressReport &report) {
     BuildResult result;
-    for (const SitePage &page : site.pages) {
+    for (const SitePage &page : pages) {
         const QString path = pageFilePath(destination, page.name);
         const PageBytes bytes = skeleton.page(page.name, page.body);
         if (FileError error = writeFileAtomically(path, bytes.pieces()); error.failed()) {
@@ -84,13 +90,17 @@ struct SiteFolders {
     QString source; // the template's files folder
     QString destination;
     QString files; // the site's files folder
+    QString media; // the site's media folder, an absolute path
 };
 
-// Writes the checked site: its pages, then its support files.
-BuildResult writeSite(const Website &site, const SiteFolders &folders, const PageSkeleton &skeleton,
-                      const SupportFilePlan &plan, const BuildProgress &progress) {
-    qint64 total = plan.totalBytes;
-    for (const SitePage &page : site.pages)
+// Writes the checked site: the copies of its pictures and linked files, its
+// pages (so that no written page leads to a file not there yet), then its
+// support files.
+BuildResult writeSite(const MediaPlan &media, const SiteFolders &folders,
+                      const PageSkeleton &skeleton, const SupportFilePlan &plan,
+                      const BuildProgress &progress) {
+    qint64 total = plan.totalBytes + media.totalBytes;
+    for (const SitePage &page : media.pages)
         total += skeleton.estimatedPageSize(page.name, page.body);
     ProgressReport report(progress, total);
 
@@ -101,13 +111,20 @@ BuildResult writeSite(const Website &site, const SiteFolders &folders, const Pag
     removeLeftoverTemporaryFiles(folders.files);
     for (const QString &folder : plan.folders)
         removeLeftoverTemporaryFiles(folders.files + u'/' + folder);
-    BuildResult result = writePages(site, folders.destination, skeleton, report);
+    removeLeftoverTemporaryFiles(folders.media);
+    const MediaOutcome copies =
+        writeSiteMedia(media, folders.media, [&](qint64 bytes) { report.setPartBytes(bytes); });
+    if (copies.error.failed())
+        return buildFailure(copyAction(), copies.error);
+    BuildResult result = writePages(media.pages, folders.destination, skeleton, report);
+    result.mediaFilesCopied = copies.filesWritten;
+    result.missingFiles = media.missing;
     if (!result.ok)
         return result;
-    report.pagesDone();
 
+    report.startPart();
     const CopyOutcome copy = copySupportFiles(plan, folders.source, folders.files,
-                                              [&](qint64 bytes) { report.setSupportBytes(bytes); });
+                                              [&](qint64 bytes) { report.setPartBytes(bytes); });
     result.supportFilesCopied = copy.filesCopied;
     if (copy.error.failed()) {
         BuildResult failure = buildFailure(copyFileAction(), copy.error);
@@ -116,7 +133,6 @@ BuildResult writeSite(const Website &site, const SiteFolders &folders, const Pag
         return failure;
     }
     report.finish();
-    result.warnings += danglingPageLinks(site.pages);
     return result;
 }
 
@@ -137,9 +153,10 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress,
     if (fragment.error.failed())
         return buildFailure(readAction(), fragment.error);
 
-    const SiteFolders folders{site.templateFolder + u"/files"_s,
-                              collapseSeparators(site.destination),
-                              collapseSeparators(site.destination + u"/files/"_s).chopped(1)};
+    const QString siteFolder = QDir::cleanPath(QDir(site.destination).absolutePath());
+    const SiteFolders folders{
+        site.templateFolder + u"/files"_s, collapseSeparators(site.destination),
+        collapseSeparators(site.destination + u"/files/"_s).chopped(1), siteFolder + u"/media"_s};
     if (BuildResult problem = checkDestination(folders.destination, folders.files, folders.source);
         !problem.ok)
         return problem;
@@ -151,10 +168,20 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress,
             QCoreApplication::translate("Builder", "Could not copy the support files"), plan.error);
     if (!plan.leftOut.isEmpty() && warnings == WarningPolicy::Refuse)
         return buildFailure(copyFileAction(), plan.leftOut.first());
+    const MediaPlan media = planSiteMedia(site.pages, siteFolder, folders.media);
+    if (media.error.failed())
+        return buildFailure(QCoreApplication::translate("Builder", "Could not make the folder"),
+                            media.error);
+    if (!media.missing.isEmpty() && warnings == WarningPolicy::Refuse)
+        return buildFailure(copyAction(), {media.missing.first().files.first(),
+                                           QCoreApplication::translate(
+                                               "Builder", "It is missing or can't be read")});
 
     const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author, fragment.text,
-                                    site.pages, skeleton.encoding);
-    BuildResult result = writeSite(site, folders, pageSkeleton, plan, progress);
+                                    media.pages, skeleton.encoding);
+    BuildResult result = writeSite(media, folders, pageSkeleton, plan, progress);
+    if (result.ok)
+        result.warnings += danglingPageLinks(site.pages);
     for (const FileError &leftOut : plan.leftOut)
         result.warnings.append(
             leftOut.message(QCoreApplication::translate("Builder", "Left out the support file")));

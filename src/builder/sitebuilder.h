@@ -2,6 +2,7 @@
 
 #include "builder/fileerror.h"
 #include "builder/pagenames.h"
+#include "builder/sitemedia.h"
 #include "builder/website.h"
 
 #include <QString>
@@ -19,7 +20,9 @@ struct BuildResult {
     FileError error;
     int pagesWritten = 0;
     int supportFilesCopied = 0;
-    QStringList warnings; // what was left out of a site built all the same, one sentence each
+    QStringList warnings;     // what was left out of a site built all the same, one sentence each
+    int mediaFilesCopied = 0; // pictures and linked files copied into `media`
+    QList<MissingFiles> missingFiles; // what pages show or link to that could not be had
 
     // '<action> "<path>": <reason>' for a message box or standard error;
     // empty when the build succeeded.
@@ -35,7 +38,10 @@ using BuildProgress = std::function<void(qint64 done, qint64 total)>;
 enum class WarningPolicy { Report, Refuse };
 
 // Writes the site: one page file per page merged into the template's skeleton
-// with the menu of all pages, plus a copy of the template's `files` folder.
+// with the menu of all pages, a copy of the template's `files` folder, and
+// copies of the pictures and local files the pages show or link to in the
+// site's `media` folder, the pages' addresses leading to them. A missing
+// picture is a warning: every page is still written and the result lists it.
 // Checks everything it can before writing anything. Every page is written to
 // a temporary file that takes its name once complete; those left behind by an
 // interrupted build into the same folder are removed.

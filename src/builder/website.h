@@ -5,11 +5,13 @@
 
 namespace quillsite {
 
-// One page of the site: its name as shown in the page list, and the markup
-// inside its body element.
+// One page of the site: its name as shown in the page list, the markup
+// inside its body element, and the folder that relative addresses in that
+// markup lead from (the folder of the file the page came from; empty: none).
 struct SitePage {
     QString name;
     QString body;
+    QString sourceFolder = {};
 };
 
 // Everything a build needs, gathered from the wizard (or the command line)

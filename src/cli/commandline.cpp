@@ -9,6 +9,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -21,20 +22,26 @@ namespace {
 // The help's description, printed before the options.
 QString description() {
     return QCoreApplication::translate(
-        "CommandLine",
-        "Builds a website from a Quillsite template, as the wizard does.\n"
-        "\n"
-        "Without --page the site is a small demonstration with one \"Home\" page. Each\n"
-        "--page NAME=FILE adds a page named NAME (in the order given) whose content is\n"
-        "the body of the HTML file FILE, or the whole file when it is a fragment. The\n"
-        "page named \"Home\" becomes index.htm; every other page its lower-case name and\n"
-        "\".htm\".\n"
-        "\n"
-        "Relative paths (--out, --template, page files) are taken from the current\n"
-        "folder; a leading ~/ stands for your home folder.\n"
-        "\n"
-        "Exit status: 0 when the site was written, 1 when building failed, 2 when the\n"
-        "command itself is wrong.");
+               "CommandLine",
+               "Builds a website from a Quillsite template, as the wizard does.\n"
+               "\n"
+               "Without --page the site is a small demonstration with one \"Home\" page. Each\n"
+               "--page NAME=FILE adds a page named NAME (in the order given) whose content is\n"
+               "the body of the HTML file FILE, or the whole file when it is a fragment. The\n"
+               "page named \"Home\" becomes index.htm; every other page its lower-case name and\n"
+               "\".htm\".\n"
+               "\n"
+               "Relative paths (--out, --template, page files) are taken from the current\n"
+               "folder; a leading ~/ stands for your home folder.\n"
+               "\n"
+               "Exit status: 0 when the site was written, 1 when building failed, 2 when the\n"
+               "command itself is wrong.") +
+           u"\n\n"_s +
+           QCoreApplication::translate(
+               "CommandLine",
+               "Pictures and local files the pages show or link to are copied into the\n"
+               "site's media folder; relative addresses in a page file are taken from that\n"
+               "file's folder. With --strict a missing picture is a failure too.");
 }
 
 struct Options {
@@ -65,10 +72,10 @@ struct Options {
                                 "CommandLine", "Add the page NAME made from the HTML file FILE."),
                             QCoreApplication::translate("CommandLine", "NAME=FILE")};
     QCommandLineOption strict{
-        u"strict"_s,
-        QCoreApplication::translate("CommandLine", "Treat every warning (no page named Home, "
-                                                   "part of a file left out) as a failure: "
-                                                   "write nothing when there is one.")};
+        u"strict"_s, QCoreApplication::translate(
+                         "CommandLine", "Treat every warning (no page named Home, part of a file "
+                                        "left out, a missing picture) as a failure: write nothing "
+                                        "when there is one.")};
 };
 
 CommandLine failure(const QString &error) {
@@ -112,13 +119,14 @@ std::pair<SitePage, QString> pageFromArgument(const QString &argument,
     // The name's problem names the page itself.
     if (const QString problem = pageNameProblem(name); !problem.isEmpty())
         return {{}, problem};
-    const InputPage read = readInputPage(absolutePath(file, context));
+    const QString path = absolutePath(file, context);
+    const InputPage read = readInputPage(path);
     if (read.error.failed())
         return {{},
                 read.error.message(
                     QCoreApplication::translate("CommandLine", "Could not read the page file"))};
     warnings.append(read.warnings);
-    return {SitePage{name, read.body}, {}};
+    return {SitePage{name, read.body, QFileInfo(path).path()}, {}};
 }
 
 QString pageProblems(const QStringList &arguments, const CommandLineContext &context,
@@ -218,17 +226,44 @@ CommandLine interpretCommandLine(const QStringList &arguments, const CommandLine
     return buildCommand(parser, options, context);
 }
 
+QStringList missingFileWarnings(const BuildResult &result) {
+    QStringList warnings;
+    for (const MissingFiles &page : result.missingFiles) {
+        for (const QString &file : page.files)
+            warnings.append(QCoreApplication::translate(
+                                "CommandLine", "The page \"%1\" shows or links to a file that is "
+                                               "missing or can't be read: %2")
+                                .arg(page.pageName, file));
+    }
+    return warnings;
+}
+
 QString buildReport(const BuildResult &result, const QString &destination) {
-    const auto counted = [](int count, const QString &one, const QString &many) {
+    const auto counted = [](qsizetype count, const QString &one, const QString &many) {
         return (count == 1 ? one : many).arg(count);
     };
-    return QCoreApplication::translate("CommandLine", "Wrote %1 and %2 to %3")
-        .arg(counted(result.pagesWritten, QCoreApplication::translate("CommandLine", "%1 page"),
-                     QCoreApplication::translate("CommandLine", "%1 pages")),
-             counted(result.supportFilesCopied,
-                     QCoreApplication::translate("CommandLine", "%1 support file"),
-                     QCoreApplication::translate("CommandLine", "%1 support files")),
-             destination);
+    const QString pages =
+        counted(result.pagesWritten, QCoreApplication::translate("CommandLine", "%1 page"),
+                QCoreApplication::translate("CommandLine", "%1 pages"));
+    const QString support = counted(result.supportFilesCopied,
+                                    QCoreApplication::translate("CommandLine", "%1 support file"),
+                                    QCoreApplication::translate("CommandLine", "%1 support files"));
+    QString report =
+        result.mediaFilesCopied == 0
+            ? QCoreApplication::translate("CommandLine", "Wrote %1 and %2 to %3")
+                  .arg(pages, support, destination)
+            : QCoreApplication::translate("CommandLine", "Wrote %1, %2 and %3 to %4")
+                  .arg(pages, support,
+                       counted(result.mediaFilesCopied,
+                               QCoreApplication::translate("CommandLine", "%1 picture or file"),
+                               QCoreApplication::translate("CommandLine", "%1 pictures and files")),
+                       destination);
+    if (const qsizetype missing = missingFileWarnings(result).size(); missing > 0)
+        report +=
+            QCoreApplication::translate("CommandLine", "; %1 missing (see above)")
+                .arg(counted(missing, QCoreApplication::translate("CommandLine", "%1 file is"),
+                             QCoreApplication::translate("CommandLine", "%1 files are")));
+    return report;
 }
 
 } // namespace quillsite

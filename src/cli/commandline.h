@@ -36,7 +36,11 @@ struct CommandLine {
 // Turns the arguments (the program name first) into what to do.
 CommandLine interpretCommandLine(const QStringList &arguments, const CommandLineContext &context);
 
-// The one line said after a build, "Wrote 3 pages and 5 support files to /site".
+// One warning per picture or linked file a page lacks, naming both.
+QStringList missingFileWarnings(const BuildResult &result);
+
+// The one line said after a build, "Wrote 3 pages and 5 support files to /site",
+// with the pictures and files copied and how many were missing, when any.
 QString buildReport(const BuildResult &result, const QString &destination);
 
 } // namespace quillsite

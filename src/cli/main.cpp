@@ -36,6 +36,9 @@ int build(const CommandLine &command, QTextStream &out, QTextStream &err) {
         err << result.message() << '\n';
         return BuildFailed;
     }
+    for (const QString &warning : missingFileWarnings(result))
+        err << label << warning << '\n';
+    err.flush();
     out << buildReport(result, command.site.destination) << '\n';
     return Success;
 }

@@ -32,8 +32,10 @@ void installTranslations() {
         if (locale.language() == QLocale::English || locale.language() == QLocale::C)
             return;
         if (installCatalogue(u"quillsite"_s, locale, programDataFolder() + u"/translations"_s)) {
-            installCatalogue(u"qtbase"_s, locale,
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            // Qt's standard buttons and dialogs, and the editor's context menu.
+            const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+            for (const QString &qtCatalogue : {u"qtbase"_s, u"qtwebengine"_s})
+                installCatalogue(qtCatalogue, locale, qtFolder);
             return;
         }
     }

@@ -4,7 +4,9 @@
 #include "templatefixture.h"
 #include "wizardharness.h"
 
+#include <QAction>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -58,6 +60,15 @@ void tst_WizardEndToEnd::welcomeToFinish_writesTypedSiteAndOpensIt() {
     QTest::keyClicks(editorKeys(*home), u"Our club meets on Tuesdays."_s);
     QTRY_VERIFY2_WITH_TIMEOUT(home->bodyHTML().contains(u"Our club meets on Tuesdays."_s),
                               qPrintable(home->bodyHTML()), 15000);
+    // A photo chosen with the Image button, from the user's own folder.
+    QImage photo(300, 200, QImage::Format_RGB32);
+    photo.fill(Qt::darkGreen);
+    QVERIFY(photo.save(data.filePath(u"Club Photo.png"_s)));
+    wizard.dialogs().imageAnswers = {ImageChoice{
+        QUrl::fromLocalFile(data.filePath(u"Club Photo.png"_s)).toString(), u"Our club"_s}};
+    wizard.window().findChild<QAction *>(u"Image"_s)->trigger();
+    QTRY_VERIFY2_WITH_TIMEOUT(home->bodyHTML().contains(u"<img"_s), qPrintable(home->bodyHTML()),
+                              15000);
     wizard.click(u"cmdNext"_s);
 
     QTRY_COMPARE(wizard.focusName(), u"txtDestination"_s);
@@ -77,6 +88,10 @@ void tst_WizardEndToEnd::welcomeToFinish_writesTypedSiteAndOpensIt() {
     QVERIFY2(page.contains(content), qPrintable(page));
     QVERIFY2(page.contains(u"<p class=\"author\">Jane Smith</p>"_s), qPrintable(page));
     QVERIFY2(page.contains(u"<!-- second skeleton -->"_s), qPrintable(page));
+    QVERIFY2(page.contains(u"<img src=\"media/club-photo.png\" width=\"300\" height=\"200\" "
+                           "alt=\"Our club\">"_s),
+             qPrintable(page));
+    QCOMPARE(QImage(destination + u"/media/club-photo.png"_s).size(), QSize(300, 200));
     QVERIFY(QFile::exists(destination + u"/files/style.css"_s));
     QVERIFY(QFile::exists(destination + u"/files/images/dot.txt"_s));
 

@@ -34,6 +34,7 @@ private slots:
     void linkDialog_existingLink_showsItAndCanBeRemoved();
     void linkDialog_browse_choosesFileOnThisComputer();
     void imageDialog_needsPictureAndGivesAlternativeText();
+    void imageDialog_selectedPicture_isShownToBeChanged();
     void imageDialog_browse_data();
     void imageDialog_browse();
     void pictureAddress_data();
@@ -128,6 +129,20 @@ void tst_EditorDialogs::imageDialog_needsPictureAndGivesAlternativeText() {
     const ImageChoice choice = dialog.choice();
     QCOMPARE(choice.address, u"file:///home/me/cat.jpg"_s);
     QCOMPARE(choice.alternativeText, u"Our cat"_s);
+}
+
+void tst_EditorDialogs::imageDialog_selectedPicture_isShownToBeChanged() {
+    ImageDialog dialog(
+        m_desktop, ImageChoice{u"file:///home/me/my%20cat.jpg"_s, u"Cat"_s, PictureSize::Medium});
+    auto *picture = dialog.findChild<QLineEdit *>(u"txtPicture"_s);
+    QCOMPARE(picture->text(), u"/home/me/my cat.jpg"_s);
+    QVERIFY(okButton(dialog)->isEnabled());
+    QTest::keyClicks(dialog.findChild<QLineEdit *>(u"txtAlternative"_s), u" asleep"_s);
+    dialog.findChild<QComboBox *>(u"cboSize"_s)->setCurrentIndex(3);
+    const ImageChoice choice = dialog.choice();
+    QCOMPARE(choice.address, u"file:///home/me/my%20cat.jpg"_s);
+    QCOMPARE(choice.alternativeText, u"Cat asleep"_s);
+    QCOMPARE(choice.size, PictureSize::FullWidth);
 }
 
 void tst_EditorDialogs::imageDialog_browse_data() {

@@ -86,6 +86,11 @@ private slots:
     void hyperlink_cancelled_changesNothing();
     void hyperlink_inExistingLink_offersItsAddress();
     void image_answered_insertsPictureWithAlternativeText();
+    void image_withPictureSelected_changesIt_data();
+    void image_withPictureSelected_changesIt();
+    void pictures_areShownNoWiderThanThePage();
+    void pictureFromOutside_isAskedForAsIfBrowsed_data();
+    void pictureFromOutside_isAskedForAsIfBrowsed();
     void font_answered_formatsSelection();
     void queryStatus_dialogCommandsAndUnknown();
     void keyboard_formatsUndoesAndStartsParagraphs();
@@ -348,6 +353,126 @@ void tst_HtmlEditor::image_answered_insertsPictureWithAlternativeText() {
     editor.ExecCommand(Image);
     QCOMPARE(editor.bodyHTML(),
              u"<p>a<img src=\"file:///tmp/my%20photo.jpg\" alt=\"Me &quot;smiling&quot;\">b</p>"_s);
+}
+
+void tst_HtmlEditor::image_withPictureSelected_changesIt_data() {
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<ImageChoice>("answer");
+    QTest::addColumn<std::optional<ImageChoice>>("offered");
+    QTest::addColumn<QString>("changed");
+
+    const QString cat = u"<p>a<img src=\"cat.jpg\" alt=\"Cat\" class=\"x\">b</p>"_s;
+    const ImageChoice catOwnSize{u"cat.jpg"_s, u"Cat"_s, PictureSize::Own};
+    QTest::newRow("made small, other attributes kept")
+        << cat << ImageChoice{u"cat.jpg"_s, u"Cat"_s, PictureSize::Small}
+        << std::optional(catOwnSize)
+        << u"<p>a<img src=\"cat.jpg\" alt=\"Cat\" class=\"x\" style=\"width: 33%;\">b</p>"_s;
+    QTest::newRow("new alternative text")
+        << cat << ImageChoice{u"cat.jpg"_s, u"Our cat"_s, PictureSize::Own}
+        << std::optional(catOwnSize)
+        << u"<p>a<img src=\"cat.jpg\" alt=\"Our cat\" class=\"x\">b</p>"_s;
+    QTest::newRow("full width back to its own size")
+        << u"<p>a<img src=\"dog.png\" alt=\"\" style=\"width: 100%;\">b</p>"_s
+        << ImageChoice{u"dog.png"_s, u"Dog"_s, PictureSize::Own}
+        << std::optional(ImageChoice{u"dog.png"_s, QString(), PictureSize::FullWidth})
+        << u"<p>a<img src=\"dog.png\" alt=\"Dog\">b</p>"_s;
+    QTest::newRow("nothing selected: a new picture, medium")
+        << u"<p>ab</p>"_s << ImageChoice{u"new.png"_s, u"N"_s, PictureSize::Medium}
+        << std::optional<ImageChoice>()
+        << u"<p>ab<img src=\"new.png\" alt=\"N\" style=\"width: 50%;\"></p>"_s;
+}
+
+void tst_HtmlEditor::image_withPictureSelected_changesIt() {
+    QFETCH(QString, body);
+    QFETCH(ImageChoice, answer);
+    QFETCH(std::optional<ImageChoice>, offered);
+    QFETCH(QString, changed);
+    FakeEditorDialogs dialogs;
+    dialogs.imageAnswers = {answer};
+    HtmlEditor editor(&dialogs);
+    editor.setDocumentHTML(body);
+    QCOMPARE(editor.bodyHTML(), body);
+    if (offered)
+        select(editor, u"r.selectNode(document.querySelector('img'))"_s);
+    else
+        placeCaret(editor, u"p"_s, 2);
+    editor.ExecCommand(Image);
+    QCOMPARE(dialogs.imageQuestions.size(), 1);
+    const std::optional<ImageChoice> asked = dialogs.imageQuestions.first();
+    QCOMPARE(asked.has_value(), offered.has_value());
+    if (offered) {
+        QCOMPARE(asked->address, offered->address);
+        QCOMPARE(asked->alternativeText, offered->alternativeText);
+        QCOMPARE(asked->size, offered->size);
+    }
+    QCOMPARE(editor.bodyHTML(), changed);
+}
+
+// A photo far wider than the editor is shown at the editor's width, in proportion.
+void tst_HtmlEditor::pictures_areShownNoWiderThanThePage() {
+    HtmlEditor editor(nullptr);
+    editor.resize(400, 300);
+    editor.setDocumentHTML(u"<p><img width=\"2400\" height=\"1600\" alt=\"\"></p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p><img width=\"2400\" height=\"1600\" alt=\"\"></p>"_s);
+    QWebEnginePage *page = editor.findChild<QWebEngineView *>()->page();
+    std::optional<QVariantList> size;
+    page->runJavaScript(u"(() => { const i = document.querySelector('img'); "
+                        "return [i.width, i.height, document.body.clientWidth]; })()"_s,
+                        QWebEngineScript::ApplicationWorld,
+                        [&size](const QVariant &result) { size = result.toList(); });
+    QTRY_VERIFY_WITH_TIMEOUT(size.has_value(), Timeout);
+    QCOMPARE(size->size(), 3);
+    const int width = size->at(0).toInt();
+    QVERIFY2(width > 0 && width <= size->at(2).toInt(), qPrintable(QString::number(width)));
+    QCOMPARE(size->at(1).toInt(), width * 2 / 3);
+}
+
+void tst_HtmlEditor::pictureFromOutside_isAskedForAsIfBrowsed_data() {
+    QTest::addColumn<QString>("event"); // made from the DataTransfer `d`
+    QTest::addColumn<QString>("data");  // fills `d`
+    QTest::addColumn<QString>("offered");
+
+    const QString pixel =
+        u"iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg=="_s;
+    const QString screenshot =
+        u"d.items.add(new File([Uint8Array.from(atob('%1'), (c) => c.charCodeAt(0))], "
+        "'shot.png', {type: 'image/png'}))"_s.arg(pixel);
+    const QString paste = u"new ClipboardEvent('paste', {clipboardData: d, bubbles: true, "
+                          "cancelable: true})"_s;
+    const QString drop = u"new DragEvent('drop', {dataTransfer: d, bubbles: true, cancelable: "
+                         "true, clientX: 5, clientY: 5})"_s;
+    const QString photoFile = u"d.setData('text/uri-list', 'file:///home/me/Cat%20Photo.JPG')"_s;
+    QTest::newRow("screenshot pasted")
+        << paste << screenshot << u"data:image/png;base64,"_s + pixel;
+    QTest::newRow("photo file pasted")
+        << paste << photoFile << u"file:///home/me/Cat%20Photo.JPG"_s;
+    QTest::newRow("photo file dropped")
+        << drop << photoFile << u"file:///home/me/Cat%20Photo.JPG"_s;
+    QTest::newRow("screenshot dropped")
+        << drop << screenshot << u"data:image/png;base64,"_s + pixel;
+}
+
+void tst_HtmlEditor::pictureFromOutside_isAskedForAsIfBrowsed() {
+    QFETCH(QString, event);
+    QFETCH(QString, data);
+    QFETCH(QString, offered);
+    FakeEditorDialogs dialogs;
+    dialogs.imageAnswers = {ImageChoice{u"answer.png"_s, u"Shot"_s}};
+    HtmlEditor editor(&dialogs);
+    editor.setDocumentHTML(u"<p>ab</p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p>ab</p>"_s);
+    placeCaret(editor, u"p"_s, 2);
+    editor.findChild<QWebEngineView *>()->page()->runJavaScript(
+        u"(() => { const d = new DataTransfer(); %1; document.body.dispatchEvent(%2); })()"_s.arg(
+            data, event),
+        QWebEngineScript::ApplicationWorld);
+
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs.imageQuestions.size(), 1, Timeout);
+    QVERIFY(dialogs.imageQuestions.first().has_value());
+    QCOMPARE(dialogs.imageQuestions.first()->address, offered);
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        editor.bodyHTML().contains(u"<img src=\"answer.png\" alt=\"Shot\">"_s),
+        qPrintable(editor.bodyHTML()), Timeout);
 }
 
 void tst_HtmlEditor::font_answered_formatsSelection() {

@@ -85,7 +85,10 @@ void tst_CommandLine::pages_keepTheirOrderAndBodies() {
     QCOMPARE(pages[1].name, u"Home"_s);
     QCOMPARE(pages[1].body, u"\n<p>Welcome to the <b>test</b> site.</p>\n"_s);
     QCOMPARE(pages[2].name, u"Zeta"_s); // the same name twice is the builder's to judge
+    for (const SitePage &page : pages)  // relative pictures are found beside the page file
+        QCOMPARE(page.sourceFolder, pagesFolder);
     QVERIFY(command.warnings.isEmpty());
+    QVERIFY(!command.strict);
 }
 
 void tst_CommandLine::noHomePage_warnsButBuilds() {
@@ -293,22 +296,52 @@ void tst_CommandLine::templateListing_escapesControlCharacters() {
 void tst_CommandLine::buildReport_countsPagesAndSupportFiles_data() {
     QTest::addColumn<int>("pages");
     QTest::addColumn<int>("supportFiles");
+    QTest::addColumn<int>("mediaFiles");
+    QTest::addColumn<QList<MissingFiles>>("missing");
     QTest::addColumn<QString>("report");
+    QTest::addColumn<QStringList>("warnings");
 
-    QTest::newRow("one of each") << 1 << 1 << u"Wrote 1 page and 1 support file to /s"_s;
-    QTest::newRow("several") << 3 << 5 << u"Wrote 3 pages and 5 support files to /s"_s;
-    QTest::newRow("none") << 0 << 0 << u"Wrote 0 pages and 0 support files to /s"_s;
+    const QList<MissingFiles> none;
+    QTest::newRow("one of each") << 1 << 1 << 0 << none
+                                 << u"Wrote 1 page and 1 support file to /s"_s << QStringList();
+    QTest::newRow("several") << 3 << 5 << 0 << none << u"Wrote 3 pages and 5 support files to /s"_s
+                             << QStringList();
+    QTest::newRow("none") << 0 << 0 << 0 << none << u"Wrote 0 pages and 0 support files to /s"_s
+                          << QStringList();
+    QTest::newRow("one picture") << 1 << 2 << 1 << none
+                                 << u"Wrote 1 page, 2 support files and 1 picture or file to /s"_s
+                                 << QStringList();
+    const QString lacks = u"The page \"%1\" shows or links to a file that is missing or can't "
+                          "be read: %2"_s;
+    QTest::newRow("missing files on two pages")
+        << 2 << 2 << 3
+        << QList<MissingFiles>{{u"Home"_s, {u"/p/a.jpg"_s, u"/p/b.pdf"_s}},
+                               {u"News"_s, {u"/p/a.jpg"_s}}}
+        << u"Wrote 2 pages, 2 support files and 3 pictures and files to /s; 3 files are "
+           "missing (see above)"_s
+        << QStringList{lacks.arg(u"Home"_s, u"/p/a.jpg"_s), lacks.arg(u"Home"_s, u"/p/b.pdf"_s),
+                       lacks.arg(u"News"_s, u"/p/a.jpg"_s)};
+    QTest::newRow("one missing, nothing copied")
+        << 1 << 0 << 0 << QList<MissingFiles>{{u"Home"_s, {u"/p/a.jpg"_s}}}
+        << u"Wrote 1 page and 0 support files to /s; 1 file is missing (see above)"_s
+        << QStringList{lacks.arg(u"Home"_s, u"/p/a.jpg"_s)};
 }
 
 void tst_CommandLine::buildReport_countsPagesAndSupportFiles() {
     QFETCH(int, pages);
     QFETCH(int, supportFiles);
+    QFETCH(int, mediaFiles);
+    QFETCH(QList<MissingFiles>, missing);
     QFETCH(QString, report);
+    QFETCH(QStringList, warnings);
     BuildResult result;
     result.ok = true;
     result.pagesWritten = pages;
     result.supportFilesCopied = supportFiles;
+    result.mediaFilesCopied = mediaFiles;
+    result.missingFiles = missing;
     QCOMPARE(buildReport(result, u"/s"_s), report);
+    QCOMPARE(missingFileWarnings(result), warnings);
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)

@@ -40,6 +40,7 @@ private slots:
     void failure_leavesSiteAsItWas();
     void warnings_saidAndSiteBuilt();
     void killedBuild_neverLeavesACutOffPage();
+    void pictures_areCopiedAndMissingOnesNamed();
 
 private:
     void run(const QStringList &arguments);
@@ -138,6 +139,9 @@ void tst_QuillsiteBuild::failure_leavesSiteAsItWas_data() {
     QTest::newRow("frameset page under --strict")
         << QStringList{u"--strict"_s, u"--page"_s, u"Home=frames.html"_s} << 1
         << u"Error: The page file \"%1/frames.html\" is a frameset document"_s;
+    QTest::newRow("missing picture under --strict")
+        << QStringList{u"--strict"_s, u"--page"_s, u"Home=missing.html"_s} << 1
+        << u"Could not copy the picture or file \"%1/gone.jpg\": It is missing or can't be read"_s;
     QTest::newRow("page file is a pipe")
         << QStringList{u"--page"_s, u"Home=pipe"_s} << 2
         << u"Could not read the page file \"%1/pipe\": It is not an ordinary file"_s;
@@ -164,6 +168,9 @@ void tst_QuillsiteBuild::failure_leavesSiteAsItWas() {
     QFile frames(m_folder->filePath(u"frames.html"_s));
     QVERIFY(frames.open(QIODevice::WriteOnly) && frames.write("<frameset></frameset>") > 0);
     frames.close();
+    QFile missing(m_folder->filePath(u"missing.html"_s));
+    QVERIFY(missing.open(QIODevice::WriteOnly) && missing.write("<img src=\"gone.jpg\">") > 0);
+    missing.close();
     QCOMPARE(::mkfifo(QFile::encodeName(m_folder->filePath(u"pipe"_s)).constData(), 0600), 0);
     if (QTest::currentDataTag() == QByteArrayView("read-only site folder")) {
         if (::geteuid() == 0)
@@ -227,6 +234,34 @@ void tst_QuillsiteBuild::killedBuild_neverLeavesACutOffPage() {
     const QStringList leftovers = QDir(m_folder->filePath(u"site"_s))
                                       .entryList({u".quillsite-*"_s}, QDir::Files | QDir::Hidden);
     QCOMPARE(leftovers, QStringList());
+}
+
+void tst_QuillsiteBuild::pictures_areCopiedAndMissingOnesNamed() {
+    const QString pages = m_folder->filePath(u"my pages"_s);
+    QVERIFY(QDir().mkpath(pages + u"/pictures"_s));
+    QFile picture(pages + u"/pictures/Dot One.png"_s); // one pixel
+    QVERIFY(picture.open(QIODevice::WriteOnly));
+    picture.write(QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR4"
+                                         "2mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg=="));
+    picture.close();
+    QFile page(pages + u"/home.html"_s);
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("<p><img src=\"pictures/Dot%20One.png\"><img src=\"gone.jpg\"></p>");
+    page.close();
+
+    run(QStringList{u"--out"_s, u"site"_s, u"--template"_s, dataFolder + u"/templates/classic"_s,
+                    u"--page"_s, u"Home=my pages/home.html"_s});
+
+    const QString site = m_folder->filePath(u"site"_s);
+    QCOMPARE(m_stderr, u"Warning: The page \"Home\" shows or links to a file that is missing or "
+                       "can't be read: %1/gone.jpg\n"_s.arg(pages));
+    QCOMPARE(m_stdout, u"Wrote 1 page, 2 support files and 1 picture or file to %1; 1 file is "
+                       "missing (see above)\n"_s.arg(site));
+    QCOMPARE(m_process.exitCode(), 0);
+    QVERIFY2(readText(site + u"/index.htm"_s)
+                 .contains(u"<img src=\"media/dot-one.png\" width=\"1\" height=\"1\">"_s),
+             qPrintable(readText(site + u"/index.htm"_s)));
+    QVERIFY(QFile::exists(site + u"/media/dot-one.png"_s));
 }
 
 QTEST_GUILESS_MAIN(tst_QuillsiteBuild)

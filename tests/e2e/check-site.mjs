@@ -1,12 +1,14 @@
 // Opens a built site in headless Chromium, page after page, by following every
 // link into the site from its home page, and prints what a visitor would meet
 // as JSON: pages that do not load, style sheets, pictures and other files that
-// fail, script errors, and the links of each page's menu. With --audit it also
+// fail, script errors, the links of each page's menu and every address the
+// page asked for. The site is a folder, or the http:// address of a server
+// that serves it. With --audit it also
 // runs axe-core over every page at desktop and at phone width and measures the
 // menu (see audit-page.mjs). It exits with 0 when it could walk the site,
 // whatever it found, and with 2 when it could not.
 //
-//   node check-site.mjs [--audit] <chromium> <site folder> [start file, default index.htm]
+//   node check-site.mjs [--audit] <chromium> <site folder or address> [start file, default index.htm]
 //
 // Talks to the browser over the DevTools protocol on a pipe (fds 3 and 4), so
 // it needs no network port; only the audit needs a package (axe-core).
@@ -108,9 +110,13 @@ function withoutFragment(url) {
   return parsed.href;
 }
 
+const served = /^https?:\/\//.test(siteFolder);
+const siteRoot = served ? new URL(siteFolder).href : "file:";
+const start = served ? new URL(startFile, siteRoot).href : pathToFileURL(join(siteFolder, startFile)).href;
+
 // What the page itself can tell: pictures that did not decode (a style sheet
-// that fails shows only as a failed request), every link into the site and
-// the links of the menu.
+// that fails shows only as a failed request), every link to a page of the
+// site and the links of the menu.
 const inspectPage = `(async () => {
   await document.fonts.ready;
   await new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)));
@@ -121,7 +127,8 @@ const inspectPage = `(async () => {
       .filter((image) => !image.complete || image.naturalWidth === 0)
       .map((image) => image.currentSrc || image.src),
     menuLinks: links("nav a[href]"),
-    siteLinks: links("a[href]").filter((href) => href.startsWith("file:")),
+    siteLinks: links("a[href]").filter((href) => href.startsWith(${JSON.stringify(siteRoot)})
+      && /\.html?$/i.test(new URL(href).pathname)),
   };
 })()`;
 
@@ -164,7 +171,7 @@ async function audit(sessionId) {
 
 async function visit(sessionId, url) {
   const page = { url, loadError: "", failedRequests: [], scriptErrors: [], title: "",
-                 picturesNotLoaded: [], menuLinks: [], siteLinks: [] };
+                 picturesNotLoaded: [], menuLinks: [], siteLinks: [], requests: [] };
   const open = new Map(); // request id -> address, until it finishes
   let loaded;
   const loadedPromise = new Promise((resolve) => { loaded = resolve; });
@@ -172,7 +179,10 @@ async function visit(sessionId, url) {
     if (message.sessionId !== sessionId) return;
     const p = message.params;
     switch (message.method) {
-      case "Network.requestWillBeSent": open.set(p.requestId, p.request.url); break;
+      case "Network.requestWillBeSent":
+        open.set(p.requestId, p.request.url);
+        page.requests.push(p.request.url);
+        break;
       case "Network.loadingFinished": open.delete(p.requestId); break;
       case "Network.loadingFailed":
         page.failedRequests.push({ url: open.get(p.requestId) ?? p.requestId, error: p.errorText });
@@ -223,7 +233,6 @@ async function main() {
   await send("Runtime.enable", {}, sessionId);
   await send("Network.setCacheDisabled", { cacheDisabled: true }, sessionId);
 
-  const start = pathToFileURL(join(siteFolder, startFile)).href;
   const queue = [start];
   const seen = new Set(queue);
   const pages = [];

@@ -5,9 +5,13 @@
 
 #include "sitefixture.h"
 
+#include <QBuffer>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -85,6 +89,46 @@ QStringList accessibilityFaultsIn(const QJsonObject &report) {
     return faults;
 }
 
+void writeFile(const QString &path, const QByteArray &content) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+void writePicture(const QString &path, QSize size, QColor colour) {
+    QDir().mkpath(QFileInfo(path).path());
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    if (!picture.save(path))
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// Serves a folder over HTTP on the loopback address for as long as it lives.
+class LoopbackServer final {
+public:
+    explicit LoopbackServer(const QString &folder) {
+        m_server.start(u"python3"_s, {u"-u"_s, u"-m"_s, u"http.server"_s, u"0"_s, u"--bind"_s,
+                                      u"127.0.0.1"_s, u"--directory"_s, folder});
+        // "Serving HTTP on 127.0.0.1 port 40123 (http://127.0.0.1:40123/) ..."
+        while (m_address.isEmpty() && m_server.waitForReadyRead(10000)) {
+            const QString said = QString::fromUtf8(m_server.readAllStandardOutput());
+            const qsizetype at = said.indexOf(u"(http://"_s);
+            if (at >= 0)
+                m_address = said.mid(at + 1, said.indexOf(u')', at) - at - 1);
+        }
+    }
+    ~LoopbackServer() {
+        m_server.kill();
+        m_server.waitForFinished();
+    }
+    QString address() const { return m_address; } // empty when the server did not start
+
+private:
+    QProcess m_server;
+    QString m_address;
+};
+
 } // namespace
 
 class TestSiteInBrowser final : public QObject {
@@ -105,12 +149,13 @@ private slots:
     void widePicture_staysInTheContentColumn();
     void editorStyleSheet_looksLikeThePageContent_data();
     void editorStyleSheet_looksLikeThePageContent();
+    void pictures_showWhenSiteIsMovedAndServed();
 
 private:
     enum class Walk { Links, Audit };
 
     void addTemplateRows();
-    QJsonObject walk(const QString &siteFolder, Walk kind = Walk::Links);
+    QJsonObject walk(const QString &site, Walk kind = Walk::Links);
     const QJsonObject &reportFor(const QString &templateFolder, Walk kind = Walk::Links);
 
     QString m_chromium;
@@ -143,12 +188,13 @@ void TestSiteInBrowser::addTemplateRows() {
         QTest::newRow(qPrintable(QFileInfo(folder).fileName())) << folder;
 }
 
-QJsonObject TestSiteInBrowser::walk(const QString &siteFolder, Walk kind) {
+// Walks the site in a folder, or at the address of a server serving it.
+QJsonObject TestSiteInBrowser::walk(const QString &site, Walk kind) {
     QStringList arguments{QStringLiteral(QUILLSITE_SOURCE_DIR) + u"/tests/e2e/check-site.mjs"_s};
     if (kind == Walk::Audit)
         arguments.append(u"--audit"_s);
     QProcess checker;
-    checker.start(m_node, arguments + QStringList{m_chromium, siteFolder});
+    checker.start(m_node, arguments + QStringList{m_chromium, site});
     if (!checker.waitForFinished(180000) || checker.exitCode() != 0) {
         qWarning().noquote() << "check-site.mjs failed:" << checker.errorString()
                              << checker.readAllStandardError();
@@ -318,6 +364,72 @@ void TestSiteInBrowser::editorStyleSheet_looksLikeThePageContent() {
         QVERIFY2(differences.isEmpty(), qPrintable(differences.join(u'\n')));
         QVERIFY2(look[u"compared"_s].toInt() > 0, qPrintable(fileOf(page[u"url"_s])));
     }
+}
+
+// Pictures chosen in every way a page can hold one, and a linked newsletter,
+// travel with the site: built, moved elsewhere (with the pages' own folder
+// gone too) and served over HTTP, every page shows every picture, asks for
+// nothing outside the site and holds no file: address.
+void TestSiteInBrowser::pictures_showWhenSiteIsMovedAndServed() {
+    if (QStandardPaths::findExecutable(u"python3"_s).isEmpty())
+        QSKIP("python3 is not installed");
+    const QString pages = m_sites.filePath(u"my pages"_s);
+    writePicture(pages + u"/photos/Garden Party.jpg"_s, {2400, 1600}, Qt::darkGreen);
+    writePicture(pages + u"/Logo.png"_s, {120, 80}, Qt::red);
+    writeFile(pages + u"/docs/Club Newsletter.pdf"_s, "%PDF-1.4\n");
+    QImage dot(4, 4, QImage::Format_RGB32);
+    dot.fill(Qt::blue);
+    QByteArray pasted;
+    QBuffer buffer(&pasted);
+    buffer.open(QIODevice::WriteOnly);
+    dot.save(&buffer, "PNG");
+    const QString logo = QUrl::fromLocalFile(pages + u"/Logo.png"_s).toString(QUrl::FullyEncoded);
+    writeFile(pages + u"/home.html"_s,
+              (u"<p><img src=\"photos/Garden%20Party.jpg\" alt=\"Party\"></p>"
+               "<p><img src=\""_s +
+               logo +
+               u"\" alt=\"Logo\"><img alt=\"Dot\" "
+               "src=\"data:image/png;base64,"_s +
+               QString::fromLatin1(pasted.toBase64()) +
+               u"\"></p><p><a href=\"docs/Club%20Newsletter.pdf\">Newsletter</a></p>"_s)
+                  .toUtf8());
+    writeFile(pages + u"/about.html"_s,
+              (u"<p><img src=\""_s + pages + u"/photos/Garden Party.jpg\" alt=\"Party\"></p>"_s)
+                  .toUtf8());
+    const QString built = m_sites.filePath(u"pictures"_s);
+    const QString problem =
+        buildSite(bundledTemplates().first(), built,
+                  {{u"Home"_s, pages + u"/home.html"_s}, {u"About"_s, pages + u"/about.html"_s}});
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+
+    const QString moved = m_sites.filePath(u"moved/pictures"_s);
+    QVERIFY(QDir().mkpath(m_sites.filePath(u"moved"_s)));
+    QVERIFY(QDir().rename(built, moved));
+    QVERIFY(QDir().rename(pages, pages + u" gone"_s));
+    QDirIterator files(moved, {u"*.htm"_s}, QDir::Files);
+    while (files.hasNext()) {
+        QFile page(files.next());
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY2(!page.readAll().contains("file:"), qPrintable(page.fileName()));
+    }
+    QVERIFY(QFile::exists(moved + u"/media/club-newsletter.pdf"_s));
+
+    const LoopbackServer server(moved);
+    QVERIFY2(!server.address().isEmpty(), "the HTTP server did not start");
+    const QJsonObject report = walk(server.address());
+    const QJsonArray walked = report[u"pages"_s].toArray();
+    QCOMPARE(walked.size(), 2);
+    const QStringList failures = failuresIn(report);
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
+    int pictures = 0;
+    for (const QJsonValue &page : walked) {
+        for (const QJsonValue &request : page[u"requests"_s].toArray()) {
+            QVERIFY2(request.toString().startsWith(server.address()),
+                     qPrintable(request.toString()));
+            pictures += request.toString().contains(u"/media/"_s);
+        }
+    }
+    QCOMPARE(pictures, 4); // three on Home, one on About
 }
 
 QTEST_GUILESS_MAIN(TestSiteInBrowser)

@@ -13,7 +13,7 @@ template <typename T> std::optional<T> takeNext(QList<T> &answers) {
 } // namespace
 
 int FakeEditorDialogs::questionCount() const {
-    return int(linkQuestions.size() + fontQuestions.size()) + imageQuestions;
+    return int(linkQuestions.size() + fontQuestions.size() + imageQuestions.size());
 }
 
 std::optional<QString> FakeEditorDialogs::askLinkAddress(QWidget *, const QString &current,
@@ -23,8 +23,9 @@ std::optional<QString> FakeEditorDialogs::askLinkAddress(QWidget *, const QStrin
     return takeNext(linkAnswers);
 }
 
-std::optional<ImageChoice> FakeEditorDialogs::askImage(QWidget *) {
-    ++imageQuestions;
+std::optional<ImageChoice> FakeEditorDialogs::askImage(QWidget *,
+                                                       const std::optional<ImageChoice> &current) {
+    imageQuestions.append(current);
     return takeNext(imageAnswers);
 }
 

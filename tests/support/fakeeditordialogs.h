@@ -15,17 +15,18 @@ public:
     QList<ImageChoice> imageAnswers;
     QList<FontChoice> fontAnswers;
 
-    QStringList linkQuestions; // the address each question offered
-    QStringList linkPageNames; // the page names the last link question offered
-    int imageQuestions = 0;
-    QList<FontChoice> fontQuestions; // the font each question offered
-    QStringList fontListsOffered;    // the font lists the last font question offered
+    QStringList linkQuestions;                        // the address each question offered
+    QStringList linkPageNames;                        // the names the last link question offered
+    QList<std::optional<ImageChoice>> imageQuestions; // the selected picture each offered
+    QList<FontChoice> fontQuestions;                  // the font each question offered
+    QStringList fontListsOffered;                     // the lists the last font question offered
 
     int questionCount() const;
 
     std::optional<QString> askLinkAddress(QWidget *parent, const QString &current,
                                           const QStringList &pageNames) override;
-    std::optional<ImageChoice> askImage(QWidget *parent) override;
+    std::optional<ImageChoice> askImage(QWidget *parent,
+                                        const std::optional<ImageChoice> &current) override;
     std::optional<FontChoice> askFont(QWidget *parent, const FontChoice &current,
                                       const QStringList &fontLists) override;
 };

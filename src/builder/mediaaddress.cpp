@@ -1,0 +1,93 @@
+#include "builder/mediaaddress.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace quillsite {
+
+namespace {
+
+using Kind = MediaAddress::Kind;
+
+// A data: address of a picture: "data:image/png;base64,...." or with its
+// bytes percent-encoded. Anything else stays in the page as it is.
+MediaAddress dataPicture(const QString &address) {
+    const qsizetype comma = address.indexOf(u',');
+    if (comma < 0)
+        return {};
+    const QStringList parameters = address.mid(5, comma - 5).split(u';');
+    const QString mimeType = parameters.first().trimmed().toLower();
+    if (!mimeType.startsWith(u"image/"_s))
+        return {};
+    const QByteArray payload =
+        QByteArray::fromPercentEncoding(address.sliced(comma + 1).toLatin1());
+    const bool base64 = parameters.contains(u"base64"_s, Qt::CaseInsensitive);
+    MediaAddress picture;
+    picture.kind = Kind::Data;
+    picture.data = base64 ? QByteArray::fromBase64(payload) : payload;
+    picture.mimeType = mimeType;
+    return picture.data.isEmpty() ? MediaAddress{} : picture;
+}
+
+bool isInside(const QString &path, const QString &folder) {
+    return path.startsWith(folder) && path.size() > folder.size() && path[folder.size()] == u'/';
+}
+
+// A local file the address names: there, missing, or already in the site.
+MediaAddress localFile(const QString &path, const QString &fragment,
+                       const AddressContext &context) {
+    const QString clean = QDir::cleanPath(path);
+    const QFileInfo info(clean);
+    MediaAddress file;
+    file.path = clean;
+    file.fragment = fragment;
+    if (!info.isFile() || !info.isReadable())
+        file.kind = Kind::Missing;
+    else if (isInside(clean, context.destination))
+        file.kind = Kind::InSite;
+    else
+        file.kind = Kind::File;
+    return file;
+}
+
+} // namespace
+
+MediaAddress resolveMediaAddress(const PageAddress &address, const AddressContext &context) {
+    const QString &value = address.value;
+    if (value.isEmpty() || value.startsWith(u'#') || value.startsWith(u"//"_s))
+        return {};
+    if (value.startsWith(u"data:"_s, Qt::CaseInsensitive))
+        return address.kind == PageAddress::Kind::Picture ? dataPicture(value) : MediaAddress{};
+
+    const QUrl url(value, QUrl::TolerantMode);
+    if (!url.isValid())
+        return {};
+    const QString fragment = url.fragment(QUrl::FullyEncoded);
+    if (url.scheme().compare(u"file"_s, Qt::CaseInsensitive) == 0)
+        return localFile(url.toLocalFile(), fragment, context);
+    if (!url.scheme().isEmpty())
+        return {}; // http, https, mailto and every other scheme stay as they are
+
+    const QString path = url.path(QUrl::FullyDecoded);
+    if (path.isEmpty())
+        return {}; // only a query
+    if (address.kind == PageAddress::Kind::Link && context.pageFiles.contains(path.toLower()))
+        return {};
+    const bool absolute = path.startsWith(u'/');
+    if (!absolute && context.sourceFolder.isEmpty())
+        return {};
+    MediaAddress file =
+        localFile(absolute ? path : context.sourceFolder + u'/' + path, fragment, context);
+    file.relative = !absolute;
+    // A path link to nothing may be meant for a web server; only pictures and
+    // file: links are known to name local files.
+    if (file.kind == Kind::Missing && address.kind == PageAddress::Kind::Link &&
+        !QFileInfo::exists(file.path))
+        return {};
+    return file;
+}
+
+} // namespace quillsite

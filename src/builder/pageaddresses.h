@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace quillsite {
+
+// An address in a page body that may point at a file: the src of a picture
+// or the href of a link. Offsets are bytes in the body's UTF-8 text.
+struct PageAddress {
+    enum class Kind { Picture, Link };
+
+    Kind kind = Kind::Picture;
+    QString value;            // the address with character references resolved
+    qsizetype valueStart = 0; // where the attribute's value starts, quotes included
+    qsizetype valueEnd = 0;   // just after it
+    bool hasSize = false;     // whether the element gives a width or a height
+};
+
+// Every picture source and link target in `utf8Body`, in source order, found
+// by an HTML parser so that comments, scripts and attribute text never count.
+QList<PageAddress> findPageAddresses(const QByteArray &utf8Body);
+
+// One change to a body: the bytes from `start` to `end` become `text`.
+struct BodyEdit {
+    qsizetype start = 0;
+    qsizetype end = 0;
+    QByteArray text;
+};
+
+// `utf8Body` with the edits made; they must be in order and must not overlap.
+QByteArray applyBodyEdits(const QByteArray &utf8Body, const QList<BodyEdit> &edits);
+
+} // namespace quillsite
