@@ -119,6 +119,22 @@
         <source>It is not an ordinary file but a pipe, device or socket. Give an ordinary file</source>
         <translation>Das ist keine gewöhnliche Datei, sondern eine Pipe, ein Gerät oder ein Socket. Geben Sie eine gewöhnliche Datei an</translation>
     </message>
+    <message>
+        <source>Could not copy the picture or file</source>
+        <translation>Das Bild oder die Datei konnte nicht kopiert werden</translation>
+    </message>
+    <message>
+        <source>It is missing or can&apos;t be read</source>
+        <translation>Sie fehlt oder kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link; copies are only written inside the website&apos;s folder</source>
+        <translation>Das ist eine symbolische Verknüpfung; Kopien werden nur innerhalb des Ordners der Website geschrieben</translation>
+    </message>
+    <message>
+        <source>A file of that name is in the way</source>
+        <translation>Eine Datei dieses Namens ist im Weg</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -193,10 +209,6 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
     <message>
         <source>NAME=FILE</source>
         <translation>NAME=DATEI</translation>
-    </message>
-    <message>
-        <source>Treat every warning (no page named Home, part of a file left out) as a failure: write nothing when there is one.</source>
-        <translation>Jede Warnung (keine Seite namens Home, ein Teil einer Datei ausgelassen) als Fehler behandeln: nichts schreiben, wenn es eine gibt.</translation>
     </message>
     <message>
         <source>--page needs a page name and a file, as NAME=FILE: &quot;%1&quot;</source>
@@ -314,6 +326,46 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
         <source>by %1</source>
         <translation>von %1</translation>
     </message>
+    <message>
+        <source>Pictures and local files the pages show or link to are copied into the
+site&apos;s media folder; relative addresses in a page file are taken from that
+file&apos;s folder. With --strict a missing picture is a failure too.</source>
+        <translation>Bilder und lokale Dateien, die die Seiten zeigen oder verlinken, werden in den
+Ordner media der Website kopiert; relative Adressen in einer Seitendatei gelten
+ab deren Ordner. Mit --strict ist auch ein fehlendes Bild ein Fehler.</translation>
+    </message>
+    <message>
+        <source>Treat every warning (no page named Home, part of a file left out, a missing picture) as a failure: write nothing when there is one.</source>
+        <translation>Jede Warnung (keine Seite namens Home, ein Teil einer Datei ausgelassen, ein fehlendes Bild) als Fehler behandeln: nichts schreiben, wenn es eine gibt.</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; shows or links to a file that is missing or can&apos;t be read: %2</source>
+        <translation>Die Seite „%1“ zeigt oder verlinkt eine Datei, die fehlt oder nicht gelesen werden kann: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1, %2 and %3 to %4</source>
+        <translation>%1, %2 und %3 nach %4 geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 picture or file</source>
+        <translation>%1 Bild oder Datei</translation>
+    </message>
+    <message>
+        <source>%1 pictures and files</source>
+        <translation>%1 Bilder und Dateien</translation>
+    </message>
+    <message>
+        <source>; %1 missing (see above)</source>
+        <translation>; %1 (siehe oben)</translation>
+    </message>
+    <message>
+        <source>%1 file is</source>
+        <translation>%1 Datei fehlt</translation>
+    </message>
+    <message>
+        <source>%1 files are</source>
+        <translation>%1 Dateien fehlen</translation>
+    </message>
 </context>
 <context>
     <name>DesktopServices</name>
@@ -414,6 +466,26 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
         <source>&amp;Text shown when the picture can&apos;t be seen:</source>
         <translation>&amp;Text, der erscheint, wenn das Bild nicht zu sehen ist:</translation>
     </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>Its own size, never wider than the page</source>
+        <translation>Eigene Größe, nie breiter als die Seite</translation>
+    </message>
+    <message>
+        <source>Small: a third of the page&apos;s width</source>
+        <translation>Klein: ein Drittel der Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Medium: half the page&apos;s width</source>
+        <translation>Mittel: die halbe Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Full width</source>
+        <translation>Volle Breite</translation>
+    </message>
 </context>
 <context>
     <name>LinkDialog</name>
@@ -487,6 +559,32 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
     <message>
         <source>Choose the page the link leads to.</source>
         <translation>Wählen Sie die Seite, auf die der Link führt.</translation>
+    </message>
+</context>
+<context>
+    <name>MissingFiles</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>„%1“: %2</translation>
+    </message>
+    <message>
+        <source>The website was built, but these pictures or files could not be found or read, so they are missing from it:
+
+%1
+
+Do you want to go back to Build Pages to put them right? Choose No to keep the website as built.</source>
+        <translation>Die Website wurde erstellt, aber diese Bilder oder Dateien wurden nicht gefunden oder konnten nicht gelesen werden und fehlen ihr daher:
+
+%1
+
+Möchten Sie zu „Seiten erstellen“ zurückgehen, um das zu beheben? Wählen Sie Nein, um die Website so zu behalten.</translation>
     </message>
 </context>
 <context>

@@ -49,7 +49,7 @@ void captureDialogs(frmMain &window, FakeDesktopServices &desktop, const QString
     FontDialog font({u"Georgia"_s, 12, Qt::darkBlue, ParagraphStyle::Heading2},
                     {u"Georgia, serif"_s, u"\"Trebuchet MS\", sans-serif"_s}, desktop, &window);
     saveWhenShown(font, folder + u"/font.png"_s);
-    ImageDialog image(desktop, &window);
+    ImageDialog image(desktop, std::nullopt, &window);
     saveWhenShown(image, folder + u"/image.png"_s);
     LinkDialog link(u"https://www.example.com/"_s, window.pageSet().pageNames(), desktop, &window);
     saveWhenShown(link, folder + u"/link.png"_s);
