@@ -3,8 +3,9 @@
 // the document and the state of the selection after every change.
 //
 // The program defines before this script: quillsiteLoadId (which load of the editor this
-// page is) and quillsiteLargeDocument (the document waits in the bridge instead of having
-// been loaded as the page).
+// page is), quillsiteLargeDocument (the document waits in the bridge instead of having
+// been loaded as the page) and quillsiteStyleSheet (the template's look for the content,
+// {css, baseUrl}).
 (function () {
     'use strict';
 
@@ -14,6 +15,7 @@
     let request = 0;
     let contentChanged = true;
     let reportScheduled = false;
+    let templateSheet = null; // the template's look, beside the document
     const observer = new MutationObserver(() => { contentChanged = true; scheduleReport(); });
 
     function documentHtml() {
@@ -22,13 +24,29 @@
         return doctype + document.documentElement.outerHTML;
     }
 
+    // Without a caret the document shows what a new paragraph would get: left alignment.
     function commandStates() {
+        const hasCaret = document.getSelection().rangeCount > 0;
         const states = {};
         for (const name of statefulCommands) {
-            states[name] = {enabled: document.queryCommandEnabled(name),
-                            state: document.queryCommandState(name)};
+            states[name] = {enabled: hasCaret ? document.queryCommandEnabled(name) : true,
+                            state: hasCaret ? document.queryCommandState(name)
+                                            : name === 'justifyLeft'};
         }
         return states;
+    }
+
+    function paragraphStyleAtSelection() {
+        const selection = document.getSelection();
+        let style = 'p';
+        for (let node = selection.rangeCount ? selection.anchorNode : null; node;
+             node = node.parentNode) {
+            if (/^H[1-3]$/.test(node.nodeName))
+                return node.nodeName.toLowerCase();
+            if (node.nodeName === 'BLOCKQUOTE')
+                style = 'blockquote';
+        }
+        return style;
     }
 
     function linkAtSelection() {
@@ -39,6 +57,100 @@
                 return node;
         }
         return null;
+    }
+
+    const inlineElements = new Set(['A', 'ABBR', 'B', 'BDI', 'BDO', 'BIG', 'CITE', 'CODE', 'DFN',
+        'EM', 'FONT', 'I', 'KBD', 'MARK', 'Q', 'S', 'SAMP', 'SMALL', 'SPAN', 'STRIKE', 'STRONG',
+        'SUB', 'SUP', 'TT', 'U', 'VAR']);
+    const blockElements = new Set(['ADDRESS', 'ARTICLE', 'ASIDE', 'BLOCKQUOTE', 'DIV', 'DL',
+        'FIELDSET', 'FIGURE', 'FOOTER', 'FORM', 'H1', 'H2', 'H3', 'H4', 'H5', 'H6', 'HEADER', 'HR',
+        'MAIN', 'NAV', 'OL', 'P', 'PRE', 'SECTION', 'TABLE', 'UL']);
+    const fontSizes = ['x-small', 'small', 'medium', 'large', 'x-large', 'xx-large', '3rem'];
+    const contentWithoutText = 'img, br, hr, input, video, audio, iframe, object, svg, canvas';
+
+    // An obsolete <font> becomes a <span> with the same look in CSS.
+    function fontToSpan(font) {
+        const span = font.ownerDocument.createElement('span');
+        for (const attribute of font.attributes) {
+            if (!['face', 'size', 'color'].includes(attribute.name))
+                span.setAttribute(attribute.name, attribute.value);
+        }
+        if (font.hasAttribute('face'))
+            span.style.fontFamily = font.getAttribute('face');
+        const size = parseInt(font.getAttribute('size'), 10);
+        if (size >= 1 && size <= 7)
+            span.style.fontSize = fontSizes[size - 1];
+        if (font.hasAttribute('color'))
+            span.style.color = font.getAttribute('color');
+        span.append(...font.childNodes);
+        font.replaceWith(span);
+    }
+
+    // A paragraph can't hold a list, a heading or another block: the blocks come out, and
+    // the text around them stays in paragraphs of its own.
+    function liftBlocksOutOfParagraph(paragraph) {
+        const parts = [];
+        let run = null;
+        for (const child of [...paragraph.childNodes]) {
+            if (child.nodeType === Node.ELEMENT_NODE && blockElements.has(child.nodeName)) {
+                parts.push(child);
+                run = null;
+                continue;
+            }
+            if (!run) {
+                run = paragraph.cloneNode(false);
+                parts.push(run);
+            }
+            run.append(child);
+        }
+        paragraph.replaceWith(...parts.filter((part) => part.nodeName !== 'P' ||
+                                                        part.textContent.trim() !== '' ||
+                                                        part.querySelector(contentWithoutText)));
+    }
+
+    function isEmptyInline(element) {
+        if (!inlineElements.has(element.nodeName) || element.textContent !== '')
+            return false;
+        if (element.querySelector(contentWithoutText))
+            return false;
+        // An empty link can still be a target for others.
+        return !(element.nodeName === 'A' && (element.id || element.hasAttribute('name')));
+    }
+
+    // Obsolete alignment (<center>, align="...") becomes CSS.
+    function alignWithCss(root) {
+        for (const center of [...root.querySelectorAll('center')].reverse()) {
+            const division = center.ownerDocument.createElement('div');
+            division.style.textAlign = 'center';
+            division.append(...center.childNodes);
+            center.replaceWith(division);
+        }
+        for (const block of root.querySelectorAll('p[align], div[align], h1[align], ' +
+                                                  'h2[align], h3[align], h4[align]')) {
+            block.style.textAlign = block.getAttribute('align');
+            block.removeAttribute('align');
+        }
+    }
+
+    // A copy of root in valid HTML5: no <font> or other obsolete formatting, no block
+    // inside a paragraph, no inline element left empty by editing, no picture without its
+    // alternative text.
+    function cleanHtml5(root) {
+        const copy = root.cloneNode(true);
+        for (const font of [...copy.querySelectorAll('font')].reverse())
+            fontToSpan(font);
+        alignWithCss(copy);
+        for (const paragraph of [...copy.querySelectorAll('p')].reverse()) {
+            if ([...paragraph.children].some((child) => blockElements.has(child.nodeName)))
+                liftBlocksOutOfParagraph(paragraph);
+        }
+        for (const element of [...copy.querySelectorAll('*')].reverse()) {
+            if (isEmptyInline(element))
+                element.remove();
+        }
+        for (const image of copy.querySelectorAll('img:not([alt])'))
+            image.setAttribute('alt', '');
+        return copy;
     }
 
     // The picture the selection is, as when it was clicked; null otherwise.
@@ -65,6 +177,8 @@
             loadId: quillsiteLoadId,
             request: request,
             states: commandStates(),
+            hasCaret: document.getSelection().rangeCount > 0,
+            paragraphStyle: paragraphStyleAtSelection(),
             link: link ? link.getAttribute('href') : '',
             picture: picture ? {src: picture.getAttribute('src') || '',
                                 alt: picture.getAttribute('alt') || '',
@@ -75,7 +189,7 @@
         };
         if (contentChanged) {
             snapshot.documentHtml = documentHtml();
-            snapshot.bodyHtml = document.body ? document.body.innerHTML : '';
+            snapshot.bodyHtml = document.body ? cleanHtml5(document.body).innerHTML : '';
             contentChanged = false;
         }
         bridge.report(snapshot);
@@ -110,7 +224,7 @@
 
     const operations = {
         exec(name) {
-            document.execCommand(name, false, null);
+            withCssWhen(name.startsWith('justify'), () => document.execCommand(name, false, null));
         },
         // Chromium puts a list made from a paragraph inside that paragraph, where it can't
         // stand; made from a division it replaces it. Taking a paragraph out of a list
@@ -148,14 +262,70 @@
         },
         font(family, htmlSize, color) {
             ensureSelection();
-            if (family !== '')
-                document.execCommand('fontName', false, family);
-            if (htmlSize > 0)
-                document.execCommand('fontSize', false, String(htmlSize));
-            if (color !== '')
-                document.execCommand('foreColor', false, color);
+            withCssWhen(true, () => {
+                if (family !== '')
+                    document.execCommand('fontName', false, family);
+                if (htmlSize > 0)
+                    document.execCommand('fontSize', false, String(htmlSize));
+                if (color !== '')
+                    document.execCommand('foreColor', false, color);
+            });
+        },
+        paragraphStyle(tag) {
+            ensureSelection();
+            setParagraphStyle(tag);
+        },
+        caretToStart() {
+            // Into the first text, so that typing goes into the first paragraph, not before.
+            const texts = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT,
+                (node) => node.data.trim() ? NodeFilter.FILTER_ACCEPT : NodeFilter.FILTER_SKIP);
+            const range = document.createRange();
+            range.setStart(texts.nextNode() || document.body, 0);
+            range.collapse(true);
+            const selection = document.getSelection();
+            selection.removeAllRanges();
+            selection.addRange(range);
+            document.body.focus();
+        },
+        styleSheet(css, baseUrl) {
+            applyStyleSheet(css, baseUrl);
         },
     };
+
+    // Alignment and fonts are written as CSS (text-align, <span style>) instead of the
+    // obsolete align attribute and <font>; bold, italic and underline stay <b>, <i>, <u>.
+    function withCssWhen(css, command) {
+        document.execCommand('styleWithCSS', false, css);
+        try {
+            command();
+        } finally {
+            document.execCommand('styleWithCSS', false, false);
+        }
+    }
+
+    // Paragraph styles: tag is p, h1, h2, h3 or blockquote. A quote holds paragraphs; Normal
+    // takes a paragraph back out of its quote.
+    function setParagraphStyle(tag) {
+        const inQuote = paragraphStyleAtSelection() === 'blockquote';
+        if (tag === 'blockquote') {
+            if (!inQuote)
+                document.execCommand('formatBlock', false, 'blockquote');
+            return;
+        }
+        if (inQuote)
+            document.execCommand('outdent', false, null);
+        document.execCommand('formatBlock', false, tag);
+    }
+
+    // The template's look lives beside the document, never in it: what the editor returns
+    // stays the page's own content.
+    function applyStyleSheet(css, baseUrl) {
+        const sheet = new CSSStyleSheet({baseURL: baseUrl});
+        sheet.replaceSync(css);
+        document.adoptedStyleSheets =
+            [...document.adoptedStyleSheets.filter((other) => other !== templateSheet), sheet];
+        templateSheet = sheet;
+    }
 
     window.quillsite = {
         // Carries out request number seq, [operation, ...arguments], and reports.
@@ -187,7 +357,7 @@
                     element.removeAttribute(attribute.name);
             }
         }
-        return parsed.body.innerHTML;
+        return cleanHtml5(parsed.body).innerHTML;
     }
 
     const pictureFile = /\.(png|jpe?g|gif|bmp|svg|webp)$/i;
@@ -262,6 +432,27 @@
             document.execCommand('formatBlock', false, 'p');
     }
 
+    // The word processor's keys: Ctrl+Y redoes (Ctrl+Z and Ctrl+Shift+Z are the engine's),
+    // Ctrl+0 to Ctrl+3 set the paragraph style, Ctrl+K asks for a link.
+    const shortcuts = {
+        y() { document.execCommand('redo', false, null); },
+        0() { setParagraphStyle('p'); },
+        1() { setParagraphStyle('h1'); },
+        2() { setParagraphStyle('h2'); },
+        3() { setParagraphStyle('h3'); },
+        k() { if (bridge) bridge.askLink(); },
+    };
+
+    function handleShortcut(event) {
+        if (!event.ctrlKey || event.shiftKey || event.altKey || event.metaKey)
+            return;
+        const shortcut = shortcuts[event.key.toLowerCase()];
+        if (shortcut) {
+            event.preventDefault();
+            shortcut();
+        }
+    }
+
     // Pictures are shown no wider than the page, as the templates show them, however
     // large the photo. The rule is the editor's own: it is not part of the document.
     function fitPictures() {
@@ -274,6 +465,7 @@
         fitPictures();
         document.designMode = 'on';
         document.execCommand('defaultParagraphSeparator', false, 'p');
+        applyStyleSheet(quillsiteStyleSheet.css, quillsiteStyleSheet.baseUrl);
         observer.observe(document, {subtree: true, childList: true, attributes: true,
                                     characterData: true});
         document.addEventListener('selectionchange', scheduleReport);
@@ -282,13 +474,7 @@
         document.addEventListener('drop', dropPicture);
         document.addEventListener('beforeinput', typeIntoParagraph);
         window.addEventListener('focus', scheduleReport);
-        document.addEventListener('keydown', (event) => {
-            // Ctrl+Y redoes, as in word processors; Ctrl+Z and Ctrl+Shift+Z are the engine's.
-            if (event.ctrlKey && !event.shiftKey && !event.altKey && event.key === 'y') {
-                document.execCommand('redo', false, null);
-                event.preventDefault();
-            }
-        });
+        document.addEventListener('keydown', handleShortcut);
         new QWebChannel(qt.webChannelTransport, (channel) => {
             bridge = channel.objects.editor;
             if (quillsiteLargeDocument) {

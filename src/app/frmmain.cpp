@@ -8,6 +8,7 @@
 #include "app/siteloader.h"
 #include "app/templatechooser.h"
 #include "artwork.h"
+#include "authoring/editorstylesheet.h"
 #include "authoring/htmleditor.h"
 #include "authoring/pageset.h"
 #include "builder/replacedpages.h"
@@ -268,6 +269,9 @@ void frmMain::enterPage(WizardPage page, Direction direction) {
         break;
     case WizardPage::BuildPages:
         finishLoading();
+        // The template may have been chosen anew: the pages show its look, their content
+        // stays as it is.
+        pageSet().setEditorStyleSheet(editorStyleSheetOf(m_chooser->chosenFolder()));
         pageSet().selectHome();
         break;
     case WizardPage::SelectDestination:

@@ -17,11 +17,14 @@ public:
 
     Q_INVOKABLE void report(const QJsonObject &snapshot) { emit reported(snapshot); }
     Q_INVOKABLE QString takePendingDocument() { return std::exchange(m_pendingDocument, {}); }
+    // The user pressed Ctrl+K in the page.
+    Q_INVOKABLE void askLink() { emit linkAsked(); }
     // A picture pasted or dropped: its address, a file URL or a data: address.
     Q_INVOKABLE void offerPicture(const QString &address) { emit pictureOffered(address); }
 
 signals:
     void reported(const QJsonObject &snapshot);
+    void linkAsked();
     void pictureOffered(const QString &address);
 
 private:

@@ -29,8 +29,9 @@ PictureSize pictureSize(const QString &cssWidth) {
 QtEditorDialogs::QtEditorDialogs(DesktopServices &desktop)
     : m_desktop(desktop) {}
 
-std::optional<QString> QtEditorDialogs::askLinkAddress(QWidget *parent, const QString &current) {
-    LinkDialog dialog(current, parent);
+std::optional<QString> QtEditorDialogs::askLinkAddress(QWidget *parent, const QString &current,
+                                                       const QStringList &pageNames) {
+    LinkDialog dialog(current, pageNames, m_desktop, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.address();
@@ -44,8 +45,9 @@ std::optional<ImageChoice> QtEditorDialogs::askImage(QWidget *parent,
     return dialog.choice();
 }
 
-std::optional<FontChoice> QtEditorDialogs::askFont(QWidget *parent, const FontChoice &current) {
-    FontDialog dialog(current, m_desktop, parent);
+std::optional<FontChoice> QtEditorDialogs::askFont(QWidget *parent, const FontChoice &current,
+                                                   const QStringList &fontLists) {
+    FontDialog dialog(current, fontLists, m_desktop, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();

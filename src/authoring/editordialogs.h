@@ -1,7 +1,10 @@
 #pragma once
 
+#include "authoring/paragraphstyle.h"
+
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -31,12 +34,13 @@ struct ImageChoice {
 QString cssWidth(PictureSize size);
 PictureSize pictureSize(const QString &cssWidth);
 
-// A font for the selection. An empty family, a size of 0 or an invalid colour leave that
-// part of the selection's formatting as it is.
+// A font for the selection. An empty family (a CSS font-family list), a size of 0, an
+// invalid colour or no paragraph style leave that part of the formatting as it is.
 struct FontChoice {
     QString family;
     int pointSize = 0;
     QColor color;
+    std::optional<ParagraphStyle> paragraphStyle;
 };
 
 // The questions the editor asks the user. Each returns no value when the user cancels.
@@ -45,12 +49,17 @@ class EditorDialogs {
 public:
     virtual ~EditorDialogs() = default;
 
-    virtual std::optional<QString> askLinkAddress(QWidget *parent, const QString &current) = 0;
+    // The address of the link at the selection (current, empty for a new one), given the
+    // site's page names; an empty answer removes the link.
+    virtual std::optional<QString> askLinkAddress(QWidget *parent, const QString &current,
+                                                  const QStringList &pageNames) = 0;
     // With a picture selected, `current` is that picture, to be changed rather than a new
     // one inserted.
     virtual std::optional<ImageChoice> askImage(QWidget *parent,
                                                 const std::optional<ImageChoice> &current) = 0;
-    virtual std::optional<FontChoice> askFont(QWidget *parent, const FontChoice &current) = 0;
+    // The font lists offered are the template's (fontLists) and the generic families.
+    virtual std::optional<FontChoice> askFont(QWidget *parent, const FontChoice &current,
+                                              const QStringList &fontLists) = 0;
 };
 
 // The real dialogs; their file and colour choosers come from `desktop`, which must outlive
@@ -59,10 +68,12 @@ class QtEditorDialogs final : public EditorDialogs {
 public:
     explicit QtEditorDialogs(DesktopServices &desktop);
 
-    std::optional<QString> askLinkAddress(QWidget *parent, const QString &current) override;
+    std::optional<QString> askLinkAddress(QWidget *parent, const QString &current,
+                                          const QStringList &pageNames) override;
     std::optional<ImageChoice> askImage(QWidget *parent,
                                         const std::optional<ImageChoice> &current) override;
-    std::optional<FontChoice> askFont(QWidget *parent, const FontChoice &current) override;
+    std::optional<FontChoice> askFont(QWidget *parent, const FontChoice &current,
+                                      const QStringList &fontLists) override;
 
 private:
     DesktopServices &m_desktop;

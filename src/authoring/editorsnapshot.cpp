@@ -69,6 +69,9 @@ EditorSnapshot snapshotFromReport(const QJsonObject &report, const EditorSnapsho
     }
     keepOneAlignment(snapshot.status);
 
+    snapshot.hasCaret = report.value(u"hasCaret"_s).toBool();
+    snapshot.paragraphStyle = report.value(u"paragraphStyle"_s).toString();
+    snapshot.font.paragraphStyle = paragraphStyleOfTag(snapshot.paragraphStyle);
     snapshot.link = report.value(u"link"_s).toString();
     if (const QJsonValue picture = report.value(u"picture"_s); picture.isObject())
         snapshot.picture = ImageChoice{picture[u"src"_s].toString(), picture[u"alt"_s].toString(),

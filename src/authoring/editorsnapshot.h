@@ -18,6 +18,8 @@ struct EditorSnapshot {
     QString documentHtml;
     QString bodyHtml;
     QHash<int, int> status;             // CommandStatus of each stateful command
+    bool hasCaret = false;              // whether the document has a selection at all
+    QString paragraphStyle;             // tag of the paragraph style at the selection
     QString link;                       // address of the link the selection lies in, if any
     std::optional<ImageChoice> picture; // the picture selected, if the selection is one
     FontChoice font;                    // font at the selection

@@ -40,8 +40,16 @@ FormatToolbar::FormatToolbar(QToolBar *toolbar, std::function<HtmlEditor *()> se
             w->setFixedSize(buttonSize);
         connect(action, &QAction::triggered, this, [this, action] { sendCommand(action); });
     }
-    // The window opens with left alignment shown, as a new paragraph has.
-    m_toolbar->findChild<QAction *>(u"Left"_s, Qt::FindDirectChildrenOnly)->setChecked(true);
+    showInitialState();
+}
+
+void FormatToolbar::showInitialState() {
+    for (const FormatButton &b : formatButtons()) {
+        if (!b.followsEditor)
+            continue;
+        if (auto *action = m_toolbar->findChild<QAction *>(b.key, Qt::FindDirectChildrenOnly))
+            action->setChecked(b.key == u"Left"_s);
+    }
 }
 
 void FormatToolbar::watch(HtmlEditor *editor) {

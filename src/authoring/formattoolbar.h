@@ -25,6 +25,9 @@ public:
     // Follows this editor's display changes.
     void watch(HtmlEditor *editor);
 
+    // The states of a new paragraph, as the window opens with them: only "Left" pressed.
+    void showInitialState();
+
 private:
     void sendCommand(QAction *action);
     void refreshFrom(const HtmlEditor &editor);

@@ -12,10 +12,13 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
+#include <QKeySequence>
 #include <QMenu>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebChannel>
+#include <QWebEngineContextMenuRequest>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
@@ -49,8 +52,12 @@ QString resourceText(const QString &path) {
     return QString::fromUtf8(file.readAll());
 }
 
+QString jsonText(const QJsonObject &object) {
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
 // The editor's script, with the web channel's client library in front of it.
-QWebEngineScript editorScript(int loadId, bool largeDocument) {
+QWebEngineScript editorScript(int loadId, bool largeDocument, const EditorStyleSheet &sheet) {
     static const QString library = resourceText(u":/qtwebchannel/qwebchannel.js"_s) + u'\n';
     static const QString script = resourceText(u":/editor/editor.js"_s);
     QWebEngineScript editor;
@@ -60,8 +67,10 @@ QWebEngineScript editorScript(int loadId, bool largeDocument) {
     editor.setRunsOnSubFrames(false);
     editor.setSourceCode(
         library +
-        u"var quillsiteLoadId = %1;\nvar quillsiteLargeDocument = %2;\n"_s.arg(loadId).arg(
-            largeDocument ? u"true"_s : u"false"_s) +
+        u"var quillsiteLoadId = %1;\nvar quillsiteLargeDocument = %2;\n"
+        "var quillsiteStyleSheet = %3;\n"_s.arg(loadId)
+            .arg(largeDocument ? u"true"_s : u"false"_s,
+                 jsonText({{u"css"_s, sheet.css}, {u"baseUrl"_s, sheet.baseUrl.toString()}})) +
         script);
     return editor;
 }
@@ -79,7 +88,8 @@ HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
     , m_view(new QWebEngineView(this))
     , m_page(new EditorPage(m_view))
     , m_bridge(new EditorBridge(this))
-    , m_snapshot(std::make_unique<EditorSnapshot>()) {
+    , m_snapshot(std::make_unique<EditorSnapshot>())
+    , m_styleSheet(defaultEditorStyleSheet()) {
     auto *channel = new QWebChannel(m_page);
     channel->registerObject(u"editor"_s, m_bridge);
     m_page->setWebChannel(channel, QWebEngineScript::ApplicationWorld);
@@ -103,6 +113,8 @@ HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
         Qt::QueuedConnection);
     connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
             &HtmlEditor::recoverFromRendererEnd);
+    // Ctrl+K in the page; queued for the same reason as the reports.
+    connect(m_bridge, &EditorBridge::linkAsked, this, &HtmlEditor::askLink, Qt::QueuedConnection);
     // Queued for the same reason: the dialog must not open inside the channel's message.
     connect(
         m_bridge, &EditorBridge::pictureOffered, this,
@@ -184,6 +196,32 @@ QUrl HtmlEditor::baseUrl() const {
     return m_baseUrl;
 }
 
+void HtmlEditor::setStyleSheet(const EditorStyleSheet &styleSheet) {
+    if (styleSheet == m_styleSheet)
+        return;
+    m_styleSheet = styleSheet;
+    // A document shown from now on takes the sheet with the page script; the page on show
+    // takes it now.
+    runCommand({u"styleSheet"_s, m_styleSheet.css, m_styleSheet.baseUrl.toString()});
+}
+
+void HtmlEditor::setParagraphStyle(ParagraphStyle style) {
+    runCommand({u"paragraphStyle"_s, paragraphTag(style)});
+}
+
+bool HtmlEditor::hasCaret() const {
+    return m_snapshot->hasCaret;
+}
+
+void HtmlEditor::focusAtStart() {
+    setFocus(Qt::OtherFocusReason);
+    runCommand({u"caretToStart"_s});
+}
+
+void HtmlEditor::setPageNames(std::function<QStringList()> pageNames) {
+    m_pageNames = std::move(pageNames);
+}
+
 bool HtmlEditor::waitUntilCurrent(int timeoutMs) const {
     if (isCurrent())
         return true;
@@ -226,7 +264,7 @@ void HtmlEditor::showRequestedDocument() {
     const bool large = utf8.size() > LargeDocumentBytes;
     m_bridge->setPendingDocument(large ? m_requestedHtml : QString());
     m_page->scripts().clear();
-    m_page->scripts().insert(editorScript(m_loadId, large));
+    m_page->scripts().insert(editorScript(m_loadId, large, m_styleSheet));
     m_page->showDocument(large ? EmptyDocument.toUtf8() : utf8, m_baseUrl);
 }
 
@@ -292,6 +330,7 @@ void HtmlEditor::showContextMenu(const QPoint &position) {
     // Only the editing actions: the engine's own menu would also offer to open or save links
     // and pages, which an editor has no use for.
     QMenu menu(this);
+    addSpellingSuggestions(menu);
     const QWebEnginePage::WebAction groups[][3] = {
         {QWebEnginePage::Undo, QWebEnginePage::Redo, QWebEnginePage::NoWebAction},
         {QWebEnginePage::Cut, QWebEnginePage::Copy, QWebEnginePage::Paste},
@@ -304,13 +343,43 @@ void HtmlEditor::showContextMenu(const QPoint &position) {
                 menu.addAction(m_page->action(action));
         }
     }
+    menu.addSeparator();
+    addParagraphStyles(menu);
     menu.exec(m_view->mapToGlobal(position));
+}
+
+void HtmlEditor::addSpellingSuggestions(QMenu &menu) {
+    const QWebEngineContextMenuRequest *request = m_view->lastContextMenuRequest();
+    if (!request || request->misspelledWord().isEmpty())
+        return;
+    const QStringList suggestions = request->spellCheckerSuggestions();
+    for (const QString &word : suggestions) {
+        connect(menu.addAction(word), &QAction::triggered, this,
+                [this, word] { m_page->replaceMisspelledWord(word); });
+    }
+    if (suggestions.isEmpty())
+        menu.addAction(tr("No spelling suggestions"))->setEnabled(false);
+    menu.addSeparator();
+}
+
+void HtmlEditor::addParagraphStyles(QMenu &menu) {
+    QMenu *styles = menu.addMenu(tr("Paragraph &Style"));
+    const ParagraphStyle current =
+        paragraphStyleOfTag(m_snapshot->paragraphStyle).value_or(ParagraphStyle::Normal);
+    for (ParagraphStyle style : ParagraphStyles) {
+        QAction *action = styles->addAction(paragraphStyleName(style));
+        action->setShortcut(QKeySequence(paragraphStyleShortcut(style)));
+        action->setCheckable(true);
+        action->setChecked(style == current);
+        connect(action, &QAction::triggered, this, [this, style] { setParagraphStyle(style); });
+    }
 }
 
 void HtmlEditor::askLink() {
     if (!m_dialogs)
         return;
-    const auto address = m_dialogs->askLinkAddress(this, currentSnapshot().link);
+    const QStringList pageNames = m_pageNames ? m_pageNames() : QStringList();
+    const auto address = m_dialogs->askLinkAddress(this, currentSnapshot().link, pageNames);
     if (address)
         runCommand({u"link"_s, address->trimmed()});
 }
@@ -327,9 +396,12 @@ void HtmlEditor::askImage(const std::optional<ImageChoice> &offered) {
 void HtmlEditor::askFont() {
     if (!m_dialogs)
         return;
-    const auto font = m_dialogs->askFont(this, currentSnapshot().font);
+    const auto font =
+        m_dialogs->askFont(this, currentSnapshot().font, fontFamilyLists(m_styleSheet.css));
     if (!font)
         return;
+    if (font->paragraphStyle)
+        setParagraphStyle(*font->paragraphStyle);
     runCommand({u"font"_s, font->family, font->pointSize > 0 ? htmlFontSize(font->pointSize) : 0,
                 font->color.isValid() ? font->color.name() : QString()});
 }

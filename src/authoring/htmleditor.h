@@ -2,15 +2,19 @@
 
 #include "authoring/editcommand.h"
 #include "authoring/editordialogs.h"
+#include "authoring/editorstylesheet.h"
+#include "authoring/paragraphstyle.h"
 
 #include <QUrl>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 QT_BEGIN_NAMESPACE
 class QJsonArray;
+class QMenu;
 class QWebEngineView;
 QT_END_NAMESPACE
 
@@ -70,6 +74,20 @@ public:
     // Whether the page shows the document and takes commands.
     bool isReady() const { return m_ready; }
 
+    // Shows the content in this look; the document itself does not change.
+    void setStyleSheet(const EditorStyleSheet &styleSheet);
+
+    // Makes the paragraphs at the selection of the style.
+    void setParagraphStyle(ParagraphStyle style);
+
+    // Whether the user has put the caret into the document yet.
+    bool hasCaret() const;
+    // Takes the keyboard focus with the caret at the document's start.
+    void focusAtStart();
+
+    // Where the link dialog takes the names of the site's pages from.
+    void setPageNames(std::function<QStringList()> pageNames);
+
     // Waits until the snapshot reflects every load and command issued so far.
     // False when the engine did not answer within timeoutMs.
     bool waitUntilCurrent(int timeoutMs = 10000) const;
@@ -89,6 +107,8 @@ private:
     bool isCurrent() const;
     const EditorSnapshot &currentSnapshot() const;
     void showContextMenu(const QPoint &position);
+    void addSpellingSuggestions(QMenu &menu);
+    void addParagraphStyles(QMenu &menu);
     void askLink();
     // Asks for a picture, offering `offered` (one pasted or dropped) or else the selected one.
     void askImage(const std::optional<ImageChoice> &offered = std::nullopt);
@@ -99,6 +119,8 @@ private:
     EditorPage *m_page;
     EditorBridge *m_bridge;
     std::unique_ptr<EditorSnapshot> m_snapshot;
+    EditorStyleSheet m_styleSheet;
+    std::function<QStringList()> m_pageNames;
     QUrl m_baseUrl;
     QString m_requestedHtml;
     QStringList m_queuedCalls;

@@ -44,7 +44,8 @@ PageSet::PageSet(const PageSetControls &controls, DesktopServices &desktop, Edit
     : QObject(parent)
     , m_controls(controls)
     , m_desktop(desktop)
-    , m_dialogs(dialogs) {
+    , m_dialogs(dialogs)
+    , m_styleSheet(defaultEditorStyleSheet()) {
     m_controls.tbrMenu->setIconSize(QSize(16, 16));
     m_addAction = addMenuAction(m_controls.tbrMenu, u"Add"_s, tr("Add Page"), u"add-page"_s);
     m_deleteAction =
@@ -149,8 +150,19 @@ void PageSet::clear() {
 }
 
 void PageSet::showAddPage() {
-    frmAdd dialog(*this, m_desktop, m_controls.lstMenu->window());
-    dialog.exec();
+    const int pagesBefore = count();
+    {
+        frmAdd dialog(*this, m_desktop, m_controls.lstMenu->window());
+        dialog.exec();
+    }
+    if (count() > pagesBefore)
+        editor(selectedPage())->focusAtStart();
+}
+
+void PageSet::setEditorStyleSheet(const EditorStyleSheet &styleSheet) {
+    m_styleSheet = styleSheet;
+    for (int i = 0; i < count(); ++i)
+        editor(i)->setStyleSheet(styleSheet);
 }
 
 QList<SitePage> PageSet::pages() const {
@@ -185,13 +197,20 @@ QAction *PageSet::deleteAction() const {
 
 HtmlEditor *PageSet::createEditor() {
     auto *page = new HtmlEditor(&m_dialogs);
+    page->setStyleSheet(m_styleSheet);
+    page->setPageNames([this] { return pageNames(); });
     m_formatToolbar->watch(page);
     return page;
 }
 
 void PageSet::showSelected(int row) {
-    if (row >= 0 && row < m_controls.editors->count())
+    if (row >= 0 && row < m_controls.editors->count()) {
         m_controls.editors->setCurrentIndex(row);
+        // A page not yet clicked into has no formatting to show: the toolbar shows what a
+        // new paragraph gets.
+        if (!editor(row)->hasCaret())
+            m_formatToolbar->showInitialState();
+    }
     m_deleteAction->setEnabled(row > 0);
 }
 

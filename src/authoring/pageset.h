@@ -1,5 +1,6 @@
 #pragma once
 
+#include "authoring/editorstylesheet.h"
 #include "authoring/newpagecounter.h"
 #include "builder/website.h"
 
@@ -78,8 +79,11 @@ public:
     // when nothing or Home is selected, or when the user answers No.
     void DeletePage();
 
-    // Shows the Add Page dialog modally over the window.
+    // Shows the Add Page dialog modally over the window; a page it adds takes the focus.
     void showAddPage();
+
+    // Shows every page's content, and that of pages added later, in this look.
+    void setEditorStyleSheet(const EditorStyleSheet &styleSheet);
 
     // The pages in list order with the markup inside each document's body.
     QList<SitePage> pages() const;
@@ -110,6 +114,7 @@ private:
     QAction *m_addAction = nullptr;
     QAction *m_deleteAction = nullptr;
     FormatToolbar *m_formatToolbar = nullptr;
+    EditorStyleSheet m_styleSheet;
 };
 
 } // namespace quillsite

@@ -3,6 +3,7 @@
 #include "builder/atomicfile.h"
 #include "builder/buildchecks.h"
 #include "builder/makefolder.h"
+#include "builder/pagelinks.h"
 #include "builder/pageskeleton.h"
 #include "builder/supportfiles.h"
 #include "builder/templatefile.h"
@@ -179,6 +180,8 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress,
     const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author, fragment.text,
                                     media.pages, skeleton.encoding);
     BuildResult result = writeSite(media, folders, pageSkeleton, plan, progress);
+    if (result.ok)
+        result.warnings += danglingPageLinks(site.pages);
     for (const FileError &leftOut : plan.leftOut)
         result.warnings.append(
             leftOut.message(QCoreApplication::translate("Builder", "Left out the support file")));

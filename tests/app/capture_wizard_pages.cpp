@@ -46,11 +46,12 @@ void captureDialogs(frmMain &window, FakeDesktopServices &desktop, const QString
         add.findChild<QAction *>(way)->trigger();
         saveWhenShown(add, folder + u"/add-page-"_s + way.toLower() + u".png"_s);
     }
-    FontDialog font({u"Verdana"_s, 12, Qt::darkBlue}, desktop, &window);
+    FontDialog font({u"Georgia"_s, 12, Qt::darkBlue, ParagraphStyle::Heading2},
+                    {u"Georgia, serif"_s, u"\"Trebuchet MS\", sans-serif"_s}, desktop, &window);
     saveWhenShown(font, folder + u"/font.png"_s);
     ImageDialog image(desktop, std::nullopt, &window);
     saveWhenShown(image, folder + u"/image.png"_s);
-    LinkDialog link(u"https://www.example.com/"_s, &window);
+    LinkDialog link(u"https://www.example.com/"_s, window.pageSet().pageNames(), desktop, &window);
     saveWhenShown(link, folder + u"/link.png"_s);
 }
 

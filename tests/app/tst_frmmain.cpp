@@ -5,6 +5,7 @@
 #include "wizardharness.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,8 @@
 #include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 using namespace quillsite;
@@ -60,6 +63,9 @@ private slots:
     void enteringBuildPages_selectsHome_data();
     void enteringBuildPages_selectsHome();
     void tabInPageList_goesIntoSelectedEditor();
+    void buildPages_leftPressedOnArrivalAndOnPagesWithoutCaret();
+    void addPage_eachWay_focusInNewPageAtItsStart_data();
+    void addPage_eachWay_focusInNewPageAtItsStart();
     void browse_data();
     void browse();
     void about_leavesPageAndValues_data();
@@ -89,6 +95,10 @@ void tst_frmMain::initTestCase() {
                                      .thumbColor = Qt::blue,
                                      .previewColor = Qt::green});
     writeFixtureTemplate(templates, {.folderName = u"beta"_s, .name = u"Beta"_s});
+    QVERIFY(QDir(m_data.path()).mkpath(u"pages"_s));
+    QFile readyMade(m_data.filePath(u"pages/News.htm"_s));
+    QVERIFY(readyMade.open(QIODevice::WriteOnly));
+    readyMade.write("<html><body><h1>News</h1></body></html>");
 }
 
 void tst_frmMain::cleanup() {
@@ -571,6 +581,73 @@ void tst_frmMain::tabInPageList_goesIntoSelectedEditor() {
     const QWidget *focus = QApplication::focusWidget();
     QVERIFY2(focus == pages.editor(1) || pages.editor(1)->isAncestorOf(focus),
              qPrintable(m_wizard->focusName()));
+}
+
+void tst_frmMain::buildPages_leftPressedOnArrivalAndOnPagesWithoutCaret() {
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    goToPage(*m_wizard, 3);
+    auto *toolbar = m_wizard->control<QToolBar>(u"tbrEdit"_s);
+    auto button = [toolbar](const QString &key) {
+        return toolbar->findChild<QAction *>(key)->isChecked();
+    };
+    PageSet &pages = m_wizard->window().pageSet();
+    // The page's own report, which follows its first showing, agrees.
+    QTRY_COMPARE_WITH_TIMEOUT(pages.editor(0)->QueryStatus(JustifyLeft), int(Latched), 15000);
+    QVERIFY(button(u"Left"_s));
+
+    pages.editor(0)->focusAtStart();
+    pages.editor(0)->ExecCommand(JustifyCenter);
+    QTRY_VERIFY_WITH_TIMEOUT(button(u"Center"_s) && !button(u"Left"_s), 15000);
+    QCOMPARE(pages.appendPage(u"About Us"_s), QString());
+    QVERIFY(button(u"Left"_s) && !button(u"Center"_s));
+}
+
+void tst_frmMain::addPage_eachWay_focusInNewPageAtItsStart_data() {
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("body"); // after typing "X"
+
+    QTest::newRow("blank") << u"Blank"_s << u"<p>X</p>"_s;
+    QTest::newRow("open") << u"Open"_s << u"<h2>XOpened</h2>"_s;
+    QTest::newRow("ready-made") << u"Template"_s << u"<h1>XNews</h1>"_s;
+}
+
+void tst_frmMain::addPage_eachWay_focusInNewPageAtItsStart() {
+    QFETCH(QString, way);
+    QFETCH(QString, body);
+    const QString opened = m_output.filePath(u"opened.htm"_s);
+    QFile file(opened);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<h2>Opened</h2>");
+    file.close();
+
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    goToPage(*m_wizard, 3);
+    QTimer::singleShot(0, this, [way, opened] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        dialog->findChild<QAction *>(way)->trigger();
+        dialog->findChild<QLineEdit *>(u"txtFile"_s)->setText(opened);
+        auto *readyMade = dialog->findChild<QTreeWidget *>(u"lstPages"_s);
+        if (readyMade->topLevelItemCount() > 0)
+            readyMade->setCurrentItem(readyMade->topLevelItem(0));
+        QTest::mouseClick(dialog->findChild<QPushButton *>(u"cmdAdd"_s), Qt::LeftButton);
+    });
+    m_wizard->control<QToolBar>(u"tbrMenu"_s)->findChild<QAction *>(u"Add"_s)->trigger();
+
+    PageSet &pages = m_wizard->window().pageSet();
+    QCOMPARE(pages.count(), 2);
+    HtmlEditor *added = pages.editor(1);
+    // The window manager gives the window back its activation when the dialog closes.
+    m_wizard->window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_wizard->window()));
+    QTRY_VERIFY2(added->isAncestorOf(QApplication::focusWidget()),
+                 qPrintable(m_wizard->focusName()));
+    QTRY_VERIFY_WITH_TIMEOUT(added->hasCaret(), 15000);
+    QTest::keyClicks(QApplication::focusWidget(), u"X"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(added->bodyHTML(), body, 15000);
 }
 
 void tst_frmMain::browse_data() {

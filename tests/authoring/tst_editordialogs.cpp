@@ -5,9 +5,12 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFontComboBox>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -26,15 +29,18 @@ class tst_EditorDialogs : public QObject {
 
 private slots:
     void cleanup();
-    void linkDialog_newLink_needsAnAddress();
-    void linkDialog_existingLink_offersAddressAndAllowsRemoval();
+    void linkDialog_eachKind_givesItsAddress_data();
+    void linkDialog_eachKind_givesItsAddress();
+    void linkDialog_existingLink_showsItAndCanBeRemoved();
+    void linkDialog_browse_choosesFileOnThisComputer();
     void imageDialog_needsPictureAndGivesAlternativeText();
     void imageDialog_selectedPicture_isShownToBeChanged();
     void imageDialog_browse_data();
     void imageDialog_browse();
     void pictureAddress_data();
     void pictureAddress();
-    void fontDialog_offersCurrentFontAndGivesChoice();
+    void fontDialog_offersTemplateFontsAndGivesOnlyWhatChanged();
+    void fontDialog_fontOfNoneOffered_isKeptUnlessChanged();
     void fontDialog_colour_data();
     void fontDialog_colour();
 
@@ -50,23 +56,68 @@ void tst_EditorDialogs::cleanup() {
                          [](QWidget *w) { return w->isVisible(); }));
 }
 
-void tst_EditorDialogs::linkDialog_newLink_needsAnAddress() {
-    LinkDialog dialog{QString()};
-    auto *address = dialog.findChild<QLineEdit *>(u"txtAddress"_s);
-    QVERIFY(address->text().isEmpty());
-    QVERIFY(!okButton(dialog)->isEnabled());
-    QTest::keyClicks(address, u"  news.htm "_s);
-    QVERIFY(okButton(dialog)->isEnabled());
-    QCOMPARE(dialog.address(), u"news.htm"_s);
+void tst_EditorDialogs::linkDialog_eachKind_givesItsAddress_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("address"); // empty: OK stays disabled, the problem is shown
+
+    QTest::newRow("page of this site") << u"cboPage"_s << u"About Us"_s << u"about%20us.htm"_s;
+    QTest::newRow("bare web address")
+        << u"txtWeb"_s << u"example.org/beans"_s << u"https://example.org/beans"_s;
+    QTest::newRow("not a web address") << u"txtWeb"_s << u"beans"_s << QString();
+    QTest::newRow("e-mail address")
+        << u"txtEmail"_s << u"ann@example.org"_s << u"mailto:ann@example.org"_s;
+    QTest::newRow("not an e-mail address") << u"txtEmail"_s << u"ann"_s << QString();
+    QTest::newRow("file not there") << u"txtFile"_s << u"/no/such/file.pdf"_s << QString();
 }
 
-void tst_EditorDialogs::linkDialog_existingLink_offersAddressAndAllowsRemoval() {
-    LinkDialog dialog(u"https://example.com/"_s);
-    auto *address = dialog.findChild<QLineEdit *>(u"txtAddress"_s);
-    QCOMPARE(address->text(), u"https://example.com/"_s);
-    address->clear();
-    QVERIFY(okButton(dialog)->isEnabled());
+void tst_EditorDialogs::linkDialog_eachKind_givesItsAddress() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, address);
+
+    LinkDialog dialog(QString(), {u"Home"_s, u"About Us"_s}, m_desktop);
+    if (auto *pages = dialog.findChild<QComboBox *>(field)) {
+        pages->setCurrentText(typed);
+        emit pages->activated(pages->currentIndex());
+    } else {
+        QTest::keyClicks(dialog.findChild<QLineEdit *>(field), typed);
+    }
+    QCOMPARE(okButton(dialog)->isEnabled(), !address.isEmpty());
+    QCOMPARE(dialog.findChild<QLabel *>(u"lblProblem"_s)->text().isEmpty(), !address.isEmpty());
+    if (!address.isEmpty())
+        QCOMPARE(dialog.address(), address);
+}
+
+void tst_EditorDialogs::linkDialog_existingLink_showsItAndCanBeRemoved() {
+    LinkDialog dialog(u"mailto:ann@example.org"_s, {u"Home"_s}, m_desktop);
+    QVERIFY(dialog.findChild<QRadioButton *>(u"optEmail"_s)->isChecked());
+    QCOMPARE(dialog.findChild<QLineEdit *>(u"txtEmail"_s)->text(), u"ann@example.org"_s);
+    QCOMPARE(dialog.address(), u"mailto:ann@example.org"_s);
+    QPushButton *remove = nullptr;
+    for (QAbstractButton *button : dialog.findChild<QDialogButtonBox *>()->buttons()) {
+        if (button->text() == u"&Remove Link"_s)
+            remove = qobject_cast<QPushButton *>(button);
+    }
+    QVERIFY(remove);
+    remove->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.address(), QString());
+}
+
+void tst_EditorDialogs::linkDialog_browse_choosesFileOnThisComputer() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"notes.pdf"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    m_desktop.fileAnswers = {path};
+    LinkDialog dialog(QString(), {u"Home"_s}, m_desktop);
+    dialog.findChild<QPushButton *>(u"cmdBrowse"_s)->click();
+    QCOMPARE(m_desktop.fileQuestions.size(), 1);
+    QVERIFY(dialog.findChild<QRadioButton *>(u"optFile"_s)->isChecked());
+    QVERIFY(okButton(dialog)->isEnabled());
+    QCOMPARE(dialog.address(), QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded));
 }
 
 void tst_EditorDialogs::imageDialog_needsPictureAndGivesAlternativeText() {
@@ -136,18 +187,44 @@ void tst_EditorDialogs::pictureAddress() {
     QCOMPARE(quillsite::pictureAddress(typed), address);
 }
 
-void tst_EditorDialogs::fontDialog_offersCurrentFontAndGivesChoice() {
-    const QString family = QFontComboBox().currentFont().family();
-    FontDialog dialog(FontChoice{family, 18, QColor(Qt::blue)}, m_desktop);
+void tst_EditorDialogs::fontDialog_offersTemplateFontsAndGivesOnlyWhatChanged() {
+    const QStringList templateFonts{u"Georgia, serif"_s, u"\"Trebuchet MS\", sans-serif"_s};
+    FontDialog dialog(FontChoice{u"Georgia"_s, 18, QColor(Qt::blue), ParagraphStyle::Heading2},
+                      templateFonts, m_desktop);
+    auto *face = dialog.findChild<QComboBox *>(u"cboFace"_s);
+    QStringList faces;
+    for (int i = 0; i < face->count(); ++i)
+        faces.append(face->itemData(i).toString());
+    QCOMPARE(faces, (templateFonts + QStringList{u"serif"_s, u"sans-serif"_s, u"monospace"_s}));
+    QCOMPARE(face->currentText(), u"Georgia"_s);
     auto *size = dialog.findChild<QComboBox *>(u"cboSize"_s);
-    QCOMPARE(size->count(), 7);
+    QCOMPARE(size->count(), 6);
     QCOMPARE(size->currentText(), u"18"_s);
-    QCOMPARE(dialog.choice().color, QColor(Qt::blue));
+    auto *style = dialog.findChild<QComboBox *>(u"cboStyle"_s);
+    QCOMPARE(style->currentText(), u"Heading 2"_s);
 
-    size->setCurrentIndex(size->findText(u"36"_s));
-    const FontChoice choice = dialog.choice();
-    QCOMPARE(choice.family, family);
-    QCOMPARE(choice.pointSize, 36);
+    // Nothing changed: the selection keeps its formatting.
+    FontChoice choice = dialog.choice();
+    QVERIFY(choice.family.isEmpty() && choice.pointSize == 0 && !choice.color.isValid());
+    QVERIFY(!choice.paragraphStyle);
+
+    face->setCurrentIndex(face->findText(u"Trebuchet MS"_s));
+    size->setCurrentIndex(size->findText(u"24"_s));
+    style->setCurrentIndex(style->findText(u"Quote"_s));
+    choice = dialog.choice();
+    QCOMPARE(choice.family, u"\"Trebuchet MS\", sans-serif"_s);
+    QCOMPARE(choice.pointSize, 24);
+    QCOMPARE(choice.paragraphStyle, std::optional(ParagraphStyle::Quote));
+    QVERIFY(!choice.color.isValid());
+}
+
+void tst_EditorDialogs::fontDialog_fontOfNoneOffered_isKeptUnlessChanged() {
+    FontDialog dialog(FontChoice{u"Comic Sans MS"_s, 0, {}, std::nullopt}, {}, m_desktop);
+    auto *face = dialog.findChild<QComboBox *>(u"cboFace"_s);
+    QCOMPARE(face->currentText(), u"Comic Sans MS"_s);
+    QVERIFY(dialog.choice().family.isEmpty());
+    face->setCurrentIndex(face->findData(u"monospace"_s));
+    QCOMPARE(dialog.choice().family, u"monospace"_s);
 }
 
 void tst_EditorDialogs::fontDialog_colour_data() {
@@ -158,8 +235,8 @@ void tst_EditorDialogs::fontDialog_colour_data() {
 
     QTest::newRow("colour chosen") << QColor(Qt::blue) << QList<QColor>{QColor(Qt::red)}
                                    << QColor(Qt::blue) << QColor(Qt::red);
-    QTest::newRow("cancelled, colour kept")
-        << QColor(Qt::blue) << QList<QColor>() << QColor(Qt::blue) << QColor(Qt::blue);
+    QTest::newRow("cancelled, colour left as it is")
+        << QColor(Qt::blue) << QList<QColor>() << QColor(Qt::blue) << QColor();
     QTest::newRow("no colour yet, black offered")
         << QColor() << QList<QColor>{QColor(Qt::green)} << QColor(Qt::black) << QColor(Qt::green);
 }
@@ -170,7 +247,7 @@ void tst_EditorDialogs::fontDialog_colour() {
     QFETCH(QColor, offered);
     QFETCH(QColor, chosen);
     m_desktop.colourAnswers = answers;
-    FontDialog dialog(FontChoice{QString(), 0, current}, m_desktop);
+    FontDialog dialog(FontChoice{QString(), 0, current, std::nullopt}, {}, m_desktop);
 
     dialog.findChild<QPushButton *>(u"cmdColor"_s)->click();
 

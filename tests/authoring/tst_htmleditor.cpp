@@ -39,6 +39,19 @@ void placeCaret(HtmlEditor &editor, const QString &selector, int offset) {
                        .arg(offset));
 }
 
+// What the engine computes for a property of the first element matching selector.
+QString computedStyle(HtmlEditor &editor, const QString &selector, const QString &property) {
+    std::optional<QString> value;
+    editor.findChild<QWebEngineView *>()->page()->runJavaScript(
+        u"getComputedStyle(document.querySelector('%1')).getPropertyValue('%2')"_s.arg(selector,
+                                                                                       property),
+        QWebEngineScript::ApplicationWorld,
+        [&value](const QVariant &result) { value = result.toString(); });
+    if (!QTest::qWaitFor([&] { return value.has_value(); }, Timeout))
+        return u"(no answer)"_s;
+    return *value;
+}
+
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes) {
     const QString path = dir.filePath(name);
     QFile file(path);
@@ -84,6 +97,12 @@ private slots:
     void typingIntoEmptyPage_startsParagraph();
     void displayChangedHandler_commandThenRead_seesTheCommand();
     void paste_keepsFormattingDropsWhatRuns();
+    void styleSheet_restylesWithoutTouchingDocument();
+    void paragraphStyle_data();
+    void paragraphStyle();
+    void cleanHtml5_data();
+    void cleanHtml5();
+    void focusAtStart_typingGoesToDocumentStart();
 };
 
 void tst_HtmlEditor::freshEditor_holdsEmptyDocument() {
@@ -242,7 +261,7 @@ void tst_HtmlEditor::alignment_latchesOnlyTheParagraphsAlignment() {
 
     HtmlEditor editor(nullptr);
     editor.setDocumentHTML(body);
-    QCOMPARE(editor.bodyHTML(), body);
+    QVERIFY(editor.bodyHTML().endsWith(u">x</p>"_s)); // an align attribute is read out as CSS
     placeCaret(editor, u"p"_s, 1);
     for (int command : {JustifyLeft, JustifyCenter, JustifyRight}) {
         QCOMPARE(editor.QueryStatus(command) == Latched, command == latched);
@@ -458,14 +477,14 @@ void tst_HtmlEditor::pictureFromOutside_isAskedForAsIfBrowsed() {
 
 void tst_HtmlEditor::font_answered_formatsSelection() {
     FakeEditorDialogs dialogs;
-    dialogs.fontAnswers = {FontChoice{u"Verdana"_s, 18, QColor(Qt::red)}};
+    dialogs.fontAnswers = {FontChoice{u"Verdana"_s, 18, QColor(Qt::red), std::nullopt}};
     HtmlEditor editor(&dialogs);
     editor.setDocumentHTML(u"<p>word</p>"_s);
     QCOMPARE(editor.bodyHTML(), u"<p>word</p>"_s);
     selectContents(editor, u"p"_s);
     editor.ExecCommand(Font);
-    QCOMPARE(editor.bodyHTML(),
-             u"<p><font face=\"Verdana\" size=\"5\" color=\"#ff0000\">word</font></p>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<p><span style=\"font-family: Verdana; font-size: x-large; "
+                                "color: rgb(255, 0, 0);\">word</span></p>"_s);
 
     // The font now at the selection is what the dialog is offered next time.
     editor.ExecCommand(Font);
@@ -489,7 +508,8 @@ void tst_HtmlEditor::queryStatus_dialogCommandsAndUnknown() {
 }
 
 void tst_HtmlEditor::keyboard_formatsUndoesAndStartsParagraphs() {
-    HtmlEditor editor(nullptr);
+    FakeEditorDialogs dialogs;
+    HtmlEditor editor(&dialogs);
     editor.resize(400, 300);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
@@ -515,6 +535,20 @@ void tst_HtmlEditor::keyboard_formatsUndoesAndStartsParagraphs() {
     QTest::keyClick(keys, Qt::Key_Return);
     QTest::keyClicks(keys, u"x"_s);
     QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(), u"<p><b>abc</b></p><p><b>x</b></p>"_s, Timeout);
+
+    // Paragraph styles as word processors have them.
+    QTest::keyClick(keys, Qt::Key_2, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(), u"<p><b>abc</b></p><h2><b>x</b></h2>"_s, Timeout);
+    QTest::keyClick(keys, Qt::Key_0, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(), u"<p><b>abc</b></p><p><b>x</b></p>"_s, Timeout);
+
+    // Ctrl+K asks for a link instead of deleting the selection.
+    dialogs.linkAnswers = {u"https://example.org/"_s};
+    selectContents(editor, u"p"_s);
+    QTest::keyClick(keys, Qt::Key_K, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs.linkQuestions.size(), 1, Timeout);
+    QCOMPARE(editor.bodyHTML(),
+             u"<p><b><a href=\"https://example.org/\">abc</a></b></p><p><b>x</b></p>"_s);
 }
 
 void tst_HtmlEditor::typingIntoEmptyPage_startsParagraph() {
@@ -569,6 +603,134 @@ void tst_HtmlEditor::paste_keepsFormattingDropsWhatRuns() {
         QWebEngineScript::ApplicationWorld);
     QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(),
                               u"<p>a<b>bold</b><a>x</a><a href=\"page.htm\">y</a>b</p>"_s, Timeout);
+}
+
+void tst_HtmlEditor::styleSheet_restylesWithoutTouchingDocument() {
+    FakeEditorDialogs dialogs;
+    HtmlEditor editor(&dialogs);
+    const QString document =
+        u"<!DOCTYPE html>\n<html><head><title>t</title></head><body><h1>Title</h1></body></html>"_s;
+    editor.setDocumentHTML(document);
+    editor.setStyleSheet({u"h1 { color: rgb(200, 10, 10); font-family: Georgia, serif; }"_s, {}});
+    QCOMPARE(editor.DocumentHTML(), document);
+    QCOMPARE(computedStyle(editor, u"h1"_s, u"color"_s), u"rgb(200, 10, 10)"_s);
+
+    // Another template: the same document in another look.
+    editor.setStyleSheet({u"h1 { color: rgb(10, 10, 200); }"_s, {}});
+    QCOMPARE(editor.DocumentHTML(), document);
+    QCOMPARE(editor.bodyHTML(), u"<h1>Title</h1>"_s);
+    QCOMPARE(computedStyle(editor, u"h1"_s, u"color"_s), u"rgb(10, 10, 200)"_s);
+
+    // A document shown later keeps the look; the font dialog offers the sheet's fonts.
+    editor.setDocumentHTML(u"<h1>Other</h1>"_s);
+    QCOMPARE(editor.bodyHTML(), u"<h1>Other</h1>"_s);
+    QCOMPARE(computedStyle(editor, u"h1"_s, u"color"_s), u"rgb(10, 10, 200)"_s);
+    editor.setStyleSheet({u"p { font-family: \"Trebuchet MS\", sans-serif; }"_s, {}});
+    editor.ExecCommand(Font);
+    QCOMPARE(dialogs.fontListsOffered, QStringList{u"\"Trebuchet MS\", sans-serif"_s});
+    QCOMPARE(editor.bodyHTML(), u"<h1>Other</h1>"_s);
+}
+
+void tst_HtmlEditor::paragraphStyle_data() {
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<ParagraphStyle>("style");
+    QTest::addColumn<QString>("body");
+
+    QTest::newRow("heading 1") << u"<p>one</p><p>two</p>"_s << ParagraphStyle::Heading1
+                               << u"<h1>one</h1><p>two</p>"_s;
+    QTest::newRow("heading 2") << u"<p>one</p>"_s << ParagraphStyle::Heading2 << u"<h2>one</h2>"_s;
+    QTest::newRow("heading 3 from heading 1")
+        << u"<h1>one</h1>"_s << ParagraphStyle::Heading3 << u"<h3>one</h3>"_s;
+    QTest::newRow("normal from heading")
+        << u"<h2>one</h2>"_s << ParagraphStyle::Normal << u"<p>one</p>"_s;
+    QTest::newRow("quote") << u"<p>one</p><p>two</p>"_s << ParagraphStyle::Quote
+                           << u"<blockquote>one</blockquote><p>two</p>"_s;
+    QTest::newRow("normal from quote")
+        << u"<blockquote>one</blockquote>"_s << ParagraphStyle::Normal << u"<p>one</p>"_s;
+    QTest::newRow("quote twice stays one quote")
+        << u"<blockquote><p>one</p></blockquote>"_s << ParagraphStyle::Quote
+        << u"<blockquote><p>one</p></blockquote>"_s;
+    QTest::newRow("normal takes paragraph out of quote")
+        << u"<blockquote><p>one</p></blockquote>"_s << ParagraphStyle::Normal << u"<p>one</p>"_s;
+}
+
+void tst_HtmlEditor::paragraphStyle() {
+    QFETCH(QString, html);
+    QFETCH(ParagraphStyle, style);
+    QFETCH(QString, body);
+
+    FakeEditorDialogs dialogs;
+    HtmlEditor editor(&dialogs);
+    editor.setDocumentHTML(html);
+    QCOMPARE(editor.bodyHTML(), html);
+    select(editor, u"r.setStart(document.body.firstChild, 0); r.collapse(true)"_s);
+    editor.setParagraphStyle(style);
+    QCOMPARE(editor.bodyHTML(), body);
+
+    // The font dialog offers the style now in force.
+    editor.ExecCommand(Font);
+    QCOMPARE(dialogs.fontQuestions.size(), 1);
+    QCOMPARE(dialogs.fontQuestions[0].paragraphStyle, std::optional(style));
+}
+
+void tst_HtmlEditor::cleanHtml5_data() {
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("script"); // run on the document before it is read
+    QTest::addColumn<QString>("body");
+
+    QTest::newRow("obsolete font becomes a styled span")
+        << u"<p><font face=\"Georgia\" size=\"5\" color=\"#ff0000\">red</font></p>"_s << QString()
+        << u"<p><span style=\"font-family: Georgia; font-size: x-large; color: rgb(255, 0, 0);\">"
+           "red</span></p>"_s;
+    QTest::newRow("obsolete alignment becomes CSS")
+        << u"<center>c</center><p align=\"right\">r</p>"_s << QString()
+        << u"<div style=\"text-align: center;\">c</div><p style=\"text-align: right;\">r</p>"_s;
+    QTest::newRow("list taken out of its paragraph")
+        << u"<p>before</p>"_s
+        << u"const p = document.querySelector('p'); const l = document.createElement('ul'); "
+           "l.innerHTML = '<li>item</li>'; p.append(l, 'after');"_s
+        << u"<p>before</p><ul><li>item</li></ul><p>after</p>"_s;
+    QTest::newRow("heading taken out of its paragraph")
+        << u"<p>x</p>"_s
+        << u"const p = document.querySelector('p'); p.textContent = ''; "
+           "p.append(document.createElement('h2')); p.firstChild.textContent = 'T';"_s
+        << u"<h2>T</h2>"_s;
+    QTest::newRow("empty inline elements dropped")
+        << u"<p>a<b></b><span style=\"color: red\"><i></i></span>b<a id=\"keep\"></a></p>"_s
+        << QString() << u"<p>ab<a id=\"keep\"></a></p>"_s;
+    QTest::newRow("picture gets an empty alternative text")
+        << u"<p><b><img src=\"a.png\"></b></p>"_s << QString()
+        << u"<p><b><img src=\"a.png\" alt=\"\"></b></p>"_s;
+}
+
+void tst_HtmlEditor::cleanHtml5() {
+    QFETCH(QString, html);
+    QFETCH(QString, script);
+    QFETCH(QString, body);
+
+    HtmlEditor editor(nullptr);
+    editor.setDocumentHTML(html);
+    editor.bodyHTML();
+    if (!script.isEmpty()) {
+        QSignalSpy changed(&editor, &HtmlEditor::DisplayChanged);
+        editor.findChild<QWebEngineView *>()->page()->runJavaScript(
+            script, QWebEngineScript::ApplicationWorld);
+        QTRY_VERIFY_WITH_TIMEOUT(changed.count() > 0, Timeout);
+    }
+    QCOMPARE(editor.bodyHTML(), body);
+}
+
+void tst_HtmlEditor::focusAtStart_typingGoesToDocumentStart() {
+    HtmlEditor editor(nullptr);
+    editor.resize(400, 300);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    editor.setDocumentHTML(u"<h1>Title</h1><p>text</p>"_s);
+    QVERIFY(!editor.hasCaret());
+    editor.focusAtStart();
+    QTRY_VERIFY_WITH_TIMEOUT(editor.hasCaret(), Timeout);
+    QTest::keyClicks(editor.findChild<QWebEngineView *>()->focusProxy(), u"A "_s);
+    QTRY_COMPARE_WITH_TIMEOUT(editor.bodyHTML(), u"<h1>A Title</h1><p>text</p>"_s, Timeout);
 }
 
 QTEST_MAIN(tst_HtmlEditor)

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -12,6 +13,10 @@ namespace {
 
 QString demoPage(const QString &fileName) {
     return QStringLiteral(QUILLSITE_SOURCE_DIR) + u"/tools/demo-site/"_s + fileName;
+}
+
+QString htmlChecker() {
+    return QStringLiteral(QUILLSITE_SOURCE_DIR) + u"/node_modules/vnu-jar/build/dist/vnu.jar"_s;
 }
 
 } // namespace
@@ -79,6 +84,28 @@ QString buildSite(const QString &templateFolder, const QString &destination,
     if (builder.exitStatus() != QProcess::NormalExit || builder.exitCode() != 0)
         return u"quillsite-build failed (exit code %1):\n"_s.arg(builder.exitCode()) + said;
     return {};
+}
+
+QString htmlCheckerMissing() {
+    if (QStandardPaths::findExecutable(u"java"_s).isEmpty())
+        return u"Java is not installed (scripts/setup.sh installs it)"_s;
+    if (!QFileInfo::exists(htmlChecker()))
+        return u"The HTML checker (npm package vnu-jar) is not installed (scripts/setup.sh "
+               "installs it)"_s;
+    return {};
+}
+
+QString htmlCheckerErrors(const QStringList &files) {
+    QProcess checker;
+    checker.setProcessChannelMode(QProcess::MergedChannels);
+    checker.start(QStandardPaths::findExecutable(u"java"_s),
+                  QStringList{u"-jar"_s, htmlChecker(), u"--errors-only"_s} + files);
+    if (!checker.waitForFinished(180000))
+        return u"the checker did not finish: "_s + checker.errorString();
+    const QString said = QString::fromUtf8(checker.readAll());
+    if (checker.exitCode() != 0 && said.isEmpty())
+        return u"the checker failed with exit code %1"_s.arg(checker.exitCode());
+    return said;
 }
 
 } // namespace quillsite::e2e

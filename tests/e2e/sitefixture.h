@@ -36,4 +36,11 @@ QString buildSite(const QString &templateFolder, const QString &destination,
 // Where quillsite-build is, whether or not it was built.
 QString builderPath();
 
+// Why the Nu Html Checker can't run here (no Java, or the checker not installed), or an
+// empty text when it can.
+QString htmlCheckerMissing();
+
+// The Nu Html Checker's errors about the files, or an empty text when it has none.
+QString htmlCheckerErrors(const QStringList &files);
+
 } // namespace quillsite::e2e

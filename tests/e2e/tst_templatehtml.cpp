@@ -6,8 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,41 +23,19 @@ private slots:
     void invalidPage_isReported();
 
 private:
-    // The checker's complaints about the files, or an empty text when it has none.
-    QString validate(const QStringList &files);
     // Builds the pages into a site of its own; its page files, or none on failure.
     QStringList builtPages(const QString &siteName, const QString &templateFolder,
                            const QList<PageSource> &pages);
 
-    QString m_java;
-    QString m_checker;
     QTemporaryDir m_sites;
 };
 
 void TestTemplateHtml::initTestCase() {
-    m_java = QStandardPaths::findExecutable(u"java"_s);
-    if (m_java.isEmpty())
-        QSKIP("Java is not installed (scripts/setup.sh installs it)");
-    m_checker =
-        QStringLiteral(QUILLSITE_SOURCE_DIR) + u"/node_modules/vnu-jar/build/dist/vnu.jar"_s;
-    if (!QFileInfo::exists(m_checker))
-        QSKIP("The HTML checker (npm package vnu-jar) is not installed (scripts/setup.sh "
-              "installs it)");
+    if (const QString missing = htmlCheckerMissing(); !missing.isEmpty())
+        QSKIP(qPrintable(missing));
     QVERIFY2(QFileInfo(builderPath()).isExecutable(),
              qPrintable(u"quillsite-build is missing: "_s + builderPath()));
     QVERIFY(m_sites.isValid());
-}
-
-QString TestTemplateHtml::validate(const QStringList &files) {
-    QProcess checker;
-    checker.setProcessChannelMode(QProcess::MergedChannels);
-    checker.start(m_java, QStringList{u"-jar"_s, m_checker, u"--errors-only"_s} + files);
-    if (!checker.waitForFinished(180000))
-        return u"the checker did not finish: "_s + checker.errorString();
-    const QString said = QString::fromUtf8(checker.readAll());
-    if (checker.exitCode() != 0 && said.isEmpty())
-        return u"the checker failed with exit code %1"_s.arg(checker.exitCode());
-    return said;
 }
 
 QStringList TestTemplateHtml::builtPages(const QString &siteName, const QString &templateFolder,
@@ -94,7 +70,7 @@ void TestTemplateHtml::builtPages_areValidHtml() {
     const QStringList files =
         builtPages(QString::fromUtf8(QTest::currentDataTag()), templateFolder, pages);
     QCOMPARE(files.size(), pages.size());
-    const QString complaints = validate(files);
+    const QString complaints = htmlCheckerErrors(files);
     QVERIFY2(complaints.trimmed().isEmpty(), qPrintable(complaints));
 }
 
@@ -103,7 +79,7 @@ void TestTemplateHtml::readyMadePageFiles_areValidHtml() {
     for (const PageSource &page : readyMadePages().mid(1))
         files.append(page.file);
     QVERIFY2(!files.isEmpty(), "no ready-made page beside the programs");
-    const QString complaints = validate(files);
+    const QString complaints = htmlCheckerErrors(files);
     QVERIFY2(complaints.isEmpty(), qPrintable(complaints));
 }
 
@@ -121,7 +97,7 @@ void TestTemplateHtml::invalidPage_isReported() {
     const QStringList files =
         builtPages(u"stray"_s, bundledTemplates().first(), {{u"Home"_s, stray.fileName()}});
     QCOMPARE(files.size(), 1);
-    const QString complaints = validate(files);
+    const QString complaints = htmlCheckerErrors(files);
     QVERIFY2(complaints.contains(u"Element “li” not allowed"_s), qPrintable(complaints));
 }
 

@@ -16,8 +16,10 @@ int FakeEditorDialogs::questionCount() const {
     return int(linkQuestions.size() + fontQuestions.size() + imageQuestions.size());
 }
 
-std::optional<QString> FakeEditorDialogs::askLinkAddress(QWidget *, const QString &current) {
+std::optional<QString> FakeEditorDialogs::askLinkAddress(QWidget *, const QString &current,
+                                                         const QStringList &pageNames) {
     linkQuestions.append(current);
+    linkPageNames = pageNames;
     return takeNext(linkAnswers);
 }
 
@@ -27,8 +29,10 @@ std::optional<ImageChoice> FakeEditorDialogs::askImage(QWidget *,
     return takeNext(imageAnswers);
 }
 
-std::optional<FontChoice> FakeEditorDialogs::askFont(QWidget *, const FontChoice &current) {
+std::optional<FontChoice> FakeEditorDialogs::askFont(QWidget *, const FontChoice &current,
+                                                     const QStringList &fontLists) {
     fontQuestions.append(current);
+    fontListsOffered = fontLists;
     return takeNext(fontAnswers);
 }
 

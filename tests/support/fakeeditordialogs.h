@@ -16,15 +16,19 @@ public:
     QList<FontChoice> fontAnswers;
 
     QStringList linkQuestions;                        // the address each question offered
+    QStringList linkPageNames;                        // the names the last link question offered
     QList<std::optional<ImageChoice>> imageQuestions; // the selected picture each offered
     QList<FontChoice> fontQuestions;                  // the font each question offered
+    QStringList fontListsOffered;                     // the lists the last font question offered
 
     int questionCount() const;
 
-    std::optional<QString> askLinkAddress(QWidget *parent, const QString &current) override;
+    std::optional<QString> askLinkAddress(QWidget *parent, const QString &current,
+                                          const QStringList &pageNames) override;
     std::optional<ImageChoice> askImage(QWidget *parent,
                                         const std::optional<ImageChoice> &current) override;
-    std::optional<FontChoice> askFont(QWidget *parent, const FontChoice &current) override;
+    std::optional<FontChoice> askFont(QWidget *parent, const FontChoice &current,
+                                      const QStringList &fontLists) override;
 };
 
 } // namespace quillsite

@@ -1,0 +1,81 @@
+#include "builder/pagelinks.h"
+
+#include "builder/pagenames.h"
+
+#include <QCoreApplication>
+#include <QSet>
+#include <QUrl>
+
+#include <gumbo.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace quillsite {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PageLinks)
+};
+
+void collectLinks(const GumboNode &node, QStringList &addresses) {
+    if (node.type != GUMBO_NODE_ELEMENT)
+        return;
+    const GumboElement &element = node.v.element;
+    if (element.tag == GUMBO_TAG_A) {
+        if (const GumboAttribute *href = gumbo_get_attribute(&element.attributes, "href"))
+            addresses.append(QString::fromUtf8(href->value));
+    }
+    for (unsigned int i = 0; i < element.children.length; ++i)
+        collectLinks(*static_cast<const GumboNode *>(element.children.data[i]), addresses);
+}
+
+// The page file a link leads to when it is a link within the site's own folder to a page
+// (a relative address naming an .htm file there), else empty.
+QString linkedPageFile(const QString &address) {
+    const QUrl url(address);
+    if (!url.isValid() || !url.isRelative() || !url.host().isEmpty())
+        return {};
+    QString path = url.path(QUrl::FullyDecoded);
+    if (path.startsWith(u"./"_s))
+        path.remove(0, 2);
+    if (path.contains(u'/') || !path.endsWith(u".htm"_s, Qt::CaseInsensitive))
+        return {};
+    return path;
+}
+
+} // namespace
+
+QStringList linkAddresses(const QString &html) {
+    const QByteArray utf8 = html.toUtf8();
+    const std::unique_ptr<GumboOutput, void (*)(GumboOutput *)> output(
+        gumbo_parse_with_options(&kGumboDefaultOptions, utf8.constData(), size_t(utf8.size())),
+        [](GumboOutput *parsed) { gumbo_destroy_output(&kGumboDefaultOptions, parsed); });
+    QStringList addresses;
+    collectLinks(*output->root, addresses);
+    return addresses;
+}
+
+QStringList danglingPageLinks(const QList<SitePage> &pages) {
+    QSet<QString> pageFiles;
+    for (const SitePage &page : pages)
+        pageFiles.insert(pageFileName(page.name));
+    QStringList warnings;
+    for (const SitePage &page : pages) {
+        QSet<QString> named;
+        for (const QString &address : linkAddresses(page.body)) {
+            const QString file = linkedPageFile(address);
+            if (file.isEmpty() || pageFiles.contains(file) || named.contains(file))
+                continue;
+            named.insert(file);
+            warnings.append(Texts::tr("The page \"%1\" links to \"%2\", which is no longer a "
+                                      "page of this site; the link leads nowhere.")
+                                .arg(page.name, file));
+        }
+    }
+    return warnings;
+}
+
+} // namespace quillsite
