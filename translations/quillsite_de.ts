@@ -32,7 +32,7 @@
         <translation>Sie dürfen in diesen Ordner nicht schreiben. Wählen Sie ein anderes Ziel</translation>
     </message>
     <message>
-        <source>It is inside the template's files folder, which would copy the site into itself. Choose another destination</source>
+        <source>It is inside the template&apos;s files folder, which would copy the site into itself. Choose another destination</source>
         <translation>Er liegt im Ordner files der Vorlage, die Website würde also in sich selbst kopiert. Wählen Sie ein anderes Ziel</translation>
     </message>
     <message>
@@ -40,19 +40,19 @@
         <translation>Eine Seite braucht einen Namen. Geben Sie einen Namen für die Seite ein.</translation>
     </message>
     <message>
-        <source>The page name "%1" contains "%2", which can't be part of a file name. Choose a name without it.</source>
+        <source>The page name &quot;%1&quot; contains &quot;%2&quot;, which can&apos;t be part of a file name. Choose a name without it.</source>
         <translation>Der Seitenname „%1“ enthält „%2“, das nicht Teil eines Dateinamens sein kann. Wählen Sie einen Namen ohne dieses Zeichen.</translation>
     </message>
     <message>
-        <source>The page name contains a control character (such as a tab or a line break), which can't be part of a file name. Choose a name without it.</source>
+        <source>The page name contains a control character (such as a tab or a line break), which can&apos;t be part of a file name. Choose a name without it.</source>
         <translation>Der Seitenname enthält ein Steuerzeichen (etwa einen Tabulator oder Zeilenumbruch), das nicht Teil eines Dateinamens sein kann. Wählen Sie einen Namen ohne dieses Zeichen.</translation>
     </message>
     <message>
-        <source>"%1" can't be used as a page name. Choose another name.</source>
+        <source>&quot;%1&quot; can&apos;t be used as a page name. Choose another name.</source>
         <translation>„%1“ kann nicht als Seitenname verwendet werden. Wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
-        <source>The page name "%1" is too long for a file name. Choose a shorter name.</source>
+        <source>The page name &quot;%1&quot; is too long for a file name. Choose a shorter name.</source>
         <translation>Der Seitenname „%1“ ist für einen Dateinamen zu lang. Wählen Sie einen kürzeren Namen.</translation>
     </message>
     <message>
@@ -88,11 +88,11 @@
         <translation>Das ist keine gewöhnliche Datei, sondern eine Pipe, ein Gerät oder ein Socket</translation>
     </message>
     <message>
-        <source>The folder can't be read</source>
+        <source>The folder can&apos;t be read</source>
         <translation>Der Ordner kann nicht gelesen werden</translation>
     </message>
     <message>
-        <source>The name is not valid UTF-8, so the file can't be copied. Rename it</source>
+        <source>The name is not valid UTF-8, so the file can&apos;t be copied. Rename it</source>
         <translation>Der Name ist kein gültiges UTF-8, daher kann die Datei nicht kopiert werden. Benennen Sie sie um</translation>
     </message>
     <message>
@@ -104,7 +104,7 @@
         <translation>Wohin die Datei kopiert werden soll, liegt ein Ordner</translation>
     </message>
     <message>
-        <source>It is a link to "%1", outside the template</source>
+        <source>It is a link to &quot;%1&quot;, outside the template</source>
         <translation>Das ist eine Verknüpfung auf „%1“, außerhalb der Vorlage</translation>
     </message>
     <message>
@@ -124,11 +124,11 @@
         <translation>Das Bild oder die Datei konnte nicht kopiert werden</translation>
     </message>
     <message>
-        <source>It is missing or can't be read</source>
+        <source>It is missing or can&apos;t be read</source>
         <translation>Sie fehlt oder kann nicht gelesen werden</translation>
     </message>
     <message>
-        <source>It is a symbolic link; copies are only written inside the website's folder</source>
+        <source>It is a symbolic link; copies are only written inside the website&apos;s folder</source>
         <translation>Das ist eine symbolische Verknüpfung; Kopien werden nur innerhalb des Ordners der Website geschrieben</translation>
     </message>
     <message>
@@ -141,11 +141,11 @@
     <message>
         <source>Builds a website from a Quillsite template, as the wizard does.
 
-Without --page the site is a small demonstration with one "Home" page. Each
+Without --page the site is a small demonstration with one &quot;Home&quot; page. Each
 --page NAME=FILE adds a page named NAME (in the order given) whose content is
 the body of the HTML file FILE, or the whole file when it is a fragment. The
-page named "Home" becomes index.htm; every other page its lower-case name and
-".htm".
+page named &quot;Home&quot; becomes index.htm; every other page its lower-case name and
+&quot;.htm&quot;.
 
 Relative paths (--out, --template, page files) are taken from the current
 folder; a leading ~/ stands for your home folder.
@@ -179,7 +179,7 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
         <translation>ORDNER</translation>
     </message>
     <message>
-        <source>The template: an installed one's name or folder name, or the path of a template folder. Default: the first installed template.</source>
+        <source>The template: an installed one&apos;s name or folder name, or the path of a template folder. Default: the first installed template.</source>
         <translation>Die Vorlage: Name oder Ordnername einer installierten Vorlage oder der Pfad eines Vorlagenordners. Vorgabe: die erste installierte Vorlage.</translation>
     </message>
     <message>
@@ -187,7 +187,7 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
         <translation>NAME</translation>
     </message>
     <message>
-        <source>The site's title. Default: "My Website".</source>
+        <source>The site&apos;s title. Default: &quot;My Website&quot;.</source>
         <translation>Der Titel der Website. Vorgabe: „Meine Website“.</translation>
     </message>
     <message>
@@ -195,7 +195,7 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
         <translation>T</translation>
     </message>
     <message>
-        <source>The site's author. Default: your login name.</source>
+        <source>The site&apos;s author. Default: your login name.</source>
         <translation>Der Autor der Website. Vorgabe: Ihr Anmeldename.</translation>
     </message>
     <message>
@@ -211,11 +211,11 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
         <translation>NAME=DATEI</translation>
     </message>
     <message>
-        <source>--page needs a page name and a file, as NAME=FILE: "%1"</source>
+        <source>--page needs a page name and a file, as NAME=FILE: &quot;%1&quot;</source>
         <translation>--page braucht einen Seitennamen und eine Datei, als NAME=DATEI: „%1“</translation>
     </message>
     <message>
-        <source>--page needs both a page name and a file, as NAME=FILE: "%1"</source>
+        <source>--page needs both a page name and a file, as NAME=FILE: &quot;%1&quot;</source>
         <translation>--page braucht beides, einen Seitennamen und eine Datei, als NAME=DATEI: „%1“</translation>
     </message>
     <message>
@@ -223,7 +223,7 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
         <translation>Die Seitendatei konnte nicht gelesen werden</translation>
     </message>
     <message>
-        <source>No page is named "Home", so the site has no index.htm: visitors start at its first page, "%1", in "%2". Name a page Home to give the site its usual start page.</source>
+        <source>No page is named &quot;Home&quot;, so the site has no index.htm: visitors start at its first page, &quot;%1&quot;, in &quot;%2&quot;. Name a page Home to give the site its usual start page.</source>
         <translation>Keine Seite heißt „Home“, daher hat die Website keine index.htm: Besucher beginnen bei ihrer ersten Seite, „%1“, in „%2“. Nennen Sie eine Seite Home, damit die Website ihre übliche Startseite bekommt.</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
         <translation>Meine Website</translation>
     </message>
     <message>
-        <source>The title can't be empty; give one with --title.</source>
+        <source>The title can&apos;t be empty; give one with --title.</source>
         <translation>Der Titel darf nicht leer sein; geben Sie einen mit --title an.</translation>
     </message>
     <message>
-        <source>The author can't be empty; give one with --author.</source>
+        <source>The author can&apos;t be empty; give one with --author.</source>
         <translation>Der Autor darf nicht leer sein; geben Sie einen mit --author an.</translation>
     </message>
     <message>
@@ -247,7 +247,7 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
         <translation>Die Optionen zeigt --help.</translation>
     </message>
     <message>
-        <source>Unexpected argument "%1". Options start with --; see --help.</source>
+        <source>Unexpected argument &quot;%1&quot;. Options start with --; see --help.</source>
         <translation>Unerwartetes Argument „%1“. Optionen beginnen mit --; siehe --help.</translation>
     </message>
     <message>
@@ -283,11 +283,11 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
         <translation>Warnung: </translation>
     </message>
     <message>
-        <source>The page file "%1" has text after &lt;/body&gt; or &lt;/html&gt;; it is left out of the page.</source>
+        <source>The page file &quot;%1&quot; has text after &lt;/body&gt; or &lt;/html&gt;; it is left out of the page.</source>
         <translation>Die Seitendatei „%1“ enthält Text nach &lt;/body&gt; oder &lt;/html&gt;; er wird in der Seite ausgelassen.</translation>
     </message>
     <message>
-        <source>The page file "%1" is a frameset document, which has no body, so its page is empty.</source>
+        <source>The page file &quot;%1&quot; is a frameset document, which has no body, so its page is empty.</source>
         <translation>Die Seitendatei „%1“ ist ein Frameset-Dokument ohne Body, daher ist ihre Seite leer.</translation>
     </message>
     <message>
@@ -299,11 +299,11 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
         <translation>Dieser Ordner ist keine Vorlage, er hat keine data.ini: %1</translation>
     </message>
     <message>
-        <source>More than one template is called "%1"; give the path of the one you mean:</source>
+        <source>More than one template is called &quot;%1&quot;; give the path of the one you mean:</source>
         <translation>Mehr als eine Vorlage heißt „%1“; geben Sie den Pfad der gemeinten an:</translation>
     </message>
     <message>
-        <source>There is no template called "%1".</source>
+        <source>There is no template called &quot;%1&quot;.</source>
         <translation>Es gibt keine Vorlage namens „%1“.</translation>
     </message>
     <message>
@@ -328,8 +328,8 @@ fehlschlug, 2, wenn der Befehl selbst falsch ist.</translation>
     </message>
     <message>
         <source>Pictures and local files the pages show or link to are copied into the
-site's media folder; relative addresses in a page file are taken from that
-file's folder. With --strict a missing picture is a failure too.</source>
+site&apos;s media folder; relative addresses in a page file are taken from that
+file&apos;s folder. With --strict a missing picture is a failure too.</source>
         <translation>Bilder und lokale Dateien, die die Seiten zeigen oder verlinken, werden in den
 Ordner media der Website kopiert; relative Adressen in einer Seitendatei gelten
 ab deren Ordner. Mit --strict ist auch ein fehlendes Bild ein Fehler.</translation>
@@ -339,7 +339,7 @@ ab deren Ordner. Mit --strict ist auch ein fehlendes Bild ein Fehler.</translati
         <translation>Jede Warnung (keine Seite namens Home, ein Teil einer Datei ausgelassen, ein fehlendes Bild) als Fehler behandeln: nichts schreiben, wenn es eine gibt.</translation>
     </message>
     <message>
-        <source>The page "%1" shows or links to a file that is missing or can't be read: %2</source>
+        <source>The page &quot;%1&quot; shows or links to a file that is missing or can&apos;t be read: %2</source>
         <translation>Die Seite „%1“ zeigt oder verlinkt eine Datei, die fehlt oder nicht gelesen werden kann: %2</translation>
     </message>
     <message>
@@ -387,12 +387,12 @@ zu erstellen. Beide enden mit Status 2, wenn ORDNER keine lesbare Website ist.</
         <translation>Vorlage, Titel, Autor und Seiten der Website im Ordner DIR anzeigen, ohne zu erstellen.</translation>
     </message>
     <message>
-        <source>No installed template matches the site in "%1"; choose one with --template.</source>
-        <translation>Keine installierte Vorlage passt zur Website in "%1"; wählen Sie eine mit --template.</translation>
+        <source>No installed template matches the site in &quot;%1&quot;; choose one with --template.</source>
+        <translation>Keine installierte Vorlage passt zur Website in &quot;%1&quot;; wählen Sie eine mit --template.</translation>
     </message>
     <message>
-        <source>No page of the site in "%1" could be read.</source>
-        <translation>Keine Seite der Website in "%1" konnte gelesen werden.</translation>
+        <source>No page of the site in &quot;%1&quot; could be read.</source>
+        <translation>Keine Seite der Website in &quot;%1&quot; konnte gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -424,7 +424,7 @@ zu erstellen. Beide enden mit Status 2, wenn ORDNER keine lesbare Website ist.</
         <source>Choose...</source>
         <translation>Auswählen...</translation>
     </message>
-<message>
+    <message>
         <source>Paragraph s&amp;tyle:</source>
         <translation>Absatz&amp;format:</translation>
     </message>
@@ -491,7 +491,7 @@ zu erstellen. Beide enden mit Status 2, wenn ORDNER keine lesbare Website ist.</
         <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
-        <source>&amp;Text shown when the picture can't be seen:</source>
+        <source>&amp;Text shown when the picture can&apos;t be seen:</source>
         <translation>&amp;Text, der erscheint, wenn das Bild nicht zu sehen ist:</translation>
     </message>
     <message>
@@ -503,11 +503,11 @@ zu erstellen. Beide enden mit Status 2, wenn ORDNER keine lesbare Website ist.</
         <translation>Eigene Größe, nie breiter als die Seite</translation>
     </message>
     <message>
-        <source>Small: a third of the page's width</source>
+        <source>Small: a third of the page&apos;s width</source>
         <translation>Klein: ein Drittel der Seitenbreite</translation>
     </message>
     <message>
-        <source>Medium: half the page's width</source>
+        <source>Medium: half the page&apos;s width</source>
         <translation>Mittel: die halbe Seitenbreite</translation>
     </message>
     <message>
@@ -522,18 +522,6 @@ zu erstellen. Beide enden mit Status 2, wenn ORDNER keine lesbare Website ist.</
         <translation>Hyperlink</translation>
     </message>
     <message>
-        <source>&amp;Address the selected text links to:</source>
-        <translation>&amp;Adresse, auf die der markierte Text verweist:</translation>
-    </message>
-    <message>
-        <source>https://www.example.com/ or page.htm</source>
-        <translation>https://www.example.com/ oder seite.htm</translation>
-    </message>
-    <message>
-        <source>Leave the address empty to remove the link.</source>
-        <translation>Lassen Sie die Adresse leer, um den Link zu entfernen.</translation>
-    </message>
-<message>
         <source>The selected text links to:</source>
         <translation>Der markierte Text verweist auf:</translation>
     </message>
@@ -567,6 +555,41 @@ zu erstellen. Beide enden mit Status 2, wenn ORDNER keine lesbare Website ist.</
     </message>
 </context>
 <context>
+    <name>LinkTarget</name>
+    <message>
+        <source>Type the web address the link leads to, such as example.org/page.</source>
+        <translation>Geben Sie die Webadresse ein, auf die der Link führt, etwa example.org/seite.</translation>
+    </message>
+    <message>
+        <source>A web address begins with https:// or http://, or with the site&apos;s name, such as example.org/page.</source>
+        <translation>Eine Webadresse beginnt mit https:// oder http:// oder mit dem Namen der Website, etwa example.org/seite.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address. Type one such as example.org/page.</source>
+        <translation>„%1“ ist keine Webadresse. Geben Sie eine ein, etwa example.org/seite.</translation>
+    </message>
+    <message>
+        <source>Type an e-mail address such as ann@example.org.</source>
+        <translation>Geben Sie eine E-Mail-Adresse ein, etwa anna@example.org.</translation>
+    </message>
+    <message>
+        <source>Choose the file the link leads to with Browse.</source>
+        <translation>Wählen Sie mit „Durchsuchen“ die Datei, auf die der Link führt.</translation>
+    </message>
+    <message>
+        <source>Give the file&apos;s full path, beginning with /, or choose it with Browse.</source>
+        <translation>Geben Sie den vollständigen Pfad der Datei an, beginnend mit /, oder wählen Sie sie mit „Durchsuchen“.</translation>
+    </message>
+    <message>
+        <source>There is no file &quot;%1&quot;. Choose the file with Browse.</source>
+        <translation>Die Datei „%1“ gibt es nicht. Wählen Sie die Datei mit „Durchsuchen“.</translation>
+    </message>
+    <message>
+        <source>Choose the page the link leads to.</source>
+        <translation>Wählen Sie die Seite, auf die der Link führt.</translation>
+    </message>
+</context>
+<context>
     <name>MissingFiles</name>
     <message numerus="yes">
         <source>and %n more</source>
@@ -576,7 +599,7 @@ zu erstellen. Beide enden mit Status 2, wenn ORDNER keine lesbare Website ist.</
         </translation>
     </message>
     <message>
-        <source>"%1": %2</source>
+        <source>&quot;%1&quot;: %2</source>
         <translation>„%1“: %2</translation>
     </message>
     <message>
@@ -600,60 +623,90 @@ Möchten Sie zu „Seiten erstellen“ zurückgehen, um das zu beheben? Wählen 
     </message>
 </context>
 <context>
+    <name>PageLinks</name>
+    <message>
+        <source>The page &quot;%1&quot; links to &quot;%2&quot;, which is no longer a page of this site; the link leads nowhere.</source>
+        <translation>Die Seite „%1“ verweist auf „%2“, das keine Seite dieser Website mehr ist; der Link führt ins Leere.</translation>
+    </message>
+</context>
+<context>
     <name>PageNameCheck</name>
     <message>
         <source>This page already exists, please choose a different page name.</source>
         <translation>Diese Seite gibt es bereits, bitte wählen Sie einen anderen Seitennamen.</translation>
     </message>
     <message>
-        <source>The page "%1" would be saved as "%2", the file of the page "%3". Please choose a different page name.</source>
+        <source>The page &quot;%1&quot; would be saved as &quot;%2&quot;, the file of the page &quot;%3&quot;. Please choose a different page name.</source>
         <translation>Die Seite „%1“ würde als „%2“ gespeichert, die Datei der Seite „%3“. Bitte wählen Sie einen anderen Seitennamen.</translation>
+    </message>
+</context>
+<context>
+    <name>ParagraphStyle</name>
+    <message>
+        <source>Normal</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Heading 1</source>
+        <translation>Überschrift 1</translation>
+    </message>
+    <message>
+        <source>Heading 2</source>
+        <translation>Überschrift 2</translation>
+    </message>
+    <message>
+        <source>Heading 3</source>
+        <translation>Überschrift 3</translation>
+    </message>
+    <message>
+        <source>Quote</source>
+        <translation>Zitat</translation>
     </message>
 </context>
 <context>
     <name>ReplacedPages</name>
     <message>
-        <source>Could not remove the page file "%1": %2.</source>
-        <translation>Die Seitendatei "%1" konnte nicht entfernt werden: %2.</translation>
+        <source>Could not remove the page file &quot;%1&quot;: %2.</source>
+        <translation>Die Seitendatei &quot;%1&quot; konnte nicht entfernt werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>SiteReader</name>
     <message>
-        <source>The menu entry "%1" can't be opened as a page, so it was left out.</source>
-        <translation>Der Menüeintrag "%1" kann nicht als Seite geöffnet werden und wurde ausgelassen.</translation>
+        <source>The menu entry &quot;%1&quot; can&apos;t be opened as a page, so it was left out.</source>
+        <translation>Der Menüeintrag &quot;%1&quot; kann nicht als Seite geöffnet werden und wurde ausgelassen.</translation>
     </message>
     <message>
-        <source>The page "%1" is in the menu, but its file "%2" is missing from the folder, so it was left out.</source>
-        <translation>Die Seite "%1" steht im Menü, aber ihre Datei "%2" fehlt im Ordner; sie wurde ausgelassen.</translation>
+        <source>The page &quot;%1&quot; is in the menu, but its file &quot;%2&quot; is missing from the folder, so it was left out.</source>
+        <translation>Die Seite &quot;%1&quot; steht im Menü, aber ihre Datei &quot;%2&quot; fehlt im Ordner; sie wurde ausgelassen.</translation>
     </message>
     <message>
-        <source>The page "%1" could not be read (%2), so it was left out.</source>
-        <translation>Die Seite "%1" konnte nicht gelesen werden (%2) und wurde ausgelassen.</translation>
+        <source>The page &quot;%1&quot; could not be read (%2), so it was left out.</source>
+        <translation>Die Seite &quot;%1&quot; konnte nicht gelesen werden (%2) und wurde ausgelassen.</translation>
     </message>
     <message>
-        <source>The page "%1" (file "%2") was changed outside its content, so only its content was kept.</source>
-        <translation>Die Seite "%1" (Datei "%2") wurde außerhalb ihres Inhalts geändert; nur ihr Inhalt wurde übernommen.</translation>
+        <source>The page &quot;%1&quot; (file &quot;%2&quot;) was changed outside its content, so only its content was kept.</source>
+        <translation>Die Seite &quot;%1&quot; (Datei &quot;%2&quot;) wurde außerhalb ihres Inhalts geändert; nur ihr Inhalt wurde übernommen.</translation>
     </message>
     <message>
         <source>No installed template matches this website, so its pages were opened without their menu and design. Choose a template for the site.</source>
         <translation>Keine installierte Vorlage passt zu dieser Website, daher wurden ihre Seiten ohne Menü und Gestaltung geöffnet. Wählen Sie eine Vorlage für die Website.</translation>
     </message>
     <message>
-        <source>The file "%1" could not be read (%2), so it was left out.</source>
-        <translation>Die Datei "%1" konnte nicht gelesen werden (%2) und wurde ausgelassen.</translation>
+        <source>The file &quot;%1&quot; could not be read (%2), so it was left out.</source>
+        <translation>Die Datei &quot;%1&quot; konnte nicht gelesen werden (%2) und wurde ausgelassen.</translation>
     </message>
     <message>
-        <source>The page file "%1" is not in the site's menu, so it was not opened.</source>
-        <translation>Die Seitendatei "%1" steht nicht im Menü der Website und wurde nicht geöffnet.</translation>
+        <source>The page file &quot;%1&quot; is not in the site&apos;s menu, so it was not opened.</source>
+        <translation>Die Seitendatei &quot;%1&quot; steht nicht im Menü der Website und wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist.</source>
-        <translation>Der Ordner "%1" existiert nicht.</translation>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation>Der Ordner &quot;%1&quot; existiert nicht.</translation>
     </message>
     <message>
-        <source>The folder "%1" holds no website made with Quillsite: it has no .htm page files.</source>
-        <translation>Der Ordner "%1" enthält keine mit Quillsite erstellte Website: Er hat keine .htm-Seitendateien.</translation>
+        <source>The folder &quot;%1&quot; holds no website made with Quillsite: it has no .htm page files.</source>
+        <translation>Der Ordner &quot;%1&quot; enthält keine mit Quillsite erstellte Website: Er hat keine .htm-Seitendateien.</translation>
     </message>
     <message>
         <source>Could not read the page file</source>
@@ -759,19 +812,19 @@ Starten Sie ihn in einer Desktop-Sitzung oder auf einem virtuellen Bildschirm mi
 %1</translation>
     </message>
     <message>
-        <source>The folder "%1" already holds files that building your website would replace:
+        <source>The folder &quot;%1&quot; already holds files that building your website would replace:
 
 %2
 
 Replace them?</source>
-        <translation>Der Ordner "%1" enthält bereits Dateien, die beim Erstellen Ihrer Website ersetzt würden:
+        <translation>Der Ordner &quot;%1&quot; enthält bereits Dateien, die beim Erstellen Ihrer Website ersetzt würden:
 
 %2
 
 Ersetzen?</translation>
     </message>
     <message>
-        <source>These files belong to pages you deleted, and are still in the website's folder, where visitors can reach them:
+        <source>These files belong to pages you deleted, and are still in the website&apos;s folder, where visitors can reach them:
 
 %1
 
@@ -884,7 +937,7 @@ Entfernen?</translation>
         <translation>Autor: </translation>
     </message>
     <message>
-        <source>Author's Name</source>
+        <source>Author&apos;s Name</source>
         <translation>Name des Autors</translation>
     </message>
     <message>
@@ -892,7 +945,7 @@ Entfernen?</translation>
         <translation>Website:</translation>
     </message>
     <message>
-        <source>Author's Website</source>
+        <source>Author&apos;s Website</source>
         <translation>Website des Autors</translation>
     </message>
     <message>
@@ -993,12 +1046,31 @@ Entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>quillsite::FontDialog</name>
+    <message>
+        <source>(as it is)</source>
+        <translation>(unverändert)</translation>
+    </message>
+    <message>
+        <source>Serif (any)</source>
+        <translation>Serifenschrift (beliebig)</translation>
+    </message>
+    <message>
+        <source>Sans-serif (any)</source>
+        <translation>Serifenlose Schrift (beliebig)</translation>
+    </message>
+    <message>
+        <source>Monospace (any)</source>
+        <translation>Festbreitenschrift (beliebig)</translation>
+    </message>
+</context>
+<context>
     <name>quillsite::HtmlEditor</name>
     <message>
-        <source>Can't read %1: %2</source>
+        <source>Can&apos;t read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
-<message>
+    <message>
         <source>No spelling suggestions</source>
         <translation>Keine Rechtschreibvorschläge</translation>
     </message>
@@ -1019,6 +1091,21 @@ Entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>quillsite::LinkDialog</name>
+    <message>
+        <source>&amp;Remove Link</source>
+        <translation>Link &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Choose the File to Link To</source>
+        <translation>Datei für den Link wählen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>quillsite::PageSet</name>
     <message>
         <source>Add Page</source>
@@ -1029,7 +1116,7 @@ Entfernen?</translation>
         <translation>Seite löschen</translation>
     </message>
     <message>
-        <source>Are you sure you want to delete '%1'?</source>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
         <translation>Möchten Sie „%1“ wirklich löschen?</translation>
     </message>
 </context>
@@ -1079,7 +1166,7 @@ Entfernen?</translation>
         <translation>Die angegebene Datei existiert nicht, bitte wählen Sie eine andere Datei.</translation>
     </message>
     <message>
-        <source>No pre-defined pages are installed: the folder "%1" holds no .htm or .html file. Please create a blank page or open an existing one instead.</source>
+        <source>No pre-defined pages are installed: the folder &quot;%1&quot; holds no .htm or .html file. Please create a blank page or open an existing one instead.</source>
         <translation>Es sind keine vorgefertigten Seiten installiert: Der Ordner „%1“ enthält keine .htm- oder .html-Datei. Bitte erstellen Sie stattdessen eine leere Seite oder öffnen Sie eine vorhandene.</translation>
     </message>
     <message>
@@ -1087,7 +1174,7 @@ Entfernen?</translation>
         <translation>Bitte wählen Sie eine Seite aus der Liste der vorgefertigten Seiten.</translation>
     </message>
     <message>
-        <source>The file "%1" can't be opened as a page (%2). Please choose another file.</source>
+        <source>The file &quot;%1&quot; can&apos;t be opened as a page (%2). Please choose another file.</source>
         <translation>Die Datei „%1“ kann nicht als Seite geöffnet werden (%2). Bitte wählen Sie eine andere Datei.</translation>
     </message>
 </context>
@@ -1102,7 +1189,7 @@ Entfernen?</translation>
         <translation>Meine Website</translation>
     </message>
     <message>
-        <source>The editor of the page "%1" did not answer, so the website was not built. Your pages are kept; press Next to try again.</source>
+        <source>The editor of the page &quot;%1&quot; did not answer, so the website was not built. Your pages are kept; press Next to try again.</source>
         <translation>Der Editor der Seite „%1“ hat nicht geantwortet, daher wurde die Website nicht erstellt. Ihre Seiten bleiben erhalten; klicken Sie auf Weiter, um es erneut zu versuchen.</translation>
     </message>
     <message>
@@ -1114,7 +1201,7 @@ Entfernen?</translation>
         <translation>Wählen Sie, wo gespeichert werden soll.</translation>
     </message>
     <message>
-        <source>No website template is installed, so Quillsite can't build a website. Put at least one template folder into "%1" and start Quillsite again.</source>
+        <source>No website template is installed, so Quillsite can&apos;t build a website. Put at least one template folder into &quot;%1&quot; and start Quillsite again.</source>
         <translation>Es ist keine Website-Vorlage installiert, daher kann Quillsite keine Website erstellen. Legen Sie mindestens einen Vorlagenordner in „%1“ ab und starten Sie Quillsite erneut.</translation>
     </message>
     <message>
@@ -1126,88 +1213,4 @@ Entfernen?</translation>
         <translation>Das Öffnen einer Website ersetzt die Seiten, die Sie hier angelegt haben. Trotzdem öffnen?</translation>
     </message>
 </context>
-<context><name>LinkTarget</name><message>
-        <source>Type the web address the link leads to, such as example.org/page.</source>
-        <translation>Geben Sie die Webadresse ein, auf die der Link führt, etwa example.org/seite.</translation>
-    </message>
-    <message>
-        <source>A web address begins with https:// or http://, or with the site's name, such as example.org/page.</source>
-        <translation>Eine Webadresse beginnt mit https:// oder http:// oder mit dem Namen der Website, etwa example.org/seite.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a web address. Type one such as example.org/page.</source>
-        <translation>„%1“ ist keine Webadresse. Geben Sie eine ein, etwa example.org/seite.</translation>
-    </message>
-    <message>
-        <source>Type an e-mail address such as ann@example.org.</source>
-        <translation>Geben Sie eine E-Mail-Adresse ein, etwa anna@example.org.</translation>
-    </message>
-    <message>
-        <source>Choose the file the link leads to with Browse.</source>
-        <translation>Wählen Sie mit „Durchsuchen“ die Datei, auf die der Link führt.</translation>
-    </message>
-    <message>
-        <source>Give the file's full path, beginning with /, or choose it with Browse.</source>
-        <translation>Geben Sie den vollständigen Pfad der Datei an, beginnend mit /, oder wählen Sie sie mit „Durchsuchen“.</translation>
-    </message>
-    <message>
-        <source>There is no file "%1". Choose the file with Browse.</source>
-        <translation>Die Datei „%1“ gibt es nicht. Wählen Sie die Datei mit „Durchsuchen“.</translation>
-    </message>
-    <message>
-        <source>Choose the page the link leads to.</source>
-        <translation>Wählen Sie die Seite, auf die der Link führt.</translation>
-    </message>
-</context><context><name>PageLinks</name><message>
-        <source>The page "%1" links to "%2", which is no longer a page of this site; the link leads nowhere.</source>
-        <translation>Die Seite „%1“ verweist auf „%2“, das keine Seite dieser Website mehr ist; der Link führt ins Leere.</translation>
-    </message>
-</context><context><name>ParagraphStyle</name><message>
-        <source>Normal</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Heading 1</source>
-        <translation>Überschrift 1</translation>
-    </message>
-    <message>
-        <source>Heading 2</source>
-        <translation>Überschrift 2</translation>
-    </message>
-    <message>
-        <source>Heading 3</source>
-        <translation>Überschrift 3</translation>
-    </message>
-    <message>
-        <source>Quote</source>
-        <translation>Zitat</translation>
-    </message>
-</context><context><name>quillsite::FontDialog</name><message>
-        <source>(as it is)</source>
-        <translation>(unverändert)</translation>
-    </message>
-    <message>
-        <source>Serif (any)</source>
-        <translation>Serifenschrift (beliebig)</translation>
-    </message>
-    <message>
-        <source>Sans-serif (any)</source>
-        <translation>Serifenlose Schrift (beliebig)</translation>
-    </message>
-    <message>
-        <source>Monospace (any)</source>
-        <translation>Festbreitenschrift (beliebig)</translation>
-    </message>
-</context><context><name>quillsite::LinkDialog</name><message>
-        <source>&amp;Remove Link</source>
-        <translation>Link &amp;entfernen</translation>
-    </message>
-    <message>
-        <source>Choose the File to Link To</source>
-        <translation>Datei für den Link wählen</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Alle Dateien (*)</translation>
-    </message>
-</context></TS>
+</TS>
