@@ -1,6 +1,5 @@
 #include "authoring/editorpage.h"
 
-#include "authoring/spelling.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -32,7 +31,6 @@ QWebEngineProfile *editorProfile() {
     settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
     settings->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
     settings->setAttribute(QWebEngineSettings::ShowScrollBars, true);
-    enableSpelling(*profile);
     return profile;
 }
 
