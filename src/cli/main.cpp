@@ -1,5 +1,6 @@
 // quillsite-build: builds a website from a template without the wizard.
 
+#include "builder/pagelinks.h"
 #include "builder/sitebuilder.h"
 #include "buildinfo.h"
 #include "cli/commandline.h"
@@ -28,8 +29,13 @@ void sayWarnings(const QStringList &warnings, const QString &label, QTextStream 
 int build(const CommandLine &command, QTextStream &out, QTextStream &err) {
     const QString label = command.strict ? QCoreApplication::translate("CommandLine", "Error: ")
                                          : QCoreApplication::translate("CommandLine", "Warning: ");
-    sayWarnings(command.warnings, label, err);
-    if (command.strict && !command.warnings.isEmpty())
+    QStringList warnings = command.warnings;
+    // Links to pages no longer in the site are known from the pages alone, so under
+    // --strict they are refused before anything is written, like the command's own warnings.
+    if (command.strict)
+        warnings += danglingPageLinks(command.site.pages);
+    sayWarnings(warnings, label, err);
+    if (command.strict && !warnings.isEmpty())
         return BuildFailed;
     err.flush();
     const BuildResult result = BuildWebsite(

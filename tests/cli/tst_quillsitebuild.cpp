@@ -144,6 +144,9 @@ void tst_QuillsiteBuild::failure_leavesSiteAsItWas_data() {
     QTest::newRow("missing picture under --strict")
         << QStringList{u"--strict"_s, u"--page"_s, u"Home=missing.html"_s} << 1
         << u"Could not copy the picture or file \"%1/gone.jpg\": It is missing or can't be read"_s;
+    QTest::newRow("link to a page not in the site under --strict")
+        << QStringList{u"--strict"_s, u"--page"_s, u"Home=dangling.html"_s} << 1
+        << u"Error: The page \"Home\" links to \"gone.htm\", which is no longer a page"_s;
     QTest::newRow("page file is a pipe")
         << QStringList{u"--page"_s, u"Home=pipe"_s} << 2
         << u"Could not read the page file \"%1/pipe\": It is not an ordinary file"_s;
@@ -173,6 +176,10 @@ void tst_QuillsiteBuild::failure_leavesSiteAsItWas() {
     QFile missing(m_folder->filePath(u"missing.html"_s));
     QVERIFY(missing.open(QIODevice::WriteOnly) && missing.write("<img src=\"gone.jpg\">") > 0);
     missing.close();
+    QFile dangling(m_folder->filePath(u"dangling.html"_s));
+    QVERIFY(dangling.open(QIODevice::WriteOnly) &&
+            dangling.write("<p><a href=\"gone.htm\">Old page</a></p>") > 0);
+    dangling.close();
     QCOMPARE(::mkfifo(QFile::encodeName(m_folder->filePath(u"pipe"_s)).constData(), 0600), 0);
     if (QTest::currentDataTag() == QByteArrayView("read-only site folder")) {
         if (::geteuid() == 0)
