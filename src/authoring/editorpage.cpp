@@ -1,6 +1,5 @@
 #include "authoring/editorpage.h"
 
-
 #include <QCoreApplication>
 #include <QPointer>
 #include <QWebEngineProfile>
