@@ -43,7 +43,20 @@ void collect(const GumboNode &node, const char *source, QList<PageAddress> &foun
 
 } // namespace
 
+bool mayHoldAddresses(QByteArrayView utf8Body) {
+    const auto lower = [&](qsizetype at) {
+        return at < utf8Body.size() ? char(utf8Body[at] | 0x20) : '\0';
+    };
+    for (qsizetype at = utf8Body.indexOf('<'); at >= 0; at = utf8Body.indexOf('<', at + 1)) {
+        if (lower(at + 1) == 'a' || (lower(at + 1) == 'i' && lower(at + 2) == 'm'))
+            return true;
+    }
+    return false;
+}
+
 QList<PageAddress> findPageAddresses(const QByteArray &utf8Body) {
+    if (!mayHoldAddresses(utf8Body))
+        return {};
     const GumboDocument output(
         gumbo_parse_with_options(&kGumboDefaultOptions, utf8Body.constData(),
                                  size_t(utf8Body.size())),

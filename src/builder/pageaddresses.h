@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -17,6 +18,11 @@ struct PageAddress {
     qsizetype valueEnd = 0;   // just after it
     bool hasSize = false;     // whether the element gives a width or a height
 };
+
+// Whether `utf8Body` has a start tag that can give an address: `<a`, or `<im` for <img>
+// and <image>, which parsers read as <img>, in any letter case. A body without one
+// need not be parsed, which keeps builds of text-only pages fast.
+bool mayHoldAddresses(QByteArrayView utf8Body);
 
 // Every picture source and link target in `utf8Body`, in source order, found
 // by an HTML parser so that comments, scripts and attribute text never count.

@@ -1,5 +1,6 @@
 #include "builder/pagelinks.h"
 
+#include "builder/pageaddresses.h"
 #include "builder/pagenames.h"
 
 #include <QCoreApplication>
@@ -50,6 +51,8 @@ QString linkedPageFile(const QString &address) {
 
 QStringList linkAddresses(const QString &html) {
     const QByteArray utf8 = html.toUtf8();
+    if (!mayHoldAddresses(utf8))
+        return {};
     const std::unique_ptr<GumboOutput, void (*)(GumboOutput *)> output(
         gumbo_parse_with_options(&kGumboDefaultOptions, utf8.constData(), size_t(utf8.size())),
         [](GumboOutput *parsed) { gumbo_destroy_output(&kGumboDefaultOptions, parsed); });

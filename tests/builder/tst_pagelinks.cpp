@@ -26,6 +26,9 @@ void TestPageLinks::linkAddresses_data() {
         << u"<a id=\"top\"></a><img src=\"p.png\" alt=\"\">"_s << QStringList{};
     QTest::newRow("unquoted and upper case")
         << u"<A HREF=news.htm>n</A>"_s << QStringList{u"news.htm"_s};
+    QTest::newRow("text only") << u"<p>a < b, <b>bold</b> &amp; <i>more</i></p>"_s << QStringList{};
+    QTest::newRow("link at the very end")
+        << u"<p>x</p><a href=\"z.htm\">"_s << QStringList{u"z.htm"_s};
 }
 
 void TestPageLinks::linkAddresses() {
