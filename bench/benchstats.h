@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <algorithm>
@@ -23,6 +25,17 @@ template <typename Values> double slowest(const Values &values) {
 
 inline double msSince(const QElapsedTimer &timer) {
     return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// The --pages N option of the window benchmarks (200 when not given), at least `minimum`.
+inline int pageCountOption(const QCoreApplication &app, int minimum) {
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption({QStringLiteral("pages"),
+                      QStringLiteral("Number of pages, Home included (200)."), QStringLiteral("n"),
+                      QStringLiteral("200")});
+    parser.process(app);
+    return std::max(minimum, parser.value(QStringLiteral("pages")).toInt());
 }
 
 } // namespace quillsite::bench

@@ -9,7 +9,6 @@
 #include "authoring/webengineconfig.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QElapsedTimer>
 
 #include <algorithm>
@@ -35,11 +34,7 @@ QString pageBody(int page) {
 int main(int argc, char *argv[]) {
     configureWebEngine();
     QApplication app(argc, argv);
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    parser.addOption({u"pages"_s, u"Number of pages (200)."_s, u"n"_s, u"200"_s});
-    parser.process(app);
-    const int pages = std::max(1, parser.value(u"pages"_s).toInt());
+    const int pages = bench::pageCountOption(app, 1);
 
     QWidget window;
     if (qEnvironmentVariableIsSet("BENCH_SHOW"))

@@ -17,7 +17,6 @@
 #include "fakeeditordialogs.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -65,11 +64,7 @@ bool allReady(PageSet &pages, int pageCount) {
 int main(int argc, char *argv[]) {
     configureWebEngine();
     QApplication app(argc, argv);
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    parser.addOption({u"pages"_s, u"Number of pages, Home included (200)."_s, u"n"_s, u"200"_s});
-    parser.process(app);
-    const int pageCount = std::max(1, parser.value(u"pages"_s).toInt());
+    const int pageCount = bench::pageCountOption(app, 1);
 
     QTemporaryDir work;
     const QString site = work.filePath(u"site"_s);

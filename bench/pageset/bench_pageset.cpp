@@ -13,7 +13,6 @@
 #include "fakeeditordialogs.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -51,11 +50,7 @@ void report(const char *what, const std::vector<double> &times) {
 int main(int argc, char *argv[]) {
     configureWebEngine();
     QApplication app(argc, argv);
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    parser.addOption({u"pages"_s, u"Number of pages, Home included (200)."_s, u"n"_s, u"200"_s});
-    parser.process(app);
-    const int pages = std::max(3, parser.value(u"pages"_s).toInt());
+    const int pages = bench::pageCountOption(app, 3);
 
     FakeDesktopServices desktop;
     FakeEditorDialogs dialogs;
