@@ -1,5 +1,7 @@
 #include "authoring/editorpage.h"
 
+#include "authoring/spelling.h"
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <QWebEngineProfile>
@@ -30,6 +32,7 @@ QWebEngineProfile *editorProfile() {
     settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
     settings->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
     settings->setAttribute(QWebEngineSettings::ShowScrollBars, true);
+    enableSpelling(*profile);
     return profile;
 }
 

@@ -6,6 +6,7 @@
 #include "authoring/editorsnapshot.h"
 #include "authoring/htmltext.h"
 
+#include <QAbstractEventDispatcher>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -234,6 +235,9 @@ bool HtmlEditor::waitUntilCurrent(int timeoutMs) const {
             loop.quit();
     });
     timer.start(timeoutMs);
+    // A nested loop delivers the events posted before it began, the engine's among them,
+    // only once something wakes it; the engine posts nothing more until they are delivered.
+    QAbstractEventDispatcher::instance()->wakeUp();
     // The user's input waits too: it must not reach the editors while a read is under way.
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     if (!isCurrent()) {

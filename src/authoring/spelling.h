@@ -15,10 +15,7 @@ namespace quillsite {
 QString spellCheckLanguage(const QLocale &locale, const QStringList &dictionaries);
 
 // Checks spelling as the user types, in the user's language, with the dictionaries that
-// lie with the program's data. Not switched on yet: while the engine checks spelling, a
-// read of the editor that waits inside a DisplayChanged handler (a command, then its
-// result) gets no answer until its timeout, because the engine's spelling round trip does
-// not run in the nested event loop the read waits in.
+// lie with the program's data.
 void enableSpelling(QWebEngineProfile &profile);
 
 } // namespace quillsite
