@@ -16,7 +16,15 @@
     let contentChanged = true;
     let reportScheduled = false;
     let templateSheet = null; // the template's look, beside the document
-    const observer = new MutationObserver(() => { contentChanged = true; scheduleReport(); });
+    // Whether the user has left anything in the page that only the page holds: a caret, a
+    // change, something to undo, a scrolled view. An untouched page can be let go of and
+    // shown again from its document.
+    let touched = false;
+    const observer = new MutationObserver(() => {
+        contentChanged = true;
+        touched = true;
+        scheduleReport();
+    });
 
     function documentHtml() {
         const doctype = document.doctype
@@ -169,15 +177,20 @@
         reportScheduled = false;
         if (!bridge)
             return;
-        if (observer.takeRecords().length)
+        if (observer.takeRecords().length) {
             contentChanged = true;
+            touched = true;
+        }
         const link = linkAtSelection();
         const picture = selectedPicture();
+        touched = touched || document.getSelection().rangeCount > 0
+            || document.queryCommandEnabled('undo');
         const snapshot = {
             loadId: quillsiteLoadId,
             request: request,
             states: commandStates(),
             hasCaret: document.getSelection().rangeCount > 0,
+            touched: touched,
             paragraphStyle: paragraphStyleAtSelection(),
             link: link ? link.getAttribute('href') : '',
             picture: picture ? {src: picture.getAttribute('src') || '',
@@ -474,6 +487,12 @@
         document.addEventListener('drop', dropPicture);
         document.addEventListener('beforeinput', typeIntoParagraph);
         window.addEventListener('focus', scheduleReport);
+        window.addEventListener('scroll', () => {
+            if (!touched) {
+                touched = true;
+                scheduleReport();
+            }
+        }, {passive: true});
         document.addEventListener('keydown', handleShortcut);
         new QWebChannel(qt.webChannelTransport, (channel) => {
             bridge = channel.objects.editor;

@@ -70,6 +70,7 @@ EditorSnapshot snapshotFromReport(const QJsonObject &report, const EditorSnapsho
     keepOneAlignment(snapshot.status);
 
     snapshot.hasCaret = report.value(u"hasCaret"_s).toBool();
+    snapshot.touched = report.value(u"touched"_s).toBool();
     snapshot.paragraphStyle = report.value(u"paragraphStyle"_s).toString();
     snapshot.font.paragraphStyle = paragraphStyleOfTag(snapshot.paragraphStyle);
     snapshot.link = report.value(u"link"_s).toString();

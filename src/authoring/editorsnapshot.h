@@ -17,10 +17,11 @@ struct EditorSnapshot {
     int request = 0; // the last command request the page has carried out
     QString documentHtml;
     QString bodyHtml;
-    QHash<int, int> status;             // CommandStatus of each stateful command
-    bool hasCaret = false;              // whether the document has a selection at all
-    QString paragraphStyle;             // tag of the paragraph style at the selection
-    QString link;                       // address of the link the selection lies in, if any
+    QHash<int, int> status; // CommandStatus of each stateful command
+    bool hasCaret = false;  // whether the document has a selection at all
+    bool touched = false;   // whether the user has had a caret in, changed or scrolled the page
+    QString paragraphStyle; // tag of the paragraph style at the selection
+    QString link;           // address of the link the selection lies in, if any
     std::optional<ImageChoice> picture; // the picture selected, if the selection is one
     FontChoice font;                    // font at the selection
 };

@@ -86,22 +86,13 @@ QUrl defaultBaseUrl() {
 HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
     : QWidget(parent)
     , m_dialogs(dialogs)
-    , m_view(new QWebEngineView(this))
-    , m_page(new EditorPage(m_view))
     , m_bridge(new EditorBridge(this))
     , m_snapshot(std::make_unique<EditorSnapshot>())
-    , m_styleSheet(defaultEditorStyleSheet()) {
-    auto *channel = new QWebChannel(m_page);
-    channel->registerObject(u"editor"_s, m_bridge);
-    m_page->setWebChannel(channel, QWebEngineScript::ApplicationWorld);
-    m_view->setPage(m_page);
-    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_view, &QWidget::customContextMenuRequested, this, &HtmlEditor::showContextMenu);
-
+    , m_styleSheet(defaultEditorStyleSheet())
+    , m_baseUrl(defaultBaseUrl())
+    , m_requestedHtml(EmptyDocument) {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
-    setFocusProxy(m_view);
 
     // Queued: the report arrives inside the channel's message, and the channel delivers no
     // further message until that one is done. A DisplayChanged handler that reads the
@@ -112,8 +103,6 @@ HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
             applySnapshot(snapshotFromReport(report, *m_snapshot));
         },
         Qt::QueuedConnection);
-    connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
-            &HtmlEditor::recoverFromRendererEnd);
     // Ctrl+K in the page; queued for the same reason as the reports.
     connect(m_bridge, &EditorBridge::linkAsked, this, &HtmlEditor::askLink, Qt::QueuedConnection);
     // Queued for the same reason: the dialog must not open inside the channel's message.
@@ -124,7 +113,6 @@ HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
         },
         Qt::QueuedConnection);
 
-    loadHtml(EmptyDocument, defaultBaseUrl());
     presetSnapshot(EmptyDocumentHtml, QString());
 }
 
@@ -154,7 +142,8 @@ QString HtmlEditor::bodyHTML() const {
 void HtmlEditor::setBodyHTML(const QString &body, const QUrl &baseUrl) {
     QString document = EmptyDocument;
     document.insert(document.indexOf(u"</body>"_s), body);
-    loadHtml(document, baseUrl);
+    // The body is known as it stands: an editor without a page need not make one for it.
+    requestDocument(document, baseUrl);
     presetSnapshot(document, body);
 }
 
@@ -203,7 +192,8 @@ void HtmlEditor::setStyleSheet(const EditorStyleSheet &styleSheet) {
     m_styleSheet = styleSheet;
     // A document shown from now on takes the sheet with the page script; the page on show
     // takes it now.
-    runCommand({u"styleSheet"_s, m_styleSheet.css, m_styleSheet.baseUrl.toString()});
+    if (m_page)
+        runCommand({u"styleSheet"_s, m_styleSheet.css, m_styleSheet.baseUrl.toString()});
 }
 
 void HtmlEditor::setParagraphStyle(ParagraphStyle style) {
@@ -215,6 +205,7 @@ bool HtmlEditor::hasCaret() const {
 }
 
 void HtmlEditor::focusAtStart() {
+    preparePage();
     setFocus(Qt::OtherFocusReason);
     runCommand({u"caretToStart"_s});
 }
@@ -247,7 +238,50 @@ bool HtmlEditor::waitUntilCurrent(int timeoutMs) const {
     return true;
 }
 
+void HtmlEditor::preparePage() {
+    if (m_page)
+        return;
+    m_view = new QWebEngineView(this);
+    m_page = new EditorPage(m_view);
+    auto *channel = new QWebChannel(m_page);
+    channel->registerObject(u"editor"_s, m_bridge);
+    m_page->setWebChannel(channel, QWebEngineScript::ApplicationWorld);
+    m_view->setPage(m_page);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &HtmlEditor::showContextMenu);
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
+            &HtmlEditor::recoverFromRendererEnd);
+    layout()->addWidget(m_view);
+    m_view->show();
+    setFocusProxy(m_view);
+    // The new page shows the document the editor holds. Reads go on answering from what is
+    // known of it, which the page will report unchanged.
+    requestDocument(m_requestedHtml, m_baseUrl);
+    m_snapshot->loadId = m_loadId;
+}
+
+bool HtmlEditor::releasePage() {
+    if (!m_page || isVisible() || !m_ready || !isCurrent() || m_snapshot->touched)
+        return false;
+    setFocusProxy(nullptr);
+    delete m_view;
+    m_view = nullptr;
+    m_page = nullptr;
+    m_ready = false;
+    return true;
+}
+
+void HtmlEditor::showEvent(QShowEvent *event) {
+    preparePage();
+    QWidget::showEvent(event);
+}
+
 void HtmlEditor::loadHtml(const QString &html, const QUrl &baseUrl) {
+    preparePage();
+    requestDocument(html, baseUrl);
+}
+
+void HtmlEditor::requestDocument(const QString &html, const QUrl &baseUrl) {
     ++m_loadId;
     m_ready = false;
     m_queuedCalls.clear();
@@ -256,7 +290,7 @@ void HtmlEditor::loadHtml(const QString &html, const QUrl &baseUrl) {
     m_requestedHtml = html;
     // The page is given the document once control returns to the event loop, so that an
     // editor created and filled at once, or filled twice, loads only its last document.
-    if (!m_showScheduled) {
+    if (m_page && !m_showScheduled) {
         m_showScheduled = true;
         QMetaObject::invokeMethod(this, &HtmlEditor::showRequestedDocument, Qt::QueuedConnection);
     }
@@ -264,6 +298,8 @@ void HtmlEditor::loadHtml(const QString &html, const QUrl &baseUrl) {
 
 void HtmlEditor::showRequestedDocument() {
     m_showScheduled = false;
+    if (!m_page)
+        return;
     QByteArray utf8 = m_requestedHtml.toUtf8();
     const bool large = utf8.size() > LargeDocumentBytes;
     m_bridge->setPendingDocument(large ? m_requestedHtml : QString());
@@ -286,6 +322,7 @@ void HtmlEditor::recoverFromRendererEnd(int status, int exitCode) {
 }
 
 void HtmlEditor::runCommand(const QJsonArray &call) {
+    preparePage();
     m_awaitedRequest = ++m_lastRequest;
     const QString script =
         u"quillsite.run(%1, %2)"_s.arg(m_lastRequest)
@@ -297,8 +334,8 @@ void HtmlEditor::runCommand(const QJsonArray &call) {
 }
 
 void HtmlEditor::applySnapshot(const EditorSnapshot &snapshot) {
-    if (snapshot.loadId != m_loadId)
-        return; // from a document that has since been replaced
+    if (!m_page || snapshot.loadId != m_loadId)
+        return; // from a page since released, or a document since replaced
     *m_snapshot = snapshot;
     if (!m_ready) {
         m_ready = true;

@@ -34,6 +34,11 @@ struct EditorSnapshot;
 // made before it. DisplayChanged is raised from the event loop, never from inside the
 // engine's message, so its handlers may read and command the editor freely.
 //
+// Each editor has a page of the web engine only while it needs one. It makes it when it is
+// first shown or has to act on its document; until then, and after releasePage(), it holds
+// just its document, answers reads from it and takes documents given as a body. A site of
+// many pages then costs the engine only the pages the user has looked at.
+//
 // The rule for that waiting: DocumentHTML, bodyHTML and QueryStatus are const, yet they may
 // run queued events, timers and signals of the whole program before they return. Call them
 // only where that is safe: not from a destructor, a paint or resize event, or a loop over
@@ -71,8 +76,18 @@ public:
     // The address relative links and pictures resolve against: the loaded file's folder.
     QUrl baseUrl() const;
 
-    // Whether the page shows the document and takes commands.
+    // Whether the editor's page shows the document and takes commands at once. An editor
+    // without a page is not ready, but makes its page when shown or given a command.
     bool isReady() const { return m_ready; }
+
+    // Whether the editor holds a page of the web engine now.
+    bool hasPage() const { return m_page != nullptr; }
+    // Makes the editor's page now, before it is shown: the first one starts the web engine.
+    void preparePage();
+    // Gives the page of a hidden editor back to the web engine, keeping the document, when
+    // the user has left nothing in it: no caret, no change, nothing to undo, no scrolling.
+    // False when the editor keeps its page.
+    bool releasePage();
 
     // Shows the content in this look; the document itself does not change.
     void setStyleSheet(const EditorStyleSheet &styleSheet);
@@ -92,12 +107,18 @@ public:
     // False when the engine did not answer within timeoutMs.
     bool waitUntilCurrent(int timeoutMs = 10000) const;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 signals:
     // Raised whenever what the editor shows or the selection changes.
     void DisplayChanged();
 
 private:
+    // Shows html in the page, making the page if there is none yet.
     void loadHtml(const QString &html, const QUrl &baseUrl);
+    // Makes html the document the editor holds; a page, if there is one, shows it.
+    void requestDocument(const QString &html, const QUrl &baseUrl);
     void showRequestedDocument();
     void runCommand(const QJsonArray &call);
     void recoverFromRendererEnd(int status, int exitCode);
@@ -115,8 +136,8 @@ private:
     void askFont();
 
     EditorDialogs *m_dialogs;
-    QWebEngineView *m_view;
-    EditorPage *m_page;
+    QWebEngineView *m_view = nullptr;
+    EditorPage *m_page = nullptr;
     EditorBridge *m_bridge;
     std::unique_ptr<EditorSnapshot> m_snapshot;
     EditorStyleSheet m_styleSheet;

@@ -4,6 +4,7 @@
 #include "authoring/frmadd.h"
 #include "authoring/htmleditor.h"
 #include "platform/desktopservices.h"
+#include "platform/systeminfo.h"
 
 #include <QAction>
 #include <QDir>
@@ -22,6 +23,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString homeName = u"Home"_s;
+
+// How many of the pages shown last keep their web engine pages, so that going back to
+// them shows them at once.
+constexpr qsizetype RecentPagesKept = 8;
 
 QString editorName(int index) {
     return u"dhePage_"_s + QString::number(index);
@@ -59,6 +64,8 @@ PageSet::PageSet(const PageSetControls &controls, DesktopServices &desktop, Edit
     if (m_controls.lstMenu->count() == 0)
         m_controls.lstMenu->addItem(homeName);
     m_controls.editors->addWidget(createEditor());
+    // Home's page starts the web engine now rather than on the first visit to the pages.
+    editor(0)->preparePage();
     renameEditors();
     connect(m_controls.lstMenu, &QListWidget::currentRowChanged, this, &PageSet::showSelected);
     m_controls.lstMenu->installEventFilter(this);
@@ -210,8 +217,26 @@ void PageSet::showSelected(int row) {
         // new paragraph gets.
         if (!editor(row)->hasCaret())
             m_formatToolbar->showInitialState();
+        releaseUnusedPages(editor(row));
     }
     m_deleteAction->setEnabled(row > 0);
+}
+
+void PageSet::releaseUnusedPages(HtmlEditor *shown) {
+    m_recentlyShown.removeAll(shown);
+    m_recentlyShown.removeAll(nullptr);
+    m_recentlyShown.prepend(shown);
+    if (m_recentlyShown.size() > RecentPagesKept)
+        m_recentlyShown.resize(RecentPagesKept);
+    bool released = false;
+    for (int i = 0; i < count(); ++i) {
+        HtmlEditor *page = editor(i);
+        if (!m_recentlyShown.contains(page))
+            released = page->releasePage() || released;
+    }
+    // A web engine page leaves a megabyte or more behind in the C library's free lists.
+    if (released)
+        returnFreedMemory();
 }
 
 bool PageSet::eventFilter(QObject *watched, QEvent *event) {

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -41,7 +42,8 @@ struct PageSetControls {
 // Every page keeps its own editor instance for its whole life, so its
 // document, undo history and scroll position stay with it. Deleting a page
 // removes just that editor; the later editors move up one place and are
-// renamed to match their new position.
+// renamed to match their new position. Pages the user has only looked at
+// give their web engine pages back once a few others were shown since.
 //
 // After every operation: one list entry per editor in the same order, "Home"
 // first and permanent, names unique regardless of case, and the selected
@@ -105,6 +107,7 @@ protected:
 private:
     HtmlEditor *createEditor();
     void showSelected(int row);
+    void releaseUnusedPages(HtmlEditor *shown);
     void renameEditors();
 
     PageSetControls m_controls;
@@ -115,6 +118,8 @@ private:
     QAction *m_deleteAction = nullptr;
     FormatToolbar *m_formatToolbar = nullptr;
     EditorStyleSheet m_styleSheet;
+    // The editors shown last, the latest first.
+    QList<QPointer<HtmlEditor>> m_recentlyShown;
 };
 
 } // namespace quillsite

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <malloc.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -45,6 +46,12 @@ QString desktopFolder() {
     if (desktop.isEmpty() || QDir(desktop) == QDir::home())
         return {};
     return desktop;
+}
+
+void returnFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }
 
 } // namespace quillsite

@@ -14,4 +14,8 @@ QString loginName();
 // The user's desktop folder, or empty when none is known.
 QString desktopFolder();
 
+// Gives memory the program has freed back to the system, where the C library keeps it for
+// reuse otherwise.
+void returnFreedMemory();
+
 } // namespace quillsite

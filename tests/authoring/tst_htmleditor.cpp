@@ -140,6 +140,8 @@ private slots:
     void cleanHtml5();
     void focusAtStart_typingGoesToDocumentStart();
     void contextMenu_offersSpellingAndParagraphStyles();
+    void releasePage_onlyWhenTheUserLeftNothing_data();
+    void releasePage_onlyWhenTheUserLeftNothing();
 };
 
 void tst_HtmlEditor::freshEditor_holdsEmptyDocument() {
@@ -148,8 +150,10 @@ void tst_HtmlEditor::freshEditor_holdsEmptyDocument() {
         u"<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body></body></html>"_s;
     QCOMPARE(editor.DocumentHTML(), expected);
     QCOMPARE(editor.bodyHTML(), QString());
-    // The page, once shown, reports the same document.
+    // Its page, made when needed, reports the same document.
+    QVERIFY(!editor.hasPage());
     QSignalSpy changed(&editor, &HtmlEditor::DisplayChanged);
+    editor.preparePage();
     QTRY_VERIFY_WITH_TIMEOUT(changed.count() > 0, Timeout);
     QCOMPARE(editor.DocumentHTML(), expected);
 }
@@ -787,6 +791,54 @@ void tst_HtmlEditor::contextMenu_offersSpellingAndParagraphStyles() {
     QVERIFY(menu.contains(u"Paragraph &Style"_s));
     QVERIFY(!menu.contains(u"Their"_s));
     QVERIFY(!menu.contains(u"No spelling suggestions"_s));
+}
+
+void tst_HtmlEditor::releasePage_onlyWhenTheUserLeftNothing_data() {
+    QTest::addColumn<QString>("action"); // what the user did, as a script run in the page
+    QTest::addColumn<bool>("hidden");
+    QTest::addColumn<bool>("released");
+
+    QTest::newRow("looked at") << QString() << true << true;
+    QTest::newRow("still shown") << QString() << false << false;
+    QTest::newRow("caret placed")
+        << u"getSelection().collapse(document.querySelector('p').firstChild, 1)"_s << true << false;
+    QTest::newRow("changed") << u"document.querySelector('p').append('!')"_s << true << false;
+    QTest::newRow("scrolled") << u"window.scrollTo(0, 300)"_s << true << false;
+}
+
+void tst_HtmlEditor::releasePage_onlyWhenTheUserLeftNothing() {
+    QFETCH(QString, action);
+    QFETCH(bool, hidden);
+    QFETCH(bool, released);
+
+    HtmlEditor editor(nullptr);
+    editor.resize(300, 200);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    const QString body = u"<p>word</p>"_s + u"<p>line</p>"_s.repeated(60);
+    editor.setDocumentHTML(u"<html><body>"_s + body + u"</body></html>"_s);
+    QCOMPARE(editor.bodyHTML(), body);
+    const QString document = editor.DocumentHTML();
+    if (!action.isEmpty()) {
+        QSignalSpy changed(&editor, &HtmlEditor::DisplayChanged);
+        editor.findChild<QWebEngineView *>()->page()->runJavaScript(
+            action, QWebEngineScript::ApplicationWorld);
+        QTRY_VERIFY_WITH_TIMEOUT(changed.count() > 0, Timeout);
+    }
+    if (hidden)
+        editor.hide();
+
+    QCOMPARE(editor.releasePage(), released);
+    QCOMPARE(editor.hasPage(), !released);
+    if (!released)
+        return;
+    // The document stays, and a command makes the page again to carry it out.
+    QCOMPARE(editor.DocumentHTML(), document);
+    QCOMPARE(editor.bodyHTML(), body);
+    editor.setParagraphStyle(ParagraphStyle::Heading1);
+    QCOMPARE(editor.bodyHTML(),
+             u"<p>word</p>"_s + u"<p>line</p>"_s.repeated(59) + u"<h1>line</h1>"_s);
+    QVERIFY(editor.hasPage());
 }
 
 QTEST_MAIN(tst_HtmlEditor)

@@ -44,6 +44,7 @@ private slots:
     void unreadablePage_namesPageStillLoading();
     void backAndNext_keepPagesAndSelectHome();
     void menuToolbar_hasAddAndDelete();
+    void manyPages_onlyRecentOrTouchedOnesKeepEnginePages();
 
 private:
     void appendBlank(const QString &name);
@@ -293,6 +294,34 @@ void tst_PageSet::unreadablePage_namesPageStillLoading() {
     QCOMPARE(m_f->pageSet->unreadablePage(0), 1);
     QCOMPARE(m_f->pageSet->unreadablePage(), -1);
     QCOMPARE(m_f->pageSet->pages().at(1).body, u"<p>Fresh news</p>"_s);
+}
+
+void tst_PageSet::manyPages_onlyRecentOrTouchedOnesKeepEnginePages() {
+    PageSet &set = *m_f->pageSet;
+    for (int page = 1; page <= 12; ++page) {
+        appendBlank(u"Page %1"_s.arg(page));
+        setBody(page, u"<p>%1</p>"_s.arg(page));
+        if (page == 2) {
+            set.editor(2)->setParagraphStyle(ParagraphStyle::Heading1);
+            QCOMPARE(set.editor(2)->bodyHTML(), u"<h1>2</h1>"_s);
+        }
+    }
+    set.selectHome();
+
+    // Home and the seven pages shown before it, and the page the user changed.
+    QList<int> withPages;
+    for (int page = 0; page < set.count(); ++page) {
+        if (set.editor(page)->hasPage())
+            withPages.append(page);
+    }
+    QCOMPARE(withPages, (QList<int>{0, 2, 6, 7, 8, 9, 10, 11, 12}));
+    QCOMPARE(set.pages().at(1).body, u"<p>1</p>"_s);
+
+    // A page shown again gets its page back, with its document.
+    set.selectPage(1);
+    QVERIFY(set.editor(1)->hasPage());
+    QTRY_VERIFY_WITH_TIMEOUT(set.editor(1)->isReady(), 15000);
+    QCOMPARE(set.editor(1)->bodyHTML(), u"<p>1</p>"_s);
 }
 
 QTEST_MAIN(tst_PageSet)
