@@ -7,6 +7,7 @@
 #include "authoring/htmltext.h"
 
 #include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -254,21 +255,36 @@ void HtmlEditor::preparePage() {
     layout()->addWidget(m_view);
     m_view->show();
     setFocusProxy(m_view);
-    // The new page shows the document the editor holds. Reads go on answering from what is
-    // known of it, which the page will report unchanged.
+    // The new page shows the document the editor holds. When that is known, reads go on
+    // answering from it, as the page will report it unchanged.
+    const bool known = isCurrent();
     requestDocument(m_requestedHtml, m_baseUrl);
-    m_snapshot->loadId = m_loadId;
+    if (known)
+        m_snapshot->loadId = m_loadId;
 }
 
 bool HtmlEditor::releasePage() {
     if (!m_page || isVisible() || !m_ready || !isCurrent() || m_snapshot->touched)
         return false;
+    discardPage();
+    return true;
+}
+
+void HtmlEditor::discardPage() {
     setFocusProxy(nullptr);
     delete m_view;
     m_view = nullptr;
     m_page = nullptr;
     m_ready = false;
-    return true;
+}
+
+void HtmlEditor::showInNewPage(const QString &html) {
+    const bool focused = m_view && m_view->isAncestorOf(QApplication::focusWidget());
+    discardPage();
+    m_requestedHtml = html;
+    preparePage();
+    if (focused)
+        setFocus(Qt::OtherFocusReason);
 }
 
 void HtmlEditor::showEvent(QShowEvent *event) {
@@ -318,7 +334,7 @@ void HtmlEditor::recoverFromRendererEnd(int status, int exitCode) {
     // had not replaced it yet.
     const QString html =
         m_snapshot->loadId == m_loadId ? m_snapshot->documentHtml : m_requestedHtml;
-    QTimer::singleShot(0, this, [this, html] { loadHtml(html, m_baseUrl); });
+    QTimer::singleShot(0, this, [this, html] { showInNewPage(html); });
 }
 
 void HtmlEditor::runCommand(const QJsonArray &call) {

@@ -121,6 +121,10 @@ private:
     void requestDocument(const QString &html, const QUrl &baseUrl);
     void showRequestedDocument();
     void runCommand(const QJsonArray &call);
+    void discardPage();
+    // Shows html in a page made anew. After its renderer ended, the engine does not always
+    // run the editor's script in the old page again.
+    void showInNewPage(const QString &html);
     void recoverFromRendererEnd(int status, int exitCode);
     void applySnapshot(const EditorSnapshot &snapshot);
     // Reads answer with what the document is known to read as until its page reports.

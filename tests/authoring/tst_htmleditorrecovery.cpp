@@ -1,12 +1,16 @@
 #include "authoring/htmleditor.h"
 
+#include <QHash>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
+#include <algorithm>
 #include <csignal>
+#include <memory>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using namespace quillsite;
@@ -33,6 +37,7 @@ class tst_HtmlEditorRecovery : public QObject {
 
 private slots:
     void rendererEnds_documentIsShownAgain();
+    void rendererEnds_everyEditorItHeldRecovers();
 };
 
 void tst_HtmlEditorRecovery::rendererEnds_documentIsShownAgain() {
@@ -61,6 +66,46 @@ void tst_HtmlEditorRecovery::rendererEnds_documentIsShownAgain() {
     QCOMPARE(later.bodyHTML(), u"<p><b>new</b></p>"_s);
     QCOMPARE(editor.DocumentHTML(),
              u"<html><head></head><body><p><i>written</i></p></body></html>"_s);
+}
+
+void tst_HtmlEditorRecovery::rendererEnds_everyEditorItHeldRecovers() {
+    // Four editors in at most two renderer processes: one process holds two or more.
+    std::vector<std::unique_ptr<HtmlEditor>> editors;
+    QHash<qint64, int> editorsOfProcess;
+    for (int i = 0; i < 4; ++i) {
+        editors.push_back(std::make_unique<HtmlEditor>(nullptr));
+        HtmlEditor &editor = *editors.back();
+        editor.setDocumentHTML(u"<p>page %1</p>"_s.arg(i));
+        QCOMPARE(editor.bodyHTML(), u"<p>page %1</p>"_s.arg(i));
+        selectContents(editor, u"p"_s);
+        editor.ExecCommand(Italic);
+        QCOMPARE(editor.bodyHTML(), u"<p><i>page %1</i></p>"_s.arg(i));
+        ++editorsOfProcess[editor.findChild<QWebEngineView *>()->page()->renderProcessPid()];
+    }
+    const qint64 pid =
+        std::max_element(editorsOfProcess.keyValueBegin(), editorsOfProcess.keyValueEnd(),
+                         [](auto a, auto b) { return a.second < b.second; })
+            ->first;
+    QVERIFY(editorsOfProcess[pid] >= 2);
+
+    std::vector<std::unique_ptr<QSignalSpy>> reports;
+    for (auto &editor : editors) {
+        const bool ends = editor->findChild<QWebEngineView *>()->page()->renderProcessPid() == pid;
+        reports.push_back(
+            ends ? std::make_unique<QSignalSpy>(editor.get(), &HtmlEditor::DisplayChanged)
+                 : nullptr);
+    }
+    QVERIFY(::kill(pid_t(pid), SIGKILL) == 0);
+    for (const auto &report : reports) {
+        if (report)
+            QTRY_VERIFY_WITH_TIMEOUT(report->count() > 0, Timeout);
+    }
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(editors[i]->bodyHTML(), u"<p><i>page %1</i></p>"_s.arg(i));
+        selectContents(*editors[i], u"p"_s);
+        editors[i]->ExecCommand(Bold);
+        QCOMPARE(editors[i]->bodyHTML(), u"<p><i><b>page %1</b></i></p>"_s.arg(i));
+    }
 }
 
 QTEST_MAIN(tst_HtmlEditorRecovery)
