@@ -88,6 +88,13 @@ QStringList contextMenuAt(HtmlEditor &editor, const QString &selector) {
     return texts;
 }
 
+// Shows the editor in a window of its own, as the user sees it.
+bool showOnScreen(HtmlEditor &editor) {
+    editor.resize(400, 300);
+    editor.show();
+    return QTest::qWaitForWindowExposed(&editor);
+}
+
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes) {
     const QString path = dir.filePath(name);
     QFile file(path);
@@ -551,9 +558,7 @@ void tst_HtmlEditor::queryStatus_dialogCommandsAndUnknown() {
 void tst_HtmlEditor::keyboard_formatsUndoesAndStartsParagraphs() {
     FakeEditorDialogs dialogs;
     HtmlEditor editor(&dialogs);
-    editor.resize(400, 300);
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QVERIFY(showOnScreen(editor));
     editor.setDocumentHTML(u"<p>abc</p>"_s);
     QCOMPARE(editor.bodyHTML(), u"<p>abc</p>"_s);
     editor.setFocus();
@@ -594,9 +599,7 @@ void tst_HtmlEditor::keyboard_formatsUndoesAndStartsParagraphs() {
 
 void tst_HtmlEditor::typingIntoEmptyPage_startsParagraph() {
     HtmlEditor editor(nullptr);
-    editor.resize(400, 300);
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QVERIFY(showOnScreen(editor));
     editor.setDocumentHTML(u"<!DOCTYPE html><html><head></head><body></body></html>"_s);
     QCOMPARE(editor.bodyHTML(), QString());
     editor.setFocus();
@@ -763,9 +766,7 @@ void tst_HtmlEditor::cleanHtml5() {
 
 void tst_HtmlEditor::focusAtStart_typingGoesToDocumentStart() {
     HtmlEditor editor(nullptr);
-    editor.resize(400, 300);
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QVERIFY(showOnScreen(editor));
     editor.setDocumentHTML(u"<h1>Title</h1><p>text</p>"_s);
     QVERIFY(!editor.hasCaret());
     editor.focusAtStart();
@@ -776,9 +777,7 @@ void tst_HtmlEditor::focusAtStart_typingGoesToDocumentStart() {
 
 void tst_HtmlEditor::contextMenu_offersSpellingAndParagraphStyles() {
     HtmlEditor editor(nullptr);
-    editor.resize(400, 300);
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QVERIFY(showOnScreen(editor));
     editor.setDocumentHTML(u"<p>Thier</p><p>house</p>"_s);
     editor.focusAtStart();
     QTRY_VERIFY_WITH_TIMEOUT(editor.hasCaret(), Timeout);
@@ -812,9 +811,7 @@ void tst_HtmlEditor::releasePage_onlyWhenTheUserLeftNothing() {
     QFETCH(bool, released);
 
     HtmlEditor editor(nullptr);
-    editor.resize(300, 200);
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QVERIFY(showOnScreen(editor));
     const QString body = u"<p>word</p>"_s + u"<p>line</p>"_s.repeated(60);
     editor.setDocumentHTML(u"<html><body>"_s + body + u"</body></html>"_s);
     QCOMPARE(editor.bodyHTML(), body);
