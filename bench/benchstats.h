@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 
 #include <algorithm>
+#include <functional>
 
 // Figures every benchmark reports.
 namespace quillsite::bench {
@@ -36,6 +37,14 @@ inline int pageCountOption(const QCoreApplication &app, int minimum) {
                       QStringLiteral("200")});
     parser.process(app);
     return std::max(minimum, parser.value(QStringLiteral("pages")).toInt());
+}
+
+// Runs the event loop until done() holds, or for timeoutMs at the most.
+inline void waitUntil(const std::function<bool()> &done, int timeoutMs = 120000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
 
 } // namespace quillsite::bench

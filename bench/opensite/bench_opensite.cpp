@@ -27,7 +27,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -62,13 +61,6 @@ bool pagesShown(PageSet &pages) {
             return false;
     }
     return true;
-}
-
-void waitFor(const std::function<bool()> &done) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < 120000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
 
 } // namespace
@@ -108,9 +100,9 @@ int main(int argc, char *argv[]) {
     sinceTick.start();
     tick.start(0);
     PageSet &pages = window.pageSet();
-    waitFor([&] { return pages.count() == pageCount; });
+    waitUntil([&] { return pages.count() == pageCount; });
     const double editorsMs = msSince(timer);
-    waitFor([&] { return pagesShown(pages); });
+    waitUntil([&] { return pagesShown(pages); });
     const double shownMs = msSince(timer);
     tick.stop();
     const auto [openedKb, openedProcesses] = familyResidentKb();
@@ -129,7 +121,7 @@ int main(int argc, char *argv[]) {
         QElapsedTimer sight;
         sight.start();
         pages.selectPage(page);
-        waitFor([&] { return pages.editor(page)->isReady(); });
+        waitUntil([&] { return pages.editor(page)->isReady(); });
         firstSights.push_back(msSince(sight));
     }
     const auto [visitedKb, visitedProcesses] = familyResidentKb();

@@ -114,8 +114,7 @@ int main(int argc, char *argv[]) {
         set.selectPage(page);
         QCoreApplication::processEvents();
         switchTimes.push_back(msSince(timer));
-        while (!set.editor(page)->isReady() && timer.elapsed() < 60000)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        waitUntil([&] { return set.editor(page)->isReady(); }, 60000);
         untilShownTimes.push_back(msSince(timer));
     }
 
