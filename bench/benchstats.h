@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QString>
 
 #include <algorithm>
 #include <functional>
@@ -37,6 +38,14 @@ inline int pageCountOption(const QCoreApplication &app, int minimum) {
                       QStringLiteral("200")});
     parser.process(app);
     return std::max(minimum, parser.value(QStringLiteral("pages")).toInt());
+}
+
+// About 4 KB of body markup for page number `page`, as the window benchmarks give it.
+inline QString pageBody(int page) {
+    QString body;
+    for (int i = 0; body.size() < 4000; ++i)
+        body += QStringLiteral("<p>Page %1, paragraph %2: <b>some</b> text.</p>").arg(page).arg(i);
+    return body;
 }
 
 // Runs the event loop until done() holds, or for timeoutMs at the most.

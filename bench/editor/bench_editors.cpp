@@ -20,17 +20,6 @@ using namespace Qt::StringLiterals;
 using namespace quillsite;
 using namespace quillsite::bench;
 
-namespace {
-
-QString pageBody(int page) {
-    QString body;
-    for (int i = 0; body.size() < 4000; ++i)
-        body += u"<p>Page %1, paragraph %2: <b>some</b> text to read.</p>"_s.arg(page).arg(i);
-    return body;
-}
-
-} // namespace
-
 int main(int argc, char *argv[]) {
     configureWebEngine();
     QApplication app(argc, argv);

@@ -35,13 +35,6 @@ using namespace quillsite::bench;
 
 namespace {
 
-QString pageBody(int page) {
-    QString body;
-    for (int i = 0; body.size() < 4000; ++i)
-        body += u"<p>Page %1, paragraph %2: <b>some</b> text.</p>"_s.arg(page).arg(i);
-    return body;
-}
-
 QString buildSite(const QString &folder, int pageCount) {
     Website site{QStringLiteral(QUILLSITE_SHARE_DIR) + u"/templates/paper"_s,
                  u"Bench Club"_s,

@@ -33,13 +33,6 @@ using namespace quillsite::bench;
 
 namespace {
 
-QString pageBody(int page) {
-    QString body;
-    for (int i = 0; body.size() < 4000; ++i)
-        body += u"<p>Page %1, paragraph %2: <b>some</b> text.</p>"_s.arg(page).arg(i);
-    return body;
-}
-
 void report(const char *what, const std::vector<double> &times) {
     std::printf("%-34s median %8.2f ms   slowest %8.2f ms   (%zu)\n", what, median(times),
                 slowest(times), times.size());
