@@ -125,12 +125,10 @@ private slots:
     void lists_wrapParagraphInList_data();
     void lists_wrapParagraphInList();
     void command_beforePageIsReady_isCarriedOutInOrder();
-    void hyperlink_answered_linksSelection();
-    void hyperlink_cancelled_changesNothing();
-    void hyperlink_inExistingLink_offersItsAddress();
-    void image_answered_insertsPictureWithAlternativeText();
-    void image_withPictureSelected_changesIt_data();
-    void image_withPictureSelected_changesIt();
+    void hyperlink_data();
+    void hyperlink();
+    void image_answered_insertsOrChangesPicture_data();
+    void image_answered_insertsOrChangesPicture();
     void pictures_areShownNoWiderThanThePage();
     void pictureFromOutside_isAskedForAsIfBrowsed_data();
     void pictureFromOutside_isAskedForAsIfBrowsed();
@@ -351,59 +349,48 @@ void tst_HtmlEditor::command_beforePageIsReady_isCarriedOutInOrder() {
     QCOMPARE(editor.bodyHTML(), u"<p>text<img src=\"a.png\" alt=\"A\"></p>"_s);
 }
 
-void tst_HtmlEditor::hyperlink_answered_linksSelection() {
-    FakeEditorDialogs dialogs;
-    dialogs.linkAnswers = {u"https://example.com/a?b=1&c=2"_s};
-    HtmlEditor editor(&dialogs);
-    editor.setDocumentHTML(u"<p>go there</p>"_s);
-    QCOMPARE(editor.bodyHTML(), u"<p>go there</p>"_s);
-    selectContents(editor, u"p"_s);
-    editor.ExecCommand(Hyperlink);
-    QCOMPARE(dialogs.linkQuestions, QStringList{QString()});
-    QCOMPARE(editor.bodyHTML(),
-             u"<p><a href=\"https://example.com/a?b=1&amp;c=2\">go there</a></p>"_s);
+void tst_HtmlEditor::hyperlink_data() {
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<bool>("caretInLink"); // else the paragraph is selected
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QString>("body");
+
+    const QString linked = u"<p><a href=\"old.htm\">page</a> after</p>"_s;
+    QTest::newRow("answered")
+        << u"<p>go there</p>"_s << false << QStringList{u"https://example.com/a?b=1&c=2"_s}
+        << QString() << u"<p><a href=\"https://example.com/a?b=1&amp;c=2\">go there</a></p>"_s;
+    QTest::newRow("cancelled") << u"<p>stay</p>"_s << false << QStringList() << QString()
+                               << u"<p>stay</p>"_s;
+    QTest::newRow("in a link, changed")
+        << linked << true << QStringList{u"new.htm"_s} << u"old.htm"_s
+        << u"<p><a href=\"new.htm\">page</a> after</p>"_s;
+    QTest::newRow("in a link, emptied")
+        << linked << true << QStringList{QString()} << u"old.htm"_s << u"<p>page after</p>"_s;
 }
 
-void tst_HtmlEditor::hyperlink_cancelled_changesNothing() {
+void tst_HtmlEditor::hyperlink() {
+    QFETCH(QString, html);
+    QFETCH(bool, caretInLink);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, offered);
+    QFETCH(QString, body);
+
     FakeEditorDialogs dialogs;
+    dialogs.linkAnswers = answers;
     HtmlEditor editor(&dialogs);
-    editor.setDocumentHTML(u"<p>stay</p>"_s);
-    QCOMPARE(editor.bodyHTML(), u"<p>stay</p>"_s);
-    selectContents(editor, u"p"_s);
+    editor.setDocumentHTML(html);
+    QCOMPARE(editor.bodyHTML(), html);
+    if (caretInLink)
+        placeCaret(editor, u"a"_s, 2);
+    else
+        selectContents(editor, u"p"_s);
     editor.ExecCommand(Hyperlink);
-    QCOMPARE(dialogs.linkQuestions.size(), 1);
-    QCOMPARE(editor.bodyHTML(), u"<p>stay</p>"_s);
+    QCOMPARE(dialogs.linkQuestions, QStringList{offered});
+    QCOMPARE(editor.bodyHTML(), body);
 }
 
-void tst_HtmlEditor::hyperlink_inExistingLink_offersItsAddress() {
-    FakeEditorDialogs dialogs;
-    dialogs.linkAnswers = {u"new.htm"_s, QString()}; // an empty address removes the link
-    HtmlEditor editor(&dialogs);
-    editor.setDocumentHTML(u"<p><a href=\"old.htm\">page</a> after</p>"_s);
-    QCOMPARE(editor.bodyHTML(), u"<p><a href=\"old.htm\">page</a> after</p>"_s);
-    placeCaret(editor, u"a"_s, 2);
-    editor.ExecCommand(Hyperlink);
-    QCOMPARE(dialogs.linkQuestions, QStringList{u"old.htm"_s});
-    QCOMPARE(editor.bodyHTML(), u"<p><a href=\"new.htm\">page</a> after</p>"_s);
-
-    placeCaret(editor, u"a"_s, 2);
-    editor.ExecCommand(Hyperlink);
-    QCOMPARE(editor.bodyHTML(), u"<p>page after</p>"_s);
-}
-
-void tst_HtmlEditor::image_answered_insertsPictureWithAlternativeText() {
-    FakeEditorDialogs dialogs;
-    dialogs.imageAnswers = {ImageChoice{u"file:///tmp/my%20photo.jpg"_s, u"Me \"smiling\""_s}};
-    HtmlEditor editor(&dialogs);
-    editor.setDocumentHTML(u"<p>ab</p>"_s);
-    QCOMPARE(editor.bodyHTML(), u"<p>ab</p>"_s);
-    placeCaret(editor, u"p"_s, 1);
-    editor.ExecCommand(Image);
-    QCOMPARE(editor.bodyHTML(),
-             u"<p>a<img src=\"file:///tmp/my%20photo.jpg\" alt=\"Me &quot;smiling&quot;\">b</p>"_s);
-}
-
-void tst_HtmlEditor::image_withPictureSelected_changesIt_data() {
+void tst_HtmlEditor::image_answered_insertsOrChangesPicture_data() {
     QTest::addColumn<QString>("body");
     QTest::addColumn<ImageChoice>("answer");
     QTest::addColumn<std::optional<ImageChoice>>("offered");
@@ -428,9 +415,14 @@ void tst_HtmlEditor::image_withPictureSelected_changesIt_data() {
         << u"<p>ab</p>"_s << ImageChoice{u"new.png"_s, u"N"_s, PictureSize::Medium}
         << std::optional<ImageChoice>()
         << u"<p>ab<img src=\"new.png\" alt=\"N\" style=\"width: 50%;\"></p>"_s;
+    QTest::newRow("nothing selected: quotes in the text, blank in the address")
+        << u"<p>ab</p>"_s
+        << ImageChoice{u"file:///tmp/my%20photo.jpg"_s, u"Me \"smiling\""_s, PictureSize::Own}
+        << std::optional<ImageChoice>()
+        << u"<p>ab<img src=\"file:///tmp/my%20photo.jpg\" alt=\"Me &quot;smiling&quot;\"></p>"_s;
 }
 
-void tst_HtmlEditor::image_withPictureSelected_changesIt() {
+void tst_HtmlEditor::image_answered_insertsOrChangesPicture() {
     QFETCH(QString, body);
     QFETCH(ImageChoice, answer);
     QFETCH(std::optional<ImageChoice>, offered);
