@@ -51,9 +51,8 @@ private slots:
     void counter_advancesForDefaultStyleNames();
     void counter_advancesOnRejectedDuplicate();
     void counter_notUsedByTemplateWay();
-    void open_missingField_warns_data();
-    void open_missingField_warns();
-    void open_missingFile_warns();
+    void open_missingFieldOrFile_warns_data();
+    void open_missingFieldOrFile_warns();
     void open_loadsTheFile();
     void open_unreadableFile_warnsAndAddsNothing();
     void open_builtPage_givesItsNameAndOnlyItsContent();
@@ -305,34 +304,26 @@ void tst_frmAdd::counter_notUsedByTemplateWay() {
     QCOMPARE(child<QLineEdit>(u"txtName"_s)->text(), u"New Page 0"_s);
 }
 
-void tst_frmAdd::open_missingField_warns_data() {
-    QTest::addColumn<QString>("file");
+void tst_frmAdd::open_missingFieldOrFile_warns_data() {
+    QTest::addColumn<QString>("file"); // {dir} stands for the test's folder
     QTest::addColumn<QString>("name");
-    QTest::newRow("no file") << QString() << u"About"_s;
-    QTest::newRow("no name") << u"/tmp/x.htm"_s << QString();
-    QTest::newRow("neither") << QString() << QString();
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("no file") << QString() << u"About"_s << enterBoth;
+    QTest::newRow("no name") << u"/tmp/x.htm"_s << QString() << enterBoth;
+    QTest::newRow("neither") << QString() << QString() << enterBoth;
+    QTest::newRow("no such file") << u"{dir}/nothing.htm"_s << u"New Page 0"_s << noSuchFile;
 }
 
-void tst_frmAdd::open_missingField_warns() {
+void tst_frmAdd::open_missingFieldOrFile_warns() {
     QFETCH(QString, file);
     QFETCH(QString, name);
+    QFETCH(QString, warning);
     frmAdd &dialog = showDialog();
     tab(u"Open"_s);
-    child<QLineEdit>(u"txtFile"_s)->setText(file);
+    child<QLineEdit>(u"txtFile"_s)->setText(file.replace(u"{dir}"_s, m_dir->path()));
     child<QLineEdit>(u"txtName"_s)->setText(name);
     click(u"cmdAdd"_s);
-    QCOMPARE(m_f->desktop.warnings, QStringList{enterBoth});
-    QCOMPARE(dialog.focusWidget(), child<QLineEdit>(u"txtFile"_s));
-    QCOMPARE(m_f->pageSet->count(), 1);
-}
-
-void tst_frmAdd::open_missingFile_warns() {
-    frmAdd &dialog = showDialog();
-    tab(u"Open"_s);
-    child<QLineEdit>(u"txtFile"_s)->setText(m_dir->filePath(u"nothing.htm"_s));
-    child<QLineEdit>(u"txtName"_s)->setText(u"New Page 0"_s);
-    click(u"cmdAdd"_s);
-    QCOMPARE(m_f->desktop.warnings, QStringList{noSuchFile});
+    QCOMPARE(m_f->desktop.warnings, QStringList{warning});
     QCOMPARE(dialog.focusWidget(), child<QLineEdit>(u"txtFile"_s));
     QCOMPARE(m_f->pageSet->count(), 1);
     QCOMPARE(m_f->pageSet->newPageCounter().value(), 0);

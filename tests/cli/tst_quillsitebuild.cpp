@@ -34,14 +34,13 @@ private slots:
     void init();
     void cleanup();
     void build_writesSiteAndSaysSoInOneLine();
-    void unknownTemplate_failsWithUsageStatus();
-    void templateWithoutSkeleton_failsWithBuildStatus();
+    void refused_exitStatusNamesTheFault_data();
+    void refused_exitStatusNamesTheFault();
     void failure_leavesSiteAsItWas_data();
     void failure_leavesSiteAsItWas();
     void warnings_saidAndSiteBuilt();
     void killedBuild_neverLeavesACutOffPage();
     void listPages_showsWhatWouldBeRead();
-    void fromUnreadableSite_failsWithUsageStatus();
     void pictures_areCopiedAndMissingOnesNamed();
 
 private:
@@ -100,21 +99,34 @@ void tst_QuillsiteBuild::build_writesSiteAndSaysSoInOneLine() {
     QVERIFY(QFile::exists(site + u"/files/images/dot.gif"_s));
 }
 
-void tst_QuillsiteBuild::unknownTemplate_failsWithUsageStatus() {
-    run({u"--out"_s, u"site"_s, u"--template"_s, u"No Such Design"_s});
-    QCOMPARE(m_process.exitCode(), 2);
-    QCOMPARE(m_stdout, QString());
-    QVERIFY2(m_stderr.startsWith(u"There is no template called \"No Such Design\"."_s),
-             qPrintable(m_stderr));
-    QVERIFY(!QFileInfo::exists(m_folder->filePath(u"site"_s)));
+void tst_QuillsiteBuild::refused_exitStatusNamesTheFault_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message"); // part of what standard error says
+    QTest::addColumn<QString>("absent");  // what is not written
+
+    QTest::newRow("unknown template")
+        << QStringList{u"--out"_s, u"site"_s, u"--template"_s, u"No Such Design"_s} << 2
+        << u"There is no template called \"No Such Design\"."_s << u"site"_s;
+    QTest::newRow("template without main.txt")
+        << QStringList{u"--out"_s, u"site"_s, u"--template"_s, dataFolder + u"/broken-template"_s}
+        << 1 << dataFolder + u"/broken-template/main.txt"_s << u"site/index.htm"_s;
+    QTest::newRow("site to start from missing")
+        << QStringList{u"--out"_s, u"site"_s, u"--from"_s, u"no-such-site"_s} << 2
+        << u"no-such-site\" does not exist"_s << u"site"_s;
 }
 
-void tst_QuillsiteBuild::templateWithoutSkeleton_failsWithBuildStatus() {
-    run({u"--out"_s, u"site"_s, u"--template"_s, dataFolder + u"/broken-template"_s});
-    QCOMPARE(m_process.exitCode(), 1);
+void tst_QuillsiteBuild::refused_exitStatusNamesTheFault() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QFETCH(QString, absent);
+
+    run(arguments);
+    QCOMPARE(m_process.exitCode(), status);
     QCOMPARE(m_stdout, QString());
-    QVERIFY2(m_stderr.contains(dataFolder + u"/broken-template/main.txt"_s), qPrintable(m_stderr));
-    QVERIFY(!QFileInfo::exists(m_folder->filePath(u"site/index.htm"_s)));
+    QVERIFY2(m_stderr.contains(message), qPrintable(m_stderr));
+    QVERIFY(!QFileInfo::exists(m_folder->filePath(absent)));
 }
 
 QMap<QString, QByteArray> tst_QuillsiteBuild::siteFiles() const {
@@ -288,13 +300,6 @@ void tst_QuillsiteBuild::listPages_showsWhatWouldBeRead() {
     QVERIFY2(m_stderr.startsWith(u"Warning: The page \"Home\" is in the menu, but its file "
                                  "\"index.htm\" is missing"_s),
              qPrintable(m_stderr));
-}
-
-void tst_QuillsiteBuild::fromUnreadableSite_failsWithUsageStatus() {
-    run({u"--out"_s, u"site"_s, u"--from"_s, u"no-such-site"_s});
-    QCOMPARE(m_process.exitCode(), 2);
-    QVERIFY2(m_stderr.contains(u"no-such-site\" does not exist"_s), qPrintable(m_stderr));
-    QVERIFY(!QFileInfo::exists(m_folder->filePath(u"site"_s)));
 }
 
 QTEST_GUILESS_MAIN(tst_QuillsiteBuild)
