@@ -44,11 +44,8 @@ private slots:
     void outFolder_isMadeAbsolute();
     void templateRequest_findsTemplate_data();
     void templateRequest_findsTemplate();
-    void unknownTemplate_listsTheChoices();
-    void ambiguousTemplate_listsTheCandidates();
     void wrongCommand_isRefused_data();
     void wrongCommand_isRefused();
-    void missingPageFile_namesIt();
     void helpAndVersion_showText();
     void listTemplates_isAnAction();
     void templateListing_showsEveryTemplateInOrder();
@@ -199,25 +196,6 @@ void tst_CommandLine::templateRequest_findsTemplate() {
     QCOMPARE(command.site.templateFolder, folder);
 }
 
-void tst_CommandLine::unknownTemplate_listsTheChoices() {
-    const CommandLine command = interpret({u"--out=/tmp/site"_s, u"--template=Fancy"_s});
-    QCOMPARE(command.action, CommandAction::Fail);
-    QCOMPARE(command.error, u"There is no template called \"Fancy\". Choose one of:\n"
-                            "  Classic [classic]\n"
-                            "  Modern Blue [modern]\n"
-                            "  Twin [twin-a]\n"
-                            "  twin [twin-b]"_s);
-}
-
-void tst_CommandLine::ambiguousTemplate_listsTheCandidates() {
-    const CommandLine command = interpret({u"--out=/tmp/site"_s, u"--template=TWIN"_s});
-    QCOMPARE(command.action, CommandAction::Fail);
-    QCOMPARE(command.error, u"More than one template is called \"TWIN\"; give the path of the one "
-                            "you mean:\n  "_s +
-                                templateFolder(u"twin-a"_s) + u"\n  "_s +
-                                templateFolder(u"twin-b"_s));
-}
-
 void tst_CommandLine::wrongCommand_isRefused_data() {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("error");
@@ -267,6 +245,22 @@ void tst_CommandLine::wrongCommand_isRefused_data() {
     QTest::newRow("stray argument")
         << QStringList{u"--out=/s"_s, u"Home"_s}
         << u"Unexpected argument \"Home\". Options start with --; see --help."_s;
+    QTest::newRow("unknown template: the choices listed")
+        << QStringList{u"--out=/tmp/site"_s, u"--template=Fancy"_s}
+        << u"There is no template called \"Fancy\". Choose one of:\n"
+           "  Classic [classic]\n"
+           "  Modern Blue [modern]\n"
+           "  Twin [twin-a]\n"
+           "  twin [twin-b]"_s;
+    QTest::newRow("ambiguous template: the candidates listed")
+        << QStringList{u"--out=/tmp/site"_s, u"--template=TWIN"_s}
+        << u"More than one template is called \"TWIN\"; give the path of the one you mean:\n  "_s +
+               templateFolder(u"twin-a"_s) + u"\n  "_s + templateFolder(u"twin-b"_s);
+    QTest::newRow("missing page file named")
+        << QStringList{u"--out=/s"_s, u"--page"_s, u"Home=pages/home.html"_s, u"--page"_s,
+                       u"News=pages/news=old.html"_s}
+        << u"Could not read the page file \"%1/news=old.html\": No such file or directory."_s.arg(
+               pagesFolder);
 }
 
 void tst_CommandLine::wrongCommand_isRefused() {
@@ -275,15 +269,6 @@ void tst_CommandLine::wrongCommand_isRefused() {
     const CommandLine command = interpret(options);
     QCOMPARE(command.action, CommandAction::Fail);
     QCOMPARE(command.error, error);
-}
-
-void tst_CommandLine::missingPageFile_namesIt() {
-    const CommandLine command = interpret({u"--out=/s"_s, u"--page"_s, u"Home=pages/home.html"_s,
-                                           u"--page"_s, u"News=pages/news=old.html"_s});
-    QCOMPARE(command.action, CommandAction::Fail);
-    QCOMPARE(command.error,
-             u"Could not read the page file \"%1/news=old.html\": No such file or directory."_s.arg(
-                 pagesFolder));
 }
 
 void tst_CommandLine::helpAndVersion_showText() {
