@@ -18,10 +18,8 @@ private slots:
     void lintian_findsNoError();
     void control_dependsOnWhatRunsTheWizard_data();
     void control_dependsOnWhatRunsTheWizard();
-    void listTemplates_namesEveryBundledTemplate_data();
-    void listTemplates_namesEveryBundledTemplate();
-    void build_writesSiteFromInstalledTemplate_data();
-    void build_writesSiteFromInstalledTemplate();
+    void installedTemplate_isListedAndBuildsSite_data();
+    void installedTemplate_isListedAndBuildsSite();
     void wizard_showsItsWindowWithoutWarnings();
 
 private:
@@ -73,23 +71,15 @@ void tst_DebianPackage::control_dependsOnWhatRunsTheWizard() {
     QVERIFY2(depends.output.contains(package), qPrintable(depends.output));
 }
 
-void tst_DebianPackage::listTemplates_namesEveryBundledTemplate_data() {
+void tst_DebianPackage::installedTemplate_isListedAndBuildsSite_data() {
     QTest::addColumn<QString>("name");
     for (const QString &name : {u"Meadow"_s, u"Midnight"_s, u"Paper"_s, u"Studio"_s})
         QTest::newRow(qPrintable(name)) << name;
 }
 
-void tst_DebianPackage::listTemplates_namesEveryBundledTemplate() {
+void tst_DebianPackage::installedTemplate_isListedAndBuildsSite() {
     QFETCH(QString, name);
     QVERIFY2(m_templateListing.contains(name), qPrintable(m_templateListing));
-}
-
-void tst_DebianPackage::build_writesSiteFromInstalledTemplate_data() {
-    listTemplates_namesEveryBundledTemplate_data();
-}
-
-void tst_DebianPackage::build_writesSiteFromInstalledTemplate() {
-    QFETCH(QString, name);
 
     const QString site = m_work.filePath(u"site-"_s + name);
     const ProgramRun build =
