@@ -1,6 +1,6 @@
 # The Debian package, made by CPack: `cpack --config build/CPackConfig.cmake`,
 # or scripts/package.sh, which also checks it with lintian.
-set(QUILLSITE_MAINTAINER "${QUILLSITE_MAKER} <team@quillsite.org>"
+set(QUILLSITE_MAINTAINER "${QUILLSITE_MAKER} <quillsite@example.org>"
     CACHE STRING "Maintainer of the Debian package, as \"Name <address>\"")
 
 # The copyright file and the changelog that every Debian package carries.
