@@ -318,7 +318,7 @@ void HtmlEditor::showRequestedDocument() {
         return;
     QByteArray utf8 = m_requestedHtml.toUtf8();
     const bool large = utf8.size() > LargeDocumentBytes;
-    m_bridge->setPendingDocument(large ? m_requestedHtml : QString());
+    m_bridge->setPendingDocument(m_loadId, large ? m_requestedHtml : QString());
     m_page->scripts().clear();
     m_page->scripts().insert(editorScript(m_loadId, large, m_styleSheet));
     m_page->showDocument(large ? EmptyDocument.toUtf8() : utf8, m_baseUrl);
