@@ -47,9 +47,11 @@ void tst_HtmlEditorRecovery::rendererEnds_everyEditorItHeldRecovers() {
         editors.push_back(std::make_unique<HtmlEditor>(nullptr));
         HtmlEditor &editor = *editors.back();
         editor.setDocumentHTML(u"<p>page %1</p>"_s.arg(i));
+        QVERIFY(editor.waitUntilCurrent());
         QCOMPARE(editor.bodyHTML(), u"<p>page %1</p>"_s.arg(i));
         selectContents(editor, u"p"_s);
-        editor.ExecCommand(Italic);
+        editor.ExecCommand(EditCommand::Italic);
+        QVERIFY(editor.waitUntilCurrent());
         QCOMPARE(editor.bodyHTML(), u"<p><i>page %1</i></p>"_s.arg(i));
         ++editorsOfProcess[editor.findChild<QWebEngineView *>()->page()->renderProcessPid()];
     }
@@ -72,20 +74,24 @@ void tst_HtmlEditorRecovery::rendererEnds_everyEditorItHeldRecovers() {
             QTRY_VERIFY_WITH_TIMEOUT(report->count() > 0, Timeout);
     }
     for (int i = 0; i < 4; ++i) {
+        QVERIFY(editors[i]->waitUntilCurrent());
         QCOMPARE(editors[i]->bodyHTML(), u"<p><i>page %1</i></p>"_s.arg(i));
         QCOMPARE(editors[i]->DocumentHTML(),
                  u"<html><head></head><body><p><i>page %1</i></p></body></html>"_s.arg(i));
         selectContents(*editors[i], u"p"_s);
-        editors[i]->ExecCommand(Bold);
+        editors[i]->ExecCommand(EditCommand::Bold);
+        QVERIFY(editors[i]->waitUntilCurrent());
         QCOMPARE(editors[i]->bodyHTML(), u"<p><i><b>page %1</b></i></p>"_s.arg(i));
     }
 
     // Editors made after the renderer ended work as ever.
     HtmlEditor later(nullptr);
     later.setDocumentHTML(u"<p>new</p>"_s);
+    QVERIFY(later.waitUntilCurrent());
     QCOMPARE(later.bodyHTML(), u"<p>new</p>"_s);
     selectContents(later, u"p"_s);
-    later.ExecCommand(Bold);
+    later.ExecCommand(EditCommand::Bold);
+    QVERIFY(later.waitUntilCurrent());
     QCOMPARE(later.bodyHTML(), u"<p><b>new</b></p>"_s);
 }
 
