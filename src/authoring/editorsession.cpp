@@ -99,27 +99,30 @@ EditorSession::EditorSession(QObject *parent)
 EditorSession::~EditorSession() = default;
 
 void EditorSession::setDocument(const QString &html, const QUrl &baseUrl) {
+    tryAgainAfterFailure();
     preparePage();
+    m_unreported.clear(); // commands on the document it replaces
     requestDocument(html, baseUrl);
 }
 
 void EditorSession::setBody(const QString &body, const QUrl &baseUrl) {
     QString document = EmptyDocument;
     document.insert(document.indexOf(u"</body>"_s), body);
+    m_unreported.clear();
     requestDocument(document, baseUrl);
     presetSnapshot(document, body);
 }
 
 void EditorSession::run(const QJsonArray &call) {
+    tryAgainAfterFailure();
     preparePage();
     m_awaitedRequest = ++m_lastRequest;
     const QString script =
         u"quillsite.run(%1, %2)"_s.arg(m_lastRequest)
             .arg(QString::fromUtf8(QJsonDocument(call).toJson(QJsonDocument::Compact)));
+    m_unreported.append({m_lastRequest, script});
     if (m_ready)
         m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld);
-    else
-        m_queuedCalls.append(script);
 }
 
 void EditorSession::setStyleSheet(const EditorStyleSheet &styleSheet) {
@@ -170,12 +173,7 @@ void EditorSession::discardPage() {
 bool EditorSession::waitUntilCurrent() {
     if (isCurrent())
         return true;
-    if (!m_failure.isEmpty()) {
-        // Asked again after it failed: one more try in a new page.
-        m_failure.clear();
-        m_recoveries = MaxRecoveries;
-        showInNewPage();
-    }
+    tryAgainAfterFailure();
     QEventLoop loop;
     connect(this, &EditorSession::changed, &loop, &QEventLoop::quit);
     connect(this, &EditorSession::failed, &loop, &QEventLoop::quit);
@@ -202,8 +200,9 @@ void EditorSession::whenCurrent(QObject *context, std::function<void()> action) 
 void EditorSession::requestDocument(const QString &html, const QUrl &baseUrl) {
     ++m_loadId;
     m_ready = false;
-    m_queuedCalls.clear();
-    m_awaitedRequest = 0; // a new page has carried out none of the commands
+    // The page script counts from none: the commands it has yet to report are given to
+    // it again once it is ready, and the last of them is the one awaited.
+    m_awaitedRequest = m_unreported.isEmpty() ? 0 : m_unreported.last().first;
     m_baseUrl = baseUrl;
     m_requestedHtml = html;
     // The page is given the document once control returns to the event loop, so that a
@@ -239,7 +238,24 @@ void EditorSession::recoverFromRendererEnd(int status, int exitCode) {
         emit failed(m_failure);
         return;
     }
-    QMetaObject::invokeMethod(this, &EditorSession::showInNewPage, Qt::QueuedConnection);
+    if (std::exchange(m_recoveryScheduled, true))
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_recoveryScheduled = false;
+            if (m_failure.isEmpty())
+                showInNewPage();
+        },
+        Qt::QueuedConnection);
+}
+
+void EditorSession::tryAgainAfterFailure() {
+    if (m_failure.isEmpty())
+        return;
+    m_failure.clear();
+    m_recoveries = MaxRecoveries; // one more end fails again
+    showInNewPage();
 }
 
 void EditorSession::showInNewPage() {
@@ -258,12 +274,14 @@ void EditorSession::applyReport(const QJsonObject &report) {
     if (!m_page || snapshot.loadId != m_loadId)
         return; // from a page since released, or a document since replaced
     *m_snapshot = std::move(snapshot);
+    m_unreported.removeIf(
+        [done = m_snapshot->request](const auto &call) { return call.first <= done; });
     if (!m_ready) {
         m_ready = true;
         m_recoveries = 0;
         m_failure.clear();
-        for (const QString &script : std::exchange(m_queuedCalls, {}))
-            m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+        for (const auto &call : std::as_const(m_unreported))
+            m_page->runJavaScript(call.second, QWebEngineScript::ApplicationWorld);
     }
     // A report sent before the page carried out the last command is out of date.
     if (!isCurrent())

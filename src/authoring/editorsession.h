@@ -82,7 +82,8 @@ signals:
     void pageEnding();
     // The snapshot is current and may have changed.
     void changed();
-    // The page can't show the document: its renderer ended again and again.
+    // The page can't show the document: its renderer ended again and again. The next
+    // document, command or wait tries once more.
     void failed(const QString &reason);
     // The user asked for a link (Ctrl+K), or offered a picture by pasting or dropping it.
     void linkAsked();
@@ -94,6 +95,8 @@ private:
     void discardPage();
     void recoverFromRendererEnd(int status, int exitCode);
     void showInNewPage();
+    // A new document, command or wait after the page failed tries once more in a new page.
+    void tryAgainAfterFailure();
     void applyReport(const QJsonObject &report);
     // Reads answer with what the document is known to read as until its page reports.
     void presetSnapshot(const QString &documentHtml, const QString &bodyHtml);
@@ -104,7 +107,9 @@ private:
     EditorStyleSheet m_styleSheet;
     QUrl m_baseUrl;
     QString m_requestedHtml;
-    QStringList m_queuedCalls;
+    // The commands the page has not yet reported as carried out, with their numbers: a
+    // page that ends before it does is given them again.
+    QList<std::pair<int, QString>> m_unreported;
     QList<std::pair<QPointer<QObject>, std::function<void()>>> m_whenCurrent;
     QString m_failure; // why the page can't show the document, empty while it can
     int m_loadId = 0;
@@ -113,6 +118,7 @@ private:
     int m_recoveries = 0;
     bool m_ready = false;
     bool m_showScheduled = false;
+    bool m_recoveryScheduled = false;
 };
 
 } // namespace quillsite

@@ -31,8 +31,8 @@ HtmlEditor::HtmlEditor(EditorDialogs *dialogs, QWidget *parent)
     connect(m_session, &EditorSession::pageEnding, this, &HtmlEditor::dropView);
     connect(m_session, &EditorSession::failed, this, &HtmlEditor::showProblem);
     connect(m_session, &EditorSession::changed, this, [this] {
-        if (!m_problem.isEmpty())
-            showProblem({});
+        if (m_problem != m_session->failure())
+            showProblem(m_session->failure());
         emit DisplayChanged();
     });
     // Ctrl+K in the page asks as the toolbar's button does.

@@ -1,6 +1,7 @@
 #include "authoring/htmleditor.h"
 
 #include <QHash>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
@@ -37,6 +38,7 @@ class tst_HtmlEditorRecovery : public QObject {
 
 private slots:
     void rendererEnds_everyEditorItHeldRecovers();
+    void rendererEndsAgainAndAgain_userIsToldAndTextKept();
 };
 
 void tst_HtmlEditorRecovery::rendererEnds_everyEditorItHeldRecovers() {
@@ -93,6 +95,28 @@ void tst_HtmlEditorRecovery::rendererEnds_everyEditorItHeldRecovers() {
     later.ExecCommand(EditCommand::Bold);
     QVERIFY(later.waitUntilCurrent());
     QCOMPARE(later.bodyHTML(), u"<p><b>new</b></p>"_s);
+}
+
+void tst_HtmlEditorRecovery::rendererEndsAgainAndAgain_userIsToldAndTextKept() {
+    HtmlEditor editor(nullptr);
+    editor.setDocumentHTML(u"<p>written</p>"_s);
+    QVERIFY(editor.waitUntilCurrent());
+    // Ended four times in a row, before the page could show the document once.
+    auto *page = editor.findChild<QWebEnginePage *>();
+    for (int end = 0; end < 4; ++end)
+        emit page->renderProcessTerminated(QWebEnginePage::CrashedTerminationStatus, 11);
+    QVERIFY2(editor.problem().contains(u"4 times"_s), qPrintable(editor.problem()));
+    const auto *label = editor.findChild<QLabel *>();
+    QVERIFY(label && label->isVisibleTo(&editor));
+    QVERIFY(label->text().contains(editor.problem()));
+    QCOMPARE(editor.bodyHTML(), u"<p>written</p>"_s);
+
+    // The next command tries again in a new page, and acts on what was written.
+    editor.setParagraphStyle(ParagraphStyle::Heading1);
+    QVERIFY(editor.waitUntilCurrent());
+    QCOMPARE(editor.bodyHTML(), u"<h1>written</h1>"_s);
+    QVERIFY(editor.problem().isEmpty());
+    QVERIFY(!label->isVisibleTo(&editor));
 }
 
 QTEST_MAIN(tst_HtmlEditorRecovery)
