@@ -123,7 +123,6 @@ private slots:
     void loadDocument_windows1252File_isDecoded();
     void loadDocument_missingFile_failsWithReason();
     void documentHtml_writtenIntoAnotherEditor_keepsHead();
-    void setDocumentHtml_readsLastShownUntilTheWait();
     void setDocumentHtml_largeDocument_isShownWhole();
     void documentMovedToNewEditor_readsTheSame();
     void documentScripts_doNotRun();
@@ -224,24 +223,6 @@ void tst_HtmlEditor::documentHtml_writtenIntoAnotherEditor_keepsHead() {
     QVERIFY(second.waitUntilCurrent());
     QCOMPARE(second.DocumentHTML(), html);
     QCOMPARE(second.bodyHTML(), u"<p>Today</p>"_s);
-}
-
-void tst_HtmlEditor::setDocumentHtml_readsLastShownUntilTheWait() {
-    HtmlEditor editor(nullptr);
-    editor.setDocumentHTML(u"<p>one</p>"_s);
-    QVERIFY(editor.waitUntilCurrent());
-    QCOMPARE(editor.bodyHTML(), u"<p>one</p>"_s);
-    editor.setDocumentHTML(u"<p>two</p>"_s);
-    editor.setDocumentHTML(u"<p>three</p>"_s);
-    // Reads answer at once with what the page showed last, and run no events.
-    bool eventsRan = false;
-    QTimer::singleShot(0, this, [&eventsRan] { eventsRan = true; });
-    QCOMPARE(editor.bodyHTML(), u"<p>one</p>"_s);
-    QVERIFY(editor.DocumentHTML().contains(u"<p>one</p>"_s));
-    QVERIFY(!eventsRan);
-    QVERIFY(editor.waitUntilCurrent());
-    QVERIFY(eventsRan);
-    QCOMPARE(editor.bodyHTML(), u"<p>three</p>"_s);
 }
 
 void tst_HtmlEditor::setDocumentHtml_largeDocument_isShownWhole() {
