@@ -67,13 +67,14 @@ public:
 
     // Runs the program's events until the snapshot is current. False when it can't become
     // so: the page's renderer ended, and showing the document again failed as well (a
-    // further call tries once more). Waits
-    // for as long as the engine takes, and holds back the user's input meanwhile, so call
-    // it only at a step that needs the engine's answer, where running events is safe.
+    // further call tries once more). Waits for as long as the engine takes, and holds back
+    // the user's input meanwhile, so call it only at a step that needs the engine's answer,
+    // where running events is safe.
     bool waitUntilCurrent();
     // Why the page can't show the document, or an empty text while it can.
     QString failure() const { return m_failure; }
-    // Calls action once the snapshot is current: at once, or after the next current report.
+    // Calls action once the snapshot is current: at once, or after the next current report;
+    // never once context is gone.
     void whenCurrent(QObject *context, std::function<void()> action);
 
 signals:
