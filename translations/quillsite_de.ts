@@ -1078,6 +1078,17 @@ Entfernen?</translation>
         <source>Paragraph &amp;Style</source>
         <translation>&amp;Absatzformat</translation>
     </message>
+    <message>
+        <source>%1 What you wrote up to then is kept.</source>
+        <translation>%1 Was Sie bis dahin geschrieben haben, bleibt erhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>quillsite::EditorSession</name>
+    <message>
+        <source>The web engine stopped showing this page %1 times in a row (exit code %2).</source>
+        <translation>Die Web-Engine hat die Anzeige dieser Seite %1-mal hintereinander abgebrochen (Exit-Code %2).</translation>
+    </message>
 </context>
 <context>
     <name>quillsite::ImageDialog</name>

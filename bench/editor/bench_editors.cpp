@@ -52,8 +52,10 @@ int main(int argc, char *argv[]) {
         QElapsedTimer read;
         read.start();
         qsizetype bytes = 0;
-        for (const auto &editor : editors)
+        for (const auto &editor : editors) {
+            editor->waitUntilCurrent();
             bytes += editor->bodyHTML().size();
+        }
         return std::pair{msSince(read), bytes};
     };
     const auto [firstRead, firstBytes] = readAll();

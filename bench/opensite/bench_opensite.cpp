@@ -75,7 +75,7 @@ int main(int argc, char *argv[]) {
     FakeEditorDialogs dialogs;
     frmMain window(desktop, dialogs);
     window.show();
-    window.pageSet().editor(0)->waitUntilCurrent(60000); // the web engine has started
+    window.pageSet().editor(0)->waitUntilCurrent(); // the web engine has started
 
     // The longest wait of a timer that should fire at once: how long the window was deaf.
     QElapsedTimer sinceTick;

@@ -93,7 +93,7 @@ int main(int argc, char *argv[]) {
     const std::vector<double> lastAdds(addTimes.end() - tenth, addTimes.end());
     // Every page shown and reported before anything else is measured.
     for (int page = 0; page < set.count(); ++page)
-        set.editor(page)->waitUntilCurrent(60000);
+        set.editor(page)->waitUntilCurrent();
 
     // Switching: pages chosen at random, with the events the switch causes; then, untimed,
     // the page is looked at until it shows, as a user would before choosing the next.

@@ -9,6 +9,12 @@
 (function () {
     'use strict';
 
+    // The engine may inject this script into one document twice (seen when a page is made
+    // again for an editor). A second copy would open a second web channel over the same
+    // transport and take the first one's answers: each document gets one editor side.
+    if (window.quillsite)
+        return;
+
     const statefulCommands = ['bold', 'italic', 'underline', 'justifyLeft', 'justifyCenter',
                               'justifyRight', 'insertOrderedList', 'insertUnorderedList'];
     let bridge = null;
@@ -497,7 +503,7 @@
         new QWebChannel(qt.webChannelTransport, (channel) => {
             bridge = channel.objects.editor;
             if (quillsiteLargeDocument) {
-                bridge.takePendingDocument((html) => {
+                bridge.takePendingDocument(quillsiteLoadId, (html) => {
                     replaceDocument(html);
                     report();
                 });

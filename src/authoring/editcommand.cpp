@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <span>
 
 using namespace Qt::StringLiterals;
 
@@ -15,23 +16,52 @@ constexpr std::array<int, 7> HtmlSizePoints = {8, 10, 12, 14, 18, 24, 36};
 
 } // namespace
 
-QString editingCommandName(int command) {
+CommandAction commandAction(EditCommand command) {
     switch (command) {
-    case Bold:
+    case EditCommand::Hyperlink:
+        return CommandAction::AskLink;
+    case EditCommand::Image:
+        return CommandAction::AskImage;
+    case EditCommand::Font:
+        return CommandAction::AskFont;
+    case EditCommand::OrderedList:
+    case EditCommand::UnorderedList:
+        return CommandAction::List;
+    default:
+        return CommandAction::Format;
+    }
+}
+
+std::optional<EditCommand> editCommandOfNumber(int number) {
+    constexpr EditCommand asking[] = {EditCommand::Hyperlink, EditCommand::Image,
+                                      EditCommand::Font};
+    for (const auto &commands :
+         {std::span<const EditCommand>(StatefulCommands), std::span<const EditCommand>(asking)}) {
+        for (EditCommand command : commands) {
+            if (int(command) == number)
+                return command;
+        }
+    }
+    return std::nullopt;
+}
+
+QString editingCommandName(EditCommand command) {
+    switch (command) {
+    case EditCommand::Bold:
         return u"bold"_s;
-    case Italic:
+    case EditCommand::Italic:
         return u"italic"_s;
-    case Underline:
+    case EditCommand::Underline:
         return u"underline"_s;
-    case JustifyLeft:
+    case EditCommand::JustifyLeft:
         return u"justifyLeft"_s;
-    case JustifyCenter:
+    case EditCommand::JustifyCenter:
         return u"justifyCenter"_s;
-    case JustifyRight:
+    case EditCommand::JustifyRight:
         return u"justifyRight"_s;
-    case OrderedList:
+    case EditCommand::OrderedList:
         return u"insertOrderedList"_s;
-    case UnorderedList:
+    case EditCommand::UnorderedList:
         return u"insertUnorderedList"_s;
     default:
         return {};

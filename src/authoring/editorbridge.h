@@ -12,11 +12,17 @@ class EditorBridge final : public QObject {
 public:
     using QObject::QObject;
 
-    // A document too large to pass as the page's address waits here for the page script.
-    void setPendingDocument(const QString &html) { m_pendingDocument = html; }
+    // A document too large to pass as the page's address waits here for the page script
+    // of load `loadId`; a page of any other load gets nothing.
+    void setPendingDocument(int loadId, const QString &html) {
+        m_pendingLoad = loadId;
+        m_pendingDocument = html;
+    }
 
     Q_INVOKABLE void report(const QJsonObject &snapshot) { emit reported(snapshot); }
-    Q_INVOKABLE QString takePendingDocument() { return std::exchange(m_pendingDocument, {}); }
+    Q_INVOKABLE QString takePendingDocument(int loadId) {
+        return loadId == m_pendingLoad ? std::exchange(m_pendingDocument, {}) : QString();
+    }
     // The user pressed Ctrl+K in the page.
     Q_INVOKABLE void askLink() { emit linkAsked(); }
     // A picture pasted or dropped: its address, a file URL or a data: address.
@@ -28,6 +34,7 @@ signals:
     void pictureOffered(const QString &address);
 
 private:
+    int m_pendingLoad = 0;
     QString m_pendingDocument;
 };
 

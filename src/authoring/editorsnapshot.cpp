@@ -13,22 +13,25 @@ namespace {
 
 // The alignment commands describe one paragraph property: when the document reports more
 // than one in force (a selection across paragraphs aligned differently), none is.
-void keepOneAlignment(QHash<int, int> &status) {
-    const int alignments[] = {JustifyLeft, JustifyCenter, JustifyRight};
-    const auto latched = std::count_if(std::begin(alignments), std::end(alignments),
-                                       [&status](int c) { return status.value(c) == Latched; });
+void keepOneAlignment(QHash<EditCommand, CommandStatus> &status) {
+    const EditCommand alignments[] = {EditCommand::JustifyLeft, EditCommand::JustifyCenter,
+                                      EditCommand::JustifyRight};
+    const auto latched =
+        std::count_if(std::begin(alignments), std::end(alignments), [&status](EditCommand c) {
+            return status.value(c) == CommandStatus::Latched;
+        });
     if (latched < 2)
         return;
-    for (int command : alignments)
-        status[command] = Enabled;
+    for (EditCommand command : alignments)
+        status[command] = CommandStatus::Enabled;
 }
 
 } // namespace
 
-int commandStatus(bool enabled, bool inForce) {
+CommandStatus commandStatus(bool enabled, bool inForce) {
     if (!enabled)
-        return Disabled;
-    return inForce ? Latched : Enabled;
+        return CommandStatus::Disabled;
+    return inForce ? CommandStatus::Latched : CommandStatus::Enabled;
 }
 
 QColor colorFromCss(const QString &css) {
@@ -62,7 +65,7 @@ EditorSnapshot snapshotFromReport(const QJsonObject &report, const EditorSnapsho
         bodyHtml.isString() || !sameDocument ? bodyHtml.toString() : previous.bodyHtml;
 
     const QJsonObject states = report.value(u"states"_s).toObject();
-    for (int command : StatefulCommands) {
+    for (EditCommand command : StatefulCommands) {
         const QJsonObject state = states.value(editingCommandName(command)).toObject();
         snapshot.status.insert(command, commandStatus(state.value(u"enabled"_s).toBool(),
                                                       state.value(u"state"_s).toBool()));

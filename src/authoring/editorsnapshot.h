@@ -1,5 +1,6 @@
 #pragma once
 
+#include "authoring/editcommand.h"
 #include "authoring/editordialogs.h"
 
 #include <QHash>
@@ -17,8 +18,8 @@ struct EditorSnapshot {
     int request = 0; // the last command request the page has carried out
     QString documentHtml;
     QString bodyHtml;
-    QHash<int, int> status; // CommandStatus of each stateful command
-    bool hasCaret = false;  // whether the document has a selection at all
+    QHash<EditCommand, CommandStatus> status; // of each stateful command
+    bool hasCaret = false;                    // whether the document has a selection at all
     bool touched = false;   // whether the user has had a caret in, changed or scrolled the page
     QString paragraphStyle; // tag of the paragraph style at the selection
     QString link;           // address of the link the selection lies in, if any
@@ -31,7 +32,7 @@ struct EditorSnapshot {
 EditorSnapshot snapshotFromReport(const QJsonObject &report, const EditorSnapshot &previous);
 
 // The status of a command from what the document says of it.
-int commandStatus(bool enabled, bool inForce);
+CommandStatus commandStatus(bool enabled, bool inForce);
 
 // A colour as the document reports it ("rgb(r, g, b)", "rgba(...)" or "#rrggbb").
 QColor colorFromCss(const QString &css);

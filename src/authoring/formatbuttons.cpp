@@ -1,7 +1,5 @@
 #include "authoring/formatbuttons.h"
 
-#include "authoring/editcommand.h"
-
 #include <QCoreApplication>
 
 namespace quillsite {
@@ -15,8 +13,8 @@ struct FormatButtons {
     Q_DECLARE_TR_FUNCTIONS(FormatButtons)
 };
 
-FormatButton button(const QString &key, const QString &toolTip, const QString &icon, int command,
-                    ButtonStyle style) {
+FormatButton button(const QString &key, const QString &toolTip, const QString &icon,
+                    EditCommand command, ButtonStyle style) {
     return {key,     toolTip, u":/artwork/toolbar/"_s + icon + u".svg"_s,
             command, style,   style != ButtonStyle::Plain};
 }
@@ -29,45 +27,50 @@ FormatButton separator() {
 
 const QList<FormatButton> &formatButtons() {
     static const QList<FormatButton> buttons = {
-        button(u"Bold"_s, FormatButtons::tr("Bold"), u"bold"_s, Bold, ButtonStyle::Check),
-        button(u"Italic"_s, FormatButtons::tr("Italic"), u"italic"_s, Italic, ButtonStyle::Check),
-        button(u"Underline"_s, FormatButtons::tr("Underline"), u"underline"_s, Underline,
+        button(u"Bold"_s, FormatButtons::tr("Bold"), u"bold"_s, EditCommand::Bold,
                ButtonStyle::Check),
-        separator(),
-        button(u"Left"_s, FormatButtons::tr("Left Justified"), u"align-left"_s, JustifyLeft,
-               ButtonStyle::Group),
-        button(u"Center"_s, FormatButtons::tr("Center Justified"), u"align-center"_s, JustifyCenter,
-               ButtonStyle::Group),
-        button(u"Right"_s, FormatButtons::tr("Right Justified"), u"align-right"_s, JustifyRight,
-               ButtonStyle::Group),
-        separator(),
-        button(u"Ordered"_s, FormatButtons::tr("Ordered List"), u"ordered-list"_s, OrderedList,
+        button(u"Italic"_s, FormatButtons::tr("Italic"), u"italic"_s, EditCommand::Italic,
                ButtonStyle::Check),
+        button(u"Underline"_s, FormatButtons::tr("Underline"), u"underline"_s,
+               EditCommand::Underline, ButtonStyle::Check),
+        separator(),
+        button(u"Left"_s, FormatButtons::tr("Left Justified"), u"align-left"_s,
+               EditCommand::JustifyLeft, ButtonStyle::Group),
+        button(u"Center"_s, FormatButtons::tr("Center Justified"), u"align-center"_s,
+               EditCommand::JustifyCenter, ButtonStyle::Group),
+        button(u"Right"_s, FormatButtons::tr("Right Justified"), u"align-right"_s,
+               EditCommand::JustifyRight, ButtonStyle::Group),
+        separator(),
+        button(u"Ordered"_s, FormatButtons::tr("Ordered List"), u"ordered-list"_s,
+               EditCommand::OrderedList, ButtonStyle::Check),
         button(u"Unordered"_s, FormatButtons::tr("Unordered List"), u"unordered-list"_s,
-               UnorderedList, ButtonStyle::Check),
+               EditCommand::UnorderedList, ButtonStyle::Check),
         separator(),
-        button(u"Hyperlink"_s, FormatButtons::tr("Hyperlink"), u"hyperlink"_s, Hyperlink,
+        button(u"Hyperlink"_s, FormatButtons::tr("Hyperlink"), u"hyperlink"_s,
+               EditCommand::Hyperlink, ButtonStyle::Plain),
+        button(u"Image"_s, FormatButtons::tr("Image"), u"image"_s, EditCommand::Image,
                ButtonStyle::Plain),
-        button(u"Image"_s, FormatButtons::tr("Image"), u"image"_s, Image, ButtonStyle::Plain),
         separator(),
-        button(u"Font"_s, FormatButtons::tr("Font"), u"font"_s, Font, ButtonStyle::Plain),
+        button(u"Font"_s, FormatButtons::tr("Font"), u"font"_s, EditCommand::Font,
+               ButtonStyle::Plain),
     };
     return buttons;
 }
 
-int commandForKey(const QString &key) {
+std::optional<EditCommand> commandForKey(const QString &key) {
     for (const FormatButton &b : formatButtons()) {
         if (b.style != ButtonStyle::Separator && b.key == key)
             return b.command;
     }
-    return 0;
+    return std::nullopt;
 }
 
-QList<std::pair<QString, bool>> buttonStates(const std::function<int(int)> &queryStatus) {
+QList<std::pair<QString, bool>>
+buttonStates(const std::function<CommandStatus(EditCommand)> &queryStatus) {
     QList<std::pair<QString, bool>> states;
     for (const FormatButton &b : formatButtons()) {
         if (b.followsEditor)
-            states.append({b.key, queryStatus(b.command) == Latched});
+            states.append({b.key, queryStatus(b.command) == CommandStatus::Latched});
     }
     return states;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "authoring/editcommand.h"
+
 #include <QList>
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace quillsite {
@@ -19,8 +22,8 @@ enum class ButtonStyle {
 struct FormatButton {
     QString key; // also the action's objectName
     QString toolTip;
-    QString icon;    // resource path of its picture
-    int command = 0; // the editor command it sends, 0 for a separator
+    QString icon;                            // resource path of its picture
+    EditCommand command = EditCommand::Bold; // the editor command it sends, if not a separator
     ButtonStyle style = ButtonStyle::Separator;
     bool followsEditor = false; // its pressed state shows the editor's
 };
@@ -29,12 +32,13 @@ struct FormatButton {
 // Ordered Unordered | Hyperlink Image | Font.
 const QList<FormatButton> &formatButtons();
 
-// The command a button sends, 0 for a key that is not a button.
-int commandForKey(const QString &key);
+// The command a button sends; none for a key that is not a button.
+std::optional<EditCommand> commandForKey(const QString &key);
 
 // The pressed state of each button that follows the editor, in the order the
 // toolbar refreshes them, from the editor's command status: pressed exactly
 // when the status is latched.
-QList<std::pair<QString, bool>> buttonStates(const std::function<int(int)> &queryStatus);
+QList<std::pair<QString, bool>>
+buttonStates(const std::function<CommandStatus(EditCommand)> &queryStatus);
 
 } // namespace quillsite

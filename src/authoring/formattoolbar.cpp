@@ -57,15 +57,15 @@ void FormatToolbar::watch(HtmlEditor *editor) {
 }
 
 void FormatToolbar::sendCommand(QAction *action) {
-    const int command = commandForKey(action->objectName());
+    const std::optional<EditCommand> command = commandForKey(action->objectName());
     HtmlEditor *editor = m_selectedEditor();
-    if (command != 0 && editor)
-        editor->ExecCommand(command);
+    if (command && editor)
+        editor->ExecCommand(*command);
 }
 
 void FormatToolbar::refreshFrom(const HtmlEditor &editor) {
     const auto states =
-        buttonStates([&editor](int command) { return editor.QueryStatus(command); });
+        buttonStates([&editor](EditCommand command) { return editor.QueryStatus(command); });
     for (const auto &[key, pressed] : states) {
         if (auto *action = m_toolbar->findChild<QAction *>(key, Qt::FindDirectChildrenOnly))
             action->setChecked(pressed);

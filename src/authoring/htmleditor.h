@@ -9,41 +9,28 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 QT_BEGIN_NAMESPACE
-class QJsonArray;
+class QLabel;
 class QMenu;
 class QWebEngineView;
 QT_END_NAMESPACE
 
 namespace quillsite {
 
-class EditorBridge;
 class EditorPage;
-struct EditorSnapshot;
+class EditorSession;
 
-// A WYSIWYG editor for one HTML document: the only class that touches the web engine.
+// A WYSIWYG editor for one HTML document: the widget that shows the editor's page of the
+// web engine, its context menu and the questions some commands ask. Its session with the
+// page (EditorSession) does the rest.
 //
-// The engine renders in another process and answers asynchronously. The editor's page
-// script reports a snapshot of the document and of the command states after every change,
-// and reads answer from that snapshot at once. A read made while a load or command the
-// editor issued is still on its way waits for the report that follows it (in a local event
-// loop that holds back user input, with a time limit), so every read reflects every call
-// made before it. DisplayChanged is raised from the event loop, never from inside the
-// engine's message, so its handlers may read and command the editor freely.
-//
-// Each editor has a page of the web engine only while it needs one. It makes it when it is
-// first shown or has to act on its document; until then, and after releasePage(), it holds
-// just its document, answers reads from it and takes documents given as a body. A site of
-// many pages then costs the engine only the pages the user has looked at.
-//
-// The rule for that waiting: DocumentHTML, bodyHTML and QueryStatus are const, yet they may
-// run queued events, timers and signals of the whole program before they return. Call them
-// only where that is safe: not from a destructor, a paint or resize event, or a loop over
-// widgets that such an event could delete. No other const getter waits like this; new code
-// that needs the engine's answer calls waitUntilCurrent() where it may wait, then reads.
+// Reads answer at once from what the page last reported; they never wait. A read right
+// after a load or command may therefore not reflect it yet: a step that needs the
+// engine's answer (building the site from the pages, say) calls waitUntilCurrent() first.
+// DisplayChanged is raised once the page has reported every load and command given to it,
+// from the event loop, so its handlers may read and command the editor freely.
 class HtmlEditor final : public QWidget {
     Q_OBJECT
 
@@ -67,21 +54,20 @@ public:
     // taken from `baseUrl`. Until the page has shown it, reads answer with `body` as given.
     void setBodyHTML(const QString &body, const QUrl &baseUrl);
 
-    // Acts on the current selection; the numbers are those of EditCommand. Link, picture
-    // and font ask the user through the dialogs first. Unknown numbers do nothing.
-    void ExecCommand(int command);
-    // A CommandStatus value; Latched (7) means the format is in force at the selection.
-    int QueryStatus(int command) const;
+    // Acts on the current selection. Link, picture and font ask the user through the
+    // dialogs first, once the page has reported every command given before.
+    void ExecCommand(EditCommand command);
+    CommandStatus QueryStatus(EditCommand command) const;
 
     // The address relative links and pictures resolve against: the loaded file's folder.
     QUrl baseUrl() const;
 
     // Whether the editor's page shows the document and takes commands at once. An editor
     // without a page is not ready, but makes its page when shown or given a command.
-    bool isReady() const { return m_ready; }
+    bool isReady() const;
 
     // Whether the editor holds a page of the web engine now.
-    bool hasPage() const { return m_page != nullptr; }
+    bool hasPage() const;
     // Makes the editor's page now, before it is shown: the first one starts the web engine.
     void preparePage();
     // Gives the page of a hidden editor back to the web engine, keeping the document, when
@@ -103,9 +89,13 @@ public:
     // Where the link dialog takes the names of the site's pages from.
     void setPageNames(std::function<QStringList()> pageNames);
 
-    // Waits until the snapshot reflects every load and command issued so far.
-    // False when the engine did not answer within timeoutMs.
-    bool waitUntilCurrent(int timeoutMs = 10000) const;
+    // The one step that waits for the page: until reads reflect every load and command
+    // given so far, however long the engine takes. It runs the program's events meanwhile
+    // (not the user's input), so call it only where that is safe. False when the page
+    // can't show the document (its renderer kept ending); problem() says why.
+    bool waitUntilCurrent();
+    // Why the page can't show the document, or an empty text while it can.
+    QString problem() const { return m_problem; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -115,22 +105,9 @@ signals:
     void DisplayChanged();
 
 private:
-    // Shows html in the page, making the page if there is none yet.
-    void loadHtml(const QString &html, const QUrl &baseUrl);
-    // Makes html the document the editor holds; a page, if there is one, shows it.
-    void requestDocument(const QString &html, const QUrl &baseUrl);
-    void showRequestedDocument();
-    void runCommand(const QJsonArray &call);
-    void discardPage();
-    // Shows html in a page made anew. After its renderer ended, the engine does not always
-    // run the editor's script in the old page again.
-    void showInNewPage(const QString &html);
-    void recoverFromRendererEnd(int status, int exitCode);
-    void applySnapshot(const EditorSnapshot &snapshot);
-    // Reads answer with what the document is known to read as until its page reports.
-    void presetSnapshot(const QString &documentHtml, const QString &bodyHtml);
-    bool isCurrent() const;
-    const EditorSnapshot &currentSnapshot() const;
+    void showPage(EditorPage *page);
+    void dropView();
+    void showProblem(const QString &problem);
     void showContextMenu(const QPoint &position);
     void addSpellingSuggestions(QMenu &menu);
     void addParagraphStyles(QMenu &menu);
@@ -140,21 +117,12 @@ private:
     void askFont();
 
     EditorDialogs *m_dialogs;
+    EditorSession *m_session;
     QWebEngineView *m_view = nullptr;
-    EditorPage *m_page = nullptr;
-    EditorBridge *m_bridge;
-    std::unique_ptr<EditorSnapshot> m_snapshot;
-    EditorStyleSheet m_styleSheet;
+    QLabel *m_problemLabel = nullptr;
     std::function<QStringList()> m_pageNames;
-    QUrl m_baseUrl;
-    QString m_requestedHtml;
-    QStringList m_queuedCalls;
-    int m_loadId = 0;
-    int m_lastRequest = 0;
-    int m_awaitedRequest = 0;
-    int m_recoveries = 0;
-    bool m_ready = false;
-    bool m_showScheduled = false;
+    QString m_problem;
+    bool m_refocus = false; // the view ending had the focus; the next one takes it
 };
 
 } // namespace quillsite

@@ -182,9 +182,9 @@ QList<SitePage> PageSet::pages() const {
     return pages;
 }
 
-int PageSet::unreadablePage(int timeoutMs) const {
+int PageSet::unreadablePage() const {
     for (int i = 0; i < count(); ++i) {
-        if (!editor(i)->waitUntilCurrent(timeoutMs))
+        if (!editor(i)->waitUntilCurrent())
             return i;
     }
     return -1;

@@ -90,10 +90,10 @@ public:
     // The pages in list order with the markup inside each document's body.
     QList<SitePage> pages() const;
 
-    // The first page whose editor can't give its current content within
-    // `timeoutMs` (its web engine stopped answering), or -1 when all can.
-    // Read before building, so that no page is built from stale content.
-    int unreadablePage(int timeoutMs = 10000) const;
+    // Waits until every editor gives its current content. Returns the first page
+    // whose editor can't (its web engine kept failing), or -1 when all can.
+    // Called before building, so that no page is built from stale content.
+    int unreadablePage() const;
 
     // The default-name counter of the Add Page dialog: one for the whole run.
     NewPageCounter &newPageCounter();

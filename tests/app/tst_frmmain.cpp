@@ -593,11 +593,12 @@ void tst_frmMain::buildPages_leftPressedOnArrivalAndOnPagesWithoutCaret() {
     };
     PageSet &pages = m_wizard->window().pageSet();
     // The page's own report, which follows its first showing, agrees.
-    QTRY_COMPARE_WITH_TIMEOUT(pages.editor(0)->QueryStatus(JustifyLeft), int(Latched), 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(pages.editor(0)->QueryStatus(EditCommand::JustifyLeft),
+                              CommandStatus::Latched, 15000);
     QVERIFY(button(u"Left"_s));
 
     pages.editor(0)->focusAtStart();
-    pages.editor(0)->ExecCommand(JustifyCenter);
+    pages.editor(0)->ExecCommand(EditCommand::JustifyCenter);
     QTRY_VERIFY_WITH_TIMEOUT(button(u"Center"_s) && !button(u"Left"_s), 15000);
     QCOMPARE(pages.appendPage(u"About Us"_s), QString());
     QVERIFY(button(u"Left"_s) && !button(u"Center"_s));

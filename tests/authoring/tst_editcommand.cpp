@@ -9,36 +9,51 @@ class tst_EditCommand : public QObject {
     Q_OBJECT
 
 private slots:
-    void editingCommandName_data();
-    void editingCommandName();
+    void commandOfNumber_data();
+    void commandOfNumber();
     void htmlFontSize_data();
     void htmlFontSize();
     void pointSizeOfHtmlFontSize_data();
     void pointSizeOfHtmlFontSize();
 };
 
-void tst_EditCommand::editingCommandName_data() {
-    QTest::addColumn<int>("command");
+void tst_EditCommand::commandOfNumber_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<bool>("known");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<CommandAction>("action");
 
-    QTest::newRow("5000 bold") << 5000 << u"bold"_s;
-    QTest::newRow("5023 italic") << 5023 << u"italic"_s;
-    QTest::newRow("5048 underline") << 5048 << u"underline"_s;
-    QTest::newRow("5025 left") << 5025 << u"justifyLeft"_s;
-    QTest::newRow("5024 centre") << 5024 << u"justifyCenter"_s;
-    QTest::newRow("5026 right") << 5026 << u"justifyRight"_s;
-    QTest::newRow("5030 numbered list") << 5030 << u"insertOrderedList"_s;
-    QTest::newRow("5051 bulleted list") << 5051 << u"insertUnorderedList"_s;
-    QTest::newRow("5016 hyperlink asks first") << 5016 << QString();
-    QTest::newRow("5017 image asks first") << 5017 << QString();
-    QTest::newRow("5009 font asks first") << 5009 << QString();
-    QTest::newRow("unknown") << 1234 << QString();
+    const auto format = CommandAction::Format;
+    QTest::newRow("5000 bold") << 5000 << true << u"bold"_s << format;
+    QTest::newRow("5023 italic") << 5023 << true << u"italic"_s << format;
+    QTest::newRow("5048 underline") << 5048 << true << u"underline"_s << format;
+    QTest::newRow("5025 left") << 5025 << true << u"justifyLeft"_s << format;
+    QTest::newRow("5024 centre") << 5024 << true << u"justifyCenter"_s << format;
+    QTest::newRow("5026 right") << 5026 << true << u"justifyRight"_s << format;
+    QTest::newRow("5030 numbered list")
+        << 5030 << true << u"insertOrderedList"_s << CommandAction::List;
+    QTest::newRow("5051 bulleted list")
+        << 5051 << true << u"insertUnorderedList"_s << CommandAction::List;
+    QTest::newRow("5016 hyperlink asks first")
+        << 5016 << true << QString() << CommandAction::AskLink;
+    QTest::newRow("5017 image asks first") << 5017 << true << QString() << CommandAction::AskImage;
+    QTest::newRow("5009 font asks first") << 5009 << true << QString() << CommandAction::AskFont;
+    QTest::newRow("unknown") << 1234 << false << QString() << format;
+    QTest::newRow("a status number") << 7 << false << QString() << format;
 }
 
-void tst_EditCommand::editingCommandName() {
-    QFETCH(int, command);
+void tst_EditCommand::commandOfNumber() {
+    QFETCH(int, number);
+    QFETCH(bool, known);
     QFETCH(QString, name);
-    QCOMPARE(quillsite::editingCommandName(command), name);
+    QFETCH(CommandAction, action);
+    const std::optional<EditCommand> command = editCommandOfNumber(number);
+    QCOMPARE(command.has_value(), known);
+    if (!command)
+        return;
+    QCOMPARE(int(*command), number);
+    QCOMPARE(editingCommandName(*command), name);
+    QCOMPARE(commandAction(*command), action);
 }
 
 void tst_EditCommand::htmlFontSize_data() {

@@ -42,18 +42,18 @@ private slots:
 void tst_EditorSnapshot::commandStatus_data() {
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<bool>("inForce");
-    QTest::addColumn<int>("status");
+    QTest::addColumn<CommandStatus>("status");
 
-    QTest::newRow("enabled and in force") << true << true << int(Latched);
-    QTest::newRow("enabled, not in force") << true << false << int(Enabled);
-    QTest::newRow("disabled") << false << false << int(Disabled);
-    QTest::newRow("disabled though in force") << false << true << int(Disabled);
+    QTest::newRow("enabled and in force") << true << true << CommandStatus::Latched;
+    QTest::newRow("enabled, not in force") << true << false << CommandStatus::Enabled;
+    QTest::newRow("disabled") << false << false << CommandStatus::Disabled;
+    QTest::newRow("disabled though in force") << false << true << CommandStatus::Disabled;
 }
 
 void tst_EditorSnapshot::commandStatus() {
     QFETCH(bool, enabled);
     QFETCH(bool, inForce);
-    QFETCH(int, status);
+    QFETCH(CommandStatus, status);
     QCOMPARE(quillsite::commandStatus(enabled, inForce), status);
 }
 
@@ -61,26 +61,30 @@ void tst_EditorSnapshot::alignment_atMostOneLatched_data() {
     QTest::addColumn<bool>("left");
     QTest::addColumn<bool>("center");
     QTest::addColumn<bool>("right");
-    QTest::addColumn<int>("latched");
+    QTest::addColumn<std::optional<EditCommand>>("latched");
 
-    QTest::newRow("left only") << true << false << false << int(JustifyLeft);
-    QTest::newRow("centre only") << false << true << false << int(JustifyCenter);
-    QTest::newRow("right only") << false << false << true << int(JustifyRight);
-    QTest::newRow("none") << false << false << false << 0;
-    QTest::newRow("left and centre: mixed selection") << true << true << false << 0;
-    QTest::newRow("all three") << true << true << true << 0;
+    QTest::newRow("left only") << true << false << false << std::optional(EditCommand::JustifyLeft);
+    QTest::newRow("centre only") << false << true << false
+                                 << std::optional(EditCommand::JustifyCenter);
+    QTest::newRow("right only") << false << false << true
+                                << std::optional(EditCommand::JustifyRight);
+    QTest::newRow("none") << false << false << false << std::optional<EditCommand>();
+    QTest::newRow("left and centre: mixed selection")
+        << true << true << false << std::optional<EditCommand>();
+    QTest::newRow("all three") << true << true << true << std::optional<EditCommand>();
 }
 
 void tst_EditorSnapshot::alignment_atMostOneLatched() {
     QFETCH(bool, left);
     QFETCH(bool, center);
     QFETCH(bool, right);
-    QFETCH(int, latched);
+    QFETCH(std::optional<EditCommand>, latched);
 
     const EditorSnapshot snapshot = snapshotFromReport(alignmentReport(left, center, right), {});
-    for (int command : {JustifyLeft, JustifyCenter, JustifyRight}) {
-        QCOMPARE(snapshot.status.value(command) == Latched, command == latched);
-        QVERIFY(snapshot.status.value(command) != Disabled);
+    for (EditCommand command :
+         {EditCommand::JustifyLeft, EditCommand::JustifyCenter, EditCommand::JustifyRight}) {
+        QCOMPARE(snapshot.status.value(command) == CommandStatus::Latched, command == latched);
+        QVERIFY(snapshot.status.value(command) != CommandStatus::Disabled);
     }
 }
 
@@ -124,7 +128,7 @@ void tst_EditorSnapshot::report_readsLinkAndFont() {
     QCOMPARE(snapshot.font.family, u"Times New Roman"_s);
     QCOMPARE(snapshot.font.pointSize, 18);
     QCOMPARE(snapshot.font.color, QColor(0, 128, 255));
-    QCOMPARE(snapshot.status.value(Bold), int(Disabled));
+    QCOMPARE(snapshot.status.value(EditCommand::Bold), CommandStatus::Disabled);
 }
 
 void tst_EditorSnapshot::colorFromCss_data() {

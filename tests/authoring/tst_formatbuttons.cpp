@@ -40,11 +40,12 @@ void tst_FormatButtons::commandForKey_mapsEveryButton_data() {
 void tst_FormatButtons::commandForKey_mapsEveryButton() {
     QFETCH(QString, key);
     QFETCH(int, command);
-    QCOMPARE(commandForKey(key), command);
+    const std::optional<EditCommand> sent = commandForKey(key);
+    QCOMPARE(sent ? int(*sent) : 0, command);
 }
 
 void tst_FormatButtons::buttonStates_pressOnlyLatched_data() {
-    QTest::addColumn<QList<int>>("latched");
+    QTest::addColumn<QList<EditCommand>>("latched");
     QTest::addColumn<StateList>("states");
 
     const auto states = [](const QStringList &pressed) {
@@ -54,26 +55,28 @@ void tst_FormatButtons::buttonStates_pressOnlyLatched_data() {
             list.append({key, pressed.contains(key)});
         return list;
     };
-    QTest::newRow("nothing latched") << QList<int>{} << states({});
-    QTest::newRow("bold centred") << QList<int>{Bold, JustifyCenter}
+    QTest::newRow("nothing latched") << QList<EditCommand>{} << states({});
+    QTest::newRow("bold centred") << QList<EditCommand>{EditCommand::Bold,
+                                                        EditCommand::JustifyCenter}
                                   << states({u"Bold"_s, u"Center"_s});
-    QTest::newRow("list, underline, right") << QList<int>{OrderedList, Underline, JustifyRight}
-                                            << states({u"Ordered"_s, u"Underline"_s, u"Right"_s});
-    QTest::newRow("everything") << QList<int>{Bold,        Italic,        Underline,
-                                              JustifyLeft, JustifyCenter, JustifyRight,
-                                              OrderedList, UnorderedList}
+    QTest::newRow("list, underline, right")
+        << QList<EditCommand>{EditCommand::OrderedList, EditCommand::Underline,
+                              EditCommand::JustifyRight}
+        << states({u"Ordered"_s, u"Underline"_s, u"Right"_s});
+    QTest::newRow("everything") << QList<EditCommand>(std::begin(StatefulCommands),
+                                                      std::end(StatefulCommands))
                                 << states({u"Bold"_s, u"Italic"_s, u"Underline"_s, u"Left"_s,
                                            u"Center"_s, u"Right"_s, u"Ordered"_s, u"Unordered"_s});
 }
 
 void tst_FormatButtons::buttonStates_pressOnlyLatched() {
-    QFETCH(QList<int>, latched);
+    QFETCH(QList<EditCommand>, latched);
     QFETCH(StateList, states);
     QList<int> asked;
-    const auto status = [&](int command) {
-        asked.append(command);
+    const auto status = [&](EditCommand command) {
+        asked.append(int(command));
         // Enabled but not in force must not count as pressed.
-        return latched.contains(command) ? Latched : Enabled;
+        return latched.contains(command) ? CommandStatus::Latched : CommandStatus::Enabled;
     };
     QCOMPARE(buttonStates(status), states);
     QCOMPARE(asked, (QList<int>{5000, 5023, 5048, 5025, 5024, 5026, 5030, 5051}));

@@ -61,6 +61,7 @@ void tst_FormatToolbar::init() {
 void tst_FormatToolbar::setDocument(int page, const QString &body) {
     HtmlEditor *editor = m_f->pageSet->editor(page);
     QVERIFY(showDocument(*editor, u"<html><body>"_s + body + u"</body></html>"_s));
+    QVERIFY(editor->waitUntilCurrent());
     QCOMPARE(editor->bodyHTML(), body);
 }
 
@@ -127,6 +128,7 @@ void tst_FormatToolbar::command_changesTheMarkup() {
     setDocument(0, u"<p>word</p>"_s);
     selectAllIn(0);
     press(key);
+    QVERIFY(m_f->pageSet->editor(0)->waitUntilCurrent());
     QCOMPARE(m_f->pageSet->editor(0)->bodyHTML(), body);
 }
 
@@ -166,7 +168,9 @@ void tst_FormatToolbar::commands_goToSelectedPage_evenAfterAnotherReported() {
     QVERIFY(showDocument(*m_f->pageSet->editor(0), u"<p><b>home</b></p>"_s));
     m_f->pageSet->selectPage(1);
     press(u"Italic"_s);
+    QVERIFY(m_f->pageSet->editor(1)->waitUntilCurrent());
     QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<p><i>about</i></p>"_s);
+    QVERIFY(m_f->pageSet->editor(0)->waitUntilCurrent());
     QCOMPARE(m_f->pageSet->editor(0)->bodyHTML(), u"<p><b>home</b></p>"_s);
 }
 
@@ -195,20 +199,24 @@ void tst_FormatToolbar::undo_staysWithEachPage() {
     setDocument(1, u"<p>about</p>"_s);
     selectAllIn(0);
     press(u"Bold"_s);
+    QVERIFY(m_f->pageSet->editor(0)->waitUntilCurrent());
     QCOMPARE(m_f->pageSet->editor(0)->bodyHTML(), u"<p><b>home</b></p>"_s);
     selectAllIn(1);
     press(u"Italic"_s);
+    QVERIFY(m_f->pageSet->editor(1)->waitUntilCurrent());
     QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<p><i>about</i></p>"_s);
 
     // Undo in About takes back About's italics and leaves Home's bold alone.
     QTest::keyClick(keyTarget(1), Qt::Key_Z, Qt::ControlModifier);
     QTRY_COMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<p>about</p>"_s);
+    QVERIFY(m_f->pageSet->editor(0)->waitUntilCurrent());
     QCOMPARE(m_f->pageSet->editor(0)->bodyHTML(), u"<p><b>home</b></p>"_s);
 
     m_f->pageSet->selectPage(0);
     m_f->pageSet->editor(0)->setFocus();
     QTest::keyClick(keyTarget(0), Qt::Key_Z, Qt::ControlModifier);
     QTRY_COMPARE(m_f->pageSet->editor(0)->bodyHTML(), u"<p>home</p>"_s);
+    QVERIFY(m_f->pageSet->editor(1)->waitUntilCurrent());
     QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<p>about</p>"_s);
 }
 
@@ -217,6 +225,7 @@ void tst_FormatToolbar::hyperlink_usesTheEditorsDialog() {
     selectAllIn(0);
     m_f->dialogs.linkAnswers = {u"https://example.org/"_s};
     press(u"Hyperlink"_s);
+    QVERIFY(m_f->pageSet->editor(0)->waitUntilCurrent());
     QCOMPARE(m_f->pageSet->editor(0)->bodyHTML(),
              u"<p><a href=\"https://example.org/\">site</a></p>"_s);
     QVERIFY(!m_f->action(u"Hyperlink"_s)->isChecked());

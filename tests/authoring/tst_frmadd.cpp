@@ -208,6 +208,7 @@ void tst_frmAdd::blank_addsPageAndCloses() {
     QVERIFY(!dialog.isVisible());
     QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"About"_s}));
     QCOMPARE(m_f->pageSet->selectedPage(), 1);
+    QVERIFY(m_f->pageSet->editor(1)->waitUntilCurrent());
     QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), QString());
     QVERIFY(m_f->desktop.warnings.isEmpty());
 }
@@ -340,6 +341,7 @@ void tst_frmAdd::open_loadsTheFile() {
     click(u"cmdAdd"_s);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"New Page 0"_s}));
+    QVERIFY(m_f->pageSet->editor(1)->waitUntilCurrent());
     QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<h1>Story</h1>"_s);
     QCOMPARE(m_f->pageSet->newPageCounter().value(), 1);
 }
@@ -383,6 +385,7 @@ void tst_frmAdd::open_builtPage_givesItsNameAndOnlyItsContent() {
     QCOMPARE(child<QLineEdit>(u"txtName"_s)->text(), u"Our Story"_s);
     click(u"cmdAdd"_s);
     QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"Our Story"_s}));
+    QVERIFY(m_f->pageSet->editor(1)->waitUntilCurrent());
     QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<p>Once</p>"_s);
     QCOMPARE(m_f->pageSet->editor(1)->baseUrl(), QUrl::fromLocalFile(site + u'/'));
 }
@@ -403,7 +406,9 @@ void tst_frmAdd::open_severalFiles_eachAPageInTheOrderChosen() {
     QCOMPARE(child<QLineEdit>(u"txtName"_s)->text(), u"Q&A, Our Story"_s);
     click(u"cmdAdd"_s);
     QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"Q&A"_s, u"Our Story"_s}));
+    QVERIFY(m_f->pageSet->editor(1)->waitUntilCurrent());
     QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<p>Ask</p>"_s);
+    QVERIFY(m_f->pageSet->editor(2)->waitUntilCurrent());
     QCOMPARE(m_f->pageSet->editor(2)->bodyHTML(), u"<p>Once</p>"_s);
 }
 
@@ -481,6 +486,7 @@ void tst_frmAdd::template_addsNamedAfterFile() {
     click(u"cmdAdd"_s);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(m_f->pageSet->pageNames(), (QStringList{u"Home"_s, u"Links"_s}));
+    QVERIFY(m_f->pageSet->editor(1)->waitUntilCurrent());
     QCOMPARE(m_f->pageSet->editor(1)->bodyHTML(), u"<ul><li>one</li></ul>"_s);
 }
 

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
 using namespace Qt::StringLiterals;
@@ -88,6 +89,14 @@ QStringList contextMenuAt(HtmlEditor &editor, const QString &selector) {
     return texts;
 }
 
+// Runs the editor's page script in its page once more, as the engine sometimes does.
+void runEditorScriptAgain(HtmlEditor &editor) {
+    QWebEnginePage *page = editor.findChild<QWebEngineView *>()->page();
+    const QList<QWebEngineScript> scripts = page->scripts().find(u"quillsite-editor"_s);
+    QCOMPARE(scripts.size(), 1);
+    page->runJavaScript(scripts.first().sourceCode(), QWebEngineScript::ApplicationWorld);
+}
+
 // Shows the editor in a window of its own, as the user sees it.
 bool showOnScreen(HtmlEditor &editor) {
     editor.resize(400, 300);
@@ -114,7 +123,6 @@ private slots:
     void loadDocument_windows1252File_isDecoded();
     void loadDocument_missingFile_failsWithReason();
     void documentHtml_writtenIntoAnotherEditor_keepsHead();
-    void setDocumentHtml_readAtOnce_givesNewDocument();
     void setDocumentHtml_largeDocument_isShownWhole();
     void documentMovedToNewEditor_readsTheSame();
     void documentScripts_doNotRun();
@@ -153,6 +161,7 @@ void tst_HtmlEditor::freshEditor_holdsEmptyDocument() {
     HtmlEditor editor(nullptr);
     const QString expected =
         u"<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body></body></html>"_s;
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.DocumentHTML(), expected);
     QCOMPARE(editor.bodyHTML(), QString());
     // Its page, made when needed, reports the same document.
@@ -160,6 +169,7 @@ void tst_HtmlEditor::freshEditor_holdsEmptyDocument() {
     QSignalSpy changed(&editor, &HtmlEditor::DisplayChanged);
     editor.preparePage();
     QTRY_VERIFY_WITH_TIMEOUT(changed.count() > 0, Timeout);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.DocumentHTML(), expected);
 }
 
@@ -170,6 +180,7 @@ void tst_HtmlEditor::loadDocument_bodyIsTheFilesBody() {
                                    "<body><p>Hello <i>there</i></p></body></html>");
     HtmlEditor editor(nullptr);
     QCOMPARE(editor.LoadDocument(path), QString());
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p>Hello <i>there</i></p>"_s);
     QCOMPARE(editor.baseUrl(), QUrl::fromLocalFile(dir.path() + u'/'));
 }
@@ -179,6 +190,7 @@ void tst_HtmlEditor::loadDocument_windows1252File_isDecoded() {
     const QString path = writeFile(dir, u"old.htm"_s, "<body><p>caf\xe9 \x80</p></body>");
     HtmlEditor editor(nullptr);
     QCOMPARE(editor.LoadDocument(path), QString());
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p>caf\u00e9 \u20ac</p>"_s);
 }
 
@@ -188,6 +200,7 @@ void tst_HtmlEditor::loadDocument_missingFile_failsWithReason() {
     editor.setDocumentHTML(u"<p>kept</p>"_s);
     const QString error = editor.LoadDocument(dir.filePath(u"missing.htm"_s));
     QVERIFY2(error.contains(u"missing.htm"_s), qPrintable(error));
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p>kept</p>"_s);
 }
 
@@ -199,6 +212,7 @@ void tst_HtmlEditor::documentHtml_writtenIntoAnotherEditor_keepsHead() {
                                    "<body class=\"main\"><p>Today</p></body></html>");
     HtmlEditor first(nullptr);
     QCOMPARE(first.LoadDocument(path), QString());
+    QVERIFY(first.waitUntilCurrent());
     const QString html = first.DocumentHTML();
     QVERIFY(html.startsWith(u"<!DOCTYPE html>"_s));
     QVERIFY(html.contains(u"<title>News</title>"_s));
@@ -206,17 +220,9 @@ void tst_HtmlEditor::documentHtml_writtenIntoAnotherEditor_keepsHead() {
 
     HtmlEditor second(nullptr);
     second.setDocumentHTML(html);
+    QVERIFY(second.waitUntilCurrent());
     QCOMPARE(second.DocumentHTML(), html);
     QCOMPARE(second.bodyHTML(), u"<p>Today</p>"_s);
-}
-
-void tst_HtmlEditor::setDocumentHtml_readAtOnce_givesNewDocument() {
-    HtmlEditor editor(nullptr);
-    editor.setDocumentHTML(u"<p>one</p>"_s);
-    QCOMPARE(editor.bodyHTML(), u"<p>one</p>"_s);
-    editor.setDocumentHTML(u"<p>two</p>"_s);
-    editor.setDocumentHTML(u"<p>three</p>"_s);
-    QCOMPARE(editor.bodyHTML(), u"<p>three</p>"_s);
 }
 
 void tst_HtmlEditor::setDocumentHtml_largeDocument_isShownWhole() {
@@ -225,6 +231,7 @@ void tst_HtmlEditor::setDocumentHtml_largeDocument_isShownWhole() {
     HtmlEditor editor(nullptr);
     editor.setDocumentHTML(u"<!DOCTYPE html><html><head><title>Big</title></head><body>"_s + body +
                            u"</body></html>"_s);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML().size(), body.size());
     QVERIFY(editor.bodyHTML() == body);
     QVERIFY(editor.DocumentHTML().contains(u"<title>Big</title>"_s));
@@ -234,11 +241,13 @@ void tst_HtmlEditor::documentMovedToNewEditor_readsTheSame() {
     HtmlEditor from(nullptr);
     from.setDocumentHTML(
         u"<html><head><title>Moved</title></head><body><p>along</p></body></html>"_s);
+    QVERIFY(from.waitUntilCurrent());
     const QString html = from.DocumentHTML();
 
     HtmlEditor to(nullptr);
     to.setDocumentHTML(html);
 
+    QVERIFY(to.waitUntilCurrent());
     QCOMPARE(to.DocumentHTML(), html);
     QCOMPARE(to.bodyHTML(), u"<p>along</p>"_s);
 }
@@ -252,6 +261,7 @@ void tst_HtmlEditor::documentScripts_doNotRun() {
                   "</body>");
     HtmlEditor editor(nullptr);
     QCOMPARE(editor.LoadDocument(path), QString());
+    QVERIFY(editor.waitUntilCurrent());
     QVERIFY(editor.bodyHTML().startsWith(u"<p id=\"t\">original</p>"_s));
     QVERIFY(!editor.DocumentHTML().contains(u"class=\"loaded\""_s));
 }
@@ -259,85 +269,103 @@ void tst_HtmlEditor::documentScripts_doNotRun() {
 void tst_HtmlEditor::bold_onSelection_wrapsSelectionInBold() {
     HtmlEditor editor(nullptr);
     editor.setDocumentHTML(u"<p>plain</p>"_s);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p>plain</p>"_s);
     selectContents(editor, u"p"_s);
-    QCOMPARE(editor.QueryStatus(Bold), int(Enabled));
+    QVERIFY(editor.waitUntilCurrent());
+    QCOMPARE(editor.QueryStatus(EditCommand::Bold), CommandStatus::Enabled);
 
     QSignalSpy changed(&editor, &HtmlEditor::DisplayChanged);
-    editor.ExecCommand(Bold);
+    editor.ExecCommand(EditCommand::Bold);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p><b>plain</b></p>"_s);
-    QCOMPARE(editor.QueryStatus(Bold), int(Latched));
+    QCOMPARE(editor.QueryStatus(EditCommand::Bold), CommandStatus::Latched);
     QVERIFY(changed.count() > 0);
 
-    editor.ExecCommand(Bold);
+    editor.ExecCommand(EditCommand::Bold);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p>plain</p>"_s);
-    QCOMPARE(editor.QueryStatus(Bold), int(Enabled));
+    QCOMPARE(editor.QueryStatus(EditCommand::Bold), CommandStatus::Enabled);
 }
 
 void tst_HtmlEditor::queryStatus_followsCaret() {
     HtmlEditor editor(nullptr);
     editor.setDocumentHTML(u"<p><b>strong</b><i>slanted</i></p>"_s);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p><b>strong</b><i>slanted</i></p>"_s);
 
     placeCaret(editor, u"b"_s, 3);
-    QCOMPARE(editor.QueryStatus(Bold), int(Latched));
-    QCOMPARE(editor.QueryStatus(Italic), int(Enabled));
+    QVERIFY(editor.waitUntilCurrent());
+    QCOMPARE(editor.QueryStatus(EditCommand::Bold), CommandStatus::Latched);
+    QCOMPARE(editor.QueryStatus(EditCommand::Italic), CommandStatus::Enabled);
 
     placeCaret(editor, u"i"_s, 3);
-    QCOMPARE(editor.QueryStatus(Bold), int(Enabled));
-    QCOMPARE(editor.QueryStatus(Italic), int(Latched));
+    QVERIFY(editor.waitUntilCurrent());
+    QCOMPARE(editor.QueryStatus(EditCommand::Bold), CommandStatus::Enabled);
+    QCOMPARE(editor.QueryStatus(EditCommand::Italic), CommandStatus::Latched);
 }
 
 void tst_HtmlEditor::alignment_latchesOnlyTheParagraphsAlignment_data() {
     QTest::addColumn<QString>("body");
-    QTest::addColumn<int>("latched");
+    QTest::addColumn<std::optional<EditCommand>>("latched");
 
+    using Latched = std::optional<EditCommand>;
     QTest::newRow("centred paragraph")
-        << u"<p style=\"text-align: center\">x</p>"_s << int(JustifyCenter);
-    QTest::newRow("right-aligned paragraph") << u"<p align=\"right\">x</p>"_s << int(JustifyRight);
+        << u"<p style=\"text-align: center\">x</p>"_s << Latched(EditCommand::JustifyCenter);
+    QTest::newRow("right-aligned paragraph")
+        << u"<p align=\"right\">x</p>"_s << Latched(EditCommand::JustifyRight);
     QTest::newRow("left-aligned paragraph")
-        << u"<p style=\"text-align: left\">x</p>"_s << int(JustifyLeft);
-    QTest::newRow("paragraph without alignment") << u"<p>x</p>"_s << int(JustifyLeft);
-    QTest::newRow("justified paragraph") << u"<p style=\"text-align: justify\">x</p>"_s << 0;
+        << u"<p style=\"text-align: left\">x</p>"_s << Latched(EditCommand::JustifyLeft);
+    QTest::newRow("paragraph without alignment")
+        << u"<p>x</p>"_s << Latched(EditCommand::JustifyLeft);
+    QTest::newRow("justified paragraph")
+        << u"<p style=\"text-align: justify\">x</p>"_s << Latched();
 }
 
 void tst_HtmlEditor::alignment_latchesOnlyTheParagraphsAlignment() {
     QFETCH(QString, body);
-    QFETCH(int, latched);
+    QFETCH(std::optional<EditCommand>, latched);
 
     HtmlEditor editor(nullptr);
     editor.setDocumentHTML(body);
+    QVERIFY(editor.waitUntilCurrent());
     QVERIFY(editor.bodyHTML().endsWith(u">x</p>"_s)); // an align attribute is read out as CSS
     placeCaret(editor, u"p"_s, 1);
-    for (int command : {JustifyLeft, JustifyCenter, JustifyRight}) {
-        QCOMPARE(editor.QueryStatus(command) == Latched, command == latched);
+    for (EditCommand command :
+         {EditCommand::JustifyLeft, EditCommand::JustifyCenter, EditCommand::JustifyRight}) {
+        QVERIFY(editor.waitUntilCurrent());
+        QCOMPARE(editor.QueryStatus(command) == CommandStatus::Latched, command == latched);
     }
 }
 
 void tst_HtmlEditor::lists_wrapParagraphInList_data() {
-    QTest::addColumn<int>("command");
+    QTest::addColumn<EditCommand>("command");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("ordered") << int(OrderedList) << u"<ol><li>item</li></ol>"_s;
-    QTest::newRow("unordered") << int(UnorderedList) << u"<ul><li>item</li></ul>"_s;
+    QTest::newRow("ordered") << EditCommand::OrderedList << u"<ol><li>item</li></ol>"_s;
+    QTest::newRow("unordered") << EditCommand::UnorderedList << u"<ul><li>item</li></ul>"_s;
 }
 
 void tst_HtmlEditor::lists_wrapParagraphInList() {
-    QFETCH(int, command);
+    QFETCH(EditCommand, command);
     QFETCH(QString, expected);
 
     HtmlEditor editor(nullptr);
     editor.setDocumentHTML(u"<p>item</p>"_s);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p>item</p>"_s);
     placeCaret(editor, u"p"_s, 2);
-    QVERIFY(editor.QueryStatus(command) != Latched);
+    QVERIFY(editor.waitUntilCurrent());
+    QVERIFY(editor.QueryStatus(command) != CommandStatus::Latched);
     editor.ExecCommand(command);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), expected);
-    QCOMPARE(editor.QueryStatus(command), int(Latched));
+    QCOMPARE(editor.QueryStatus(command), CommandStatus::Latched);
 
     editor.ExecCommand(command);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p>item</p>"_s);
-    QVERIFY(editor.QueryStatus(command) != Latched);
+    QVERIFY(editor.QueryStatus(command) != CommandStatus::Latched);
 }
 
 void tst_HtmlEditor::command_beforePageIsReady_isCarriedOutInOrder() {
@@ -345,7 +373,9 @@ void tst_HtmlEditor::command_beforePageIsReady_isCarriedOutInOrder() {
     dialogs.imageAnswers = {ImageChoice{u"a.png"_s, u"A"_s}};
     HtmlEditor editor(&dialogs);
     editor.setDocumentHTML(u"<p>text</p>"_s);
-    editor.ExecCommand(Image); // the page has not answered yet: the command waits for it
+    // The page has not answered yet: the question waits for it, the command for the answer.
+    editor.ExecCommand(EditCommand::Image);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p>text<img src=\"a.png\" alt=\"A\"></p>"_s);
 }
 
@@ -380,13 +410,15 @@ void tst_HtmlEditor::hyperlink() {
     dialogs.linkAnswers = answers;
     HtmlEditor editor(&dialogs);
     editor.setDocumentHTML(html);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), html);
     if (caretInLink)
         placeCaret(editor, u"a"_s, 2);
     else
         selectContents(editor, u"p"_s);
-    editor.ExecCommand(Hyperlink);
+    editor.ExecCommand(EditCommand::Hyperlink);
     QCOMPARE(dialogs.linkQuestions, QStringList{offered});
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), body);
 }
 
@@ -431,12 +463,13 @@ void tst_HtmlEditor::image_answered_insertsOrChangesPicture() {
     dialogs.imageAnswers = {answer};
     HtmlEditor editor(&dialogs);
     editor.setDocumentHTML(body);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), body);
     if (offered)
         select(editor, u"r.selectNode(document.querySelector('img'))"_s);
     else
         placeCaret(editor, u"p"_s, 2);
-    editor.ExecCommand(Image);
+    editor.ExecCommand(EditCommand::Image);
     QCOMPARE(dialogs.imageQuestions.size(), 1);
     const std::optional<ImageChoice> asked = dialogs.imageQuestions.first();
     QCOMPARE(asked.has_value(), offered.has_value());
@@ -445,6 +478,7 @@ void tst_HtmlEditor::image_answered_insertsOrChangesPicture() {
         QCOMPARE(asked->alternativeText, offered->alternativeText);
         QCOMPARE(asked->size, offered->size);
     }
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), changed);
 }
 
@@ -453,6 +487,7 @@ void tst_HtmlEditor::pictures_areShownNoWiderThanThePage() {
     HtmlEditor editor(nullptr);
     editor.resize(400, 300);
     editor.setDocumentHTML(u"<p><img width=\"2400\" height=\"1600\" alt=\"\"></p>"_s);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p><img width=\"2400\" height=\"1600\" alt=\"\"></p>"_s);
     QWebEnginePage *page = editor.findChild<QWebEngineView *>()->page();
     std::optional<QVariantList> size;
@@ -500,6 +535,7 @@ void tst_HtmlEditor::pictureFromOutside_isAskedForAsIfBrowsed() {
     dialogs.imageAnswers = {ImageChoice{u"answer.png"_s, u"Shot"_s}};
     HtmlEditor editor(&dialogs);
     editor.setDocumentHTML(u"<p>ab</p>"_s);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p>ab</p>"_s);
     placeCaret(editor, u"p"_s, 2);
     editor.findChild<QWebEngineView *>()->page()->runJavaScript(
@@ -520,14 +556,16 @@ void tst_HtmlEditor::font_answered_formatsSelection() {
     dialogs.fontAnswers = {FontChoice{u"Verdana"_s, 18, QColor(Qt::red), std::nullopt}};
     HtmlEditor editor(&dialogs);
     editor.setDocumentHTML(u"<p>word</p>"_s);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p>word</p>"_s);
     selectContents(editor, u"p"_s);
-    editor.ExecCommand(Font);
+    editor.ExecCommand(EditCommand::Font);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p><span style=\"font-family: Verdana; font-size: x-large; "
                                 "color: rgb(255, 0, 0);\">word</span></p>"_s);
 
     // The font now at the selection is what the dialog is offered next time.
-    editor.ExecCommand(Font);
+    editor.ExecCommand(EditCommand::Font);
     QCOMPARE(dialogs.fontQuestions.size(), 2);
     QCOMPARE(dialogs.fontQuestions[1].family, u"Verdana"_s);
     QCOMPARE(dialogs.fontQuestions[1].pointSize, 18);
@@ -538,12 +576,12 @@ void tst_HtmlEditor::queryStatus_dialogCommandsAndUnknown() {
     FakeEditorDialogs dialogs;
     HtmlEditor withDialogs(&dialogs);
     HtmlEditor withoutDialogs(nullptr);
-    for (int command : {Hyperlink, Image, Font}) {
-        QCOMPARE(withDialogs.QueryStatus(command), int(Enabled));
-        QCOMPARE(withoutDialogs.QueryStatus(command), int(Disabled));
+    for (EditCommand command : {EditCommand::Hyperlink, EditCommand::Image, EditCommand::Font}) {
+        QCOMPARE(withDialogs.QueryStatus(command), CommandStatus::Enabled);
+        QCOMPARE(withoutDialogs.QueryStatus(command), CommandStatus::Disabled);
     }
-    QCOMPARE(withDialogs.QueryStatus(4242), int(NotSupported));
-    withDialogs.ExecCommand(4242);
+    QCOMPARE(withDialogs.QueryStatus(EditCommand(4242)), CommandStatus::NotSupported);
+    withDialogs.ExecCommand(EditCommand(4242));
     QCOMPARE(dialogs.questionCount(), 0);
 }
 
@@ -552,10 +590,13 @@ void tst_HtmlEditor::keyboard_formatsUndoesAndStartsParagraphs() {
     HtmlEditor editor(&dialogs);
     QVERIFY(showOnScreen(editor));
     editor.setDocumentHTML(u"<p>abc</p>"_s);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p>abc</p>"_s);
     editor.setFocus();
     QWidget *keys = editor.findChild<QWebEngineView *>()->focusProxy();
     QVERIFY(keys);
+    // The engine may run the editor's script in one document twice; each key acts once.
+    runEditorScriptAgain(editor);
     selectContents(editor, u"p"_s);
 
     QTest::keyClick(keys, Qt::Key_B, Qt::ControlModifier);
@@ -585,14 +626,17 @@ void tst_HtmlEditor::keyboard_formatsUndoesAndStartsParagraphs() {
     selectContents(editor, u"p"_s);
     QTest::keyClick(keys, Qt::Key_K, Qt::ControlModifier);
     QTRY_COMPARE_WITH_TIMEOUT(dialogs.linkQuestions.size(), 1, Timeout);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(),
              u"<p><b><a href=\"https://example.org/\">abc</a></b></p><p><b>x</b></p>"_s);
+    QCOMPARE(dialogs.linkQuestions.size(), 1);
 }
 
 void tst_HtmlEditor::typingIntoEmptyPage_startsParagraph() {
     HtmlEditor editor(nullptr);
     QVERIFY(showOnScreen(editor));
     editor.setDocumentHTML(u"<!DOCTYPE html><html><head></head><body></body></html>"_s);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), QString());
     editor.setFocus();
     QWidget *keys = editor.findChild<QWebEngineView *>()->focusProxy();
@@ -610,13 +654,15 @@ void tst_HtmlEditor::typingIntoEmptyPage_startsParagraph() {
 void tst_HtmlEditor::displayChangedHandler_commandThenRead_seesTheCommand() {
     HtmlEditor editor(nullptr);
     editor.setDocumentHTML(u"<p>word</p>"_s);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p>word</p>"_s);
     QString readInHandler;
     connect(&editor, &HtmlEditor::DisplayChanged, this, [&] {
         if (!readInHandler.isEmpty())
             return;
         readInHandler = u"(reading)"_s;
-        editor.ExecCommand(Underline);
+        editor.ExecCommand(EditCommand::Underline);
+        QVERIFY(editor.waitUntilCurrent());
         readInHandler = editor.bodyHTML();
     });
     selectContents(editor, u"p"_s);
@@ -626,6 +672,7 @@ void tst_HtmlEditor::displayChangedHandler_commandThenRead_seesTheCommand() {
 void tst_HtmlEditor::paste_keepsFormattingDropsWhatRuns() {
     HtmlEditor editor(nullptr);
     editor.setDocumentHTML(u"<p>ab</p>"_s);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<p>ab</p>"_s);
     placeCaret(editor, u"p"_s, 1);
     // What the clipboard holds when the user pastes from a web page.
@@ -648,21 +695,25 @@ void tst_HtmlEditor::styleSheet_restylesWithoutTouchingDocument() {
         u"<!DOCTYPE html>\n<html><head><title>t</title></head><body><h1>Title</h1></body></html>"_s;
     editor.setDocumentHTML(document);
     editor.setStyleSheet({u"h1 { color: rgb(200, 10, 10); font-family: Georgia, serif; }"_s, {}});
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.DocumentHTML(), document);
     QCOMPARE(computedStyle(editor, u"h1"_s, u"color"_s), u"rgb(200, 10, 10)"_s);
 
     // Another template: the same document in another look.
     editor.setStyleSheet({u"h1 { color: rgb(10, 10, 200); }"_s, {}});
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.DocumentHTML(), document);
     QCOMPARE(editor.bodyHTML(), u"<h1>Title</h1>"_s);
     QCOMPARE(computedStyle(editor, u"h1"_s, u"color"_s), u"rgb(10, 10, 200)"_s);
 
     // A document shown later keeps the look; the font dialog offers the sheet's fonts.
     editor.setDocumentHTML(u"<h1>Other</h1>"_s);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), u"<h1>Other</h1>"_s);
     QCOMPARE(computedStyle(editor, u"h1"_s, u"color"_s), u"rgb(10, 10, 200)"_s);
     editor.setStyleSheet({u"p { font-family: \"Trebuchet MS\", sans-serif; }"_s, {}});
-    editor.ExecCommand(Font);
+    editor.ExecCommand(EditCommand::Font);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(dialogs.fontListsOffered, QStringList{u"\"Trebuchet MS\", sans-serif"_s});
     QCOMPARE(editor.bodyHTML(), u"<h1>Other</h1>"_s);
 }
@@ -698,13 +749,15 @@ void tst_HtmlEditor::paragraphStyle() {
     FakeEditorDialogs dialogs;
     HtmlEditor editor(&dialogs);
     editor.setDocumentHTML(html);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), html);
     select(editor, u"r.setStart(document.body.firstChild, 0); r.collapse(true)"_s);
     editor.setParagraphStyle(style);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), body);
 
     // The font dialog offers the style now in force.
-    editor.ExecCommand(Font);
+    editor.ExecCommand(EditCommand::Font);
     QCOMPARE(dialogs.fontQuestions.size(), 1);
     QCOMPARE(dialogs.fontQuestions[0].paragraphStyle, std::optional(style));
 }
@@ -746,6 +799,7 @@ void tst_HtmlEditor::cleanHtml5() {
 
     HtmlEditor editor(nullptr);
     editor.setDocumentHTML(html);
+    QVERIFY(editor.waitUntilCurrent());
     editor.bodyHTML();
     if (!script.isEmpty()) {
         QSignalSpy changed(&editor, &HtmlEditor::DisplayChanged);
@@ -753,6 +807,7 @@ void tst_HtmlEditor::cleanHtml5() {
             script, QWebEngineScript::ApplicationWorld);
         QTRY_VERIFY_WITH_TIMEOUT(changed.count() > 0, Timeout);
     }
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), body);
 }
 
@@ -806,6 +861,7 @@ void tst_HtmlEditor::releasePage_onlyWhenTheUserLeftNothing() {
     QVERIFY(showOnScreen(editor));
     const QString body = u"<p>word</p>"_s + u"<p>line</p>"_s.repeated(60);
     editor.setDocumentHTML(u"<html><body>"_s + body + u"</body></html>"_s);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(), body);
     const QString document = editor.DocumentHTML();
     if (!action.isEmpty()) {
@@ -822,9 +878,11 @@ void tst_HtmlEditor::releasePage_onlyWhenTheUserLeftNothing() {
     if (!released)
         return;
     // The document stays, and a command makes the page again to carry it out.
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.DocumentHTML(), document);
     QCOMPARE(editor.bodyHTML(), body);
     editor.setParagraphStyle(ParagraphStyle::Heading1);
+    QVERIFY(editor.waitUntilCurrent());
     QCOMPARE(editor.bodyHTML(),
              u"<p>word</p>"_s + u"<p>line</p>"_s.repeated(59) + u"<h1>line</h1>"_s);
     QVERIFY(editor.hasPage());

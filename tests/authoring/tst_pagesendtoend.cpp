@@ -91,6 +91,7 @@ void tst_PagesEndToEnd::threeWaysFormattedAndOneDeleted_buildsEveryPageAndMenu()
 
     // Home: finished by typing, then bold and made a list.
     QVERIFY(showDocument(*set.editor(0), u"<p>Wel</p>"_s));
+    QVERIFY(set.editor(0)->waitUntilCurrent());
     QCOMPARE(set.editor(0)->bodyHTML(), u"<p>Wel</p>"_s);
     set.editor(0)->setFocus();
     QVERIFY(placeCaretInLastText(*set.editor(0)));
@@ -117,6 +118,7 @@ void tst_PagesEndToEnd::threeWaysFormattedAndOneDeleted_buildsEveryPageAndMenu()
     addThroughDialog([](frmAdd &dialog) { dialog.findChild<QAction *>(u"Template"_s)->trigger(); });
     m_f->dialogs.linkAnswers = {u"mailto:us@example.org"_s};
     format(3, u"p"_s, u"Hyperlink"_s);
+    QVERIFY(set.editor(3)->waitUntilCurrent());
     const QString contactDocument = set.editor(3)->DocumentHTML();
 
     QCOMPARE(set.pageNames(), (QStringList{u"Home"_s, u"New Page 0"_s, u"Story"_s, u"Contact"_s}));
@@ -124,6 +126,7 @@ void tst_PagesEndToEnd::threeWaysFormattedAndOneDeleted_buildsEveryPageAndMenu()
     m_f->desktop.askAnswers = {true};
     set.DeletePage();
     QCOMPARE(set.pageNames(), (QStringList{u"Home"_s, u"New Page 0"_s, u"Contact"_s}));
+    QVERIFY(set.editor(2)->waitUntilCurrent());
     QCOMPARE(set.editor(2)->DocumentHTML(), contactDocument);
 
     const QString destination = m_dir.filePath(u"site"_s);
