@@ -118,7 +118,7 @@ BuildResult writeSite(const MediaPlan &media, const SiteFolders &folders,
         return buildFailure(copyAction(), copies.error);
     BuildResult result = writePages(media.pages, folders.destination, skeleton, report);
     result.mediaFilesCopied = copies.filesWritten;
-    result.missingFiles = media.missing;
+    result.missingFiles = media.missing + copies.unreadable;
     if (!result.ok)
         return result;
 
@@ -180,6 +180,10 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress,
     const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author, fragment.text,
                                     media.pages, skeleton.encoding);
     BuildResult result = writeSite(media, folders, pageSkeleton, plan, progress);
+    if (result.ok && !result.missingFiles.isEmpty() && warnings == WarningPolicy::Refuse)
+        return buildFailure(copyAction(), {result.missingFiles.first().files.first(),
+                                           QCoreApplication::translate(
+                                               "Builder", "It is missing or can't be read")});
     if (result.ok)
         result.warnings += danglingPageLinks(site.pages);
     for (const FileError &leftOut : plan.leftOut)
