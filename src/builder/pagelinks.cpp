@@ -67,6 +67,8 @@ QStringList danglingPageLinks(const QList<SitePage> &pages) {
         pageFiles.insert(pageFileName(page.name));
     QStringList warnings;
     for (const SitePage &page : pages) {
+        if (holdsOnlyPlainLinks(page.body.toUtf8(), pageFiles))
+            continue;
         QSet<QString> named;
         for (const QString &address : linkAddresses(page.body)) {
             const QString file = linkedPageFile(address);

@@ -248,8 +248,11 @@ void noteUnreadable(QList<MissingFiles> &unreadable, const QStringList &pageName
 MediaPlan planSiteMedia(const QList<SitePage> &pages, const QString &destination,
                         const QString &mediaFolder) {
     AddressContext context{{}, destination, {}};
-    for (const SitePage &page : pages)
+    QSet<QString> pageFiles;
+    for (const SitePage &page : pages) {
+        pageFiles.insert(pageFileName(page.name));
         context.pageFiles.insert(pageFileName(page.name).toLower());
+    }
 
     std::vector<QList<AddressUse>> uses;
     uses.reserve(size_t(pages.size()));
@@ -257,7 +260,10 @@ MediaPlan planSiteMedia(const QList<SitePage> &pages, const QString &destination
     for (const SitePage &page : pages) {
         context.sourceFolder = page.sourceFolder;
         QList<AddressUse> &pageUses = uses.emplace_back();
-        for (const PageAddress &address : findPageAddresses(page.body.toUtf8())) {
+        const QByteArray body = page.body.toUtf8();
+        if (holdsOnlyPlainLinks(body, pageFiles))
+            continue;
+        for (const PageAddress &address : findPageAddresses(body)) {
             const MediaAddress target = resolveMediaAddress(address, context);
             if (target.kind != Kind::Keep)
                 pageUses.append({address, target});

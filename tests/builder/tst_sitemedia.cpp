@@ -203,6 +203,16 @@ void TestSiteMedia::copyRules_data() {
         << pages << QStringList{uR"(<a href="Newsletter.pdf#page=2">News</a>)"_s}
         << QStringList{uR"(<a href="media/newsletter.pdf#page=2">News</a>)"_s}
         << QStringList{u"kept.png"_s, u"newsletter.pdf"_s} << QStringList();
+    QTest::newRow("linked local file written with a character reference")
+        << pages
+        << QStringList{uR"(<p><a href="index.htm">h</a><a href="News&#108;etter.pdf">n</a></p>)"_s}
+        << QStringList{uR"(<p><a href="index.htm">h</a><a href="media/newsletter.pdf">n</a></p>)"_s}
+        << QStringList{u"kept.png"_s, u"newsletter.pdf"_s} << QStringList();
+    QTest::newRow("linked local file unquoted after blanks")
+        << pages
+        << QStringList{uR"(<a HREF = Newsletter.pdf>n</a><a href="https://x.org/">w</a>)"_s}
+        << QStringList{uR"(<a HREF = "media/newsletter.pdf">n</a><a href="https://x.org/">w</a>)"_s}
+        << QStringList{u"kept.png"_s, u"newsletter.pdf"_s} << QStringList();
     QTest::newRow("two pictures with one name")
         << pages << QStringList{uR"(<img src="photo.png"><img src="other/photo.png">)"_s}
         << QStringList{copied + uR"(<img src="media/photo-2.png" width="20" height="10">)"_s}
