@@ -61,6 +61,12 @@ bool leavesItsFolderThroughLink(const QString &cleanPath) {
     return false;
 }
 
+// Whether Qt knows the file as a picture and can read its size from it.
+bool isPicture(const QString &path) {
+    QImageReader reader(path);
+    return reader.canRead() && reader.size().isValid();
+}
+
 MediaAddress refused(MediaAddress file, const QString &reason) {
     file.kind = Kind::Refused;
     file.reason = reason;
@@ -85,7 +91,7 @@ MediaAddress localFile(const QString &path, const QString &fragment, bool pictur
         return refused(file, QCoreApplication::translate(
                                  "Builder", "it is reached through a symbolic link that leads "
                                             "out of its folder; put the file itself there"));
-    if (picture && !QImageReader(clean).canRead())
+    if (picture && !isPicture(clean))
         return refused(file, QCoreApplication::translate(
                                  "Builder", "it is not a picture; show pictures only, such as "
                                             "JPEG, PNG or WebP files"));
