@@ -3,7 +3,6 @@
 #include "builder/atomicfile.h"
 #include "builder/buildchecks.h"
 #include "builder/makefolder.h"
-#include "builder/pagelinks.h"
 #include "builder/pageskeleton.h"
 #include "builder/supportfiles.h"
 #include "builder/templatefile.h"
@@ -185,7 +184,7 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress,
                                            QCoreApplication::translate(
                                                "Builder", "It is missing or can't be read")});
     if (result.ok)
-        result.warnings += danglingPageLinks(site.pages);
+        result.warnings += media.danglingLinks;
     for (const FileError &leftOut : plan.leftOut)
         result.warnings.append(
             leftOut.message(QCoreApplication::translate("Builder", "Left out the support file")));

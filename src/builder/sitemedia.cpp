@@ -4,6 +4,7 @@
 #include "builder/mediaaddress.h"
 #include "builder/medianame.h"
 #include "builder/pageaddresses.h"
+#include "builder/pagelinks.h"
 #include "builder/pagenames.h"
 
 #include <QCoreApplication>
@@ -256,14 +257,19 @@ MediaPlan planSiteMedia(const QList<SitePage> &pages, const QString &destination
 
     std::vector<QList<AddressUse>> uses;
     uses.reserve(size_t(pages.size()));
+    QList<QStringList> pageLinks;
+    pageLinks.reserve(pages.size());
     MediaPlanner planner(destination, mediaFolder);
     for (const SitePage &page : pages) {
         context.sourceFolder = page.sourceFolder;
         QList<AddressUse> &pageUses = uses.emplace_back();
+        QStringList &links = pageLinks.emplace_back();
         const QByteArray body = page.body.toUtf8();
         if (holdsOnlyPlainLinks(body, pageFiles))
             continue;
         for (const PageAddress &address : findPageAddresses(body)) {
+            if (address.kind == PageAddress::Kind::Link)
+                links.append(address.value);
             const MediaAddress target = resolveMediaAddress(address, context);
             if (target.kind != Kind::Keep)
                 pageUses.append({address, target});
@@ -277,9 +283,25 @@ MediaPlan planSiteMedia(const QList<SitePage> &pages, const QString &destination
 
     MediaPlan plan = planner.take();
     plan.pages = std::move(planned);
+    plan.danglingLinks = danglingPageLinks(pages, pageLinks);
     if (!plan.files.isEmpty())
         plan.error = mediaFolderProblem(mediaFolder);
     return plan;
+}
+
+QStringList referencedMediaFiles(const QString &body) {
+    QStringList names;
+    for (const PageAddress &address : findPageAddresses(body.toUtf8())) {
+        const QUrl url(address.value, QUrl::TolerantMode);
+        if (!url.isValid() || !url.scheme().isEmpty() || !url.host().isEmpty())
+            continue;
+        const QString path = QDir::cleanPath(url.path(QUrl::FullyDecoded));
+        if (!path.startsWith(u"media/"_s) || path.indexOf(u'/', 6) >= 0 || path.size() == 6)
+            continue;
+        if (!names.contains(path.sliced(6)))
+            names.append(path.sliced(6));
+    }
+    return names;
 }
 
 MediaOutcome writeSiteMedia(const MediaPlan &plan, const QString &mediaFolder,
