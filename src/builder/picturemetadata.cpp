@@ -7,6 +7,7 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include <mutex>
 #include <optional>
 
 namespace quillsite {
@@ -44,11 +45,20 @@ std::optional<QByteArray> pngWithoutPrivateChunks(const QByteArray &png, bool *f
 }
 
 // The library keeps global state that must be set up before threads use it,
-// and would otherwise print its complaints about odd files on the terminal.
+// with a lock for its XMP toolkit, and would otherwise print its complaints
+// about odd files on the terminal.
 void prepareLibrary() {
+    static std::mutex xmpToolkit;
     static const bool prepared = [] {
         Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
-        return Exiv2::XmpParser::initialize();
+        return Exiv2::XmpParser::initialize(
+            [](void *mutex, bool lock) {
+                if (lock)
+                    static_cast<std::mutex *>(mutex)->lock();
+                else
+                    static_cast<std::mutex *>(mutex)->unlock();
+            },
+            &xmpToolkit);
     }();
     Q_UNUSED(prepared);
 }
