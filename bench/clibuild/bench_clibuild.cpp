@@ -1,9 +1,10 @@
 // Times the whole quillsite-build command, from start to exit, on sites of
-// growing size against the floor of writing the same bytes with plain write
-// calls, the two interleaved in one run.
+// growing size with pages as people write them, against the floor of writing the same bytes with
+// plain write calls, the two interleaved in one run.
 
 #include "benchsite.h"
 #include "benchstats.h"
+#include "builder/pagenames.h"
 #include "plainwrite.h"
 
 #include <QCommandLineParser>
@@ -27,6 +28,29 @@ struct Sample {
     double commandMs = 0;
     double floorMs = 0;
 };
+
+// A page as people write them: paragraphs with bold and italic words, a list,
+// links to other pages of the site and to the web, about 4 KB in all.
+QString realisticBody(int number, const QList<SitePage> &pages) {
+    const auto pageAt = [&](int offset) {
+        return pageLink(pages[(number + offset) % pages.size()].name);
+    };
+    QString body = u"<h1>Page %1</h1>\r\n"_s.arg(number + 1);
+    for (int part = 0; body.size() < 4000; ++part) {
+        body += u"<p>Our little garden club meets every <b>second Saturday</b> of the month in "
+                "the old school hall. We share <i>seeds</i>, cuttings and advice, and now and "
+                "then a cake or two. See <a href=\"%1\">what we grew last year</a> or the "
+                "<a href=\"https://example.org/gardening/%2\">society's notes</a> &mdash; "
+                "<em>newcomers</em> are always <strong>welcome</strong>.</p>\r\n"_s
+                    .arg(pageAt(part + 1))
+                    .arg(part);
+        if (part % 3 == 1)
+            body += u"<ul>\r\n<li>Bring <b>a friend</b></li>\r\n<li>Bring a <i>question</i> "
+                    "or <a href=\"%1\">a plant</a></li>\r\n<li>Caf\u00e9 au lait is on the "
+                    "house</li>\r\n</ul>\r\n"_s.arg(pageAt(part + 7));
+    }
+    return body;
+}
 
 // The page files of the site and the --page arguments that name them.
 QStringList writePageFiles(const Website &site, const QString &folder) {
@@ -68,7 +92,9 @@ double timeFloor(const QList<SiteFile> &files, const QString &folder) {
 // pairs, each into new folders, alternating which of the two goes first.
 QList<Sample> measureSize(const QString &templateFolder, int pageCount, int runs,
                           const QString &sizeFolder) {
-    const Website site = benchWebsite(templateFolder, pageCount);
+    Website site = benchWebsite(templateFolder, pageCount);
+    for (qsizetype i = 0; i < site.pages.size(); ++i)
+        site.pages[i].body = realisticBody(int(i), site.pages);
     const QStringList common = QStringList{u"--template"_s, templateFolder, u"--title"_s,
                                            site.title,      u"--author"_s,  site.author} +
                                writePageFiles(site, sizeFolder + u"/pages"_s);

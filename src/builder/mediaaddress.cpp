@@ -1,7 +1,10 @@
 #include "builder/mediaaddress.h"
 
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -13,7 +16,8 @@ namespace {
 using Kind = MediaAddress::Kind;
 
 // A data: address of a picture: "data:image/png;base64,...." or with its
-// bytes percent-encoded. Anything else stays in the page as it is.
+// bytes percent-encoded. Anything else, bytes that are no picture included,
+// stays in the page as it is.
 MediaAddress dataPicture(const QString &address) {
     const qsizetype comma = address.indexOf(u',');
     if (comma < 0)
@@ -29,27 +33,69 @@ MediaAddress dataPicture(const QString &address) {
     picture.kind = Kind::Data;
     picture.data = base64 ? QByteArray::fromBase64(payload) : payload;
     picture.mimeType = mimeType;
-    return picture.data.isEmpty() ? MediaAddress{} : picture;
+    QBuffer buffer(&picture.data);
+    return QImageReader(&buffer).canRead() ? picture : MediaAddress{};
 }
 
 bool isInside(const QString &path, const QString &folder) {
     return path.startsWith(folder) && path.size() > folder.size() && path[folder.size()] == u'/';
 }
 
-// A local file the address names: there, missing, or already in the site.
-MediaAddress localFile(const QString &path, const QString &fragment,
+// Whether a symbolic link on the way to `cleanPath` leads out of the folder
+// it stands in. A page (or a hand-edited site) could otherwise publish any
+// file the user can read, such as "photo.jpg" linked to a file of secrets.
+bool leavesItsFolderThroughLink(const QString &cleanPath) {
+    QString reached; // the real folder walked to so far; empty: the root
+    for (const QString &part : cleanPath.split(u'/', Qt::SkipEmptyParts)) {
+        const QString next = reached + u'/' + part;
+        const QFileInfo info(next);
+        if (!info.isSymLink()) {
+            reached = next;
+            continue;
+        }
+        const QString target = info.canonicalFilePath();
+        if (target.isEmpty() || !isInside(target, reached))
+            return true;
+        reached = target;
+    }
+    return false;
+}
+
+// Whether Qt knows the file as a picture and can read its size from it.
+bool isPicture(const QString &path) {
+    QImageReader reader(path);
+    return reader.canRead() && reader.size().isValid();
+}
+
+MediaAddress refused(MediaAddress file, const QString &reason) {
+    file.kind = Kind::Refused;
+    file.reason = reason;
+    return file;
+}
+
+// A local file the address names: there, missing, refused, or already in the site.
+MediaAddress localFile(const QString &path, const QString &fragment, bool picture,
                        const AddressContext &context) {
-    const QString clean = QDir::cleanPath(path);
+    QString clean = QDir::cleanPath(path);
+    while (clean.startsWith(u"/../"_s)) // above the root is the root
+        clean.remove(0, 3);
     const QFileInfo info(clean);
     MediaAddress file;
     file.path = clean;
     file.fragment = fragment;
-    if (!info.isFile() || !info.isReadable())
+    if (!info.isFile() || !info.isReadable()) {
         file.kind = Kind::Missing;
-    else if (isInside(clean, context.destination))
-        file.kind = Kind::InSite;
-    else
-        file.kind = Kind::File;
+        return file;
+    }
+    if (leavesItsFolderThroughLink(clean))
+        return refused(file, QCoreApplication::translate(
+                                 "Builder", "it is reached through a symbolic link that leads "
+                                            "out of its folder; put the file itself there"));
+    if (picture && !isPicture(clean))
+        return refused(file, QCoreApplication::translate(
+                                 "Builder", "it is not a picture; show pictures only, such as "
+                                            "JPEG, PNG or WebP files"));
+    file.kind = isInside(clean, context.destination) ? Kind::InSite : Kind::File;
     return file;
 }
 
@@ -62,12 +108,13 @@ MediaAddress resolveMediaAddress(const PageAddress &address, const AddressContex
     if (value.startsWith(u"data:"_s, Qt::CaseInsensitive))
         return address.kind == PageAddress::Kind::Picture ? dataPicture(value) : MediaAddress{};
 
+    const bool picture = address.kind == PageAddress::Kind::Picture;
     const QUrl url(value, QUrl::TolerantMode);
     if (!url.isValid())
         return {};
     const QString fragment = url.fragment(QUrl::FullyEncoded);
     if (url.scheme().compare(u"file"_s, Qt::CaseInsensitive) == 0)
-        return localFile(url.toLocalFile(), fragment, context);
+        return localFile(url.toLocalFile(), fragment, picture, context);
     if (!url.scheme().isEmpty())
         return {}; // http, https, mailto and every other scheme stay as they are
 
@@ -80,7 +127,7 @@ MediaAddress resolveMediaAddress(const PageAddress &address, const AddressContex
     if (!absolute && context.sourceFolder.isEmpty())
         return {};
     MediaAddress file =
-        localFile(absolute ? path : context.sourceFolder + u'/' + path, fragment, context);
+        localFile(absolute ? path : context.sourceFolder + u'/' + path, fragment, picture, context);
     file.relative = !absolute;
     // A path link to nothing may be meant for a web server; only pictures and
     // file: links are known to name local files.

@@ -16,10 +16,12 @@ struct MediaAddress {
         File,    // a local file, copied into the site
         Data,    // a picture held in the page itself, written out as a file
         Missing, // a local file that does not exist, is a folder, or can't be read
+        Refused, // a local file that may not enter the site; `reason` says why
     };
 
     Kind kind = Kind::Keep;
-    QString path;          // InSite, File, Missing: the file, as a clean absolute path
+    QString path;          // InSite, File, Missing, Refused: the file, as a clean absolute path
+    QString reason;        // Refused: why, for the user
     QByteArray data;       // Data: the picture's bytes
     QString mimeType;      // Data: its type, such as "image/png"
     QString fragment;      // what followed "#" in the address, kept on the new address

@@ -36,14 +36,18 @@ QString webSafeName(const QString &fileName) {
     return extension.isEmpty() ? stem : stem + u'.' + extension;
 }
 
-QString freeName(const QString &name, const std::function<bool(const QString &)> &taken) {
-    if (!taken(name))
+QString numberedName(const QString &name, int number) {
+    if (number == 1)
         return name;
     const qsizetype dot = name.lastIndexOf(u'.');
     const QString stem = dot > 0 ? name.first(dot) : name;
     const QString extension = dot > 0 ? name.sliced(dot) : QString();
-    for (int number = 2;; ++number) {
-        const QString candidate = u"%1-%2%3"_s.arg(stem).arg(number).arg(extension);
+    return u"%1-%2%3"_s.arg(stem).arg(number).arg(extension);
+}
+
+QString freeName(const QString &name, const std::function<bool(const QString &)> &taken) {
+    for (int number = 1;; ++number) {
+        const QString candidate = numberedName(name, number);
         if (!taken(candidate))
             return candidate;
     }

@@ -12,6 +12,9 @@ namespace quillsite {
 // left becomes "file" with the original's extension.
 QString webSafeName(const QString &fileName);
 
+// `name` for 1, else "stem-2.ext", "stem-3.ext", ... for 2, 3, ...
+QString numberedName(const QString &name, int number);
+
 // `name`, or when `taken` says it is, the first free of "stem-2.ext", "stem-3.ext", ...
 QString freeName(const QString &name, const std::function<bool(const QString &)> &taken);
 

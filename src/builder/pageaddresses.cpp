@@ -3,6 +3,7 @@
 #include <gumbo.h>
 
 #include <memory>
+#include <optional>
 
 namespace quillsite {
 
@@ -41,7 +42,84 @@ void collect(const GumboNode &node, const char *source, QList<PageAddress> &foun
         collect(*static_cast<const GumboNode *>(element.children.data[i]), source, found);
 }
 
+bool isAsciiLetter(char ch) {
+    return (ch | 0x20) >= 'a' && (ch | 0x20) <= 'z';
+}
+
+bool isAsciiBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\f';
+}
+
+// "https:", "mailto:" and the like, but not "file:".
+bool hasWebScheme(QByteArrayView value) {
+    if (value.isEmpty() || !isAsciiLetter(value[0]))
+        return false;
+    qsizetype end = 1;
+    while (end < value.size() &&
+           (isAsciiLetter(value[end]) || (value[end] >= '0' && value[end] <= '9') ||
+            value[end] == '+' || value[end] == '-' || value[end] == '.'))
+        ++end;
+    return end < value.size() && value[end] == ':' &&
+           QByteArrayView(value.first(end)).compare("file", Qt::CaseInsensitive) != 0;
+}
+
+// Whether a raw attribute value is certainly a web address, a fragment, or a
+// page of the site. Anything a parser would read differently from its raw
+// bytes (a character reference, a blank, a backslash, non-ASCII) is not.
+bool isPlainLink(QByteArrayView value, const QSet<QString> &pageFiles) {
+    for (const char ch : value) {
+        if (ch == '&' || ch == '\\' || uchar(ch) <= ' ' || uchar(ch) >= 0x80)
+            return false;
+    }
+    if (value.isEmpty() || value.startsWith('#') || value.startsWith("//") || hasWebScheme(value))
+        return true;
+    qsizetype end = 0;
+    while (end < value.size() && value[end] != '?' && value[end] != '#')
+        ++end;
+    const QByteArray path = QByteArray::fromPercentEncoding(value.first(end).toByteArray());
+    return path.isEmpty() || pageFiles.contains(QString::fromUtf8(path));
+}
+
+// The value of the attribute whose name ends at `at`, or nullopt when none
+// follows it; `at` is moved past the value.
+std::optional<QByteArrayView> attributeValue(QByteArrayView text, qsizetype &at) {
+    const auto skipBlanks = [&] {
+        while (at < text.size() && isAsciiBlank(text[at]))
+            ++at;
+    };
+    skipBlanks();
+    if (at >= text.size() || text[at] != '=')
+        return std::nullopt;
+    ++at;
+    skipBlanks();
+    if (at < text.size() && (text[at] == '"' || text[at] == '\'')) {
+        const qsizetype start = at + 1;
+        const qsizetype close = text.indexOf(text[at], start);
+        const qsizetype end = close < 0 ? text.size() : close; // unclosed: the rest is the value
+        at = close < 0 ? text.size() : close + 1;
+        return text.sliced(start, end - start);
+    }
+    const qsizetype start = at;
+    while (at < text.size() && !isAsciiBlank(text[at]) && text[at] != '>')
+        ++at;
+    return text.sliced(start, at - start);
+}
+
 } // namespace
+
+bool holdsOnlyPlainLinks(QByteArrayView utf8Body, const QSet<QString> &pageFiles) {
+    const QByteArray lower = utf8Body.toByteArray().toLower();
+    if (lower.contains("<im"))
+        return false;
+    // Every "href" counts, in markup or not: more than a parser would find.
+    for (qsizetype at = lower.indexOf("href"); at >= 0; at = lower.indexOf("href", at)) {
+        at += 4;
+        const std::optional<QByteArrayView> value = attributeValue(utf8Body, at);
+        if (value && !isPlainLink(*value, pageFiles))
+            return false;
+    }
+    return true;
+}
 
 bool mayHoldAddresses(QByteArrayView utf8Body) {
     const auto lower = [&](qsizetype at) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 namespace quillsite {
@@ -23,6 +24,12 @@ struct PageAddress {
 // and <image>, which parsers read as <img>, in any letter case. A body without one
 // need not be parsed, which keeps builds of text-only pages fast.
 bool mayHoldAddresses(QByteArrayView utf8Body);
+
+// Whether a scan of `utf8Body`, far cheaper than parsing it, proves that it shows
+// no picture and that every link in it leads to the web (any scheme but file:),
+// within the page, or to one of `pageFiles` by its exact name. Such a body holds
+// nothing for the build to copy, rewrite or warn about.
+bool holdsOnlyPlainLinks(QByteArrayView utf8Body, const QSet<QString> &pageFiles);
 
 // Every picture source and link target in `utf8Body`, in source order, found
 // by an HTML parser so that comments, scripts and attribute text never count.

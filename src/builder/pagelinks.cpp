@@ -65,17 +65,30 @@ QStringList danglingPageLinks(const QList<SitePage> &pages) {
     QSet<QString> pageFiles;
     for (const SitePage &page : pages)
         pageFiles.insert(pageFileName(page.name));
+    QList<QStringList> pageLinks;
+    pageLinks.reserve(pages.size());
+    for (const SitePage &page : pages)
+        pageLinks.append(holdsOnlyPlainLinks(page.body.toUtf8(), pageFiles)
+                             ? QStringList()
+                             : linkAddresses(page.body));
+    return danglingPageLinks(pages, pageLinks);
+}
+
+QStringList danglingPageLinks(const QList<SitePage> &pages, const QList<QStringList> &pageLinks) {
+    QSet<QString> pageFiles;
+    for (const SitePage &page : pages)
+        pageFiles.insert(pageFileName(page.name));
     QStringList warnings;
-    for (const SitePage &page : pages) {
+    for (qsizetype i = 0; i < pages.size(); ++i) {
         QSet<QString> named;
-        for (const QString &address : linkAddresses(page.body)) {
+        for (const QString &address : pageLinks[i]) {
             const QString file = linkedPageFile(address);
             if (file.isEmpty() || pageFiles.contains(file) || named.contains(file))
                 continue;
             named.insert(file);
             warnings.append(Texts::tr("The page \"%1\" links to \"%2\", which is no longer a "
                                       "page of this site; the link leads nowhere.")
-                                .arg(page.name, file));
+                                .arg(pages[i].name, file));
         }
     }
     return warnings;

@@ -13,4 +13,8 @@ QStringList linkAddresses(const QString &html);
 // the site, such as a link to a page deleted after it was made. Each link is named once.
 QStringList danglingPageLinks(const QList<SitePage> &pages);
 
+// The same from the link addresses already found in each page, in page order, so
+// that a build that has parsed its pages need not parse them again.
+QStringList danglingPageLinks(const QList<SitePage> &pages, const QList<QStringList> &pageLinks);
+
 } // namespace quillsite

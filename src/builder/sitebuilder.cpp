@@ -3,7 +3,6 @@
 #include "builder/atomicfile.h"
 #include "builder/buildchecks.h"
 #include "builder/makefolder.h"
-#include "builder/pagelinks.h"
 #include "builder/pageskeleton.h"
 #include "builder/supportfiles.h"
 #include "builder/templatefile.h"
@@ -118,7 +117,7 @@ BuildResult writeSite(const MediaPlan &media, const SiteFolders &folders,
         return buildFailure(copyAction(), copies.error);
     BuildResult result = writePages(media.pages, folders.destination, skeleton, report);
     result.mediaFilesCopied = copies.filesWritten;
-    result.missingFiles = media.missing;
+    result.missingFiles = media.missing + copies.unreadable;
     if (!result.ok)
         return result;
 
@@ -180,8 +179,12 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress,
     const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author, fragment.text,
                                     media.pages, skeleton.encoding);
     BuildResult result = writeSite(media, folders, pageSkeleton, plan, progress);
+    if (result.ok && !result.missingFiles.isEmpty() && warnings == WarningPolicy::Refuse)
+        return buildFailure(copyAction(), {result.missingFiles.first().files.first(),
+                                           QCoreApplication::translate(
+                                               "Builder", "It is missing or can't be read")});
     if (result.ok)
-        result.warnings += danglingPageLinks(site.pages);
+        result.warnings += media.danglingLinks;
     for (const FileError &leftOut : plan.leftOut)
         result.warnings.append(
             leftOut.message(QCoreApplication::translate("Builder", "Left out the support file")));

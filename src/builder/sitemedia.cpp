@@ -4,6 +4,7 @@
 #include "builder/mediaaddress.h"
 #include "builder/medianame.h"
 #include "builder/pageaddresses.h"
+#include "builder/pagelinks.h"
 #include "builder/pagenames.h"
 
 #include <QCoreApplication>
@@ -76,8 +77,10 @@ public:
     void reserveNames(const QList<AddressUse> &uses) {
         for (const AddressUse &use : uses) {
             if (use.target.kind == Kind::InSite &&
-                QFileInfo(use.target.path).path() == m_mediaFolder)
+                QFileInfo(use.target.path).path() == m_mediaFolder) {
                 m_taken.insert(QFileInfo(use.target.path).fileName());
+                m_shown.insert(QFileInfo(use.target.path).fileName());
+            }
         }
     }
 
@@ -85,10 +88,11 @@ public:
         QList<BodyEdit> edits;
         QStringList missing;
         for (const AddressUse &use : uses) {
-            if (use.target.kind == Kind::Missing) {
-                if (!missing.contains(use.target.path))
-                    missing.append(use.target.path);
-            } else if (const std::optional<BodyEdit> edit = editFor(use, page.sourceFolder)) {
+            if (use.target.kind == Kind::Missing || use.target.kind == Kind::Refused) {
+                const QString entry = missingEntry(use.target);
+                if (!missing.contains(entry))
+                    missing.append(entry);
+            } else if (const std::optional<BodyEdit> edit = editFor(use, page)) {
                 edits.append(*edit);
             }
         }
@@ -104,7 +108,14 @@ public:
     MediaPlan take() { return std::move(m_plan); }
 
 private:
-    std::optional<BodyEdit> editFor(const AddressUse &use, const QString &sourceFolder) {
+    static QString missingEntry(const MediaAddress &target) {
+        if (target.kind == Kind::Missing)
+            return target.path;
+        return QCoreApplication::translate("Builder", "%1 (%2)").arg(target.path, target.reason);
+    }
+
+    std::optional<BodyEdit> editFor(const AddressUse &use, const SitePage &page) {
+        const QString &sourceFolder = page.sourceFolder;
         const bool picture = use.address.kind == PageAddress::Kind::Picture;
         QString address;
         QSize size;
@@ -117,6 +128,8 @@ private:
                     QDir(m_destination).relativeFilePath(use.target.path), "/"));
         } else {
             const qsizetype index = fileIndex(use.target, picture);
+            if (!m_plan.users[index].contains(page.name))
+                m_plan.users[index].append(page.name);
             address = u"media/"_s + m_plan.names[index];
             size = m_plan.files[index].size;
         }
@@ -134,7 +147,9 @@ private:
         return edit;
     }
 
-    // The copy of this source, planned on its first use.
+    // The copy of this source, planned on its first use. A source with the
+    // same bytes as one already planned, or as a copy already in the media
+    // folder, shares that copy: one photo added twice stays one file.
     qsizetype fileIndex(const MediaAddress &target, bool picture) {
         const QString key =
             target.kind == Kind::Data
@@ -145,20 +160,47 @@ private:
                       QFileInfo(target.path).canonicalFilePath();
         if (const auto known = m_indexByKey.constFind(key); known != m_indexByKey.cend())
             return *known;
+        MediaFile file = target.kind == Kind::Data ? describeMediaData(target.data)
+                                                   : describeMediaFile(target.path, picture);
+        for (const qsizetype other : m_indexesBySize.values(file.bytes)) {
+            if (m_plan.files[other].picture == picture && sameSource(m_plan.files[other], file)) {
+                m_indexByKey.insert(key, other);
+                return other;
+            }
+        }
         const QString wanted = target.kind == Kind::Data
                                    ? dataFileName(target)
                                    : webSafeName(QFileInfo(target.path).fileName());
-        const QString name = freeName(wanted, [this](const QString &candidate) {
-            return m_taken.contains(candidate) || !replaceable(m_mediaFolder + u'/' + candidate);
-        });
+        const QString name = copyName(wanted, file);
         m_taken.insert(name);
-        MediaFile file = target.kind == Kind::Data ? describeMediaData(target.data)
-                                                   : describeMediaFile(target.path, picture);
         m_plan.totalBytes += file.bytes;
         m_plan.files.append(file);
         m_plan.names.append(name);
-        m_indexByKey.insert(key, m_plan.files.size() - 1);
-        return m_plan.files.size() - 1;
+        m_plan.users.append(QStringList());
+        const qsizetype index = m_plan.files.size() - 1;
+        m_indexByKey.insert(key, index);
+        m_indexesBySize.insert(file.bytes, index);
+        return index;
+    }
+
+    // A copy already in the media folder under the wanted name or one of its
+    // numbered forms, or else the first name free for a new one.
+    QString copyName(const QString &wanted, const MediaFile &file) {
+        const auto taken = [this](const QString &candidate) {
+            return m_taken.contains(candidate) || !replaceable(m_mediaFolder + u'/' + candidate);
+        };
+        for (int number = 1;; ++number) {
+            const QString candidate = numberedName(wanted, number);
+            const QString path = m_mediaFolder + u'/' + candidate;
+            if (!QFileInfo::exists(path))
+                break;
+            const bool free = !m_taken.contains(candidate) || m_shown.contains(candidate);
+            if (free && replaceable(path) && mediaFileIsCurrent(file, path)) {
+                m_shown.remove(candidate); // no other copy may share it
+                return candidate;
+            }
+        }
+        return freeName(wanted, taken);
     }
 
     // A copy may take the place of nothing or of a plain file, never of a
@@ -172,7 +214,9 @@ private:
     QString m_mediaFolder;
     MediaPlan m_plan;
     QSet<QString> m_taken;
+    QSet<QString> m_shown; // names the pages show in place; taken, unless the same file
     QHash<QString, qsizetype> m_indexByKey;
+    QMultiHash<qint64, qsizetype> m_indexesBySize;
 };
 
 FileError mediaFolderProblem(const QString &mediaFolder) {
@@ -187,21 +231,45 @@ FileError mediaFolderProblem(const QString &mediaFolder) {
     return {};
 }
 
+// Adds `entry` to each page's list, in the order the pages were first seen.
+void noteUnreadable(QList<MissingFiles> &unreadable, const QStringList &pageNames,
+                    const QString &entry) {
+    for (const QString &pageName : pageNames) {
+        auto page =
+            std::find_if(unreadable.begin(), unreadable.end(),
+                         [&](const MissingFiles &known) { return known.pageName == pageName; });
+        if (page == unreadable.end())
+            page = unreadable.insert(unreadable.end(), {pageName, {}});
+        page->files.append(entry);
+    }
+}
+
 } // namespace
 
 MediaPlan planSiteMedia(const QList<SitePage> &pages, const QString &destination,
                         const QString &mediaFolder) {
     AddressContext context{{}, destination, {}};
-    for (const SitePage &page : pages)
+    QSet<QString> pageFiles;
+    for (const SitePage &page : pages) {
+        pageFiles.insert(pageFileName(page.name));
         context.pageFiles.insert(pageFileName(page.name).toLower());
+    }
 
     std::vector<QList<AddressUse>> uses;
     uses.reserve(size_t(pages.size()));
+    QList<QStringList> pageLinks;
+    pageLinks.reserve(pages.size());
     MediaPlanner planner(destination, mediaFolder);
     for (const SitePage &page : pages) {
         context.sourceFolder = page.sourceFolder;
         QList<AddressUse> &pageUses = uses.emplace_back();
-        for (const PageAddress &address : findPageAddresses(page.body.toUtf8())) {
+        QStringList &links = pageLinks.emplace_back();
+        const QByteArray body = page.body.toUtf8();
+        if (holdsOnlyPlainLinks(body, pageFiles))
+            continue;
+        for (const PageAddress &address : findPageAddresses(body)) {
+            if (address.kind == PageAddress::Kind::Link)
+                links.append(address.value);
             const MediaAddress target = resolveMediaAddress(address, context);
             if (target.kind != Kind::Keep)
                 pageUses.append({address, target});
@@ -215,9 +283,25 @@ MediaPlan planSiteMedia(const QList<SitePage> &pages, const QString &destination
 
     MediaPlan plan = planner.take();
     plan.pages = std::move(planned);
+    plan.danglingLinks = danglingPageLinks(pages, pageLinks);
     if (!plan.files.isEmpty())
         plan.error = mediaFolderProblem(mediaFolder);
     return plan;
+}
+
+QStringList referencedMediaFiles(const QString &body) {
+    QStringList names;
+    for (const PageAddress &address : findPageAddresses(body.toUtf8())) {
+        const QUrl url(address.value, QUrl::TolerantMode);
+        if (!url.isValid() || !url.scheme().isEmpty() || !url.host().isEmpty())
+            continue;
+        const QString path = QDir::cleanPath(url.path(QUrl::FullyDecoded));
+        if (!path.startsWith(u"media/"_s) || path.indexOf(u'/', 6) >= 0 || path.size() == 6)
+            continue;
+        if (!names.contains(path.sliced(6)))
+            names.append(path.sliced(6));
+    }
+    return names;
 }
 
 MediaOutcome writeSiteMedia(const MediaPlan &plan, const QString &mediaFolder,
@@ -226,9 +310,9 @@ MediaOutcome writeSiteMedia(const MediaPlan &plan, const QString &mediaFolder,
     if (count == 0)
         return {};
     if (FileError error = makeFolder(mediaFolder); error.failed())
-        return {0, error};
+        return {0, error, {}};
 
-    std::vector<FileError> errors(static_cast<size_t>(count));
+    std::vector<MediaWritten> results(static_cast<size_t>(count));
     std::vector<char> written(static_cast<size_t>(count), 0);
     std::atomic<qint64> bytesDone = 0;
     QSemaphore finished;
@@ -238,8 +322,8 @@ MediaOutcome writeSiteMedia(const MediaPlan &plan, const QString &mediaFolder,
             const MediaFile &file = plan.files[i];
             const QString target = mediaFolder + u'/' + plan.names[i];
             if (!mediaFileIsCurrent(file, target)) {
-                errors[size_t(i)] = writeMediaFile(file, target);
-                written[size_t(i)] = !errors[size_t(i)].failed();
+                const MediaWritten &result = results[size_t(i)] = writeMediaFile(file, target);
+                written[size_t(i)] = !result.error.failed() && result.unreadable.isEmpty();
             }
             bytesDone += file.bytes;
             finished.release();
@@ -256,10 +340,17 @@ MediaOutcome writeSiteMedia(const MediaPlan &plan, const QString &mediaFolder,
         copied(bytesDone);
 
     MediaOutcome outcome;
-    for (size_t i = 0; i < errors.size(); ++i) {
-        if (errors[i].failed() && !outcome.error.failed())
-            outcome.error = errors[i];
-        outcome.filesWritten += written[i];
+    for (qsizetype i = 0; i < count; ++i) {
+        const MediaWritten &result = results[size_t(i)];
+        if (result.error.failed() && !outcome.error.failed())
+            outcome.error = result.error;
+        if (!result.unreadable.isEmpty())
+            noteUnreadable(outcome.unreadable, plan.users[i],
+                           QCoreApplication::translate("Builder", "%1 (%2)")
+                               .arg(plan.files[i].sourcePath.isEmpty() ? plan.names[i]
+                                                                       : plan.files[i].sourcePath,
+                                    result.unreadable));
+        outcome.filesWritten += written[size_t(i)];
     }
     return outcome;
 }

@@ -24,7 +24,9 @@ struct MediaPlan {
     QList<SitePage> pages;       // the pages with their addresses leading into the site
     QList<MediaFile> files;      // each file to write, once however often it is used
     QStringList names;           // the name of each file in the media folder
+    QList<QStringList> users;    // for each file, the pages that show or link to it
     QList<MissingFiles> missing; // per page, in page order; pages missing nothing are left out
+    QStringList danglingLinks;   // links to pages no longer in the site, as warnings
     qint64 totalBytes = 0;
     FileError error; // empty when the plan can be carried out
 };
@@ -37,9 +39,14 @@ struct MediaPlan {
 MediaPlan planSiteMedia(const QList<SitePage> &pages, const QString &destination,
                         const QString &mediaFolder);
 
+// The names of the files in the site's `media` folder that a page body shows
+// or links to, each once, in order.
+QStringList referencedMediaFiles(const QString &body);
+
 struct MediaOutcome {
     int filesWritten = 0; // copies made; those already there as they should be are not counted
     FileError error;      // empty when every file is in place
+    QList<MissingFiles> unreadable; // pictures that could not be read, so were left out
 };
 
 // Writes the planned copies, using every core; `copied` is told the bytes

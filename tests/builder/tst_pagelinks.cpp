@@ -60,6 +60,15 @@ void TestPageLinks::danglingPageLinks_data() {
                             u"<a href=\"./a%3Ab.htm\">x</a><a href=\"gone.htm\">y</a>"_s},
                            {u"A:B"_s, {}}}
         << QStringList{u"gone.htm"_s};
+    QTest::newRow("link written with a character reference")
+        << QList<SitePage>{{u"Home"_s, u"<a href=\"g&#111;ne.htm\">x</a>"_s}}
+        << QStringList{u"gone.htm"_s};
+    QTest::newRow("letter case other than the page file's")
+        << QList<SitePage>{{u"Home"_s, u"<a href=\"INDEX.htm\">x</a>"_s}}
+        << QStringList{u"INDEX.htm"_s};
+    QTest::newRow("unquoted value after blanks")
+        << QList<SitePage>{{u"Home"_s, u"<A HREF = gone.htm>x</A><a href='index.htm'>h</a>"_s}}
+        << QStringList{u"gone.htm"_s};
 }
 
 void TestPageLinks::danglingPageLinks() {

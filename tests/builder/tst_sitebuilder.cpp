@@ -47,6 +47,8 @@ private slots:
     void linkOutOfTemplate_leftOutWithWarningOrRefused();
     void collision_namesBothPages_data();
     void collision_namesBothPages();
+    void picturesThatCantEnter_warnOrFailUnderStrict_data();
+    void picturesThatCantEnter_warnOrFailUnderStrict();
 
 private:
     using Files = QMap<QString, QByteArray>;
@@ -674,6 +676,60 @@ void TestSiteBuilder::collision_namesBothPages() {
              "would both be written to this file. Rename one of them."_s.arg(
                  m_destination, fileName, earlier, later));
     QVERIFY(!QFileInfo::exists(m_destination));
+}
+
+void TestSiteBuilder::picturesThatCantEnter_warnOrFailUnderStrict_data() {
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("file"); // what the warning names, in the pages' folder
+    QTest::addColumn<bool>("strict");
+
+    // A picture that promises 50000 x 50000 pixels: more than a desktop can hold.
+    const QString huge = uR"(<img src="huge.png">)"_s;
+    const QString secret = uR"(<img src="photo.jpg">)"_s;
+    const QString notPicture = uR"(<img src="{pages}/passwd">)"_s;
+    for (const bool strict : {false, true}) {
+        const char *const policy = strict ? "strict" : "warning";
+        QTest::addRow("symbolic link to a secret, %s", policy)
+            << secret << u"photo.jpg"_s << strict;
+        QTest::addRow("absolute path of a text file, %s", policy)
+            << notPicture << u"passwd"_s << strict;
+        QTest::addRow("picture too large to read, %s", policy) << huge << u"huge.png"_s << strict;
+    }
+}
+
+void TestSiteBuilder::picturesThatCantEnter_warnOrFailUnderStrict() {
+    QFETCH(QString, body);
+    QFETCH(QString, file);
+    QFETCH(bool, strict);
+
+    const QString pages = m_dir->filePath(u"pages"_s);
+    writeFile(m_dir->filePath(u"shadow"_s), "root:$6$secret:19000:0:99999:7:::\n");
+    writeFile(pages + u"/passwd"_s, "root:x:0:0:root:/root:/bin/sh\n");
+    QVERIFY(QFile::link(m_dir->filePath(u"shadow"_s), pages + u"/photo.jpg"_s));
+    // A valid PNG of 50000 x 50000 pixels, cut short after its first row.
+    writeFile(pages + u"/huge.png"_s, QByteArray::fromHex("89504e470d0a1a0a0000000d49484452"
+                                                          "0000c3500000c35008060000004baf3d"
+                                                          "ca0000000b49444154789c6360400500"
+                                                          "0010000139bd8f650000000049454e44"
+                                                          "ae426082"));
+    Website website = site({u"Home"_s});
+    website.pages.first().body = QString(body).replace(u"{pages}"_s, pages);
+    website.pages.first().sourceFolder = pages;
+
+    const BuildResult result =
+        BuildWebsite(website, {}, strict ? WarningPolicy::Refuse : WarningPolicy::Report);
+    QCOMPARE(result.ok, !strict);
+    const QString named = pages + u'/' + file;
+    if (strict)
+        QVERIFY2(result.message().contains(named), qPrintable(result.message()));
+    else
+        QVERIFY2(result.missingFiles.size() == 1 &&
+                     result.missingFiles.first().files.first().startsWith(named + u" ("_s),
+                 qPrintable(result.missingFiles.isEmpty()
+                                ? u"nothing missing"_s
+                                : result.missingFiles.first().files.first()));
+    const QStringList media = QDir(m_destination + u"/media"_s).entryList(QDir::Files);
+    QVERIFY2(media.isEmpty(), qPrintable(media.join(u", "_s)));
 }
 
 } // namespace quillsite

@@ -1,13 +1,19 @@
 #include "builder/sitemedia.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 using namespace Qt::StringLiterals;
 
@@ -23,9 +29,15 @@ private slots:
     void pictureSizes_data();
     void pictureSizes();
     void sidewaysPhoto_comesOutUprightWithoutMetadata();
+    void privateData_isRemoved_data();
+    void privateData_isRemoved();
+    void samePhotoAfterReopening_reusesItsCopy();
+    void unreadablePicture_isLeftOutWithAWarning();
     void rebuild_writesNothingAgain();
     void linkInMediaFolder_isNeverWrittenThrough();
     void mediaFolderLink_isRefused();
+    void referencedMediaFiles_data();
+    void referencedMediaFiles();
 
 private:
     QString expand(QString text) const;
@@ -107,12 +119,25 @@ void TestSiteMedia::init() {
     writeBytes(m_site + u"/media/kept.png"_s, photo);
     QVERIFY(QDir().mkpath(m_source + u"/folder.png"_s));
     QVERIFY(QFile::link(m_source + u"/photo.png"_s, m_source + u"/link.png"_s));
+    writeBytes(m_dir->filePath(u"secret.txt"_s), "root:x:0:0:root:/root:/bin/sh\n");
+    writeBytes(m_dir->filePath(u"outside/photo.png"_s), photo);
+    writeBytes(m_source + u"/notes.txt"_s, "root:x:0:0:root:/root:/bin/sh\n");
+    QVERIFY(QFile::link(m_dir->filePath(u"secret.txt"_s), m_source + u"/escape.png"_s));
+    QVERIFY(QFile::link(m_dir->filePath(u"secret.txt"_s), m_source + u"/escape.pdf"_s));
+    QVERIFY(QFile::link(m_dir->filePath(u"outside"_s), m_source + u"/linked"_s));
     m_pastedPicture = encoded(filled({8, 6}, Qt::yellow), "png");
 }
 
 QString TestSiteMedia::expand(QString text) const {
     const QByteArray hash = QCryptographicHash::hash(m_pastedPicture, QCryptographicHash::Sha1);
-    return text.replace(u"{pages}"_s, m_source)
+    return text
+        .replace(u"{throughLink}"_s,
+                 u"it is reached through a symbolic link that leads out of its folder; put "
+                 "the file itself there"_s)
+        .replace(u"{notPicture}"_s,
+                 u"it is not a picture; show pictures only, such as JPEG, PNG or WebP files"_s)
+        .replace(u"{dir}"_s, m_dir->path())
+        .replace(u"{pages}"_s, m_source)
         .replace(u"{site}"_s, m_site)
         .replace(u"{pasted}"_s, QString::fromLatin1(m_pastedPicture.toBase64()))
         .replace(u"{pastedName}"_s, u"picture-"_s + QString::fromLatin1(hash.toHex().left(8)));
@@ -180,6 +205,16 @@ void TestSiteMedia::copyRules_data() {
         << pages << QStringList{uR"(<a href="Newsletter.pdf#page=2">News</a>)"_s}
         << QStringList{uR"(<a href="media/newsletter.pdf#page=2">News</a>)"_s}
         << QStringList{u"kept.png"_s, u"newsletter.pdf"_s} << QStringList();
+    QTest::newRow("linked local file written with a character reference")
+        << pages
+        << QStringList{uR"(<p><a href="index.htm">h</a><a href="News&#108;etter.pdf">n</a></p>)"_s}
+        << QStringList{uR"(<p><a href="index.htm">h</a><a href="media/newsletter.pdf">n</a></p>)"_s}
+        << QStringList{u"kept.png"_s, u"newsletter.pdf"_s} << QStringList();
+    QTest::newRow("linked local file unquoted after blanks")
+        << pages
+        << QStringList{uR"(<a HREF = Newsletter.pdf>n</a><a href="https://x.org/">w</a>)"_s}
+        << QStringList{uR"(<a HREF = "media/newsletter.pdf">n</a><a href="https://x.org/">w</a>)"_s}
+        << QStringList{u"kept.png"_s, u"newsletter.pdf"_s} << QStringList();
     QTest::newRow("two pictures with one name")
         << pages << QStringList{uR"(<img src="photo.png"><img src="other/photo.png">)"_s}
         << QStringList{copied + uR"(<img src="media/photo-2.png" width="20" height="10">)"_s}
@@ -218,6 +253,36 @@ void TestSiteMedia::copyRules_data() {
         << QStringList{uR"(<img src="media/kept.png" width="1"><img src="{pages}/Holiday Photo.png">)"_s}
         << QStringList{uR"(<img src="media/kept.png" width="1"><img src="media/holiday-photo.png" width="40" height="30">)"_s}
         << QStringList{u"holiday-photo.png"_s, u"kept.png"_s} << QStringList();
+    QTest::newRow("one photo under two names is one copy")
+        << pages << QStringList{uR"(<img src="photo.png"><img src="Holiday%20Photo.png">)"_s}
+        << QStringList{copied + copied} << photo << QStringList();
+    const QStringList escape{uR"(<img src="escape.png">)"_s};
+    QTest::newRow("symbolic link out of its folder")
+        << pages << escape << escape << none
+        << QStringList{u"Home: {pages}/escape.png ({throughLink})"_s};
+    const QStringList linkedFolder{uR"(<img src="linked/photo.png">)"_s};
+    QTest::newRow("folder reached through a symbolic link out of its folder")
+        << pages << linkedFolder << linkedFolder << none
+        << QStringList{u"Home: {pages}/linked/photo.png ({throughLink})"_s};
+    const QStringList escapeLink{uR"(<a href="escape.pdf">n</a>)"_s};
+    QTest::newRow("linked file through a symbolic link out of its folder")
+        << pages << escapeLink << escapeLink << none
+        << QStringList{u"Home: {pages}/escape.pdf ({throughLink})"_s};
+    const QStringList absoluteText{uR"(<img src="{pages}/notes.txt">)"_s};
+    QTest::newRow("absolute path to a file that is no picture")
+        << pages << absoluteText << absoluteText << none
+        << QStringList{u"Home: {pages}/notes.txt ({notPicture})"_s};
+    const QStringList fileText{uR"(<img src="file://{pages}/notes.txt">)"_s};
+    QTest::newRow("file address of a file that is no picture")
+        << pages << fileText << fileText << none
+        << QStringList{u"Home: {pages}/notes.txt ({notPicture})"_s};
+    const QStringList climbing{uR"(<img src="../../../../../../../..{dir}/secret.txt">)"_s};
+    QTest::newRow("climbing out of the folder to a file that is no picture")
+        << pages << climbing << climbing << none
+        << QStringList{u"Home: {dir}/secret.txt ({notPicture})"_s};
+    const QStringList notPasted{uR"(<img src="data:image/png;base64,cm9vdDp4OjA6MA==">)"_s};
+    QTest::newRow("data address that is no picture stays in the page")
+        << pages << notPasted << notPasted << none << QStringList();
     const QStringList noFolder{uR"(<img src="photo.png">)"_s};
     QTest::newRow("relative address without a source folder stays")
         << QString() << noFolder << noFolder << none << QStringList();
@@ -272,6 +337,8 @@ void TestSiteMedia::pictureSizes_data() {
         << QSize(4032, 3024) << QByteArray("jpeg") << QSize(1920, 1440) << false;
     QTest::newRow("tall screenshot scaled to the web size")
         << QSize(1000, 2500) << QByteArray("png") << QSize(768, 1920) << false;
+    QTest::newRow("picture larger than Qt reads by default")
+        << QSize(7000, 5000) << QByteArray("png") << QSize(1920, 1371) << false;
     QTest::newRow("exactly the web size kept")
         << QSize(1920, 1080) << QByteArray("png") << QSize(1920, 1080) << true;
 }
@@ -342,6 +409,141 @@ void TestSiteMedia::rebuild_writesNothingAgain() {
     QCOMPARE(QImage(m_site + u"/media/photo.png"_s).pixelColor(0, 0), QColor(Qt::blue));
 }
 
+namespace {
+
+// What exiftool finds in a file, as "group:tag" keys.
+QJsonObject exifTags(const QString &path) {
+    QProcess exiftool;
+    exiftool.start(u"exiftool"_s, {u"-j"_s, u"-G1"_s, u"-a"_s, u"-n"_s, path});
+    if (!exiftool.waitForFinished(60000) || exiftool.exitCode() != 0)
+        return {};
+    return QJsonDocument::fromJson(exiftool.readAllStandardOutput()).array().first().toObject();
+}
+
+bool runExiftool(const QStringList &arguments) {
+    QProcess exiftool;
+    exiftool.start(u"exiftool"_s, QStringList{u"-q"_s, u"-overwrite_original"_s} + arguments);
+    return exiftool.waitForFinished(60000) && exiftool.exitCode() == 0;
+}
+
+QStringList privateTags(const QJsonObject &tags) {
+    static const QStringList privateNames{u"GPS"_s,       u"Make"_s,     u"Model"_s,   u"Serial"_s,
+                                          u"Owner"_s,     u"Creator"_s,  u"By-line"_s, u"Comment"_s,
+                                          u"Thumbnail"_s, u"MakerNote"_s};
+    QStringList found;
+    for (const QString &key : tags.keys()) {
+        const QString name = key.sliced(key.indexOf(u':') + 1);
+        for (const QString &privateName : privateNames)
+            if (name.contains(privateName) && !key.startsWith(u"ExifTool:"_s) &&
+                !key.startsWith(u"ICC"_s)) // the colour profile stays, with its own maker
+                found.append(key);
+    }
+    return found;
+}
+
+} // namespace
+
+void TestSiteMedia::privateData_isRemoved_data() {
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QStringList>("tags"); // what exiftool writes into the photo
+    QTest::addColumn<bool>("samePixels");  // not encoded again
+    QTest::addColumn<int>("orientation");  // kept in the copy; 0: none there
+
+    const QStringList common{
+        u"-GPSLatitude=48.85"_s, u"-GPSLatitudeRef=N"_s,        u"-Make=Cam"_s,
+        u"-Model=M1"_s,          u"-SerialNumber=SN123"_s,      u"-OwnerName=Ann"_s,
+        u"-XMP:Creator=Ann"_s,   u"-ThumbnailImage<={thumb}"_s, u"-ICC_Profile<={icc}"_s};
+    const QStringList turned{u"-Orientation#=6"_s};
+    const QStringList iptcAndComment{u"-IPTC:By-line=Ann"_s, u"-Comment=at home"_s};
+    QTest::newRow("small JPEG loses it without being encoded again")
+        << QByteArray("jpeg") << QSize(64, 48) << common + turned + iptcAndComment << true << 6;
+    QTest::newRow("large JPEG, scaled")
+        << QByteArray("jpeg") << QSize(2400, 1800) << common + iptcAndComment << false << 0;
+    QTest::newRow("PNG") << QByteArray("png") << QSize(64, 48) << common + iptcAndComment << true
+                         << 0;
+    QTest::newRow("large PNG, scaled")
+        << QByteArray("png") << QSize(2000, 100) << common + iptcAndComment << false << 0;
+    QTest::newRow("WebP") << QByteArray("webp") << QSize(64, 48) << common + turned << true << 6;
+}
+
+void TestSiteMedia::privateData_isRemoved() {
+    QFETCH(QByteArray, format);
+    QFETCH(QSize, size);
+    QFETCH(QStringList, tags);
+    QFETCH(bool, samePixels);
+    QFETCH(int, orientation);
+
+    const QString thumb = m_dir->filePath(u"thumb.jpg"_s);
+    writeBytes(thumb, encoded(filled({8, 6}, Qt::blue), "jpeg"));
+    const QString icc = m_dir->filePath(u"srgb.icc"_s);
+    writeBytes(icc, QColorSpace(QColorSpace::SRgb).iccProfile());
+    QImage picture = filled(size, Qt::darkCyan);
+    for (int y = 0; y < size.height(); ++y)
+        picture.setPixelColor(y % size.width(), y, Qt::yellow);
+    const QString name = u"photo."_s + QString::fromLatin1(format);
+    const QString source = m_source + u'/' + name;
+    writeBytes(source, encoded(picture, format.constData()));
+    for (QString &tag : tags)
+        tag.replace(u"{thumb}"_s, thumb).replace(u"{icc}"_s, icc);
+    QVERIFY(runExiftool(tags + QStringList{source}));
+    QVERIFY(!privateTags(exifTags(source)).isEmpty());
+
+    build(pages({u"<img src=\"%1\">"_s.arg(name)}, u"{pages}"_s));
+    const QString copy = m_site + u"/media/"_s + name;
+    const QJsonObject found = exifTags(copy);
+    QVERIFY(!found.isEmpty());
+    QCOMPARE(privateTags(found).join(u", "_s), QString());
+    QVERIFY2(found.contains(u"ICC_Profile:ProfileDescription"_s) ||
+                 found.contains(u"ICC-header:ProfileVersion"_s),
+             "the colour profile was lost");
+    QCOMPARE(found.value(u"IFD0:Orientation"_s).toInt(), orientation);
+    QImageReader original(source);
+    original.setAutoTransform(false);
+    QImageReader written(copy);
+    written.setAutoTransform(false);
+    QCOMPARE(written.read() == original.read(), samePixels);
+}
+
+void TestSiteMedia::samePhotoAfterReopening_reusesItsCopy() {
+    writeBytes(m_source + u"/img-1046.jpg"_s, encoded(filled({40, 30}, Qt::gray), "jpeg"));
+    writeBytes(m_source + u"/again/img-1046.jpg"_s, encoded(filled({40, 30}, Qt::gray), "jpeg"));
+    build(pages({uR"(<img src="img-1046.jpg">)"_s}, u"{pages}"_s));
+
+    QList<SitePage> reopened = pages({uR"(<img src="media/img-1046.jpg">)"_s}, u"{site}"_s);
+    reopened.append(pages({uR"(<img src="again/img-1046.jpg">)"_s}, u"{pages}"_s));
+    reopened.last().name = u"New"_s;
+    MediaOutcome outcome;
+    const MediaPlan plan = build(reopened, &outcome);
+    QCOMPARE(plan.pages.last().body, uR"(<img src="media/img-1046.jpg" width="40" height="30">)"_s);
+    QCOMPARE(outcome.filesWritten, 0);
+    QCOMPARE(mediaNames(), (QStringList{u"img-1046.jpg"_s, u"kept.png"_s}));
+}
+
+void TestSiteMedia::unreadablePicture_isLeftOutWithAWarning() {
+    // A header that promises a picture far larger than a desktop can hold.
+    QByteArray png = encoded(filled({4, 4}, Qt::red), "png");
+    png.replace(16, 8, QByteArray::fromHex("0000c3500000c350")); // 50000 x 50000
+    quint32 crc = 0xffffffff;
+    for (const char byte : png.sliced(12, 17)) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320 & (0u - (crc & 1)));
+    }
+    qToBigEndian(~crc, png.data() + 29);
+    writeBytes(m_source + u"/huge.png"_s, png);
+    QVERIFY(QImageReader(m_source + u"/huge.png"_s).canRead());
+
+    MediaOutcome outcome;
+    build(pages({uR"(<img src="huge.png">)"_s, uR"(<img src="photo.png">)"_s}, u"{pages}"_s),
+          &outcome);
+    QCOMPARE(outcome.error.reason, QString());
+    QCOMPARE(outcome.unreadable.size(), 1);
+    QCOMPARE(outcome.unreadable.first().pageName, u"Home"_s);
+    QVERIFY(outcome.unreadable.first().files.first().startsWith(m_source + u"/huge.png ("_s));
+    QCOMPARE(mediaNames(), (QStringList{u"kept.png"_s, u"photo.png"_s}));
+}
+
 void TestSiteMedia::linkInMediaFolder_isNeverWrittenThrough() {
     const QString outside = m_dir->filePath(u"outside.png"_s);
     writeBytes(outside, "precious");
@@ -350,6 +552,12 @@ void TestSiteMedia::linkInMediaFolder_isNeverWrittenThrough() {
     const MediaPlan plan = build(pages({uR"(<img src="photo.png">)"_s}, u"{pages}"_s));
     QCOMPARE(plan.pages.first().body, uR"(<img src="media/photo-2.png" width="40" height="30">)"_s);
     QCOMPARE(readBytes(outside), QByteArray("precious"));
+
+    // A site opened again shows the link's picture: it is not taken.
+    const MediaPlan reopened = build(pages({uR"(<img src="media/photo.png">)"_s}, u"{site}"_s));
+    QCOMPARE(reopened.pages.first().body, uR"(<img src="media/photo.png">)"_s);
+    QCOMPARE(reopened.missing.size(), 1);
+    QVERIFY(reopened.missing.first().files.first().startsWith(m_site + u"/media/photo.png ("_s));
 }
 
 void TestSiteMedia::mediaFolderLink_isRefused() {
@@ -363,6 +571,30 @@ void TestSiteMedia::mediaFolderLink_isRefused() {
     QCOMPARE(plan.error.path, m_site + u"/media"_s);
     QVERIFY(plan.error.failed());
     QVERIFY(QDir(outside).isEmpty());
+}
+
+void TestSiteMedia::referencedMediaFiles_data() {
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QStringList>("names");
+
+    QTest::newRow("pictures and linked files, each once")
+        << uR"(<img src="media/a.jpg"><a href="media/b.pdf#p=2">b</a><img src="./media/a.jpg">)"_s
+        << QStringList{u"a.jpg"_s, u"b.pdf"_s};
+    QTest::newRow("encoded name") << uR"(<img src="media/holiday%20photo.jpg">)"_s
+                                  << QStringList{u"holiday photo.jpg"_s};
+    QTest::newRow("other places are not the media folder")
+        << uR"(<img src="https://example.org/media/a.jpg"><img src="files/media/a.jpg">)"
+           uR"(<a href="media/">m</a><img src="/media/c.jpg"><a href="index.htm">h</a>)"_s
+        << QStringList();
+    QTest::newRow("comments and text are no references")
+        << uR"(<!-- <img src="media/a.jpg"> --><p>media/b.jpg</p>)"_s << QStringList();
+}
+
+void TestSiteMedia::referencedMediaFiles() {
+    QFETCH(QString, body);
+    QFETCH(QStringList, names);
+
+    QCOMPARE(quillsite::referencedMediaFiles(body), names);
 }
 
 } // namespace quillsite
