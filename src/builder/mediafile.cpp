@@ -106,14 +106,6 @@ FileError encodeAnew(const MediaFile &file, AtomicFile &out) {
     return out.write({encoded});
 }
 
-// Marks a copy encoded anew with its source's time, so that a rebuild can
-// tell it was made from that version of the source.
-void stampWithSourceTime(const QString &targetPath, const QDateTime &modified) {
-    QFile target(targetPath);
-    if (target.open(QIODevice::ReadOnly))
-        target.setFileTime(modified, QFileDevice::FileModificationTime);
-}
-
 } // namespace
 
 MediaFile describeMediaFile(const QString &path, bool picture) {
@@ -151,18 +143,18 @@ bool mediaFileIsCurrent(const MediaFile &file, const QString &targetPath) {
            QImageReader(targetPath).size() == file.size;
 }
 
-FileError writeMediaFile(const MediaFile &file, const QString &targetPath) {
-    AtomicFile out(targetPath);
+FileError writeMediaFile(const MediaFile &file, const QString &targetPath, RenamePass *pass) {
+    AtomicFile out(targetPath, pass);
     if (FileError error = out.open(); error.failed())
         return error;
     const bool anew = file.decodedSize.isValid();
     if (FileError error = anew ? encodeAnew(file, out) : copyBytes(file, out); error.failed())
         return error;
-    if (FileError error = out.commit(); error.failed())
-        return error;
+    // A copy encoded anew carries its source's time, so that a rebuild can
+    // tell it was made from that version of the source.
     if (anew && !file.sourcePath.isEmpty())
-        stampWithSourceTime(targetPath, file.modified);
-    return {};
+        out.setModificationTime(file.modified);
+    return out.commit();
 }
 
 } // namespace quillsite

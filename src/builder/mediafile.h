@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/atomicfile.h"
 #include "builder/fileerror.h"
 
 #include <QByteArray>
@@ -36,7 +37,9 @@ MediaFile describeMediaData(const QByteArray &data);
 bool mediaFileIsCurrent(const MediaFile &file, const QString &targetPath);
 
 // Writes the copy (scaled, upright and without metadata when it is encoded
-// anew) through a temporary file; the file at fault and why when it can't.
-FileError writeMediaFile(const MediaFile &file, const QString &targetPath);
+// anew) through a temporary file, which `pass`, when given, puts in place
+// later; the file at fault and why when it can't.
+FileError writeMediaFile(const MediaFile &file, const QString &targetPath,
+                         RenamePass *pass = nullptr);
 
 } // namespace quillsite

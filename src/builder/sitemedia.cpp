@@ -221,7 +221,7 @@ MediaPlan planSiteMedia(const QList<SitePage> &pages, const QString &destination
 }
 
 MediaOutcome writeSiteMedia(const MediaPlan &plan, const QString &mediaFolder,
-                            const std::function<void(qint64 bytes)> &copied) {
+                            const std::function<void(qint64 bytes)> &copied, RenamePass *pass) {
     const qsizetype count = plan.files.size();
     if (count == 0)
         return {};
@@ -238,7 +238,7 @@ MediaOutcome writeSiteMedia(const MediaPlan &plan, const QString &mediaFolder,
             const MediaFile &file = plan.files[i];
             const QString target = mediaFolder + u'/' + plan.names[i];
             if (!mediaFileIsCurrent(file, target)) {
-                errors[size_t(i)] = writeMediaFile(file, target);
+                errors[size_t(i)] = writeMediaFile(file, target, pass);
                 written[size_t(i)] = !errors[size_t(i)].failed();
             }
             bytesDone += file.bytes;

@@ -110,6 +110,8 @@ void tst_frmMain::walk(WizardHarness &wizard, const QStringList &actions) {
     for (const QString &action : actions) {
         if (action == u"next")
             wizard.click(u"cmdNext"_s);
+        else if (action == u"return")
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         else if (action == u"back")
             wizard.click(u"cmdBack"_s);
         else {
@@ -221,6 +223,11 @@ void tst_frmMain::flow_data() {
     row("full path builds and finishes")
         << (toDestination + QStringList{u"txtDestination:$OUT/flow"_s, u"next"_s}) << 5 << false
         << true << false << u"&Finish"_s << u"Select Destination"_s << destination << u"cmdNext"_s
+        << QString() << QStringList();
+    // Only the page changes: the focus goes where Qt passes it from the hidden box.
+    row("return in destination builds, focus not moved to finish")
+        << (toDestination + QStringList{u"txtDestination:$OUT/flow"_s, u"return"_s}) << 5 << false
+        << true << false << u"&Finish"_s << u"Select Destination"_s << destination << u"chkView"_s
         << QString() << QStringList();
 }
 
