@@ -107,8 +107,14 @@ QStringList unusedFiles(const OwnedFiles &before, const OwnedFiles &after) {
 Removal removeUnusedFiles(const QString &folder, const QStringList &files, const OwnedFiles &before,
                           const OwnedFiles &after) {
     Removal removal;
+    const QString site = QFileInfo(folder).canonicalFilePath();
     for (const QString &file : files) {
         QFile unused(folder + u'/' + file);
+        // Reached through a linked folder, the file would not be the site's.
+        const QString parent = QFileInfo(unused.fileName()).absolutePath();
+        if (QFileInfo(parent).canonicalFilePath() !=
+            QDir::cleanPath(site + u'/' + QFileInfo(file).path()))
+            continue;
         if (!QFileInfo(unused.fileName()).isSymLink() && !QFileInfo::exists(unused.fileName()))
             continue; // gone already
         if (unused.remove())

@@ -347,6 +347,8 @@ void TestSiteBuilder::rebuild_removesOnlyWhatTheOldSiteOwned_data() {
     QTest::newRow("all removed at once")
         << true << QStringList{u"Home"_s} << false << false
         << QStringList{u"about.htm"_s, u"media/pic.png"_s, u"files/a.css"_s, u"files/img/a.svg"_s};
+    QTest::newRow("media folder made a link elsewhere: nothing removed through it")
+        << false << both << false << false << QStringList();
     QTest::newRow("kept when asked")
         << true << QStringList{u"Home"_s} << false << true << QStringList();
 }
@@ -376,6 +378,11 @@ void TestSiteBuilder::rebuild_removesOnlyWhatTheOldSiteOwned() {
     const QStringList own{u"notes.txt"_s, u"media/keep.png"_s, u"files/mine.css"_s};
     for (const QString &file : own)
         writeFile(m_destination + u'/' + file, "the user's");
+    if (QTest::currentDataTag() == QByteArrayView("media folder made a link elsewhere: nothing "
+                                                  "removed through it")) {
+        QVERIFY(QDir(m_destination).rename(u"media"_s, u"../elsewhere"_s));
+        QVERIFY(QFile::link(m_dir->filePath(u"elsewhere"_s), m_destination + u"/media"_s));
+    }
     QDir(m_dir->path()).rename(u"template"_s, u"first"_s);
     const QString firstFolder = m_dir->filePath(u"first"_s);
 
@@ -400,7 +407,8 @@ void TestSiteBuilder::rebuild_removesOnlyWhatTheOldSiteOwned() {
         QCOMPARE(read(m_destination + u'/' + file), "the user's"_ba);
     for (const SitePage &page : second.pages)
         QVERIFY(QFileInfo::exists(m_destination + u'/' + pageFileName(page.name)));
-    QCOMPARE(QFileInfo::exists(m_destination + u"/media/pic.png"_s), picture || keepUnused);
+    QCOMPARE(QFileInfo::exists(m_destination + u"/media/pic.png"_s),
+             !removed.contains(u"media/pic.png"_s));
     // A folder the old template made goes with its last file.
     QCOMPARE(QFileInfo::exists(m_destination + u"/files/img"_s),
              !removed.contains(u"files/img/a.svg"_s));
