@@ -94,10 +94,10 @@ struct Options {
                                         "left out, a missing picture) as a failure: write nothing "
                                         "when there is one.")};
     QCommandLineOption keepUnused{
-        u"keep-unused"_s,
-        QCoreApplication::translate("CommandLine",
-                                    "Keep the files of the site built in DIR before that the "
-                                    "new site no longer uses (pages, pictures, template files).")};
+        u"keep-unused"_s, QCoreApplication::translate(
+                              "CommandLine", "Keep the pages, pictures and template files of the "
+                                             "site built in DIR before that the new one no longer "
+                                             "uses.")};
     QCommandLineOption from{u"from"_s,
                             QCoreApplication::translate(
                                 "CommandLine", "Start from the site built into the folder DIR."),
