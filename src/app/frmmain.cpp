@@ -13,6 +13,7 @@
 #include "authoring/pageset.h"
 #include "builder/replacedpages.h"
 #include "builder/sitebuilder.h"
+#include "builder/siteownership.h"
 #include "builder/sitereader.h"
 #include "platform/desktopservices.h"
 
@@ -277,11 +278,6 @@ void frmMain::enterPage(WizardPage page, Direction direction) {
     case WizardPage::SelectDestination:
         m_ui->txtDestination->setFocus(Qt::OtherFocusReason);
         break;
-    case WizardPage::Finish:
-        // The destination box that held the focus is hidden now; Qt would pass the focus on
-        // to "View my website", where a stray Space unticks it. Enter finishes instead.
-        m_ui->cmdNext->setFocus(Qt::OtherFocusReason);
-        break;
     default:
         break;
     }
@@ -309,12 +305,17 @@ frmMain::BuildStep frmMain::BuildWebsite() {
     progress.setWindowModality(Qt::WindowModal);
     progress.setCancelButton(nullptr);
     progress.setMinimumDuration(500);
-    const BuildResult result =
-        quillsite::BuildWebsite(site, [&progress](qint64 done, qint64 total) {
+    // Deleted pages' files are the user's to remove, when asked after the build.
+    OwnedFiles previous = filesOwnedBySiteIn(site.destination, m_chooser->folders());
+    previous.pages.clear();
+    const BuildResult result = quillsite::BuildWebsite(
+        site,
+        [&progress](qint64 done, qint64 total) {
             constexpr int Steps = 1000;
             progress.setMaximum(Steps);
             progress.setValue(total > 0 ? static_cast<int>(done * Steps / total) : 0);
-        });
+        },
+        WarningPolicy::Report, previous);
     progress.reset();
     if (!result.ok) {
         m_desktop.warn(this, result.message());
@@ -322,6 +323,7 @@ frmMain::BuildStep frmMain::BuildWebsite() {
     }
     if (!result.warnings.isEmpty())
         m_desktop.warn(this, result.warnings.join(u'\n'));
+    m_ui->lblRemoved->setText(removedFilesMessage(result.removedFiles));
     offerToRemoveLeftovers(site);
     if (!result.missingFiles.isEmpty() &&
         m_desktop.ask(this, missingFilesQuestion(result.missingFiles)))

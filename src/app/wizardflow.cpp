@@ -96,9 +96,8 @@ bool isOpenedSite(const QString &destination, const QString &openedFolder) {
 
 namespace {
 
-// The files, one to a line, the first few only when there are many.
-QString fileLines(const QStringList &files) {
-    constexpr qsizetype shown = 10;
+// The files, one to a line, the first `shown` only when there are more.
+QString fileLines(const QStringList &files, qsizetype shown = 10) {
     QStringList lines;
     for (qsizetype i = 0; i < std::min(files.size(), shown); ++i)
         lines.append(u"    "_s + files[i]);
@@ -130,6 +129,21 @@ QString leftoverQuestion(const QStringList &files) {
                                        "in the website's folder, where visitors can reach "
                                        "them:\n\n%1\n\nRemove them?")
         .arg(fileLines(files));
+}
+
+QString removedFilesMessage(const QStringList &files) {
+    if (files.isEmpty())
+        return {};
+    // Few enough lines to fit below "View my website".
+    constexpr qsizetype shown = 6;
+    const QString heading =
+        files.size() == 1
+            ? QCoreApplication::translate("WizardFlow",
+                                          "Removed 1 file that your website no longer uses:")
+            : QCoreApplication::translate("WizardFlow",
+                                          "Removed %1 files that your website no longer uses:")
+                  .arg(files.size());
+    return heading + u'\n' + fileLines(files, shown);
 }
 
 } // namespace quillsite

@@ -67,4 +67,8 @@ QString replaceQuestion(const QString &destination, const QStringList &files);
 // site was opened, naming them.
 QString leftoverQuestion(const QStringList &files);
 
+// What the finish page says of the files a build removed because the site
+// no longer uses them, naming them; empty when it removed none.
+QString removedFilesMessage(const QStringList &files);
+
 } // namespace quillsite

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/uio.h>
 #include <unistd.h>
 
@@ -26,13 +28,17 @@ namespace {
 // Tries this many names before giving up on finding a free temporary name.
 constexpr int maxNameAttempts = 100;
 
-// ".quillsite-<process id>-<attempt>.tmp"
+// ".quillsite-<process id>-<number>.tmp"
 const QRegularExpression temporaryNamePattern(u"^\\.quillsite-(\\d+)-\\d+\\.tmp$"_s);
 
-QString temporaryName(const QString &folder, int attempt) {
+// Numbers the temporary files of this process, many of which may wait in
+// one folder at once for a RenamePass.
+std::atomic<quint64> temporaryCount = 0;
+
+QString temporaryName(const QString &folder) {
     return u"%1/.quillsite-%2-%3.tmp"_s.arg(folder)
         .arg(QCoreApplication::applicationPid())
-        .arg(attempt);
+        .arg(temporaryCount++);
 }
 
 QString folderOf(const QString &path) {
@@ -70,8 +76,30 @@ bool processRuns(qint64 pid) {
 
 } // namespace
 
-AtomicFile::AtomicFile(const QString &path)
-    : m_path(path) {}
+RenamePass::~RenamePass() {
+    for (const Waiting &file : std::as_const(m_waiting))
+        ::unlink(file.temporary.constData());
+}
+
+void RenamePass::add(const QByteArray &temporary, const QString &path) {
+    const QMutexLocker lock(&m_mutex);
+    m_waiting.append({temporary, path});
+}
+
+FileError RenamePass::run() {
+    const QMutexLocker lock(&m_mutex);
+    while (!m_waiting.isEmpty()) {
+        const Waiting &file = m_waiting.constFirst();
+        if (std::rename(file.temporary.constData(), QFile::encodeName(file.path).constData()) != 0)
+            return systemError(file.path, errno);
+        m_waiting.removeFirst();
+    }
+    return {};
+}
+
+AtomicFile::AtomicFile(const QString &path, RenamePass *pass)
+    : m_path(path)
+    , m_pass(pass) {}
 
 AtomicFile::~AtomicFile() {
     if (m_fd >= 0)
@@ -83,7 +111,7 @@ AtomicFile::~AtomicFile() {
 FileError AtomicFile::open() {
     const QString folder = folderOf(m_path);
     for (int attempt = 0; attempt < maxNameAttempts; ++attempt) {
-        const QByteArray name = QFile::encodeName(temporaryName(folder, attempt));
+        const QByteArray name = QFile::encodeName(temporaryName(folder));
         m_fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (m_fd >= 0) {
             m_temporary = name;
@@ -109,6 +137,16 @@ FileError AtomicFile::write(const QList<QByteArrayView> &pieces) {
     return {};
 }
 
+FileError AtomicFile::setModificationTime(const QDateTime &time) {
+    if (m_fd < 0)
+        return fail(EBADF);
+    const qint64 ms = time.toMSecsSinceEpoch();
+    const timespec times[2] = {{0, UTIME_OMIT}, {time_t(ms / 1000), long(ms % 1000) * 1000000}};
+    if (::futimens(m_fd, times) != 0)
+        return fail(errno);
+    return {};
+}
+
 FileError AtomicFile::commit() {
     if (m_fd < 0)
         return fail(EBADF);
@@ -119,6 +157,11 @@ FileError AtomicFile::commit() {
         ::fchmod(fd, existing.st_mode & 07777);
     if (::close(fd) != 0)
         return fail(errno);
+    if (m_pass) {
+        m_pass->add(m_temporary, m_path);
+        m_committed = true;
+        return {};
+    }
     if (std::rename(m_temporary.constData(), QFile::encodeName(m_path).constData()) != 0)
         return fail(errno);
     m_committed = true;
@@ -129,8 +172,9 @@ FileError AtomicFile::fail(int error) {
     return systemError(m_path, error);
 }
 
-FileError writeFileAtomically(const QString &path, const QList<QByteArrayView> &pieces) {
-    AtomicFile file(path);
+FileError writeFileAtomically(const QString &path, const QList<QByteArrayView> &pieces,
+                              RenamePass *pass) {
+    AtomicFile file(path, pass);
     if (FileError error = file.open(); error.failed())
         return error;
     if (FileError error = file.write(pieces); error.failed())

@@ -4,10 +4,37 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDateTime>
 #include <QList>
+#include <QMutex>
 #include <QString>
 
 namespace quillsite {
+
+// Complete files waiting under their temporary names, put in place together
+// by run() in the order they were handed over, so that a build cut short
+// before then leaves the site as it was. Files may be handed over from
+// several threads. Those never put in place are removed.
+class RenamePass final {
+public:
+    RenamePass() = default;
+    ~RenamePass();
+    RenamePass(const RenamePass &) = delete;
+    RenamePass &operator=(const RenamePass &) = delete;
+
+    void add(const QByteArray &temporary, const QString &path);
+    // Puts every file in place; the first that could not be, named.
+    FileError run();
+
+private:
+    struct Waiting {
+        QByteArray temporary;
+        QString path;
+    };
+
+    QMutex m_mutex;
+    QList<Waiting> m_waiting;
+};
 
 // Writes a file by way of a hidden temporary file beside it that takes the
 // file's name only once it is complete, so a failed or interrupted write never
@@ -17,7 +44,9 @@ namespace quillsite {
 // replaced keeps its own.
 class AtomicFile final {
 public:
-    explicit AtomicFile(const QString &path);
+    // With `pass`, commit() hands the complete file over to it instead of
+    // putting it in place at once.
+    explicit AtomicFile(const QString &path, RenamePass *pass = nullptr);
     // Removes the temporary file unless it was committed.
     ~AtomicFile();
     AtomicFile(const AtomicFile &) = delete;
@@ -26,20 +55,24 @@ public:
     FileError open();
     // Appends `pieces`, one after another, in as few system calls as it can.
     FileError write(const QList<QByteArrayView> &pieces);
-    // Puts the complete file in place.
+    // Gives the file this modification time, which it keeps once in place.
+    FileError setModificationTime(const QDateTime &time);
+    // Puts the complete file in place, or hands it over to the pass.
     FileError commit();
 
 private:
     FileError fail(int error);
 
     QString m_path;
+    RenamePass *m_pass;
     QByteArray m_temporary; // encoded for the system; empty until opened
     int m_fd = -1;
     bool m_committed = false;
 };
 
 // Writes `pieces` as the whole file at `path` by way of AtomicFile.
-FileError writeFileAtomically(const QString &path, const QList<QByteArrayView> &pieces);
+FileError writeFileAtomically(const QString &path, const QList<QByteArrayView> &pieces,
+                              RenamePass *pass = nullptr);
 
 // Removes the temporary files in `folder` that a write cut short by a crash
 // or a kill left behind: those of processes that no longer run.

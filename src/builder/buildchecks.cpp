@@ -1,5 +1,7 @@
 #include "builder/buildchecks.h"
 
+#include "builder/makefolder.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
@@ -127,6 +129,8 @@ BuildResult checkPageFiles(const QList<SitePage> &pages, const QString &destinat
                 {path, u"The pages \"%1\" and \"%2\" would both be written to this file. "
                        "Rename one of them."_s.arg(pages[clash.earlier].name, name)});
         }
+        if (QFileInfo(path).isSymLink())
+            return buildFailure(pageAction(), {path, symbolicLinkProblem()});
         if (QFileInfo(path).isDir()) {
             return buildFailure(
                 pageAction(),
@@ -174,6 +178,8 @@ BuildResult checkDestination(const QString &destination, const QString &filesFol
                                                     "into itself. Choose another destination")});
     }
     const QFileInfo files(filesFolder);
+    if (files.isSymLink())
+        return buildFailure(folderAction(), {files.filePath(), symbolicLinkProblem()});
     if (files.exists() && !files.isDir()) {
         return buildFailure(folderAction(),
                             {files.filePath(),

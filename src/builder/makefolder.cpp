@@ -1,5 +1,6 @@
 #include "builder/makefolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -15,6 +16,12 @@ FileError makeFolder(const QString &path) {
     if (error && !QFileInfo(path).isDir())
         return {path, QString::fromLocal8Bit(error.message())};
     return {};
+}
+
+QString symbolicLinkProblem() {
+    return QCoreApplication::translate("Builder",
+                                       "It is a symbolic link; files are only written inside the "
+                                       "website's folder. Remove the link and build again");
 }
 
 } // namespace quillsite

@@ -2,10 +2,16 @@
 
 #include "builder/fileerror.h"
 
+#include <QString>
+
 namespace quillsite {
 
 // Makes `path` with every missing parent folder; the system's reason when it
 // could not and the folder is not there.
 FileError makeFolder(const QString &path);
+
+// Why the build does not write through a symbolic link that stands where it
+// writes: the link could lead the files out of the website's folder.
+QString symbolicLinkProblem();
 
 } // namespace quillsite

@@ -149,14 +149,6 @@ MediaWritten writeWithoutPrivateData(const MediaFile &file, AtomicFile &out) {
                 "Builder", "its camera and place data could not be removed"))};
 }
 
-// Marks a copy encoded anew with its source's time, so that a rebuild can
-// tell it was made from that version of the source.
-void stampWithSourceTime(const QString &targetPath, const QDateTime &modified) {
-    QFile target(targetPath);
-    if (target.open(QIODevice::ReadOnly))
-        target.setFileTime(modified, QFileDevice::FileModificationTime);
-}
-
 } // namespace
 
 MediaFile describeMediaFile(const QString &path, bool picture) {
@@ -203,8 +195,8 @@ bool mediaFileIsCurrent(const MediaFile &file, const QString &targetPath) {
     return !cleaned.sourceData.isEmpty() && sameBytes(targetPath, cleaned);
 }
 
-MediaWritten writeMediaFile(const MediaFile &file, const QString &targetPath) {
-    AtomicFile out(targetPath);
+MediaWritten writeMediaFile(const MediaFile &file, const QString &targetPath, RenamePass *pass) {
+    AtomicFile out(targetPath, pass);
     if (FileError error = out.open(); error.failed())
         return {error, {}};
     const bool changed = file.decodedSize.isValid() || file.privateData;
@@ -213,11 +205,11 @@ MediaWritten writeMediaFile(const MediaFile &file, const QString &targetPath) {
                                                       : MediaWritten{copyBytes(file, out), {}};
     if (written.error.failed() || !written.unreadable.isEmpty())
         return written;
-    if (FileError error = out.commit(); error.failed())
-        return {error, {}};
+    // A copy changed from its source carries its source's time, so that a
+    // rebuild can tell it was made from that version of the source.
     if (changed && !file.sourcePath.isEmpty())
-        stampWithSourceTime(targetPath, file.modified);
-    return {};
+        out.setModificationTime(file.modified);
+    return {out.commit(), {}};
 }
 
 bool sameSource(const MediaFile &one, const MediaFile &other) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/atomicfile.h"
 #include "builder/fileerror.h"
 
 #include <QByteArray>
@@ -43,8 +44,10 @@ struct MediaWritten {
 };
 
 // Writes the copy (scaled and upright when it is encoded anew, never with
-// private data) through a temporary file.
-MediaWritten writeMediaFile(const MediaFile &file, const QString &targetPath);
+// private data) through a temporary file, which `pass`, when given, puts in
+// place later.
+MediaWritten writeMediaFile(const MediaFile &file, const QString &targetPath,
+                            RenamePass *pass = nullptr);
 
 // Whether two sources hold the same bytes.
 bool sameSource(const MediaFile &one, const MediaFile &other);

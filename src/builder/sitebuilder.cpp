@@ -3,12 +3,14 @@
 #include "builder/atomicfile.h"
 #include "builder/buildchecks.h"
 #include "builder/makefolder.h"
+#include "builder/pagenames.h"
 #include "builder/pageskeleton.h"
 #include "builder/supportfiles.h"
 #include "builder/templatefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -65,19 +67,35 @@ private:
     qint64 m_reported = 0;
 };
 
+// New pages first, then those replaced, the home page last: a page is in
+// place before any page that links to it in a new menu.
+QList<qsizetype> pageWriteOrder(const QList<SitePage> &pages, const QString &destination) {
+    const QString home = pageFileName(u"Home"_s);
+    QList<qsizetype> fresh;
+    QList<qsizetype> replaced;
+    QList<qsizetype> last;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const QString path = pageFilePath(destination, pages[i].name);
+        if (pageFileName(pages[i].name) == home)
+            last.append(i);
+        else if (QFileInfo::exists(path))
+            replaced.append(i);
+        else
+            fresh.append(i);
+    }
+    return fresh + replaced + last;
+}
+
 BuildResult writePages(const QList<SitePage> &pages, const QString &destination,
-                       const PageSkeleton &skeleton, ProgressReport &report) {
+                       const PageSkeleton &skeleton, ProgressReport &report, RenamePass &pass) {
     BuildResult result;
-    for (const SitePage &page : pages) {
+    for (const qsizetype index : pageWriteOrder(pages, destination)) {
+        const SitePage &page = pages[index];
         const QString path = pageFilePath(destination, page.name);
         const PageBytes bytes = skeleton.page(page.name, page.body);
-        if (FileError error = writeFileAtomically(path, bytes.pieces()); error.failed()) {
-            BuildResult failure = buildFailure(
+        if (FileError error = writeFileAtomically(path, bytes.pieces(), &pass); error.failed())
+            return buildFailure(
                 QCoreApplication::translate("Builder", "Could not write the page file"), error);
-            failure.pagesWritten = result.pagesWritten;
-            return failure;
-        }
-        ++result.pagesWritten;
         report.add(skeleton.estimatedPageSize(page.name, page.body));
     }
     result.ok = true;
@@ -92,12 +110,12 @@ struct SiteFolders {
     QString media; // the site's media folder, an absolute path
 };
 
-// Writes the checked site: the copies of its pictures and linked files, its
-// pages (so that no written page leads to a file not there yet), then its
-// support files.
+// Writes the checked site under temporary names, then puts every file in
+// place at once: a build cut short, or refused for a picture that could not
+// be read, leaves the old site whole.
 BuildResult writeSite(const MediaPlan &media, const SiteFolders &folders,
                       const PageSkeleton &skeleton, const SupportFilePlan &plan,
-                      const BuildProgress &progress) {
+                      const BuildProgress &progress, WarningPolicy warnings) {
     qint64 total = plan.totalBytes + media.totalBytes;
     for (const SitePage &page : media.pages)
         total += skeleton.estimatedPageSize(page.name, page.body);
@@ -111,28 +129,47 @@ BuildResult writeSite(const MediaPlan &media, const SiteFolders &folders,
     for (const QString &folder : plan.folders)
         removeLeftoverTemporaryFiles(folders.files + u'/' + folder);
     removeLeftoverTemporaryFiles(folders.media);
-    const MediaOutcome copies =
-        writeSiteMedia(media, folders.media, [&](qint64 bytes) { report.setPartBytes(bytes); });
+
+    RenamePass pass;
+    const MediaOutcome copies = writeSiteMedia(
+        media, folders.media, [&](qint64 bytes) { report.setPartBytes(bytes); }, &pass);
     if (copies.error.failed())
         return buildFailure(copyAction(), copies.error);
-    BuildResult result = writePages(media.pages, folders.destination, skeleton, report);
-    result.mediaFilesCopied = copies.filesWritten;
-    result.missingFiles = media.missing + copies.unreadable;
+    if (!copies.unreadable.isEmpty() && warnings == WarningPolicy::Refuse)
+        return buildFailure(copyAction(), {copies.unreadable.first().files.first(),
+                                           QCoreApplication::translate(
+                                               "Builder", "It is missing or can't be read")});
+    report.startPart();
+    const CopyOutcome copy = copySupportFiles(
+        plan, folders.source, folders.files, [&](qint64 bytes) { report.setPartBytes(bytes); },
+        &pass);
+    if (copy.error.failed())
+        return buildFailure(copyFileAction(), copy.error);
+    BuildResult result = writePages(media.pages, folders.destination, skeleton, report, pass);
     if (!result.ok)
         return result;
-
-    report.startPart();
-    const CopyOutcome copy = copySupportFiles(plan, folders.source, folders.files,
-                                              [&](qint64 bytes) { report.setPartBytes(bytes); });
+    if (FileError error = pass.run(); error.failed())
+        return buildFailure(
+            QCoreApplication::translate("Builder", "Could not put the new file in place"), error);
+    result.pagesWritten = int(media.pages.size());
     result.supportFilesCopied = copy.filesCopied;
-    if (copy.error.failed()) {
-        BuildResult failure = buildFailure(copyFileAction(), copy.error);
-        failure.pagesWritten = result.pagesWritten;
-        failure.supportFilesCopied = copy.filesCopied;
-        return failure;
-    }
+    result.mediaFilesCopied = copies.filesWritten;
+    result.missingFiles = media.missing + copies.unreadable;
     report.finish();
     return result;
+}
+
+// Removes what `previous` owned that the site just written does not.
+void removeUnused(const Website &site, const QList<SitePage> &written, const QString &folder,
+                  const OwnedFiles &previous, BuildResult &result) {
+    if (previous.isEmpty())
+        return;
+    const OwnedFiles now = filesOwnedBy(written, folder, site.templateFolder);
+    const Removal removal = removeUnusedFiles(folder, unusedFiles(previous, now), previous, now);
+    result.removedFiles = removal.removed;
+    for (const FileError &failure : removal.failed)
+        result.warnings.append(failure.message(
+            QCoreApplication::translate("Builder", "Could not remove the unused file")));
 }
 
 } // namespace
@@ -141,8 +178,8 @@ QString BuildResult::message() const {
     return ok ? QString() : error.message(action);
 }
 
-BuildResult BuildWebsite(const Website &site, const BuildProgress &progress,
-                         WarningPolicy warnings) {
+BuildResult BuildWebsite(const Website &site, const BuildProgress &progress, WarningPolicy warnings,
+                         const OwnedFiles &previous) {
     // Everything is read and checked first, so that a build that can't
     // succeed writes nothing.
     const TemplateText skeleton = readTemplateFile(site.templateFolder, u"main.txt"_s);
@@ -178,13 +215,11 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress,
 
     const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author, fragment.text,
                                     media.pages, skeleton.encoding);
-    BuildResult result = writeSite(media, folders, pageSkeleton, plan, progress);
-    if (result.ok && !result.missingFiles.isEmpty() && warnings == WarningPolicy::Refuse)
-        return buildFailure(copyAction(), {result.missingFiles.first().files.first(),
-                                           QCoreApplication::translate(
-                                               "Builder", "It is missing or can't be read")});
-    if (result.ok)
+    BuildResult result = writeSite(media, folders, pageSkeleton, plan, progress, warnings);
+    if (result.ok) {
         result.warnings += media.danglingLinks;
+        removeUnused(site, media.pages, siteFolder, previous, result);
+    }
     for (const FileError &leftOut : plan.leftOut)
         result.warnings.append(
             leftOut.message(QCoreApplication::translate("Builder", "Left out the support file")));

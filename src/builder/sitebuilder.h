@@ -3,6 +3,7 @@
 #include "builder/fileerror.h"
 #include "builder/pagenames.h"
 #include "builder/sitemedia.h"
+#include "builder/siteownership.h"
 #include "builder/website.h"
 
 #include <QString>
@@ -23,6 +24,7 @@ struct BuildResult {
     QStringList warnings;     // what was left out of a site built all the same, one sentence each
     int mediaFilesCopied = 0; // pictures and linked files copied into `media`
     QList<MissingFiles> missingFiles; // what pages show or link to that could not be had
+    QStringList removedFiles;         // files of the site built before that this one no longer uses
 
     // '<action> "<path>": <reason>' for a message box or standard error;
     // empty when the build succeeded.
@@ -42,10 +44,17 @@ enum class WarningPolicy { Report, Refuse };
 // copies of the pictures and local files the pages show or link to in the
 // site's `media` folder, the pages' addresses leading to them. A missing
 // picture is a warning: every page is still written and the result lists it.
-// Checks everything it can before writing anything. Every page is written to
-// a temporary file that takes its name once complete; those left behind by an
-// interrupted build into the same folder are removed.
+// Checks everything it can before writing anything, and writes only inside
+// the destination: a symbolic link where it writes is refused. Every file is
+// written to a temporary file first; once all are complete, they take their
+// names in one short pass, pictures and support files first, new pages before
+// the pages that link to them, the home page last, so that a build cut short
+// leaves the old site or the new one. Temporary files left behind by an
+// interrupted build into the same folder are removed. Then the files that
+// `previous` (the site that stood there) owned and this site does not are
+// removed, and listed in the result.
 BuildResult BuildWebsite(const Website &site, const BuildProgress &progress = {},
-                         WarningPolicy warnings = WarningPolicy::Report);
+                         WarningPolicy warnings = WarningPolicy::Report,
+                         const OwnedFiles &previous = {});
 
 } // namespace quillsite

@@ -305,7 +305,7 @@ QStringList referencedMediaFiles(const QString &body) {
 }
 
 MediaOutcome writeSiteMedia(const MediaPlan &plan, const QString &mediaFolder,
-                            const std::function<void(qint64 bytes)> &copied) {
+                            const std::function<void(qint64 bytes)> &copied, RenamePass *pass) {
     const qsizetype count = plan.files.size();
     if (count == 0)
         return {};
@@ -322,7 +322,8 @@ MediaOutcome writeSiteMedia(const MediaPlan &plan, const QString &mediaFolder,
             const MediaFile &file = plan.files[i];
             const QString target = mediaFolder + u'/' + plan.names[i];
             if (!mediaFileIsCurrent(file, target)) {
-                const MediaWritten &result = results[size_t(i)] = writeMediaFile(file, target);
+                const MediaWritten &result = results[size_t(i)] =
+                    writeMediaFile(file, target, pass);
                 written[size_t(i)] = !result.error.failed() && result.unreadable.isEmpty();
             }
             bytesDone += file.bytes;

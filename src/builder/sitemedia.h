@@ -50,8 +50,10 @@ struct MediaOutcome {
 };
 
 // Writes the planned copies, using every core; `copied` is told the bytes
-// done so far, now and then, on the calling thread.
+// done so far, now and then, on the calling thread. With `pass`, the copies
+// wait under temporary names for it to put them in place.
 MediaOutcome writeSiteMedia(const MediaPlan &plan, const QString &mediaFolder,
-                            const std::function<void(qint64 bytes)> &copied);
+                            const std::function<void(qint64 bytes)> &copied,
+                            RenamePass *pass = nullptr);
 
 } // namespace quillsite

@@ -50,7 +50,9 @@ public:
         const QFileInfo source(m_source);
         if (leavesTemplate(source))
             return std::move(m_plan);
-        if (const QFileInfo target(m_target); target.isDir() && !target.isWritable())
+        if (const QFileInfo target(m_target); target.isSymLink())
+            fail(m_target, symbolicLinkProblem());
+        else if (target.isDir() && !target.isWritable())
             fail(m_target, QCoreApplication::translate(
                                "Builder", "You are not allowed to write in this folder"));
         else
@@ -132,6 +134,8 @@ private:
 
     void addFolder(const QString &relative) {
         const QFileInfo target(targetPath(relative));
+        if (target.isSymLink())
+            return fail(target.filePath(), symbolicLinkProblem());
         if (target.exists() && !target.isDir())
             return fail(target.filePath(),
                         QCoreApplication::translate(
@@ -146,6 +150,8 @@ private:
 
     void addFile(const QString &relative, qint64 size) {
         const QFileInfo target(targetPath(relative));
+        if (target.isSymLink())
+            return fail(target.filePath(), symbolicLinkProblem());
         if (target.isDir())
             return fail(target.filePath(),
                         QCoreApplication::translate(
@@ -163,11 +169,11 @@ private:
 
 // Copies one file by way of AtomicFile.
 FileError copyFile(const QString &from, const QString &to,
-                   const std::function<void(qint64)> &copiedBytes) {
+                   const std::function<void(qint64)> &copiedBytes, RenamePass *pass) {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
         return {from, source.errorString()};
-    AtomicFile target(to);
+    AtomicFile target(to, pass);
     if (FileError error = target.open(); error.failed())
         return error;
     QByteArray buffer(copyChunkBytes, Qt::Uninitialized);
@@ -193,8 +199,8 @@ SupportFilePlan planSupportFiles(const QString &sourceFolder, const QString &tar
 }
 
 CopyOutcome copySupportFiles(const SupportFilePlan &plan, const QString &sourceFolder,
-                             const QString &targetFolder,
-                             const std::function<void(qint64)> &copied) {
+                             const QString &targetFolder, const std::function<void(qint64)> &copied,
+                             RenamePass *pass) {
     CopyOutcome outcome;
     for (const QString &folder : plan.folders) {
         const QString path = targetFolder + u'/' + folder;
@@ -209,7 +215,8 @@ CopyOutcome copySupportFiles(const SupportFilePlan &plan, const QString &sourceF
     };
     for (const QString &file : plan.files) {
         const QString from = sourceFolder + u'/' + file;
-        if (FileError error = copyFile(from, targetFolder + u'/' + file, count); error.failed())
+        if (FileError error = copyFile(from, targetFolder + u'/' + file, count, pass);
+            error.failed())
             return {outcome.filesCopied, error};
         ++outcome.filesCopied;
     }

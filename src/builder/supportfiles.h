@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/atomicfile.h"
 #include "builder/fileerror.h"
 
 #include <QList>
@@ -35,9 +36,11 @@ struct CopyOutcome {
 };
 
 // Copies the planned folders and files, replacing files of the same name.
-// `copied` is told the bytes copied so far, now and then.
+// `copied` is told the bytes copied so far, now and then. With `pass`, the
+// copies wait under temporary names for it to put them in place.
 CopyOutcome copySupportFiles(const SupportFilePlan &plan, const QString &sourceFolder,
                              const QString &targetFolder,
-                             const std::function<void(qint64 bytes)> &copied);
+                             const std::function<void(qint64 bytes)> &copied,
+                             RenamePass *pass = nullptr);
 
 } // namespace quillsite

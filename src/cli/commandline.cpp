@@ -51,7 +51,14 @@ QString description() {
                "CommandLine",
                "Pictures and local files the pages show or link to are copied into the\n"
                "site's media folder; relative addresses in a page file are taken from that\n"
-               "file's folder. With --strict a missing picture is a failure too.");
+               "file's folder. With --strict a missing picture is a failure too.") +
+           u"\n\n"_s +
+           QCoreApplication::translate(
+               "CommandLine",
+               "Building into a folder that holds a Quillsite site removes the files that site\n"
+               "owned and the new one no longer uses: pages left out of its menu, pictures no\n"
+               "page shows any more, the support files of its old template. They are listed on\n"
+               "standard error; --keep-unused keeps them. Other files in DIR are never removed.");
 }
 
 struct Options {
@@ -86,6 +93,11 @@ struct Options {
                          "CommandLine", "Treat every warning (no page named Home, part of a file "
                                         "left out, a missing picture) as a failure: write nothing "
                                         "when there is one.")};
+    QCommandLineOption keepUnused{
+        u"keep-unused"_s, QCoreApplication::translate(
+                              "CommandLine", "Keep the pages, pictures and template files of the "
+                                             "site built in DIR before that the new one no longer "
+                                             "uses.")};
     QCommandLineOption from{u"from"_s,
                             QCoreApplication::translate(
                                 "CommandLine", "Start from the site built into the folder DIR."),
@@ -260,6 +272,9 @@ CommandLine buildCommand(const QCommandLineParser &parser, const Options &option
             "CommandLine", "The author can't be empty; give one with --author."));
 
     command.strict = parser.isSet(options.strict);
+    if (!parser.isSet(options.keepUnused))
+        command.previous = filesOwnedBySiteIn(site.destination, templateFolders(installed) +
+                                                                    QStringList{templateFolder});
     if (const QString error = pageProblems(parser.values(options.page), context, command);
         !error.isEmpty())
         return failure(error);
@@ -283,8 +298,8 @@ CommandLine interpretCommandLine(const QStringList &arguments, const CommandLine
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({options.list, options.out, options.templateName, options.title,
-                       options.author, options.page, options.strict, options.from,
-                       options.listPages});
+                       options.author, options.page, options.strict, options.keepUnused,
+                       options.from, options.listPages});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText() + u'\n' +
@@ -347,6 +362,20 @@ QString buildReport(const BuildResult &result, const QString &destination) {
                 .arg(counted(missing, QCoreApplication::translate("CommandLine", "%1 file is"),
                              QCoreApplication::translate("CommandLine", "%1 files are")));
     return report;
+}
+
+QString removedFilesReport(const BuildResult &result) {
+    const qsizetype count = result.removedFiles.size();
+    if (count == 0)
+        return {};
+    QString report = (count == 1 ? QCoreApplication::translate(
+                                       "CommandLine", "Removed %1 file the site no longer uses:")
+                                 : QCoreApplication::translate(
+                                       "CommandLine", "Removed %1 files the site no longer uses:"))
+                         .arg(count);
+    for (const QString &file : result.removedFiles)
+        report += u"\n  "_s + file;
+    return report + u'\n';
 }
 
 } // namespace quillsite

@@ -31,6 +31,7 @@ struct CommandLine {
     QString error;        // for Fail
     QStringList warnings; // said on standard error before the rest; the command goes on
     bool strict = false;  // for Build: a warning is a failure
+    OwnedFiles previous;  // for Build: what the site in the destination owned, to clean up
 };
 
 // Turns the arguments (the program name first) into what to do.
@@ -38,6 +39,10 @@ CommandLine interpretCommandLine(const QStringList &arguments, const CommandLine
 
 // One warning per picture or linked file a page lacks, naming both.
 QStringList missingFileWarnings(const BuildResult &result);
+
+// What a build removed that the site no longer uses: how many, then one
+// file a line; empty when it removed nothing.
+QString removedFilesReport(const BuildResult &result);
 
 // The one line said after a build, "Wrote 3 pages and 5 support files to /site",
 // with the pictures and files copied and how many were missing, when any.

@@ -39,7 +39,8 @@ int build(const CommandLine &command, QTextStream &out, QTextStream &err) {
         return BuildFailed;
     err.flush();
     const BuildResult result = BuildWebsite(
-        command.site, {}, command.strict ? WarningPolicy::Refuse : WarningPolicy::Report);
+        command.site, {}, command.strict ? WarningPolicy::Refuse : WarningPolicy::Report,
+        command.previous);
     sayWarnings(result.warnings, label, err);
     if (!result.ok) {
         err << result.message() << '\n';
@@ -47,6 +48,7 @@ int build(const CommandLine &command, QTextStream &out, QTextStream &err) {
     }
     for (const QString &warning : missingFileWarnings(result))
         err << label << warning << '\n';
+    err << removedFilesReport(result);
     err.flush();
     out << buildReport(result, command.site.destination) << '\n';
     return Success;

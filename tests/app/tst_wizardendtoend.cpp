@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -58,6 +59,9 @@ void tst_WizardEndToEnd::makeSite() {
     QVERIFY(skeleton.open(QIODevice::Append));
     skeleton.write("<!-- second skeleton -->\r\n");
     skeleton.close();
+    QFile own(m_template + u"/files/second.css"_s); // a file only this template has
+    QVERIFY(own.open(QIODevice::WriteOnly) && own.write("p {}") > 0);
+    own.close();
     m_site = m_output->filePath(u"chess club"_s);
     const BuildResult built =
         BuildWebsite({m_template,
@@ -199,12 +203,19 @@ void tst_WizardEndToEnd::openedSite_fillsWizardAndRebuildsByteForByte() {
 
 void tst_WizardEndToEnd::deletedPage_fileRemovedOnlyWhenAsked_data() {
     QTest::addColumn<bool>("remove");
-    QTest::newRow("removed") << true;
-    QTest::newRow("kept") << false;
+    QTest::addColumn<int>("templateRow"); // of the rebuild; the site's own is 1
+    QTest::addColumn<QString>("finish");  // what the finish page says was removed
+    QTest::newRow("removed") << true << 1 << QString();
+    QTest::newRow("kept") << false << 1 << QString();
+    QTest::newRow("kept, other template: its unused file removed and named")
+        << false << 0
+        << u"Removed 1 file that your website no longer uses:\n    files/second.css"_s;
 }
 
 void tst_WizardEndToEnd::deletedPage_fileRemovedOnlyWhenAsked() {
     QFETCH(bool, remove);
+    QFETCH(int, templateRow);
+    QFETCH(QString, finish);
     makeSite();
     // A file of the user's own beside the site, which the site's menu never listed.
     QFile own(m_site + u"/notes.htm"_s);
@@ -217,6 +228,10 @@ void tst_WizardEndToEnd::deletedPage_fileRemovedOnlyWhenAsked() {
     wizard.desktop().askAnswers = {true, remove};
     pages.DeletePage();
     QCOMPARE(pages.count(), 2);
+    auto *list = wizard.control<QListWidget>(u"lstTemplates"_s);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(templateRow)).center());
+    QCOMPARE(list->currentRow(), templateRow);
 
     nextToBuild(wizard);
     QCOMPARE(wizard.window().currentPage(), WizardPage::Finish);
@@ -226,6 +241,8 @@ void tst_WizardEndToEnd::deletedPage_fileRemovedOnlyWhenAsked() {
     QCOMPARE(QFile::exists(m_site + u"/q&a: rules.htm"_s), !remove);
     QVERIFY(QFile::exists(m_site + u"/notes.htm"_s));
     QVERIFY(QFile::exists(m_site + u"/café.htm"_s));
+    QTEST(wizard.control<QLabel>(u"lblRemoved"_s)->text(), "finish");
+    QCOMPARE(QFile::exists(m_site + u"/files/second.css"_s), finish.isEmpty());
 }
 
 void tst_WizardEndToEnd::foreignPageFiles_replacedOnlyWhenAsked_data() {

@@ -25,6 +25,8 @@ private slots:
     void homePageUrl_data();
     void homePageUrl();
     void isOpenedSite_data();
+    void removedFilesMessage_data();
+    void removedFilesMessage();
     void isOpenedSite();
 };
 
@@ -203,6 +205,28 @@ void tst_WizardFlow::isOpenedSite() {
     QFETCH(QString, destination);
     QFETCH(QString, openedFolder);
     QTEST(quillsite::isOpenedSite(destination, openedFolder), "opened");
+}
+
+void tst_WizardFlow::removedFilesMessage_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("none: nothing said") << QStringList() << QString();
+    QTest::newRow("one") << QStringList{u"media/old.jpg"_s}
+                         << u"Removed 1 file that your website no longer uses:\n"
+                            "    media/old.jpg"_s;
+    QStringList many;
+    for (int i = 1; i <= 8; ++i)
+        many.append(u"files/%1.svg"_s.arg(i));
+    QTest::newRow("many: the first six and how many more")
+        << many
+        << u"Removed 8 files that your website no longer uses:\n    files/1.svg\n    files/2.svg\n"
+           "    files/3.svg\n    files/4.svg\n    files/5.svg\n    files/6.svg\n    and 2 more"_s;
+}
+
+void tst_WizardFlow::removedFilesMessage() {
+    QFETCH(QStringList, files);
+    QTEST(quillsite::removedFilesMessage(files), "message");
 }
 
 QTEST_APPLESS_MAIN(tst_WizardFlow)

@@ -2,6 +2,7 @@
 
 #include "filesizelimit.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -29,6 +30,9 @@ private slots:
     void abandonedWrite_keepsOldFileAndLeavesNoTemporary();
     void newFile_getsPermissionsOfAnyNewFile();
     void leftoverTemporaries_ofEndedProcessesRemoved();
+    void renamePass_data();
+    void renamePass();
+    void modificationTime_keptInPlace();
 
 private:
     QString pagePath() const { return m_dir->filePath(u"page.htm"_s); }
@@ -174,6 +178,47 @@ void TestAtomicFile::leftoverTemporaries_ofEndedProcessesRemoved() {
 
     removeLeftoverTemporaryFiles(m_dir->path());
     QCOMPARE(entries(), (QStringList{runningName, u".quillsite-notes.tmp"_s}));
+}
+
+void TestAtomicFile::renamePass_data() {
+    QTest::addColumn<bool>("run");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QByteArray>("page"); // page.htm afterwards
+
+    QTest::newRow("run: every file in place")
+        << true << QStringList{u"new.htm"_s, u"page.htm"_s} << newPage;
+    QTest::newRow("never run: the old files only, no temporaries")
+        << false << QStringList{u"page.htm"_s} << "old page"_ba;
+}
+
+void TestAtomicFile::renamePass() {
+    QFETCH(bool, run);
+    writeOld(pagePath());
+    {
+        RenamePass pass;
+        QVERIFY(!writeFileAtomically(m_dir->filePath(u"new.htm"_s), newPieces, &pass).failed());
+        QVERIFY(!writeFileAtomically(pagePath(), newPieces, &pass).failed());
+        // Complete, but waiting: nothing has taken its name yet.
+        QCOMPARE(contents(pagePath()), "old page"_ba);
+        QVERIFY(!QFileInfo::exists(m_dir->filePath(u"new.htm"_s)));
+        QCOMPARE(entries().size(), 3);
+        if (run)
+            QVERIFY(!pass.run().failed());
+    }
+    QTEST(entries(), "entries");
+    QTEST(contents(pagePath()), "page");
+}
+
+void TestAtomicFile::modificationTime_keptInPlace() {
+    const QDateTime time = QDateTime::fromSecsSinceEpoch(1'600'000'000).addMSecs(250);
+    RenamePass pass;
+    AtomicFile file(pagePath(), &pass);
+    QVERIFY(!file.open().failed());
+    QVERIFY(!file.write(newPieces).failed());
+    QVERIFY(!file.setModificationTime(time).failed());
+    QVERIFY(!file.commit().failed());
+    QVERIFY(!pass.run().failed());
+    QCOMPARE(QFileInfo(pagePath()).lastModified(), time);
 }
 
 } // namespace quillsite

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QImage>
 #include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +37,8 @@ private slots:
     void supportFiles_copiedWithSubfolders();
     void symlinkCycle_buildEnds();
     void rebuild_replacesPagesAndSupportFiles();
+    void rebuild_removesOnlyWhatTheOldSiteOwned_data();
+    void rebuild_removesOnlyWhatTheOldSiteOwned();
     void windows1252Skeleton_roundTrips();
     void progress_reachesTotal();
     void failure_writesNothing_data();
@@ -328,6 +331,91 @@ void TestSiteBuilder::rebuild_replacesPagesAndSupportFiles() {
                                              {u"files/style.css"_s, "new"}}));
 }
 
+void TestSiteBuilder::rebuild_removesOnlyWhatTheOldSiteOwned_data() {
+    QTest::addColumn<bool>("otherTemplate");
+    QTest::addColumn<QStringList>("pages");
+    QTest::addColumn<bool>("picture"); // whether Home still shows pic.png
+    QTest::addColumn<bool>("keepUnused");
+    QTest::addColumn<QStringList>("removed");
+
+    const QStringList both{u"Home"_s, u"About"_s};
+    QTest::newRow("removed picture")
+        << false << both << false << false << QStringList{u"media/pic.png"_s};
+    QTest::newRow("removed page") << false << QStringList{u"Home"_s} << true << false
+                                  << QStringList{u"about.htm"_s};
+    QTest::newRow("change of template")
+        << true << both << true << false << QStringList{u"files/a.css"_s, u"files/img/a.svg"_s};
+    QTest::newRow("user files kept") << false << both << true << false << QStringList();
+    QTest::newRow("all removed at once")
+        << true << QStringList{u"Home"_s} << false << false
+        << QStringList{u"about.htm"_s, u"media/pic.png"_s, u"files/a.css"_s, u"files/img/a.svg"_s};
+    QTest::newRow("media folder made a link elsewhere: nothing removed through it")
+        << false << both << false << false << QStringList();
+    QTest::newRow("kept when asked")
+        << true << QStringList{u"Home"_s} << false << true << QStringList();
+}
+
+void TestSiteBuilder::rebuild_removesOnlyWhatTheOldSiteOwned() {
+    QFETCH(bool, otherTemplate);
+    QFETCH(QStringList, pages);
+    QFETCH(bool, picture);
+    QFETCH(bool, keepUnused);
+    QFETCH(QStringList, removed);
+
+    const QByteArray skeleton = "<html><head><title><!--Title--></title></head><body><ul>"
+                                "<!--MenuItems--></ul><main><!--PageContent--></main></body>"
+                                "</html>";
+    const QByteArray item = "<li><a href=\"<!--ItemPath-->\"><!--ItemName--></a></li>";
+    const QString first = makeTemplate(
+        skeleton, item, {{u"style.css"_s, "a"}, {u"a.css"_s, "a"}, {u"img/a.svg"_s, "<svg/>"}});
+    QImage red(4, 4, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(m_dir->filePath(u"pic.png"_s)));
+    Website website = site({u"Home"_s, u"About"_s});
+    website.pages[0] = {u"Home"_s, u"<p>Home <img src=\"pic.png\"></p>"_s, m_dir->path()};
+    const BuildResult built = BuildWebsite(website);
+    QVERIFY2(built.ok, qPrintable(built.message()));
+    QVERIFY(QFileInfo::exists(m_destination + u"/media/pic.png"_s));
+    // The user's own files, among the site's.
+    const QStringList own{u"notes.txt"_s, u"media/keep.png"_s, u"files/mine.css"_s};
+    for (const QString &file : own)
+        writeFile(m_destination + u'/' + file, "the user's");
+    if (QTest::currentDataTag() == QByteArrayView("media folder made a link elsewhere: nothing "
+                                                  "removed through it")) {
+        QVERIFY(QDir(m_destination).rename(u"media"_s, u"../elsewhere"_s));
+        QVERIFY(QFile::link(m_dir->filePath(u"elsewhere"_s), m_destination + u"/media"_s));
+    }
+    QDir(m_dir->path()).rename(u"template"_s, u"first"_s);
+    const QString firstFolder = m_dir->filePath(u"first"_s);
+
+    QByteArray otherSkeleton = skeleton;
+    otherSkeleton.replace("<body>", "<body class=\"b\">");
+    m_template =
+        otherTemplate
+            ? makeTemplate(otherSkeleton, item, {{u"style.css"_s, "b"}, {u"b.css"_s, "b"}})
+            : makeTemplate(skeleton, item,
+                           {{u"style.css"_s, "a"}, {u"a.css"_s, "a"}, {u"img/a.svg"_s, "<svg/>"}});
+    Website second = site(pages);
+    if (picture)
+        second.pages[0] = website.pages[0];
+    const OwnedFiles previous =
+        keepUnused ? OwnedFiles() : filesOwnedBySiteIn(m_destination, {firstFolder, m_template});
+    const BuildResult result = BuildWebsite(second, {}, WarningPolicy::Report, previous);
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QCOMPARE(result.removedFiles, removed);
+    for (const QString &file : removed)
+        QVERIFY2(!QFileInfo::exists(m_destination + u'/' + file), qPrintable(file));
+    for (const QString &file : own)
+        QCOMPARE(read(m_destination + u'/' + file), "the user's"_ba);
+    for (const SitePage &page : second.pages)
+        QVERIFY(QFileInfo::exists(m_destination + u'/' + pageFileName(page.name)));
+    QCOMPARE(QFileInfo::exists(m_destination + u"/media/pic.png"_s),
+             !removed.contains(u"media/pic.png"_s));
+    // A folder the old template made goes with its last file.
+    QCOMPARE(QFileInfo::exists(m_destination + u"/files/img"_s),
+             !removed.contains(u"files/img/a.svg"_s));
+}
+
 void TestSiteBuilder::windows1252Skeleton_roundTrips() {
     m_template = makeTemplate("<p>caf\xe9 \x80</p><!--Title--><!--PageContent-->\r\n",
                               "<li>\x93<!--ItemName-->\x94</li>");
@@ -382,6 +470,9 @@ enum class Fault {
     FragmentLinksOutOfTemplate,
     NonUtf8SupportName,
     DestinationInTemplateFiles,
+    FilesIsLinkOut,
+    SupportFolderIsLinkOut,
+    PageIsLinkOut,
     UnreadableSupportFile,
     ReadOnlyFilesFolder,
     ReadOnlyDestination,
@@ -428,6 +519,12 @@ void TestSiteBuilder::failure_writesNothing_data() {
         << u"outside the template"_s;
     QTest::newRow("support file name not UTF-8")
         << Fault::NonUtf8SupportName << u"template/files/caf\ufffd.css"_s << u"not valid UTF-8"_s;
+    QTest::newRow("files folder links out of the site")
+        << Fault::FilesIsLinkOut << u"site/files"_s << u"symbolic link"_s;
+    QTest::newRow("support subfolder links out of the site")
+        << Fault::SupportFolderIsLinkOut << u"site/files/img"_s << u"symbolic link"_s;
+    QTest::newRow("page file links out of the site")
+        << Fault::PageIsLinkOut << u"site/about.htm"_s << u"symbolic link"_s;
     QTest::newRow("destination inside the template's files")
         << Fault::DestinationInTemplateFiles << u"template/files/site"_s
         << u"inside the template's files folder"_s;
@@ -542,6 +639,23 @@ void TestSiteBuilder::makeFault(Fault fault, QString &destination) {
         writeFile(m_template + u"/files/style.css"_s, "css");
         // Made by its bytes: Qt would write any name it is given in UTF-8.
         QVERIFY(::close(::creat(nonUtf8SupportFile().constData(), 0644)) == 0);
+        break;
+    case Fault::FilesIsLinkOut:
+        // The user's own folder elsewhere, with a style sheet of their own.
+        writeFile(m_template + u"/files/style.css"_s, "css");
+        writeFile(m_dir->filePath(u"elsewhere/style.css"_s), "the user's style");
+        QVERIFY(QFile::link(m_dir->filePath(u"elsewhere"_s), m_destination + u"/files"_s));
+        break;
+    case Fault::SupportFolderIsLinkOut:
+        writeFile(m_template + u"/files/img/logo.svg"_s, "<svg/>");
+        writeFile(m_dir->filePath(u"elsewhere/logo.svg"_s), "the user's logo");
+        QVERIFY(QDir().mkpath(m_destination + u"/files"_s));
+        QVERIFY(QFile::link(m_dir->filePath(u"elsewhere"_s), m_destination + u"/files/img"_s));
+        break;
+    case Fault::PageIsLinkOut:
+        writeFile(m_dir->filePath(u"elsewhere/notes.htm"_s), "the user's notes");
+        QVERIFY(QFile::link(m_dir->filePath(u"elsewhere/notes.htm"_s),
+                            m_destination + u"/about.htm"_s));
         break;
     case Fault::DestinationInTemplateFiles:
         writeFile(m_template + u"/files/style.css"_s, "css");

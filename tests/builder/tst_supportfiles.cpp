@@ -21,8 +21,8 @@ private slots:
     void plan_linkWithinTemplateCopied();
     void plan_linksOutOfTemplateLeftOut();
     void plan_danglingLinkIsAProblem();
-    void plan_folderInPlaceOfFileIsAProblem();
-    void plan_fileInPlaceOfFolderIsAProblem();
+    void plan_targetInTheWayIsAProblem_data();
+    void plan_targetInTheWayIsAProblem();
     void copy_replacesFilesAndCountsBytes();
     void copy_vanishedSourceIsReported();
     void copy_neverWidensPermissions();
@@ -124,20 +124,44 @@ void TestSupportFiles::plan_danglingLinkIsAProblem() {
     QVERIFY(plan.error.failed());
 }
 
-void TestSupportFiles::plan_folderInPlaceOfFileIsAProblem() {
-    write(u"template/files/style.css"_s, "body{}");
-    QVERIFY(QDir().mkpath(m_target + u"/style.css"_s));
+void TestSupportFiles::plan_targetInTheWayIsAProblem_data() {
+    QTest::addColumn<QString>("source"); // a file under template/files
+    QTest::addColumn<QString>("target"); // what stands in the way, under site/files
+    QTest::addColumn<QString>("kind");   // "folder", "file" or "link" to a folder elsewhere
+    QTest::addColumn<QString>("reason");
 
-    const SupportFilePlan plan = planSupportFiles(m_source, m_target);
-    QCOMPARE(plan.error.path, m_target + u"/style.css"_s);
+    QTest::newRow("folder in place of a file")
+        << u"style.css"_s << u"style.css"_s << u"folder"_s << u"A folder stands"_s;
+    QTest::newRow("file in place of a folder")
+        << u"img/logo.png"_s << u"img"_s << u"file"_s << u"A file stands"_s;
+    QTest::newRow("files folder links elsewhere")
+        << u"style.css"_s << QString() << u"link"_s << u"symbolic link"_s;
+    QTest::newRow("subfolder links elsewhere")
+        << u"img/logo.png"_s << u"img"_s << u"link"_s << u"symbolic link"_s;
+    QTest::newRow("file links elsewhere")
+        << u"style.css"_s << u"style.css"_s << u"link"_s << u"symbolic link"_s;
 }
 
-void TestSupportFiles::plan_fileInPlaceOfFolderIsAProblem() {
-    write(u"template/files/img/logo.png"_s, "png");
-    write(u"site/files/img"_s, "a file");
+void TestSupportFiles::plan_targetInTheWayIsAProblem() {
+    QFETCH(QString, source);
+    QFETCH(QString, target);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    write(u"template/files/"_s + source, "new");
+    write(u"elsewhere/style.css"_s, "the user's own");
+    const QString inTheWay = target.isEmpty() ? m_target : m_target + u'/' + target;
+    QVERIFY(QDir().mkpath(QFileInfo(inTheWay).path()));
+    if (kind == u"folder")
+        QVERIFY(QDir().mkpath(inTheWay));
+    else if (kind == u"file")
+        write(u"site/files/"_s + target, "a file");
+    else
+        QVERIFY(QFile::link(m_dir->filePath(u"elsewhere"_s), inTheWay));
 
     const SupportFilePlan plan = planSupportFiles(m_source, m_target);
-    QCOMPARE(plan.error.path, m_target + u"/img"_s);
+    QCOMPARE(plan.error.path, inTheWay);
+    QVERIFY2(plan.error.reason.contains(reason), qPrintable(plan.error.reason));
+    QCOMPARE(read(u"elsewhere/style.css"_s), "the user's own"_ba);
 }
 
 void TestSupportFiles::copy_replacesFilesAndCountsBytes() {

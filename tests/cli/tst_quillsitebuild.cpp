@@ -3,9 +3,10 @@
 #include <QFile>
 #include <QMap>
 #include <QProcess>
-#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 
@@ -39,7 +40,9 @@ private slots:
     void failure_leavesSiteAsItWas_data();
     void failure_leavesSiteAsItWas();
     void warnings_saidAndSiteBuilt();
-    void killedBuild_neverLeavesACutOffPage();
+    void killedBuild_leavesTheOldSiteOrTheNew();
+    void rebuild_removesWhatTheSiteNoLongerUses_data();
+    void rebuild_removesWhatTheSiteNoLongerUses();
     void listPages_showsWhatWouldBeRead();
     void pictures_areCopiedAndMissingOnesNamed();
 
@@ -225,36 +228,107 @@ void tst_QuillsiteBuild::warnings_saidAndSiteBuilt() {
     QVERIFY(QFile::exists(m_folder->filePath(u"site/start.htm"_s)));
 }
 
-void tst_QuillsiteBuild::killedBuild_neverLeavesACutOffPage() {
-    // Pages of about 200 KB each, so that a kill often lands in the middle of one.
+void tst_QuillsiteBuild::killedBuild_leavesTheOldSiteOrTheNew() {
+    // Pages of about 200 KB each, so that the build takes a while to write.
     QFile big(m_folder->filePath(u"big.html"_s));
     QVERIFY(big.open(QIODevice::WriteOnly));
     for (int i = 0; i < 4000; ++i)
         big.write("<p>Words upon words, line upon line, to make a large page.</p>\n");
     big.close();
-    QStringList arguments{u"--out"_s, u"site"_s, u"--template"_s,
-                          dataFolder + u"/templates/classic"_s};
-    for (int i = 0; i < 150; ++i)
-        arguments << u"--page"_s << (i == 0 ? u"Home"_s : u"Page %1"_s.arg(i)) + u"=big.html"_s;
-
-    m_process.setWorkingDirectory(m_folder->path());
-    for (int attempt = 0; attempt < 6; ++attempt) {
-        m_process.start(program, arguments);
-        QVERIFY(m_process.waitForStarted());
-        QTest::qSleep(int(QRandomGenerator::global()->bounded(20, 300)));
-        m_process.kill();
-        QVERIFY(m_process.waitForFinished());
-        for (auto [name, bytes] : siteFiles().asKeyValueRange()) {
-            if (name.endsWith(u".htm"_s))
-                QVERIFY2(bytes.endsWith("</html>\r\n"), qPrintable(name));
-        }
-    }
-    // The next build finishes the site and clears what the killed ones left.
-    run(arguments);
+    const auto arguments = [](const QString &title, int pages) {
+        QStringList list{u"--out"_s,      u"site"_s,
+                         u"--template"_s, dataFolder + u"/templates/classic"_s,
+                         u"--title"_s,    title};
+        for (int i = 0; i < pages; ++i)
+            list << u"--page"_s << (i == 0 ? u"Home"_s : u"Page %1"_s.arg(i)) + u"=big.html"_s;
+        return list;
+    };
+    run(arguments(u"Old Title"_s, 100));
     QCOMPARE(m_process.exitCode(), 0);
-    const QStringList leftovers = QDir(m_folder->filePath(u"site"_s))
-                                      .entryList({u".quillsite-*"_s}, QDir::Files | QDir::Hidden);
-    QCOMPARE(leftovers, QStringList());
+
+    // A rebuild that changes the title and adds a page, killed while its
+    // files wait under temporary names.
+    const QDir site(m_folder->filePath(u"site"_s));
+    const auto temporaries = [&site] {
+        return site.entryList({u".quillsite-*"_s}, QDir::Files | QDir::Hidden);
+    };
+    m_process.start(program, arguments(u"New Title"_s, 101));
+    QVERIFY(m_process.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(!temporaries().isEmpty() || m_process.state() == QProcess::NotRunning,
+                             60000);
+    m_process.kill();
+    QVERIFY(m_process.waitForFinished());
+
+    const QMap<QString, QByteArray> files = siteFiles();
+    const QByteArray home = files.value(u"index.htm"_s);
+    const QByteArray title = home.contains("New Title") ? "New Title" : "Old Title";
+    for (auto [name, bytes] : files.asKeyValueRange()) {
+        if (!name.endsWith(u".htm"_s))
+            continue;
+        QVERIFY2(bytes.endsWith("</html>\r\n"), qPrintable(name));
+        QVERIFY2(bytes.contains(title), qPrintable(name)); // not a mix of both
+    }
+    static const QRegularExpression link(u"href=\"([^\"]+\\.htm)\""_s);
+    for (const QRegularExpressionMatch &match : link.globalMatch(QString::fromUtf8(home))) {
+        const QString file = QUrl::fromPercentEncoding(match.captured(1).toUtf8());
+        QVERIFY2(files.contains(file), qPrintable(file));
+    }
+
+    // The next build finishes the site and clears what the killed one left.
+    run(arguments(u"New Title"_s, 101));
+    QCOMPARE(m_process.exitCode(), 0);
+    QCOMPARE(temporaries(), QStringList());
+    QVERIFY(readText(site.filePath(u"page 100.htm"_s)).contains(u"New Title"_s));
+}
+
+void tst_QuillsiteBuild::rebuild_removesWhatTheSiteNoLongerUses_data() {
+    QTest::addColumn<QStringList>("options"); // of the second build
+    QTest::addColumn<QStringList>("removed");
+
+    // Only a site built with an installed template is known for what it is.
+    QTest::newRow("removed page, picture and template files")
+        << QStringList{u"--template"_s, u"paper"_s}
+        << QStringList{u"about.htm"_s, u"media/dot.png"_s, u"files/flowers.svg"_s,
+                       u"files/hills.svg"_s, u"files/sun.svg"_s};
+    QTest::newRow("kept with --keep-unused")
+        << QStringList{u"--template"_s, u"paper"_s, u"--keep-unused"_s} << QStringList();
+}
+
+void tst_QuillsiteBuild::rebuild_removesWhatTheSiteNoLongerUses() {
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, removed);
+    QFile picture(m_folder->filePath(u"dot.png"_s)); // one pixel
+    QVERIFY(picture.open(QIODevice::WriteOnly));
+    picture.write(QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR4"
+                                         "2mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg=="));
+    picture.close();
+    QFile page(m_folder->filePath(u"home.html"_s));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("<p><img src=\"dot.png\"></p>");
+    page.close();
+    run({u"--out"_s, u"site"_s, u"--template"_s, u"meadow"_s, u"--page"_s, u"Home=home.html"_s,
+         u"--page"_s, u"About="_s + dataFolder + u"/pages/about.html"_s});
+    QCOMPARE(m_process.exitCode(), 0);
+    // The user's own files, which no build removes.
+    const QDir site(m_folder->filePath(u"site"_s));
+    const QStringList own{u"notes.txt"_s, u"media/keep.png"_s};
+    for (const QString &file : own)
+        QVERIFY(QFile::copy(picture.fileName(), site.filePath(file)));
+
+    run(QStringList{u"--out"_s, u"site"_s, u"--page"_s,
+                    u"Home="_s + dataFolder + u"/pages/home.html"_s} +
+        options);
+    QCOMPARE(m_process.exitCode(), 0);
+    QString said;
+    if (!removed.isEmpty())
+        said = u"Removed %1 files the site no longer uses:\n  "_s.arg(removed.size()) +
+               removed.join(u"\n  "_s) + u'\n';
+    QCOMPARE(m_stderr, said);
+    for (const QString &file : removed)
+        QVERIFY2(!site.exists(file), qPrintable(file));
+    for (const QString &file : own)
+        QVERIFY2(site.exists(file), qPrintable(file));
+    QCOMPARE(site.exists(u"about.htm"_s), removed.isEmpty());
 }
 
 void tst_QuillsiteBuild::pictures_areCopiedAndMissingOnesNamed() {

@@ -11,7 +11,9 @@ import { readFileSync } from "node:fs";
 import { createRequire } from "node:module";
 
 export const VIEWS = [
-  { name: "desktop", width: 1280, height: 800, mobile: false, compareEditor: true },
+  { name: "desktop", width: 1280, height: 900, mobile: false, compareEditor: true },
+  // A screen too low for a sidebar menu of a dozen entries, which then scrolls.
+  { name: "desktop, low screen", width: 1280, height: 600, mobile: false },
   { name: "phone", width: 375, height: 812, mobile: true },
   { name: "phone, menu tapped", width: 375, height: 812, mobile: true, tapMenu: true },
 ];
