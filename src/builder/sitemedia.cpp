@@ -289,21 +289,6 @@ MediaPlan planSiteMedia(const QList<SitePage> &pages, const QString &destination
     return plan;
 }
 
-QStringList referencedMediaFiles(const QString &body) {
-    QStringList names;
-    for (const PageAddress &address : findPageAddresses(body.toUtf8())) {
-        const QUrl url(address.value, QUrl::TolerantMode);
-        if (!url.isValid() || !url.scheme().isEmpty() || !url.host().isEmpty())
-            continue;
-        const QString path = QDir::cleanPath(url.path(QUrl::FullyDecoded));
-        if (!path.startsWith(u"media/"_s) || path.indexOf(u'/', 6) >= 0 || path.size() == 6)
-            continue;
-        if (!names.contains(path.sliced(6)))
-            names.append(path.sliced(6));
-    }
-    return names;
-}
-
 MediaOutcome writeSiteMedia(const MediaPlan &plan, const QString &mediaFolder,
                             const std::function<void(qint64 bytes)> &copied, RenamePass *pass) {
     const qsizetype count = plan.files.size();

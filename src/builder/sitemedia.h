@@ -39,10 +39,6 @@ struct MediaPlan {
 MediaPlan planSiteMedia(const QList<SitePage> &pages, const QString &destination,
                         const QString &mediaFolder);
 
-// The names of the files in the site's `media` folder that a page body shows
-// or links to, each once, in order.
-QStringList referencedMediaFiles(const QString &body);
-
 struct MediaOutcome {
     int filesWritten = 0; // copies made; those already there as they should be are not counted
     FileError error;      // empty when every file is in place

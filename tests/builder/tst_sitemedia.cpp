@@ -36,8 +36,6 @@ private slots:
     void rebuild_writesNothingAgain();
     void linkInMediaFolder_isNeverWrittenThrough();
     void mediaFolderLink_isRefused();
-    void referencedMediaFiles_data();
-    void referencedMediaFiles();
 
 private:
     QString expand(QString text) const;
@@ -571,30 +569,6 @@ void TestSiteMedia::mediaFolderLink_isRefused() {
     QCOMPARE(plan.error.path, m_site + u"/media"_s);
     QVERIFY(plan.error.failed());
     QVERIFY(QDir(outside).isEmpty());
-}
-
-void TestSiteMedia::referencedMediaFiles_data() {
-    QTest::addColumn<QString>("body");
-    QTest::addColumn<QStringList>("names");
-
-    QTest::newRow("pictures and linked files, each once")
-        << uR"(<img src="media/a.jpg"><a href="media/b.pdf#p=2">b</a><img src="./media/a.jpg">)"_s
-        << QStringList{u"a.jpg"_s, u"b.pdf"_s};
-    QTest::newRow("encoded name") << uR"(<img src="media/holiday%20photo.jpg">)"_s
-                                  << QStringList{u"holiday photo.jpg"_s};
-    QTest::newRow("other places are not the media folder")
-        << uR"(<img src="https://example.org/media/a.jpg"><img src="files/media/a.jpg">)"
-           uR"(<a href="media/">m</a><img src="/media/c.jpg"><a href="index.htm">h</a>)"_s
-        << QStringList();
-    QTest::newRow("comments and text are no references")
-        << uR"(<!-- <img src="media/a.jpg"> --><p>media/b.jpg</p>)"_s << QStringList();
-}
-
-void TestSiteMedia::referencedMediaFiles() {
-    QFETCH(QString, body);
-    QFETCH(QStringList, names);
-
-    QCOMPARE(quillsite::referencedMediaFiles(body), names);
 }
 
 } // namespace quillsite
