@@ -38,10 +38,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Libraries come from the binaries; what Qt loads at run time does not show
-# there: the window system plug-ins and the web engine's helper and data.
+# there: the window system and picture format plug-ins (WebP photos), and the
+# web engine's helper and data.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, libqt6webenginecore6-bin, libqt6webengine6-data")
+    "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6webenginecore6-bin, libqt6webengine6-data")
 # Qt's own texts (standard buttons) in the user's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
