@@ -1,5 +1,6 @@
 #include "builder/pageskeleton.h"
 
+#include "builder/markuptext.h"
 #include "builder/sitemenu.h"
 
 #include <algorithm>
@@ -58,10 +59,11 @@ QByteArray withMenu(QByteArrayView text, const QString &fragment, const QList<Si
 PageSkeleton::PageSkeleton(const QString &skeleton, const QString &title, const QString &author,
                            const QString &menuFragment, const QList<SitePage> &pages,
                            TextEncoding encoding)
-    : m_filled(withMenu(
-          encodeText(QString(skeleton).replace(titleMark, title).replace(authorMark, author),
-                     encoding),
-          menuFragment, pages, encoding))
+    : m_filled(withMenu(encodeText(QString(skeleton)
+                                       .replace(titleMark, markupOfText(title))
+                                       .replace(authorMark, markupOfText(author)),
+                                   encoding),
+                        menuFragment, pages, encoding))
     , m_encoding(encoding) {
     for (QByteArrayView run : split(m_filled, nameMark)) {
         Run cut{run, split(run, contentMark)};
@@ -110,7 +112,7 @@ QByteArray PageBytes::joined() const {
 
 PageBytes PageSkeleton::page(const QString &pageName, const QString &body) const {
     PageBytes bytes;
-    bytes.m_name = encodeText(pageName, m_encoding);
+    bytes.m_name = encodeText(markupOfText(pageName), m_encoding);
     bytes.m_content = encodeText(body, m_encoding);
     if (nameJoinsPlaceholder(bytes.m_name)) {
         bytes.m_whole = QByteArray(m_filled)

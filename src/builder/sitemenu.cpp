@@ -1,5 +1,6 @@
 #include "builder/sitemenu.h"
 
+#include "builder/markuptext.h"
 #include "builder/pagenames.h"
 
 using namespace Qt::StringLiterals;
@@ -26,7 +27,7 @@ bool holdsPlaceholder(const QByteArray &text) {
 }
 
 EncodedItem encodeItem(const QString &pageName, TextEncoding encoding) {
-    return {encodeText(pageName, encoding), encodeText(pageLink(pageName), encoding)};
+    return {encodeText(markupOfText(pageName), encoding), encodeText(pageLink(pageName), encoding)};
 }
 
 } // namespace

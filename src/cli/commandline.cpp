@@ -1,5 +1,6 @@
 #include "cli/commandline.h"
 
+#include "builder/pagenames.h"
 #include "builder/sitereader.h"
 #include "buildinfo.h"
 #include "cli/demosite.h"
@@ -172,7 +173,7 @@ QString pageProblems(const QStringList &arguments, const CommandLineContext &con
 
 bool hasHome(const QList<SitePage> &pages) {
     return std::any_of(pages.cbegin(), pages.cend(),
-                       [](const SitePage &page) { return page.name == u"Home"_s; });
+                       [](const SitePage &page) { return isHomePage(page.name); });
 }
 
 QString noHomeWarning(const SitePage &first) {
@@ -191,14 +192,47 @@ QStringList templateFolders(const QList<TemplateInfo> &installed) {
     return folders;
 }
 
-CommandLine listPagesCommand(const QString &folder, const CommandLineContext &context) {
+// The templates a site read back may have been built with: the one --template
+// names, else every installed one.
+std::pair<QStringList, QString> siteTemplates(const QCommandLineParser &parser,
+                                              const Options &options,
+                                              const QList<TemplateInfo> &installed,
+                                              const CommandLineContext &context) {
+    if (!parser.isSet(options.templateName))
+        return {templateFolders(installed), {}};
+    const TemplateChoice choice =
+        chooseTemplate(parser.value(options.templateName), installed, context.currentFolder);
+    if (!choice.error.isEmpty())
+        return {{}, choice.error};
+    return {{choice.folder}, {}};
+}
+
+CommandLine listPagesCommand(const QCommandLineParser &parser, const Options &options,
+                             const CommandLineContext &context) {
     const QList<TemplateInfo> installed = discoverTemplates(context.templatesFolder);
-    const ReadSite read = readBuiltSite(absolutePath(folder, context), templateFolders(installed));
+    const auto [folders, error] = siteTemplates(parser, options, installed, context);
+    if (!error.isEmpty())
+        return failure(error);
+    const ReadSite read =
+        readBuiltSite(absolutePath(parser.value(options.listPages), context), folders);
     if (!read.error.isEmpty())
         return failure(read.error);
     CommandLine command = showing(siteListing(read, installed));
     command.warnings = read.problems;
     return command;
+}
+
+// Why the title or author given can't be used; empty when they can.
+QString siteTextProblems(const Website &site) {
+    if (site.title.isEmpty())
+        return QCoreApplication::translate("CommandLine",
+                                           "The title can't be empty; give one with --title.");
+    if (site.author.isEmpty())
+        return QCoreApplication::translate("CommandLine",
+                                           "The author can't be empty; give one with --author.");
+    if (const QString problem = siteTextProblem(SiteText::Title, site.title); !problem.isEmpty())
+        return problem;
+    return siteTextProblem(SiteText::Author, site.author);
 }
 
 // The site --from names, or the defaults: what the other options then change.
@@ -210,8 +244,10 @@ std::pair<ReadSite, QString> startingSite(const QCommandLineParser &parser, cons
     start.site.author = context.defaultAuthor;
     if (!parser.isSet(options.from))
         return {start, {}};
-    start = readBuiltSite(absolutePath(parser.value(options.from), context),
-                          templateFolders(installed));
+    const auto [folders, error] = siteTemplates(parser, options, installed, context);
+    if (!error.isEmpty())
+        return {start, error};
+    start = readBuiltSite(absolutePath(parser.value(options.from), context), folders);
     if (!start.error.isEmpty())
         return {start, start.error};
     if (start.site.templateFolder.isEmpty() && !parser.isSet(options.templateName))
@@ -252,12 +288,8 @@ CommandLine buildCommand(const QCommandLineParser &parser, const Options &option
         site.title = parser.value(options.title);
     if (parser.isSet(options.author))
         site.author = parser.value(options.author);
-    if (site.title.isEmpty())
-        return failure(QCoreApplication::translate(
-            "CommandLine", "The title can't be empty; give one with --title."));
-    if (site.author.isEmpty())
-        return failure(QCoreApplication::translate(
-            "CommandLine", "The author can't be empty; give one with --author."));
+    if (const QString problem = siteTextProblems(site); !problem.isEmpty())
+        return failure(problem);
 
     command.strict = parser.isSet(options.strict);
     if (const QString error = pageProblems(parser.values(options.page), context, command);
@@ -305,7 +337,7 @@ CommandLine interpretCommandLine(const QStringList &arguments, const CommandLine
         return command;
     }
     if (parser.isSet(options.listPages))
-        return listPagesCommand(parser.value(options.listPages), context);
+        return listPagesCommand(parser, options, context);
     return buildCommand(parser, options, context);
 }
 
