@@ -430,15 +430,19 @@ ReadSite readBuiltSite(const QString &folder, const QStringList &templateFolders
     return result;
 }
 
+std::optional<SitePage> builtPageOf(const QByteArray &bytes, const QString &folder,
+                                    const QStringList &templateFolders) {
+    const Recognised recognised = recognise(bytes, templateFolders);
+    if (!recognised.form)
+        return std::nullopt;
+    return SitePage{textOfMarkup(recognised.start.name), recognised.start.content, folder};
+}
+
 std::optional<SitePage> readBuiltPage(const QString &path, const QStringList &templateFolders) {
     const TextFileBytes file = readTextFile(path);
     if (file.error.failed())
         return std::nullopt;
-    const Recognised recognised = recognise(file.bytes, templateFolders);
-    if (!recognised.form)
-        return std::nullopt;
-    return SitePage{textOfMarkup(recognised.start.name), recognised.start.content,
-                    QFileInfo(path).absolutePath()};
+    return builtPageOf(file.bytes, QFileInfo(path).absolutePath(), templateFolders);
 }
 
 } // namespace quillsite

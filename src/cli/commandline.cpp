@@ -1,10 +1,10 @@
 #include "cli/commandline.h"
 
 #include "builder/pagenames.h"
+#include "builder/pagereader.h"
 #include "builder/sitereader.h"
 #include "buildinfo.h"
 #include "cli/demosite.h"
-#include "cli/pagereader.h"
 #include "cli/sitelisting.h"
 #include "cli/templatechoice.h"
 #include "library/templatecatalog.h"
@@ -123,6 +123,7 @@ QString absolutePath(const QString &path, const CommandLineContext &context) {
 // can't be. What the page leaves out of its file is added to `warnings`.
 std::pair<SitePage, QString> pageFromArgument(const QString &argument,
                                               const CommandLineContext &context,
+                                              const QStringList &templateFolders,
                                               QStringList &warnings) {
     const qsizetype equals = argument.indexOf(u'=');
     if (equals < 0)
@@ -141,7 +142,7 @@ std::pair<SitePage, QString> pageFromArgument(const QString &argument,
     if (const QString problem = pageNameProblem(name); !problem.isEmpty())
         return {{}, problem};
     const QString path = absolutePath(file, context);
-    const InputPage read = readInputPage(path);
+    const InputPage read = readInputPage(path, templateFolders);
     if (read.error.failed())
         return {{},
                 read.error.message(
@@ -153,11 +154,11 @@ std::pair<SitePage, QString> pageFromArgument(const QString &argument,
 // Adds the --page pages to `pages`; one named like a page read by --from
 // (the first `readCount`) gives that page its content instead.
 QString pageProblems(const QStringList &arguments, const CommandLineContext &context,
-                     CommandLine &command) {
+                     const QStringList &templateFolders, CommandLine &command) {
     QList<SitePage> &pages = command.site.pages;
     const qsizetype readCount = pages.size();
     for (const QString &argument : arguments) {
-        auto [page, error] = pageFromArgument(argument, context, command.warnings);
+        auto [page, error] = pageFromArgument(argument, context, templateFolders, command.warnings);
         if (!error.isEmpty())
             return error;
         const auto read =
@@ -292,7 +293,8 @@ CommandLine buildCommand(const QCommandLineParser &parser, const Options &option
         return failure(problem);
 
     command.strict = parser.isSet(options.strict);
-    if (const QString error = pageProblems(parser.values(options.page), context, command);
+    if (const QString error =
+            pageProblems(parser.values(options.page), context, templateFolders(installed), command);
         !error.isEmpty())
         return failure(error);
     if (site.pages.isEmpty() && parser.isSet(options.from))
