@@ -2,6 +2,7 @@
 
 #include "builder/markuptext.h"
 #include "builder/sitemenu.h"
+#include "builder/textpattern.h"
 
 #include <algorithm>
 
@@ -11,11 +12,11 @@ namespace quillsite {
 
 namespace {
 
-const QString titleMark = u"<!--Title-->"_s;
-const QString authorMark = u"<!--Author-->"_s;
-const QByteArray menuMark = "<!--MenuItems-->"_ba;
-const QByteArray nameMark = "<!--PageName-->"_ba;
-const QByteArray contentMark = "<!--PageContent-->"_ba;
+const QString titleMark = placeholder(Field::Title);
+const QString authorMark = placeholder(Field::Author);
+const QByteArray menuMark = placeholder(Field::MenuItems).toLatin1();
+const QByteArray nameMark = placeholder(Field::PageName).toLatin1();
+const QByteArray contentMark = placeholder(Field::PageContent).toLatin1();
 
 // The pieces of `text` between the occurrences of `mark`, in order.
 QList<QByteArrayView> split(QByteArrayView text, QByteArrayView mark) {

@@ -2,6 +2,7 @@
 
 #include "builder/markuptext.h"
 #include "builder/pagenames.h"
+#include "builder/textpattern.h"
 
 using namespace Qt::StringLiterals;
 
@@ -9,8 +10,8 @@ namespace quillsite {
 
 namespace {
 
-const QByteArray itemName = "<!--ItemName-->"_ba;
-const QByteArray itemPath = "<!--ItemPath-->"_ba;
+const QByteArray itemName = placeholder(Field::ItemName).toLatin1();
+const QByteArray itemPath = placeholder(Field::ItemPath).toLatin1();
 
 struct EncodedItem {
     QByteArray name;

@@ -7,6 +7,7 @@
 #include "cli/demosite.h"
 #include "cli/sitelisting.h"
 #include "cli/templatechoice.h"
+#include "cli/templatelisting.h"
 #include "library/templatecatalog.h"
 
 #include <QCommandLineParser>
@@ -193,6 +194,15 @@ QStringList templateFolders(const QList<TemplateInfo> &installed) {
     return folders;
 }
 
+// What a site read back could not recover, with any control character a
+// hand-edited page holds written out, so that it can't reach the terminal.
+QStringList visibleProblems(const QStringList &problems) {
+    QStringList shown;
+    for (const QString &problem : problems)
+        shown.append(visibleText(problem));
+    return shown;
+}
+
 // The templates a site read back may have been built with: the one --template
 // names, else every installed one.
 std::pair<QStringList, QString> siteTemplates(const QCommandLineParser &parser,
@@ -219,7 +229,7 @@ CommandLine listPagesCommand(const QCommandLineParser &parser, const Options &op
     if (!read.error.isEmpty())
         return failure(read.error);
     CommandLine command = showing(siteListing(read, installed));
-    command.warnings = read.problems;
+    command.warnings = visibleProblems(read.problems);
     return command;
 }
 
@@ -280,7 +290,7 @@ CommandLine buildCommand(const QCommandLineParser &parser, const Options &option
 
     CommandLine command;
     command.action = CommandAction::Build;
-    command.warnings = start.problems;
+    command.warnings = visibleProblems(start.problems);
     Website &site = command.site;
     site = start.site;
     site.templateFolder = templateFolder;

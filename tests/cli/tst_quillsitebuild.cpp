@@ -359,7 +359,7 @@ void tst_QuillsiteBuild::fromSite_rebuildsPagesByteForByte() {
 void tst_QuillsiteBuild::listPages_showsWhatWouldBeRead_data() {
     QTest::addColumn<QString>("templateArgument"); // for the build and the listing
     QTest::addColumn<QString>("title");
-    QTest::addColumn<QByteArray>("edit"); // on every page, what becomes "*": a hand edit
+    QTest::addColumn<QByteArrayList>("edit"); // a hand edit on every page: what becomes what
     QTest::addColumn<bool>("homeRemoved");
     QTest::addColumn<QString>("listing"); // %1: the template's path
     QTest::addColumn<QString>("warning"); // how standard error starts
@@ -367,26 +367,31 @@ void tst_QuillsiteBuild::listPages_showsWhatWouldBeRead_data() {
     const QString pathTemplate = dataFolder + u"/templates/classic"_s;
     // The home page is gone, so the site is read from the other page's menu.
     QTest::newRow("read from another page's menu")
-        << u"paper"_s << u"Club"_s << QByteArray() << true
+        << u"paper"_s << u"Club"_s << QByteArrayList() << true
         << u"Template: Paper [paper]\nTitle: Club\nAuthor: Ann\nPages:\n"
            "    Q&A: 100% (q&a: 100%.htm)\n"_s
         << u"Warning: The page \"Home\" is in the menu, but its file \"index.htm\" is missing"_s;
     QTest::newRow("template given by path, text as typed")
-        << pathTemplate << u"<b>Tom</b> & \"Jerry\""_s << QByteArray() << false
+        << pathTemplate << u"<b>Tom</b> & \"Jerry\""_s << QByteArrayList() << false
         << u"Template: %1\nTitle: <b>Tom</b> & \"Jerry\"\nAuthor: Ann\nPages:\n"
            "    Home (index.htm)\n    Q&A: 100% (q&a: 100%.htm)\n"_s
         << QString();
     QTest::newRow("control characters a hand edit put in escaped")
-        << pathTemplate << u"Club"_s << QByteArray("&#27;]0;owned&#7;") << false
+        << pathTemplate << u"Club"_s << QByteArrayList{"Club", "Cl&#27;]0;owned&#7;b"} << false
         << u"Template: %1\nTitle: Cl\\x1b]0;owned\\x07b\nAuthor: Ann\nPages:\n"
            "    Home (index.htm)\n    Q&A: 100% (q&a: 100%.htm)\n"_s
         << QString();
+    QTest::newRow("control character in a menu entry escaped in the warning")
+        << pathTemplate << u"Club"_s << QByteArrayList{"Q&amp;A", "Q&#27;A"} << false
+        << u"Template: %1\nTitle: Club\nAuthor: Ann\nPages:\n    Home (index.htm)\n"_s
+        << u"Warning: The menu entry \"Q\\x1bA: 100%\" can't be opened as a page, so it was left "
+           "out.\n"_s;
 }
 
 void tst_QuillsiteBuild::listPages_showsWhatWouldBeRead() {
     QFETCH(QString, templateArgument);
     QFETCH(QString, title);
-    QFETCH(QByteArray, edit);
+    QFETCH(QByteArrayList, edit);
     QFETCH(bool, homeRemoved);
     QFETCH(QString, listing);
     QFETCH(QString, warning);
@@ -398,7 +403,7 @@ void tst_QuillsiteBuild::listPages_showsWhatWouldBeRead() {
     for (auto it = built.cbegin(); it != built.cend() && !edit.isEmpty(); ++it) {
         QFile page(m_folder->filePath(u"site/"_s + it.key()));
         QVERIFY(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        page.write(QByteArray(it.value()).replace("Club", QByteArray("Cl" + edit + "b")));
+        page.write(QByteArray(it.value()).replace(edit[0], edit[1]));
     }
     if (homeRemoved)
         QVERIFY(QFile::remove(m_folder->filePath(u"site/index.htm"_s)));
