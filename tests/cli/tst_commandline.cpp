@@ -114,6 +114,10 @@ void tst_CommandLine::fromSite_startsFromWhatWasRead_data() {
     QTest::newRow("markup and quotes in a new title")
         << classic << QStringList{u"--title=<b>Tom</b> & \"Jerry\""_s} << classic
         << u"<b>Tom</b> & \"Jerry\""_s << QStringList{u"Home"_s, u"About Me"_s} << builtAbout;
+    // {site} stands for the folder of the site read.
+    QTest::newRow("a built page given with --page brings only its content")
+        << classic << QStringList{u"--page"_s, u"About Me={site}/index.htm"_s} << classic
+        << u"Club"_s << QStringList{u"Home"_s, u"About Me"_s} << u"<p>Hi</p>"_s;
     const QString byPath = QStringLiteral(QUILLSITE_SOURCE_DIR "/share/templates/paper");
     QTest::newRow("recognised by the template given by its path")
         << byPath << QStringList{u"--template="_s + byPath} << byPath << u"Club"_s
@@ -139,6 +143,7 @@ void tst_CommandLine::fromSite_startsFromWhatWasRead() {
          folder.path()});
     QVERIFY2(built.ok, qPrintable(built.message()));
 
+    options.replaceInStrings(u"{site}"_s, folder.path());
     const CommandLine command =
         interpret(QStringList{u"--out=/tmp/new"_s, u"--from"_s, folder.path()} + options);
     QCOMPARE(command.error, QString());
