@@ -6,11 +6,11 @@ using namespace Qt::StringLiterals;
 
 QStringList toolbarImages() {
     const QString folder = u":/artwork/toolbar/"_s;
-    const QStringList names{u"add-page"_s,    u"delete-page"_s,  u"page-up"_s,
-                            u"page-down"_s,   u"bold"_s,         u"italic"_s,
-                            u"underline"_s,   u"align-left"_s,   u"align-center"_s,
-                            u"align-right"_s, u"ordered-list"_s, u"unordered-list"_s,
-                            u"hyperlink"_s,   u"image"_s,        u"font"_s};
+    const QStringList names{
+        u"add-page"_s,     u"delete-page"_s,    u"bold"_s,         u"italic"_s,
+        u"underline"_s,    u"align-left"_s,     u"align-center"_s, u"align-right"_s,
+        u"ordered-list"_s, u"unordered-list"_s, u"hyperlink"_s,    u"image"_s,
+        u"font"_s};
     QStringList paths;
     paths.reserve(names.size());
     for (const QString &name : names)

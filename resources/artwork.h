@@ -25,10 +25,9 @@ inline constexpr QStringView TabTemplate = u":/artwork/addpage/template-page.svg
 inline constexpr QStringView PageItem = u":/artwork/addpage/page-item.svg";
 inline constexpr QStringView QuillPages = u":/artwork/addpage/quill-pages.svg";
 
-// The fifteen 16 x 16 toolbar images, in image-list order: image i of the
-// toolbars is toolbarImages().at(i - 1). Add Page, Delete Page, page up,
-// page down, bold, italic, underline, align left, centre, right, numbered
-// list, bulleted list, link, picture, font.
+// The thirteen 16 x 16 toolbar images: Add Page, Delete Page, bold, italic,
+// underline, align left, centre, right, numbered list, bulleted list, link,
+// picture, font.
 QStringList toolbarImages();
 
 // The program icon: the globe, with its pixel-fitted 16 pixel drawing for

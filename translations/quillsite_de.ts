@@ -135,6 +135,26 @@
         <source>A file of that name is in the way</source>
         <translation>Eine Datei dieses Namens ist im Weg</translation>
     </message>
+    <message>
+        <source>The pages &quot;%1&quot; and &quot;%2&quot; would both be written to this file. Rename one of them.</source>
+        <translation>Die Seiten „%1“ und „%2“ würden beide in diese Datei geschrieben. Benennen Sie eine von ihnen um.</translation>
+    </message>
+    <message>
+        <source>A file of that name is in the way. Move it or choose another destination</source>
+        <translation>Eine Datei dieses Namens ist im Weg. Verschieben Sie sie oder wählen Sie ein anderes Ziel</translation>
+    </message>
+    <message>
+        <source>The title contains a control character (such as a tab or a line break), which a web page can&apos;t show. Type the title without it.</source>
+        <translation>Der Titel enthält ein Steuerzeichen (etwa einen Tabulator oder Zeilenumbruch), das eine Webseite nicht zeigen kann. Geben Sie den Titel ohne es ein.</translation>
+    </message>
+    <message>
+        <source>The author contains a control character (such as a tab or a line break), which a web page can&apos;t show. Type the author without it.</source>
+        <translation>Der Autor enthält ein Steuerzeichen (etwa einen Tabulator oder Zeilenumbruch), das eine Webseite nicht zeigen kann. Geben Sie den Autor ohne es ein.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link to a file elsewhere, and a page of a site is read only from a file inside the site&apos;s folder. Put the page file itself into the folder</source>
+        <translation>Sie ist ein symbolischer Link auf eine Datei an anderer Stelle, und eine Seite einer Website wird nur aus einer Datei im Ordner der Website gelesen. Legen Sie die Seitendatei selbst in den Ordner</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -393,6 +413,30 @@ zu erstellen. Beide enden mit Status 2, wenn ORDNER keine lesbare Website ist.</
     <message>
         <source>No page of the site in &quot;%1&quot; could be read.</source>
         <translation>Keine Seite der Website in &quot;%1&quot; konnte gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Template: none of the installed templates matches</source>
+        <translation>Vorlage: keine der installierten Vorlagen passt</translation>
+    </message>
+    <message>
+        <source>Template: %1 [%2]</source>
+        <translation>Vorlage: %1 [%2]</translation>
+    </message>
+    <message>
+        <source>Template: %1</source>
+        <translation>Vorlage: %1</translation>
+    </message>
+    <message>
+        <source>Title: %1</source>
+        <translation>Titel: %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Autor: %1</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Seiten:</translation>
     </message>
 </context>
 <context>
@@ -681,20 +725,12 @@ Möchten Sie zu „Seiten erstellen“ zurückgehen, um das zu beheben? Wählen 
         <translation>Die Seite &quot;%1&quot; steht im Menü, aber ihre Datei &quot;%2&quot; fehlt im Ordner; sie wurde ausgelassen.</translation>
     </message>
     <message>
-        <source>The page &quot;%1&quot; could not be read (%2), so it was left out.</source>
-        <translation>Die Seite &quot;%1&quot; konnte nicht gelesen werden (%2) und wurde ausgelassen.</translation>
-    </message>
-    <message>
         <source>The page &quot;%1&quot; (file &quot;%2&quot;) was changed outside its content, so only its content was kept.</source>
         <translation>Die Seite &quot;%1&quot; (Datei &quot;%2&quot;) wurde außerhalb ihres Inhalts geändert; nur ihr Inhalt wurde übernommen.</translation>
     </message>
     <message>
         <source>No installed template matches this website, so its pages were opened without their menu and design. Choose a template for the site.</source>
         <translation>Keine installierte Vorlage passt zu dieser Website, daher wurden ihre Seiten ohne Menü und Gestaltung geöffnet. Wählen Sie eine Vorlage für die Website.</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; could not be read (%2), so it was left out.</source>
-        <translation>Die Datei &quot;%1&quot; konnte nicht gelesen werden (%2) und wurde ausgelassen.</translation>
     </message>
     <message>
         <source>The page file &quot;%1&quot; is not in the site&apos;s menu, so it was not opened.</source>
@@ -711,6 +747,14 @@ Möchten Sie zu „Seiten erstellen“ zurückgehen, um das zu beheben? Wählen 
     <message>
         <source>Could not read the page file</source>
         <translation>Die Seitendatei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; (file &quot;%2&quot;) could not be read (%3), so it was left out.</source>
+        <translation>Die Seite „%1“ (Datei „%2“) konnte nicht gelesen werden (%3) und wurde ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; (file &quot;%2&quot;) is not valid UTF-8 and names no other encoding. Its bytes are kept as they are, but some of its characters may show wrongly; save the file as UTF-8 to be sure.</source>
+        <translation>Die Seite „%1“ (Datei „%2“) ist kein gültiges UTF-8 und nennt keine andere Kodierung. Ihre Bytes bleiben, wie sie sind, aber manche ihrer Zeichen werden vielleicht falsch angezeigt; speichern Sie die Datei sicherheitshalber als UTF-8.</translation>
     </message>
 </context>
 <context>

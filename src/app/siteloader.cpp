@@ -2,6 +2,7 @@
 
 #include "authoring/htmleditor.h"
 #include "authoring/pageset.h"
+#include "builder/pagenames.h"
 
 #include <QElapsedTimer>
 #include <QProgressDialog>
@@ -23,9 +24,9 @@ constexpr int sliceMs = 40;
 // when the site had none.
 QList<SitePage> homeFirst(QList<SitePage> pages) {
     const auto home = std::find_if(pages.begin(), pages.end(),
-                                   [](const SitePage &page) { return page.name == u"Home"; });
+                                   [](const SitePage &page) { return isHomePage(page.name); });
     if (home == pages.end())
-        pages.prepend({QStringLiteral("Home"), {}, {}});
+        pages.prepend({homePageName(), {}, {}});
     else
         std::rotate(pages.begin(), home, home + 1);
     return pages;

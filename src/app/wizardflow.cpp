@@ -1,5 +1,7 @@
 #include "app/wizardflow.h"
 
+#include "builder/pagenames.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
@@ -72,7 +74,9 @@ std::optional<WizardPage> neighbourPage(WizardPage page, Direction direction) {
 QString informationProblem(const QString &title, const QString &author) {
     if (title.isEmpty() || author.isEmpty())
         return WizardFlow::tr("You must provide the required information in order to continue.");
-    return {};
+    if (const QString problem = siteTextProblem(SiteText::Title, title); !problem.isEmpty())
+        return problem;
+    return siteTextProblem(SiteText::Author, author);
 }
 
 QString destinationProblem(const QString &destination) {

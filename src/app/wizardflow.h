@@ -43,7 +43,8 @@ std::optional<BannerTexts> bannerTexts(WizardPage page, Direction direction);
 std::optional<WizardPage> neighbourPage(WizardPage page, Direction direction);
 
 // Why the title and author can't be used, or an empty text when they can.
-// Only the empty text is refused: a title of spaces is a title.
+// Only the empty text and control characters are refused: a title of spaces
+// is a title.
 QString informationProblem(const QString &title, const QString &author);
 
 // Why the destination can't be used, or an empty text when it can. A full

@@ -5,7 +5,7 @@
 #include "authoring/htmleditor.h"
 #include "authoring/pagenamecheck.h"
 #include "authoring/pageset.h"
-#include "builder/sitereader.h"
+#include "builder/pagereader.h"
 #include "library/fileexists.h"
 #include "library/templatecatalog.h"
 #include "platform/desktopservices.h"
@@ -13,6 +13,7 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 
 namespace quillsite {
@@ -152,8 +153,8 @@ void frmAdd::browse() {
 }
 
 QString frmAdd::pageNameOf(const QString &path) const {
-    const std::optional<SitePage> built = readBuiltPage(path, m_templateFolders);
-    return built ? built->name : FileTitle(path);
+    const QString built = readInputPage(path, m_templateFolders).builtName;
+    return built.isEmpty() ? FileTitle(path) : built;
 }
 
 void frmAdd::add() {
@@ -172,7 +173,8 @@ void frmAdd::add() {
         if (name.isEmpty() || file.isEmpty())
             return warn(tr("You must enter both, the path and the name of the file."),
                         m_ui->txtFile);
-        if (!FileExists(file))
+        // A pipe or device is there, and is refused below with its reason.
+        if (!FileExists(file) && !QFileInfo::exists(file))
             return warn(tr("The file you specified does not exist, please choose another file."),
                         m_ui->txtFile);
         m_pages.newPageCounter().nameAdding(name);
@@ -213,17 +215,19 @@ void frmAdd::addSeveral() {
     accept();
 }
 
-// Appends the page `name` made from the file `path`; a page an installed
-// template built brings only its content, as its header, menu and footer are
-// the site's own. Empty, or why the file can't be opened.
+// Appends the page `name` made from the file `path`, read as every page file
+// is (see readInputPage). Empty, or why the file can't be opened; what of the
+// file the page leaves out is said once the page is in.
 QString frmAdd::appendFromFile(const QString &name, const QString &path) {
-    if (const std::optional<SitePage> built = readBuiltPage(path, m_templateFolders)) {
-        m_pages.appendPage(name);
-        m_pages.editor(m_pages.count() - 1)
-            ->setBodyHTML(built->body, QUrl::fromLocalFile(built->sourceFolder + u'/'));
-        return {};
-    }
-    return m_pages.appendPage(name, path);
+    const InputPage read = readInputPage(path, m_templateFolders);
+    if (read.error.failed())
+        return read.error.reason;
+    m_pages.appendPage(name);
+    m_pages.editor(m_pages.count() - 1)
+        ->setBodyHTML(read.body, QUrl::fromLocalFile(QFileInfo(path).absolutePath() + u'/'));
+    if (!read.warnings.isEmpty())
+        m_desktop.warn(this, read.warnings.join(u'\n'));
+    return {};
 }
 
 void frmAdd::AddPage(const QString &name, const QString &path) {

@@ -3,6 +3,7 @@
 #include "authoring/formattoolbar.h"
 #include "authoring/frmadd.h"
 #include "authoring/htmleditor.h"
+#include "builder/pagenames.h"
 #include "platform/desktopservices.h"
 #include "platform/systeminfo.h"
 
@@ -21,8 +22,6 @@ namespace quillsite {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString homeName = u"Home"_s;
 
 // How many of the pages shown last keep their web engine pages, so that going back to
 // them shows them at once.
@@ -62,7 +61,7 @@ PageSet::PageSet(const PageSetControls &controls, DesktopServices &desktop, Edit
         m_controls.tbrEdit, [this] { return editor(selectedPage()); }, this);
 
     if (m_controls.lstMenu->count() == 0)
-        m_controls.lstMenu->addItem(homeName);
+        m_controls.lstMenu->addItem(homePageName());
     m_controls.editors->addWidget(createEditor());
     // Home's page starts the web engine now rather than on the first visit to the pages.
     editor(0)->preparePage();
@@ -192,14 +191,6 @@ int PageSet::unreadablePage() const {
 
 NewPageCounter &PageSet::newPageCounter() {
     return m_counter;
-}
-
-QAction *PageSet::addAction() const {
-    return m_addAction;
-}
-
-QAction *PageSet::deleteAction() const {
-    return m_deleteAction;
 }
 
 HtmlEditor *PageSet::createEditor() {

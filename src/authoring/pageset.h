@@ -98,9 +98,6 @@ public:
     // The default-name counter of the Add Page dialog: one for the whole run.
     NewPageCounter &newPageCounter();
 
-    QAction *addAction() const;
-    QAction *deleteAction() const;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -124,10 +124,11 @@ BuildResult checkPageFiles(const QList<SitePage> &pages, const QString &destinat
         if (const QString problem = pageNameProblem(name); !problem.isEmpty())
             return buildFailure(pageAction(), {path, problem});
         if (i == clash.later) {
-            return buildFailure(
-                pageAction(),
-                {path, u"The pages \"%1\" and \"%2\" would both be written to this file. "
-                       "Rename one of them."_s.arg(pages[clash.earlier].name, name)});
+            return buildFailure(pageAction(),
+                                {path, QCoreApplication::translate(
+                                           "Builder", "The pages \"%1\" and \"%2\" would both be "
+                                                      "written to this file. Rename one of them.")
+                                           .arg(pages[clash.earlier].name, name)});
         }
         if (QFileInfo(path).isSymLink())
             return buildFailure(pageAction(), {path, symbolicLinkProblem()});
@@ -183,8 +184,9 @@ BuildResult checkDestination(const QString &destination, const QString &filesFol
     if (files.exists() && !files.isDir()) {
         return buildFailure(folderAction(),
                             {files.filePath(),
-                             u"A file of that name is in the way. Move it or choose another "
-                             "destination"_s});
+                             QCoreApplication::translate(
+                                 "Builder", "A file of that name is in the way. Move it or choose "
+                                            "another destination")});
     }
     return success();
 }

@@ -1,6 +1,7 @@
 #include "builder/pagenames.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -19,10 +20,28 @@ bool isControl(QChar ch) {
 
 } // namespace
 
+QString homePageName() {
+    return u"Home"_s;
+}
+
+QString homePageFile() {
+    return u"index.htm"_s;
+}
+
+bool isHomePage(const QString &pageName) {
+    return pageName == homePageName();
+}
+
 QString pageFileName(const QString &pageName) {
-    if (pageName == u"Home")
-        return u"index.htm"_s;
+    if (isHomePage(pageName))
+        return homePageFile();
     return pageName.toLower() + u".htm"_s;
+}
+
+QString pageNameOfFile(const QString &file) {
+    if (file == homePageFile())
+        return homePageName();
+    return QFileInfo(file).completeBaseName();
 }
 
 QString pageLink(const QString &pageName) {
@@ -40,6 +59,18 @@ QString pageLink(const QString &pageName) {
                 i, 1, u'%' + QString::number(ch.unicode(), 16).toUpper().rightJustified(2, u'0'));
     }
     return link;
+}
+
+QString siteTextProblem(SiteText kind, const QString &text) {
+    if (std::none_of(text.cbegin(), text.cend(), isControl))
+        return {};
+    if (kind == SiteText::Title)
+        return QCoreApplication::translate(
+            "Builder", "The title contains a control character (such as a tab or a line break), "
+                       "which a web page can't show. Type the title without it.");
+    return QCoreApplication::translate(
+        "Builder", "The author contains a control character (such as a tab or a line break), "
+                   "which a web page can't show. Type the author without it.");
 }
 
 QString pageNameProblem(const QString &pageName) {

@@ -1,6 +1,8 @@
 #include "builder/pageskeleton.h"
 
+#include "builder/markuptext.h"
 #include "builder/sitemenu.h"
+#include "builder/textpattern.h"
 
 #include <algorithm>
 
@@ -10,11 +12,11 @@ namespace quillsite {
 
 namespace {
 
-const QString titleMark = u"<!--Title-->"_s;
-const QString authorMark = u"<!--Author-->"_s;
-const QByteArray menuMark = "<!--MenuItems-->"_ba;
-const QByteArray nameMark = "<!--PageName-->"_ba;
-const QByteArray contentMark = "<!--PageContent-->"_ba;
+const QString titleMark = placeholder(Field::Title);
+const QString authorMark = placeholder(Field::Author);
+const QByteArray menuMark = placeholder(Field::MenuItems).toLatin1();
+const QByteArray nameMark = placeholder(Field::PageName).toLatin1();
+const QByteArray contentMark = placeholder(Field::PageContent).toLatin1();
 
 // The pieces of `text` between the occurrences of `mark`, in order.
 QList<QByteArrayView> split(QByteArrayView text, QByteArrayView mark) {
@@ -58,10 +60,11 @@ QByteArray withMenu(QByteArrayView text, const QString &fragment, const QList<Si
 PageSkeleton::PageSkeleton(const QString &skeleton, const QString &title, const QString &author,
                            const QString &menuFragment, const QList<SitePage> &pages,
                            TextEncoding encoding)
-    : m_filled(withMenu(
-          encodeText(QString(skeleton).replace(titleMark, title).replace(authorMark, author),
-                     encoding),
-          menuFragment, pages, encoding))
+    : m_filled(withMenu(encodeText(QString(skeleton)
+                                       .replace(titleMark, markupOfText(title))
+                                       .replace(authorMark, markupOfText(author)),
+                                   encoding),
+                        menuFragment, pages, encoding))
     , m_encoding(encoding) {
     for (QByteArrayView run : split(m_filled, nameMark)) {
         Run cut{run, split(run, contentMark)};
@@ -110,7 +113,7 @@ QByteArray PageBytes::joined() const {
 
 PageBytes PageSkeleton::page(const QString &pageName, const QString &body) const {
     PageBytes bytes;
-    bytes.m_name = encodeText(pageName, m_encoding);
+    bytes.m_name = encodeText(markupOfText(pageName), m_encoding);
     bytes.m_content = encodeText(body, m_encoding);
     if (nameJoinsPlaceholder(bytes.m_name)) {
         bytes.m_whole = QByteArray(m_filled)

@@ -33,7 +33,8 @@ private:
 
 // The page skeleton with title, author and menu filled in, which is the same
 // for every page, ready to write one page after another: "<!--PageName-->"
-// and then "<!--PageContent-->" are replaced for each page.
+// and then "<!--PageContent-->" are replaced for each page. Title, author and
+// page name are text, written as markupOfText says; the body is markup.
 //
 // The filled skeleton is held once, encoded: a large site's menu makes up
 // most of it. Both encodings write every ASCII character as its own byte and

@@ -1,6 +1,8 @@
 #include "builder/sitemenu.h"
 
+#include "builder/markuptext.h"
 #include "builder/pagenames.h"
+#include "builder/textpattern.h"
 
 using namespace Qt::StringLiterals;
 
@@ -8,8 +10,8 @@ namespace quillsite {
 
 namespace {
 
-const QByteArray itemName = "<!--ItemName-->"_ba;
-const QByteArray itemPath = "<!--ItemPath-->"_ba;
+const QByteArray itemName = placeholder(Field::ItemName).toLatin1();
+const QByteArray itemPath = placeholder(Field::ItemPath).toLatin1();
 
 struct EncodedItem {
     QByteArray name;
@@ -26,7 +28,7 @@ bool holdsPlaceholder(const QByteArray &text) {
 }
 
 EncodedItem encodeItem(const QString &pageName, TextEncoding encoding) {
-    return {encodeText(pageName, encoding), encodeText(pageLink(pageName), encoding)};
+    return {encodeText(markupOfText(pageName), encoding), encodeText(pageLink(pageName), encoding)};
 }
 
 } // namespace

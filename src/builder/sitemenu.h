@@ -12,7 +12,7 @@ namespace quillsite {
 // Appends the site menu, written in `encoding`, to `text`: for every page in
 // order, a copy of `fragment` appended and then "<!--ItemName-->" and
 // "<!--ItemPath-->" replaced over the whole menu (never over what `text` held
-// before it) by that page's name and link.
+// before it) by that page's name, as text (see markupOfText), and link.
 //
 // Made as bytes, never as a whole text, to take half the memory. Both
 // encodings write every ASCII character as its own byte and no other

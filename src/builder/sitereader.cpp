@@ -1,6 +1,7 @@
 #include "builder/sitereader.h"
 
 #include "builder/mainmarkup.h"
+#include "builder/markuptext.h"
 #include "builder/pagenames.h"
 #include "builder/templatefile.h"
 #include "builder/textfile.h"
@@ -8,9 +9,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QStringDecoder>
+#include <QRegularExpression>
 #include <QUrl>
 
+#include <algorithm>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -27,12 +29,15 @@ struct TemplateForm {
     TextPattern menuItem;
 };
 
+// A menu entry as the page holds it: markup, as the template filled it in.
 struct MenuEntry {
     QString name;
     QString link;
 };
 
-// One page file read as the template filled in.
+// One page file read as the template filled in. Title, author and name are
+// kept as the page holds them, to be found again in the other pages; their
+// text is what textOfMarkup gives.
 struct PageReading {
     QString title;
     QString author;
@@ -53,16 +58,37 @@ std::optional<TemplateForm> loadForm(const QString &folder) {
         TextPattern(fragment.text, {Field::ItemName, Field::ItemPath, Field::PageName})};
 }
 
-// The text of a page file as the builder wrote it in `encoding`; nothing when
-// the bytes can't be in that encoding.
-std::optional<QString> decodePage(const QByteArray &bytes, TextEncoding encoding) {
-    if (encoding == TextEncoding::Windows1252)
-        return fromWindows1252(bytes);
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    return text;
+// Whether the page says first that it is written in a code page that
+// Windows-1252 reads rightly: Latin-1 and plain ASCII are parts of it.
+bool declaresWindows1252(const QByteArray &bytes) {
+    static const QRegularExpression charset(
+        uR"re(<meta\s[^>]*charset\s*=\s*["']?\s*([\w.:-]+))re"_s,
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression windows1252(
+        u"windows-1252|cp1252|iso-8859-1|latin-?1|us-ascii"_s,
+        QRegularExpression::CaseInsensitiveOption);
+    // A declaration counts only near the start, as in a browser.
+    const QRegularExpressionMatch declared =
+        charset.match(QString::fromLatin1(bytes.first(std::min<qsizetype>(bytes.size(), 4096))));
+    return declared.hasMatch() &&
+           windows1252.match(declared.captured(1)).capturedLength() == declared.capturedLength(1);
+}
+
+struct DecodedPage {
+    QString text;
+    // Not valid UTF-8, and of no encoding it names: its stray bytes are kept
+    // as they are (see fromUtf8KeepingBytes).
+    bool keptBytes = false;
+};
+
+// The text of a page file as the builder wrote it in `encoding`, or in the
+// encoding the page itself names.
+DecodedPage decodePage(const QByteArray &bytes, TextEncoding encoding) {
+    if (encoding == TextEncoding::Windows1252 || declaresWindows1252(bytes))
+        return {fromWindows1252(bytes)};
+    if (isValidUtf8(bytes))
+        return {QString::fromUtf8(bytes)};
+    return {fromUtf8KeepingBytes(bytes), true};
 }
 
 // Reads `menu` from `at` on as one filled fragment after another, to its end.
@@ -138,20 +164,23 @@ QString contentOfEditedPage(const TemplateForm &form, const QString &text) {
 struct PageText {
     QString text;
     QString error;
+    bool keptBytes = false;
 };
 
+// A page file of the site: only an ordinary file in the folder itself.
 PageText readPageText(const QString &path, TextEncoding encoding) {
-    const TextFileBytes file = readTextFile(path);
+    const TextFileBytes file = readTextFile(path, LinkPolicy::Refuse);
     if (file.error.failed())
         return {{}, file.error.reason};
-    return {decodePage(file.bytes, encoding).value_or(fromWindows1252(file.bytes)), {}};
+    DecodedPage page = decodePage(file.bytes, encoding);
+    return {std::move(page.text), {}, page.keptBytes};
 }
 
 // The page files of the folder, "index.htm" first.
 QStringList pageFilesIn(const QString &folder) {
     QStringList files = QDir(folder).entryList({u"*.htm"_s}, QDir::Files, QDir::Name);
-    if (files.removeOne(u"index.htm"_s))
-        files.prepend(u"index.htm"_s);
+    if (files.removeOne(homePageFile()))
+        files.prepend(homePageFile());
     return files;
 }
 
@@ -168,10 +197,8 @@ Recognised recognise(const QByteArray &startPage, const QStringList &templateFol
         std::optional<TemplateForm> form = loadForm(folder);
         if (!form || (best.form && best.form->page.literalSize() >= form->page.literalSize()))
             continue;
-        const std::optional<QString> text = decodePage(startPage, form->encoding);
-        if (!text)
-            continue;
-        if (std::optional<PageReading> reading = readPage(*form, *text)) {
+        const DecodedPage page = decodePage(startPage, form->encoding);
+        if (std::optional<PageReading> reading = readPage(*form, page.text)) {
             best.start = std::move(*reading);
             best.form = std::move(form);
         }
@@ -180,7 +207,37 @@ Recognised recognise(const QByteArray &startPage, const QStringList &templateFol
 }
 
 QString siteFileName(const QString &link) {
-    return QUrl::fromPercentEncoding(link.toUtf8());
+    return QUrl::fromPercentEncoding(textOfMarkup(link).toUtf8());
+}
+
+// The page a menu entry stands for: its name as text and its file.
+struct ListedPage {
+    QString name;
+    QString file;
+};
+
+// The links of `text`, a page no template explains, to the page files of the
+// site, in their order, with the text each link shows: the menu as far as it
+// can be told from the links alone.
+QList<ListedPage> linkedPages(const QString &text, const QStringList &files) {
+    static const QRegularExpression link(
+        uR"re(<a\s[^>]*?href\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+))[^>]*>(.*?)</a\s*>)re"_s,
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tag(u"<[^>]*>"_s);
+    QList<ListedPage> pages;
+    for (const QRegularExpressionMatch &match : link.globalMatch(text)) {
+        const QString file =
+            siteFileName(match.captured(1) + match.captured(2) + match.captured(3));
+        const bool taken = std::any_of(pages.cbegin(), pages.cend(),
+                                       [&](const ListedPage &page) { return page.file == file; });
+        if (!files.contains(file) || taken)
+            continue;
+        QString name = textOfMarkup(match.captured(4).remove(tag)).simplified();
+        if (!pageNameProblem(name).isEmpty())
+            name = pageNameOfFile(file);
+        pages.append({name, file});
+    }
+    return pages;
 }
 
 class SiteReading final {
@@ -195,65 +252,94 @@ public:
 
 private:
     void readListedPage(const TemplateForm &form, const MenuEntry &entry);
-    void addPage(const QString &name, const QString &content, const QString &file);
+    std::optional<PageText> readListedFile(const ListedPage &page, TextEncoding encoding);
+    void addPage(const ListedPage &page, const QString &content);
     void report(const QString &problem) { m_result.problems.append(problem); }
+    FieldValues siteValues() const;
 
     QString m_folder;
     ReadSite &m_result;
+    // The title and author as the pages hold them.
+    QString m_titleMarkup;
+    QString m_authorMarkup;
 };
 
-void SiteReading::addPage(const QString &name, const QString &content, const QString &file) {
-    m_result.site.pages.append({name, content, m_folder});
-    m_result.pageFiles.append(file);
+void SiteReading::addPage(const ListedPage &page, const QString &content) {
+    m_result.site.pages.append({page.name, content, m_folder});
+    m_result.pageFiles.append(page.file);
+}
+
+FieldValues SiteReading::siteValues() const {
+    FieldValues known;
+    known[int(Field::Title)] = m_titleMarkup;
+    known[int(Field::Author)] = m_authorMarkup;
+    return known;
 }
 
 void SiteReading::readPages(const TemplateForm &form, const PageReading &start) {
     m_result.site.templateFolder = form.folder;
-    m_result.site.title = start.title;
-    m_result.site.author = start.author;
+    m_titleMarkup = start.title;
+    m_authorMarkup = start.author;
+    m_result.site.title = textOfMarkup(start.title);
+    m_result.site.author = textOfMarkup(start.author);
     for (const MenuEntry &entry : start.menu)
         readListedPage(form, entry);
 }
 
-void SiteReading::readListedPage(const TemplateForm &form, const MenuEntry &entry) {
-    const QString file = siteFileName(entry.link);
-    if (!pageNameProblem(entry.name).isEmpty() || !pageNameProblem(file).isEmpty() ||
-        m_result.pageFiles.contains(file)) {
-        report(QCoreApplication::translate(
-                   "SiteReader", "The menu entry \"%1\" can't be opened as a page, so it was left "
-                                 "out.")
-                   .arg(entry.name));
-        return;
-    }
-    const QString path = m_folder + u'/' + file;
-    if (!QFileInfo::exists(path)) {
+// The text of a page the menu lists, or nothing when it can't be read (and
+// the reason is told).
+std::optional<PageText> SiteReading::readListedFile(const ListedPage &listed,
+                                                    TextEncoding encoding) {
+    const QString path = m_folder + u'/' + listed.file;
+    if (!QFileInfo(path).isSymLink() && !QFileInfo::exists(path)) {
         report(QCoreApplication::translate("SiteReader",
                                            "The page \"%1\" is in the menu, but its file \"%2\" "
                                            "is missing from the folder, so it was left out.")
-                   .arg(entry.name, file));
-        return;
+                   .arg(listed.name, listed.file));
+        return std::nullopt;
     }
-    const PageText page = readPageText(path, form.encoding);
+    PageText page = readPageText(path, encoding);
     if (!page.error.isEmpty()) {
         report(QCoreApplication::translate("SiteReader",
-                                           "The page \"%1\" could not be read (%2), so it was left "
-                                           "out.")
-                   .arg(entry.name, page.error));
+                                           "The page \"%1\" (file \"%2\") could not be read (%3), "
+                                           "so it was left out.")
+                   .arg(listed.name, listed.file, page.error));
+        return std::nullopt;
+    }
+    if (page.keptBytes)
+        report(QCoreApplication::translate(
+                   "SiteReader",
+                   "The page \"%1\" (file \"%2\") is not valid UTF-8 and names no other "
+                   "encoding. Its bytes are kept as they are, but some of its characters may "
+                   "show wrongly; save the file as UTF-8 to be sure.")
+                   .arg(listed.name, listed.file));
+    return page;
+}
+
+void SiteReading::readListedPage(const TemplateForm &form, const MenuEntry &entry) {
+    const ListedPage listed{textOfMarkup(entry.name), siteFileName(entry.link)};
+    if (!pageNameProblem(listed.name).isEmpty() || !pageNameProblem(listed.file).isEmpty() ||
+        m_result.pageFiles.contains(listed.file)) {
+        report(QCoreApplication::translate(
+                   "SiteReader", "The menu entry \"%1\" can't be opened as a page, so it was left "
+                                 "out.")
+                   .arg(listed.name));
         return;
     }
-    FieldValues known;
-    known[int(Field::Title)] = m_result.site.title;
-    known[int(Field::Author)] = m_result.site.author;
+    const std::optional<PageText> page = readListedFile(listed, form.encoding);
+    if (!page)
+        return;
+    FieldValues known = siteValues();
     known[int(Field::PageName)] = entry.name;
-    if (const std::optional<PageReading> reading = readPage(form, page.text, known)) {
-        addPage(entry.name, reading->content, file);
+    if (const std::optional<PageReading> reading = readPage(form, page->text, known)) {
+        addPage(listed, reading->content);
         return;
     }
     report(QCoreApplication::translate("SiteReader",
                                        "The page \"%1\" (file \"%2\") was changed outside its "
                                        "content, so only its content was kept.")
-               .arg(entry.name, file));
-    addPage(entry.name, contentOfEditedPage(form, page.text), file);
+               .arg(listed.name, listed.file));
+    addPage(listed, contentOfEditedPage(form, page->text));
 }
 
 void SiteReading::readWithoutTemplate(const QStringList &files) {
@@ -261,26 +347,39 @@ void SiteReading::readWithoutTemplate(const QStringList &files) {
                                        "No installed template matches this website, so its pages "
                                        "were opened without their menu and design. Choose a "
                                        "template for the site."));
+    const std::optional<PageText> start = readListedFile(
+        {pageNameOfFile(files.constFirst()), files.constFirst()}, TextEncoding::Utf8);
+    QList<ListedPage> pages = start ? linkedPages(start->text, files) : QList<ListedPage>();
+    const bool menuFound = !pages.isEmpty();
+    // The start page is a page whether or not its menu links it.
+    if (start && !std::any_of(pages.cbegin(), pages.cend(), [&](const ListedPage &page) {
+            return page.file == files.constFirst();
+        }))
+        pages.prepend({pageNameOfFile(files.constFirst()), files.constFirst()});
+    // Without links to go by, every page file is taken as a page.
     for (const QString &file : files) {
-        const PageText page = readPageText(m_folder + u'/' + file, TextEncoding::Utf8);
-        if (!page.error.isEmpty()) {
+        if (!menuFound && file != files.constFirst())
+            pages.append({pageNameOfFile(file), file});
+    }
+    for (const ListedPage &listed : std::as_const(pages)) {
+        const std::optional<PageText> page =
+            listed.file == files.constFirst() ? start : readListedFile(listed, TextEncoding::Utf8);
+        if (page)
+            addPage(listed, mainMarkup(page->text));
+    }
+    for (const QString &file : files) {
+        const bool listed = std::any_of(pages.cbegin(), pages.cend(),
+                                        [&](const ListedPage &page) { return page.file == file; });
+        if (!listed)
             report(QCoreApplication::translate("SiteReader",
-                                               "The file \"%1\" could not be read (%2), so it was "
-                                               "left out.")
-                       .arg(file, page.error));
-            continue;
-        }
-        const QString name =
-            file == u"index.htm"_s ? u"Home"_s : QFileInfo(file).completeBaseName();
-        // Without the menu, nothing is known of which files were pages.
-        m_result.site.pages.append({name, mainMarkup(page.text), m_folder});
+                                               "The page file \"%1\" is not in the site's menu, so "
+                                               "it was not opened.")
+                       .arg(file));
     }
 }
 
 void SiteReading::reportUnlisted(const TemplateForm &form, const QStringList &files) {
-    FieldValues known;
-    known[int(Field::Title)] = m_result.site.title;
-    known[int(Field::Author)] = m_result.site.author;
+    const FieldValues known = siteValues();
     for (const QString &file : files) {
         if (m_result.pageFiles.contains(file))
             continue;
@@ -313,7 +412,8 @@ ReadSite readBuiltSite(const QString &folder, const QStringList &templateFolders
                            .arg(folder);
         return result;
     }
-    const TextFileBytes start = readTextFile(folder + u'/' + files.constFirst());
+    const TextFileBytes start =
+        readTextFile(folder + u'/' + files.constFirst(), LinkPolicy::Refuse);
     if (start.error.failed()) {
         result.error = start.error.message(
             QCoreApplication::translate("SiteReader", "Could not read the page file"));
@@ -330,15 +430,19 @@ ReadSite readBuiltSite(const QString &folder, const QStringList &templateFolders
     return result;
 }
 
+std::optional<SitePage> builtPageOf(const QByteArray &bytes, const QString &folder,
+                                    const QStringList &templateFolders) {
+    const Recognised recognised = recognise(bytes, templateFolders);
+    if (!recognised.form)
+        return std::nullopt;
+    return SitePage{textOfMarkup(recognised.start.name), recognised.start.content, folder};
+}
+
 std::optional<SitePage> readBuiltPage(const QString &path, const QStringList &templateFolders) {
     const TextFileBytes file = readTextFile(path);
     if (file.error.failed())
         return std::nullopt;
-    const Recognised recognised = recognise(file.bytes, templateFolders);
-    if (!recognised.form)
-        return std::nullopt;
-    return SitePage{recognised.start.name, recognised.start.content,
-                    QFileInfo(path).absolutePath()};
+    return builtPageOf(file.bytes, QFileInfo(path).absolutePath(), templateFolders);
 }
 
 } // namespace quillsite

@@ -36,4 +36,8 @@ ReadSite readBuiltSite(const QString &folder, const QStringList &templateFolders
 // Nothing when no installed template built it.
 std::optional<SitePage> readBuiltPage(const QString &path, const QStringList &templateFolders);
 
+// The same for the bytes of a page file read from `folder`.
+std::optional<SitePage> builtPageOf(const QByteArray &bytes, const QString &folder,
+                                    const QStringList &templateFolders);
+
 } // namespace quillsite

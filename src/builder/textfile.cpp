@@ -20,6 +20,13 @@ QString tooLarge() {
         .arg(maxTextFileBytes / (1024 * 1024));
 }
 
+QString linkRefused() {
+    return QCoreApplication::translate("Builder",
+                                       "It is a symbolic link to a file elsewhere, and a page of a "
+                                       "site is read only from a file inside the site's folder. "
+                                       "Put the page file itself into the folder");
+}
+
 // Why a file of this kind and size can't be read as text, or empty when it can.
 QString unusableFile(const struct stat &status) {
     if (S_ISDIR(status.st_mode))
@@ -56,9 +63,13 @@ int readAll(int fd, QByteArray &bytes, qint64 expected) {
 
 } // namespace
 
-TextFileBytes readTextFile(const QString &path) {
+TextFileBytes readTextFile(const QString &path, LinkPolicy links) {
     // Opened without blocking, so that a pipe with no writer does not wait for ever.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int noLinks = links == LinkPolicy::Refuse ? O_NOFOLLOW : 0;
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | noLinks);
+    if (fd < 0 && errno == ELOOP && noLinks != 0)
+        return {{}, {path, linkRefused()}};
     if (fd < 0)
         return {{}, systemError(path, errno)};
     TextFileBytes file;

@@ -16,8 +16,13 @@ struct TextFileBytes {
     FileError error;
 };
 
+// Whether a symbolic link given as the file is followed. A page of a site
+// read back is taken only from a file that is in the site's folder itself, so
+// that a link planted there can't bring in a file from elsewhere.
+enum class LinkPolicy { Follow, Refuse };
+
 // Reads the whole of `path` when it is an ordinary file of at most
 // maxTextFileBytes. A folder, pipe or device is refused without waiting on it.
-TextFileBytes readTextFile(const QString &path);
+TextFileBytes readTextFile(const QString &path, LinkPolicy links = LinkPolicy::Follow);
 
 } // namespace quillsite

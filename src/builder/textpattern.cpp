@@ -6,8 +6,6 @@ using namespace Qt::StringLiterals;
 
 namespace quillsite {
 
-namespace {
-
 QString placeholder(Field field) {
     switch (field) {
     case Field::Title:
@@ -27,8 +25,6 @@ QString placeholder(Field field) {
     }
     return {};
 }
-
-} // namespace
 
 TextPattern::TextPattern(const QString &text, std::initializer_list<Field> fields) {
     qsizetype from = 0;

@@ -14,6 +14,9 @@ namespace quillsite {
 enum class Field { Title, Author, MenuItems, PageName, PageContent, ItemName, ItemPath };
 constexpr int fieldCount = 7;
 
+// The placeholder text of `field` in a template, such as "<!--Title-->".
+QString placeholder(Field field);
+
 // What a field stands for in a text being matched, once known.
 using FieldValues = std::array<std::optional<QStringView>, fieldCount>;
 

@@ -1,11 +1,13 @@
 #include "cli/commandline.h"
 
+#include "builder/pagenames.h"
+#include "builder/pagereader.h"
 #include "builder/sitereader.h"
 #include "buildinfo.h"
 #include "cli/demosite.h"
-#include "cli/pagereader.h"
 #include "cli/sitelisting.h"
 #include "cli/templatechoice.h"
+#include "cli/templatelisting.h"
 #include "library/templatecatalog.h"
 
 #include <QCommandLineParser>
@@ -134,6 +136,7 @@ QString absolutePath(const QString &path, const CommandLineContext &context) {
 // can't be. What the page leaves out of its file is added to `warnings`.
 std::pair<SitePage, QString> pageFromArgument(const QString &argument,
                                               const CommandLineContext &context,
+                                              const QStringList &templateFolders,
                                               QStringList &warnings) {
     const qsizetype equals = argument.indexOf(u'=');
     if (equals < 0)
@@ -152,7 +155,7 @@ std::pair<SitePage, QString> pageFromArgument(const QString &argument,
     if (const QString problem = pageNameProblem(name); !problem.isEmpty())
         return {{}, problem};
     const QString path = absolutePath(file, context);
-    const InputPage read = readInputPage(path);
+    const InputPage read = readInputPage(path, templateFolders);
     if (read.error.failed())
         return {{},
                 read.error.message(
@@ -164,11 +167,11 @@ std::pair<SitePage, QString> pageFromArgument(const QString &argument,
 // Adds the --page pages to `pages`; one named like a page read by --from
 // (the first `readCount`) gives that page its content instead.
 QString pageProblems(const QStringList &arguments, const CommandLineContext &context,
-                     CommandLine &command) {
+                     const QStringList &templateFolders, CommandLine &command) {
     QList<SitePage> &pages = command.site.pages;
     const qsizetype readCount = pages.size();
     for (const QString &argument : arguments) {
-        auto [page, error] = pageFromArgument(argument, context, command.warnings);
+        auto [page, error] = pageFromArgument(argument, context, templateFolders, command.warnings);
         if (!error.isEmpty())
             return error;
         const auto read =
@@ -184,7 +187,7 @@ QString pageProblems(const QStringList &arguments, const CommandLineContext &con
 
 bool hasHome(const QList<SitePage> &pages) {
     return std::any_of(pages.cbegin(), pages.cend(),
-                       [](const SitePage &page) { return page.name == u"Home"_s; });
+                       [](const SitePage &page) { return isHomePage(page.name); });
 }
 
 QString noHomeWarning(const SitePage &first) {
@@ -203,14 +206,56 @@ QStringList templateFolders(const QList<TemplateInfo> &installed) {
     return folders;
 }
 
-CommandLine listPagesCommand(const QString &folder, const CommandLineContext &context) {
+// What a site read back could not recover, with any control character a
+// hand-edited page holds written out, so that it can't reach the terminal.
+QStringList visibleProblems(const QStringList &problems) {
+    QStringList shown;
+    for (const QString &problem : problems)
+        shown.append(visibleText(problem));
+    return shown;
+}
+
+// The templates a site read back may have been built with: the one --template
+// names, else every installed one.
+std::pair<QStringList, QString> siteTemplates(const QCommandLineParser &parser,
+                                              const Options &options,
+                                              const QList<TemplateInfo> &installed,
+                                              const CommandLineContext &context) {
+    if (!parser.isSet(options.templateName))
+        return {templateFolders(installed), {}};
+    const TemplateChoice choice =
+        chooseTemplate(parser.value(options.templateName), installed, context.currentFolder);
+    if (!choice.error.isEmpty())
+        return {{}, choice.error};
+    return {{choice.folder}, {}};
+}
+
+CommandLine listPagesCommand(const QCommandLineParser &parser, const Options &options,
+                             const CommandLineContext &context) {
     const QList<TemplateInfo> installed = discoverTemplates(context.templatesFolder);
-    const ReadSite read = readBuiltSite(absolutePath(folder, context), templateFolders(installed));
+    const auto [folders, error] = siteTemplates(parser, options, installed, context);
+    if (!error.isEmpty())
+        return failure(error);
+    const ReadSite read =
+        readBuiltSite(absolutePath(parser.value(options.listPages), context), folders);
     if (!read.error.isEmpty())
         return failure(read.error);
     CommandLine command = showing(siteListing(read, installed));
-    command.warnings = read.problems;
+    command.warnings = visibleProblems(read.problems);
     return command;
+}
+
+// Why the title or author given can't be used; empty when they can.
+QString siteTextProblems(const Website &site) {
+    if (site.title.isEmpty())
+        return QCoreApplication::translate("CommandLine",
+                                           "The title can't be empty; give one with --title.");
+    if (site.author.isEmpty())
+        return QCoreApplication::translate("CommandLine",
+                                           "The author can't be empty; give one with --author.");
+    if (const QString problem = siteTextProblem(SiteText::Title, site.title); !problem.isEmpty())
+        return problem;
+    return siteTextProblem(SiteText::Author, site.author);
 }
 
 // The site --from names, or the defaults: what the other options then change.
@@ -222,8 +267,10 @@ std::pair<ReadSite, QString> startingSite(const QCommandLineParser &parser, cons
     start.site.author = context.defaultAuthor;
     if (!parser.isSet(options.from))
         return {start, {}};
-    start = readBuiltSite(absolutePath(parser.value(options.from), context),
-                          templateFolders(installed));
+    const auto [folders, error] = siteTemplates(parser, options, installed, context);
+    if (!error.isEmpty())
+        return {start, error};
+    start = readBuiltSite(absolutePath(parser.value(options.from), context), folders);
     if (!start.error.isEmpty())
         return {start, start.error};
     if (start.site.templateFolder.isEmpty() && !parser.isSet(options.templateName))
@@ -255,7 +302,7 @@ CommandLine buildCommand(const QCommandLineParser &parser, const Options &option
 
     CommandLine command;
     command.action = CommandAction::Build;
-    command.warnings = start.problems;
+    command.warnings = visibleProblems(start.problems);
     Website &site = command.site;
     site = start.site;
     site.templateFolder = templateFolder;
@@ -264,18 +311,15 @@ CommandLine buildCommand(const QCommandLineParser &parser, const Options &option
         site.title = parser.value(options.title);
     if (parser.isSet(options.author))
         site.author = parser.value(options.author);
-    if (site.title.isEmpty())
-        return failure(QCoreApplication::translate(
-            "CommandLine", "The title can't be empty; give one with --title."));
-    if (site.author.isEmpty())
-        return failure(QCoreApplication::translate(
-            "CommandLine", "The author can't be empty; give one with --author."));
+    if (const QString problem = siteTextProblems(site); !problem.isEmpty())
+        return failure(problem);
 
     command.strict = parser.isSet(options.strict);
     if (!parser.isSet(options.keepUnused))
         command.previous = filesOwnedBySiteIn(site.destination, templateFolders(installed) +
                                                                     QStringList{templateFolder});
-    if (const QString error = pageProblems(parser.values(options.page), context, command);
+    if (const QString error =
+            pageProblems(parser.values(options.page), context, templateFolders(installed), command);
         !error.isEmpty())
         return failure(error);
     if (site.pages.isEmpty() && parser.isSet(options.from))
@@ -320,7 +364,7 @@ CommandLine interpretCommandLine(const QStringList &arguments, const CommandLine
         return command;
     }
     if (parser.isSet(options.listPages))
-        return listPagesCommand(parser.value(options.listPages), context);
+        return listPagesCommand(parser, options, context);
     return buildCommand(parser, options, context);
 }
 

@@ -1,11 +1,13 @@
 #include "cli/demosite.h"
 
+#include "builder/pagenames.h"
+
 namespace quillsite {
 
 using namespace Qt::StringLiterals;
 
 SitePage demoHomePage() {
-    return {u"Home"_s, uR"(<h2>Welcome!</h2>
+    return {homePageName(), uR"(<h2>Welcome!</h2>
 <p>This is the home page of your new website, built by Quillsite. It is plain
 HTML, so any browser shows it, and you can put it on any web server as it is.</p>
 <p>To make the site your own, build it again with your own pages:

@@ -33,6 +33,54 @@ int unicodeToWindows1252(char16_t ch) {
     return -1;
 }
 
+// A byte fromUtf8KeepingBytes kept: a low surrogate of U+DC80 to U+DCFF that
+// follows no high surrogate.
+constexpr char16_t keptByteBase = 0xDC00;
+
+bool isKeptByte(QStringView text, qsizetype at) {
+    const char16_t ch = text[at].unicode();
+    return ch >= keptByteBase + 0x80 && ch <= keptByteBase + 0xFF &&
+           (at == 0 || !text[at - 1].isHighSurrogate());
+}
+
+bool holdsKeptBytes(QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isKeptByte(text, i))
+            return true;
+    }
+    return false;
+}
+
+bool isContinuation(uchar byte, uchar low = 0x80, uchar high = 0xBF) {
+    return byte >= low && byte <= high;
+}
+
+// The length of the valid UTF-8 sequence at `at`, or 0 when there is none.
+qsizetype sequenceLength(QByteArrayView bytes, qsizetype at) {
+    const auto byte = [&](qsizetype i) {
+        return at + i < bytes.size() ? uchar(bytes[at + i]) : 0;
+    };
+    const uchar lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return isContinuation(byte(1)) ? 2 : 0;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        const uchar low = lead == 0xE0 ? 0xA0 : 0x80;
+        const uchar high = lead == 0xED ? 0x9F : 0xBF;
+        return isContinuation(byte(1), low, high) && isContinuation(byte(2)) ? 3 : 0;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        const uchar low = lead == 0xF0 ? 0x90 : 0x80;
+        const uchar high = lead == 0xF4 ? 0x8F : 0xBF;
+        return isContinuation(byte(1), low, high) && isContinuation(byte(2)) &&
+                       isContinuation(byte(3))
+                   ? 4
+                   : 0;
+    }
+    return 0;
+}
+
 void appendCharacterReference(QByteArray &out, char32_t codePoint) {
     out += "&#";
     out += QByteArray::number(uint(codePoint));
@@ -65,6 +113,8 @@ QByteArray toWindows1252Html(QStringView text) {
         const int byte = unicodeToWindows1252(ch.unicode());
         if (byte >= 0) {
             out += char(byte);
+        } else if (isKeptByte(text, i)) {
+            out += char(ch.unicode() - keptByteBase);
         } else if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             appendCharacterReference(out, QChar::surrogateToUcs4(ch, text[i + 1]));
             ++i;
@@ -78,7 +128,47 @@ QByteArray toWindows1252Html(QStringView text) {
 QByteArray encodeText(QStringView text, TextEncoding encoding) {
     if (encoding == TextEncoding::Windows1252)
         return toWindows1252Html(text);
-    return text.toUtf8();
+    if (!holdsKeptBytes(text))
+        return text.toUtf8();
+    QByteArray out;
+    out.reserve(text.size());
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isKeptByte(text, i))
+            continue;
+        out += text.sliced(from, i - from).toUtf8();
+        out += char(text[i].unicode() - keptByteBase);
+        from = i + 1;
+    }
+    out += text.sliced(from).toUtf8();
+    return out;
+}
+
+bool isValidUtf8(QByteArrayView bytes) {
+    for (qsizetype at = 0; at < bytes.size();) {
+        const qsizetype length = sequenceLength(bytes, at);
+        if (length == 0)
+            return false;
+        at += length;
+    }
+    return true;
+}
+
+QString fromUtf8KeepingBytes(QByteArrayView bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    qsizetype from = 0;
+    for (qsizetype at = 0; at < bytes.size();) {
+        if (const qsizetype length = sequenceLength(bytes, at); length > 0) {
+            at += length;
+            continue;
+        }
+        text += QString::fromUtf8(bytes.sliced(from, at - from));
+        text += QChar(char16_t(keptByteBase + uchar(bytes[at])));
+        from = ++at;
+    }
+    text += QString::fromUtf8(bytes.sliced(from));
+    return text;
 }
 
 } // namespace quillsite

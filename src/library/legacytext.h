@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -27,6 +28,16 @@ QString fromWindows1252(const QByteArray &bytes);
 // an HTML numeric character reference, so nothing is lost in a web page.
 QByteArray toWindows1252Html(QStringView text);
 
+// `text` written in `encoding`. A byte kept by fromUtf8KeepingBytes is
+// written back as that byte, in either encoding.
 QByteArray encodeText(QStringView text, TextEncoding encoding);
+
+// The UTF-8 in `bytes` as text, and every byte that is not part of valid
+// UTF-8 as a character of its own (U+DC80 to U+DCFF, which valid text never
+// holds alone), so that encodeText writes the same bytes again.
+QString fromUtf8KeepingBytes(QByteArrayView bytes);
+
+// Whether `bytes` is valid UTF-8 throughout.
+bool isValidUtf8(QByteArrayView bytes);
 
 } // namespace quillsite

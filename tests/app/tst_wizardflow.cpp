@@ -131,22 +131,32 @@ void tst_WizardFlow::neighbourPage() {
 void tst_WizardFlow::informationProblem_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("author");
-    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QString>("problem");
 
-    QTest::newRow("both given") << u"My Website"_s << u"Jane"_s << false;
-    QTest::newRow("empty author") << u"My Website"_s << QString() << true;
-    QTest::newRow("empty title") << QString() << u"Jane"_s << true;
-    QTest::newRow("both empty") << QString() << QString() << true;
-    QTest::newRow("spaces pass as title and author") << u"   "_s << u" "_s << false;
+    const QString missing = u"You must provide the required information in order to continue."_s;
+    const QString controlInTitle =
+        u"The title contains a control character (such as a tab or a line break), which a web "
+        u"page can't show. Type the title without it."_s;
+    const QString controlInAuthor =
+        u"The author contains a control character (such as a tab or a line break), which a web "
+        u"page can't show. Type the author without it."_s;
+    QTest::newRow("both given") << u"My Website"_s << u"Jane"_s << QString();
+    QTest::newRow("empty author") << u"My Website"_s << QString() << missing;
+    QTest::newRow("empty title") << QString() << u"Jane"_s << missing;
+    QTest::newRow("both empty") << QString() << QString() << missing;
+    QTest::newRow("spaces pass as title and author") << u"   "_s << u" "_s << QString();
+    QTest::newRow("markup and quotes are text")
+        << u"<b>Tom & \"Jerry\"</b>"_s << u"Ann <ann@example.org>"_s << QString();
+    QTest::newRow("line break in the title") << u"My\nWebsite"_s << u"Jane"_s << controlInTitle;
+    QTest::newRow("escape in the author") << u"My Website"_s << u"Jane\x1b[2J"_s << controlInAuthor;
+    QTest::newRow("tab in both, title first") << u"My\tWebsite"_s << u"Ja\tne"_s << controlInTitle;
 }
 
 void tst_WizardFlow::informationProblem() {
     QFETCH(QString, title);
     QFETCH(QString, author);
-    QFETCH(bool, refused);
-    QCOMPARE(quillsite::informationProblem(title, author),
-             refused ? u"You must provide the required information in order to continue."_s
-                     : QString());
+    QFETCH(QString, problem);
+    QCOMPARE(quillsite::informationProblem(title, author), problem);
 }
 
 void tst_WizardFlow::destinationProblem_data() {

@@ -37,7 +37,7 @@ class tst_Artwork final : public QObject {
 private slots:
     void picture_isCompiledInAtItsSize_data();
     void picture_isCompiledInAtItsSize();
-    void toolbarImages_areFifteenDistinctPictures();
+    void toolbarImages_areThirteenDistinctPictures();
     void noPreviewPictures_areWhiteSquaresWithDarkLettering_data();
     void noPreviewPictures_areWhiteSquaresWithDarkLettering();
     void programIcon_offersSmallAndLargeSizes();
@@ -79,9 +79,9 @@ void tst_Artwork::picture_isCompiledInAtItsSize() {
     QVERIFY(paintedShare(render(renderer)) > 0.05);
 }
 
-void tst_Artwork::toolbarImages_areFifteenDistinctPictures() {
+void tst_Artwork::toolbarImages_areThirteenDistinctPictures() {
     const QStringList paths = artwork::toolbarImages();
-    QCOMPARE(paths.size(), 15);
+    QCOMPARE(paths.size(), 13);
 
     QList<QImage> images;
     for (const QString &path : paths) {

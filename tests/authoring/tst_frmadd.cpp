@@ -1,5 +1,7 @@
 #include "authoring/frmadd.h"
+
 #include "builder/sitebuilder.h"
+#include "builder/textfile.h"
 #include "pagesetfixture.h"
 
 #include <QAction>
@@ -13,6 +15,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace quillsite;
@@ -54,6 +58,7 @@ private slots:
     void open_missingFieldOrFile_warns_data();
     void open_missingFieldOrFile_warns();
     void open_loadsTheFile();
+    void open_unreadableFile_warnsAndAddsNothing_data();
     void open_unreadableFile_warnsAndAddsNothing();
     void open_builtPage_givesItsNameAndOnlyItsContent();
     void open_severalFiles_eachAPageInTheOrderChosen();
@@ -412,13 +417,33 @@ void tst_frmAdd::open_severalFiles_eachAPageInTheOrderChosen() {
     QCOMPARE(m_f->pageSet->editor(2)->bodyHTML(), u"<p>Once</p>"_s);
 }
 
+void tst_frmAdd::open_unreadableFile_warnsAndAddsNothing_data() {
+    QTest::addColumn<QString>("file"); // {dir} stands for the test's folder
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("unreadable") << u"{dir}/locked.htm"_s << QString();
+    QTest::newRow("pipe") << u"{dir}/pipe.htm"_s << u"not an ordinary file"_s;
+    QTest::newRow("endless device") << u"/dev/zero"_s << u"not an ordinary file"_s;
+    QTest::newRow("larger than a page can be") << u"{dir}/huge.htm"_s << u"larger than 64 MB"_s;
+}
+
+// Every file opened as a page is read the one careful way: it never waits on
+// a pipe nor fills the memory.
 void tst_frmAdd::open_unreadableFile_warnsAndAddsNothing() {
-    QString path = m_dir->filePath(u"locked.htm"_s);
-    QVERIFY(writeFile(path, u"<p>secret</p>"_s));
-    QVERIFY(QFile::setPermissions(path, {}));
-    // Whoever may read every file still can't read the start of its own memory.
-    if (QFile file(path); file.open(QIODevice::ReadOnly))
-        path = u"/proc/self/mem"_s;
+    QFETCH(QString, file);
+    QFETCH(QString, reason);
+    QString path = file.replace(u"{dir}"_s, m_dir->path());
+    if (path.endsWith(u"locked.htm"_s)) {
+        QVERIFY(writeFile(path, u"<p>secret</p>"_s));
+        QVERIFY(QFile::setPermissions(path, {}));
+        // Whoever may read every file still can't read the start of its own memory.
+        if (QFile locked(path); locked.open(QIODevice::ReadOnly))
+            path = u"/proc/self/mem"_s;
+    } else if (path.endsWith(u"pipe.htm"_s)) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (path.endsWith(u"huge.htm"_s)) {
+        QFile huge(path);
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(maxTextFileBytes + 1));
+    }
     frmAdd &dialog = showDialog();
     tab(u"Open"_s);
     child<QLineEdit>(u"txtFile"_s)->setText(path);
@@ -426,6 +451,7 @@ void tst_frmAdd::open_unreadableFile_warnsAndAddsNothing() {
     click(u"cmdAdd"_s);
     QCOMPARE(m_f->desktop.warnings.size(), 1);
     QVERIFY(m_f->desktop.warnings[0].contains(path));
+    QVERIFY2(m_f->desktop.warnings[0].contains(reason), qPrintable(m_f->desktop.warnings[0]));
     QVERIFY(dialog.isVisible());
     QCOMPARE(m_f->pageSet->count(), 1);
     QCOMPARE(m_f->editors->count(), 1);

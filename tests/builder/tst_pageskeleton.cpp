@@ -1,5 +1,7 @@
 #include "builder/pageskeleton.h"
 
+#include "builder/markuptext.h"
+
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -20,12 +22,14 @@ private slots:
 
 namespace {
 
-// The page made the literal way: five replacements, each over the whole text.
+// The page made the literal way: five replacements, each over the whole text,
+// with title, author and name written as text.
 QString plainReplacement(QString text, const QStringList &values) {
     const QStringList marks{u"<!--Title-->"_s, u"<!--Author-->"_s, u"<!--MenuItems-->"_s,
                             u"<!--PageName-->"_s, u"<!--PageContent-->"_s};
+    const bool isText[] = {true, true, false, true, false};
     for (qsizetype i = 0; i < marks.size(); ++i)
-        text.replace(marks[i], values[i]);
+        text.replace(marks[i], isText[i] ? markupOfText(values[i]) : values[i]);
     return text;
 }
 
@@ -36,34 +40,54 @@ const QList<SitePage> onePage{{u"Page"_s, u"<p>body</p>"_s}};
 
 void TestPageSkeleton::pageBytes_data() {
     QTest::addColumn<QString>("skeleton");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("author");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("body");
     QTest::addColumn<QString>("page");
 
     QTest::newRow("all five placeholders")
         << u"<!--Title-->|<!--Author-->|<!--MenuItems-->|<!--PageName-->|<!--PageContent-->"_s
-        << u"About"_s << u"<p>Hi</p>"_s << u"Site|Ann|[menu]|About|<p>Hi</p>"_s;
-    QTest::newRow("empty skeleton") << QString() << u"About"_s << u"x"_s << QString();
-    QTest::newRow("no placeholder")
-        << u"<html></html>\r\n"_s << u"About"_s << u"x"_s << u"<html></html>\r\n"_s;
+        << u"Site"_s << u"Ann"_s << u"About"_s << u"<p>Hi</p>"_s
+        << u"Site|Ann|[menu]|About|<p>Hi</p>"_s;
+    QTest::newRow("empty skeleton")
+        << QString() << u"Site"_s << u"Ann"_s << u"About"_s << u"x"_s << QString();
+    QTest::newRow("no placeholder") << u"<html></html>\r\n"_s << u"Site"_s << u"Ann"_s << u"About"_s
+                                    << u"x"_s << u"<html></html>\r\n"_s;
     QTest::newRow("name and content several times")
-        << u"<!--PageName--><!--PageContent--><!--PageName-->-<!--PageContent-->"_s << u"N"_s
-        << u"B"_s << u"NBN-B"_s;
+        << u"<!--PageName--><!--PageContent--><!--PageName-->-<!--PageContent-->"_s << u"Site"_s
+        << u"Ann"_s << u"N"_s << u"B"_s << u"NBN-B"_s;
     QTest::newRow("content placeholder in the body kept")
-        << u"<!--PageContent-->"_s << u"N"_s << u"<!--PageContent--><!--PageName-->"_s
-        << u"<!--PageContent--><!--PageName-->"_s;
-    QTest::newRow("content placeholder in the name replaced")
-        << u"<h1><!--PageName--></h1>"_s << u"<!--PageContent-->"_s << u"B"_s << u"<h1>B</h1>"_s;
+        << u"<!--PageContent-->"_s << u"Site"_s << u"Ann"_s << u"N"_s
+        << u"<!--PageContent--><!--PageName-->"_s << u"<!--PageContent--><!--PageName-->"_s;
+    QTest::newRow("content placeholder in the name stays text")
+        << u"<h1><!--PageName--></h1>"_s << u"Site"_s << u"Ann"_s << u"<!--PageContent-->"_s
+        << u"B"_s << u"<h1>&lt;!--PageContent--&gt;</h1>"_s;
+    const QString everyField =
+        u"<title><!--PageName--> - <!--Title--></title><p title=\"<!--Author-->\">"_s
+        u"<!--Author--></p><h1><!--PageName--></h1><!--PageContent-->"_s;
+    QTest::newRow("markup in title, author and name shown as typed")
+        << everyField << u"<script>alert(1)</script>"_s << u"Ann <ann@example.org>"_s
+        << u"Tom & Jerry <b>"_s << u"<p>body <b>bold</b></p>"_s
+        << u"<title>Tom &amp; Jerry &lt;b&gt; - &lt;script&gt;alert(1)&lt;/script&gt;</title>"_s
+           u"<p title=\"Ann &lt;ann@example.org&gt;\">Ann &lt;ann@example.org&gt;</p>"_s
+           u"<h1>Tom &amp; Jerry &lt;b&gt;</h1><p>body <b>bold</b></p>"_s;
+    QTest::newRow("quotes and references shown as typed")
+        << everyField << u"Say \"Hi\""_s << u"\" onmouseover=\"x()"_s << u"&amp; &#60;"_s << u"B"_s
+        << u"<title>&amp;amp; &amp;#60; - Say &quot;Hi&quot;</title>"_s
+           u"<p title=\"&quot; onmouseover=&quot;x()\">&quot; onmouseover=&quot;x()</p>"_s
+           u"<h1>&amp;amp; &amp;#60;</h1>B"_s;
 }
 
 void TestPageSkeleton::pageBytes() {
     QFETCH(QString, skeleton);
+    QFETCH(QString, title);
+    QFETCH(QString, author);
     QFETCH(QString, name);
     QFETCH(QString, body);
     QFETCH(QString, page);
 
-    const PageSkeleton pages(skeleton, u"Site"_s, u"Ann"_s, u"[menu]"_s, onePage,
-                             TextEncoding::Utf8);
+    const PageSkeleton pages(skeleton, title, author, u"[menu]"_s, onePage, TextEncoding::Utf8);
     QCOMPARE(QString::fromUtf8(pages.pageBytes(name, body)), page);
 }
 

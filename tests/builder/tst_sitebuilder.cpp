@@ -148,17 +148,17 @@ void TestSiteBuilder::builtPage_data() {
     QTest::addColumn<QByteArray>("page");
 
     const QStringList home{u"Home"_s};
-    QTest::newRow("title typed as Author becomes the author")
+    QTest::newRow("title typed as Author stays text")
         << QByteArray("<!--Title-->|<!--Author-->") << QByteArray() << home << u"<!--Author-->"_s
-        << u"index.htm"_s << QByteArray("Ann|Ann\r\n");
+        << u"index.htm"_s << QByteArray("&lt;!--Author--&gt;|Ann\r\n");
     QTest::newRow("title twice") << QByteArray("<!--Title--> and <!--Title-->") << QByteArray()
                                  << home << u"T"_s << u"index.htm"_s << QByteArray("T and T\r\n");
     QTest::newRow("placeholder in capitals kept")
         << QByteArray("<!--TITLE--><!--Title-->") << QByteArray() << home << u"T"_s
         << u"index.htm"_s << QByteArray("<!--TITLE-->T\r\n");
-    QTest::newRow("title with markup not escaped")
+    QTest::newRow("title with markup shown as typed")
         << QByteArray("<h1><!--Title--></h1>") << QByteArray() << home << u"<b>A & B</b>"_s
-        << u"index.htm"_s << QByteArray("<h1><b>A & B</b></h1>\r\n");
+        << u"index.htm"_s << QByteArray("<h1>&lt;b&gt;A &amp; B&lt;/b&gt;</h1>\r\n");
     QTest::newRow("content keeps a Title placeholder")
         << QByteArray("<!--PageContent-->") << QByteArray() << QStringList{u"<!--Title-->"_s}
         << u"T"_s << u"<!--title-->.htm"_s << QByteArray("<p><!--Title--> text</p>\r\n");
@@ -186,13 +186,13 @@ void TestSiteBuilder::builtPage_data() {
         << QStringList{u"Home"_s, u"About Me"_s, u"FAQ"_s} << u"T"_s << u"faq.htm"_s
         << QByteArray("<a href=\"index.htm\">Home</a>\r\n<a href=\"about%20me.htm\">About Me</a>"
                       "\r\n<a href=\"faq.htm\">FAQ</a>\r\n\r\n");
-    QTest::newRow("link characters percent-encoded in links only")
+    QTest::newRow("link characters percent-encoded in links, names shown as typed")
         << QByteArray("<!--MenuItems-->")
         << QByteArray("<a href=\"<!--ItemPath-->\"><!--ItemName--></a>")
         << QStringList{u"Home"_s, u"Q&A #1?"_s, u"50% \"Off\""_s} << u"T"_s << u"50% \"off\".htm"_s
         << QByteArray(
-               "<a href=\"index.htm\">Home</a>\r\n<a href=\"q%26a%20%231%3F.htm\">Q&A #1?</a>"
-               "\r\n<a href=\"50%25%20%22off%22.htm\">50% \"Off\"</a>\r\n\r\n");
+               "<a href=\"index.htm\">Home</a>\r\n<a href=\"q%26a%20%231%3F.htm\">Q&amp;A "
+               "#1?</a>\r\n<a href=\"50%25%20%22off%22.htm\">50% &quot;Off&quot;</a>\r\n\r\n");
     QTest::newRow("lines with commas, quotes and leading blanks unchanged")
         << QByteArray("  <p class=\"a, b\">'x', \"y\"</p>  \r\n\t<!--PageName-->\r\n")
         << QByteArray() << home << u"T"_s << u"index.htm"_s

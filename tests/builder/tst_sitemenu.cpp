@@ -1,3 +1,4 @@
+#include "builder/markuptext.h"
 #include "builder/pagenames.h"
 #include "builder/sitemenu.h"
 
@@ -19,12 +20,13 @@ private slots:
 
 namespace {
 
-// The menu made the slow, literal way: every replacement over the whole menu.
+// The menu made the slow, literal way: every replacement over the whole menu,
+// each name written as text.
 QString wholeMenuReplacement(const QString &fragment, const QStringList &names) {
     QString menu;
     for (const QString &name : names) {
         menu += fragment;
-        menu.replace(u"<!--ItemName-->"_s, name);
+        menu.replace(u"<!--ItemName-->"_s, markupOfText(name));
         menu.replace(u"<!--ItemPath-->"_s, pageLink(name));
     }
     return menu;
@@ -61,14 +63,21 @@ void TestSiteMenu::buildMenu_data() {
         << u"<!--Title--><!--PageName--><!--itemname-->\r\n"_s;
     QTest::newRow("link percent-encoded, name not")
         << link << QStringList{u"Why?"_s} << u"<a href=\"why%3F.htm\">Why?</a>\r\n"_s;
-    QTest::newRow("markup in a name not escaped")
-        << u"<!--ItemName-->\r\n"_s << QStringList{u"<b>&</b>"_s} << u"<b>&</b>\r\n"_s;
-    QTest::newRow("name typed as ItemPath becomes its own link")
+    QTest::newRow("markup, ampersand and quotes in a name shown as typed")
+        << u"<!--ItemName-->\r\n"_s << QStringList{u"<b>&amp;</b> \"x\" 'y'"_s}
+        << u"&lt;b&gt;&amp;amp;&lt;/b&gt; &quot;x&quot; 'y'\r\n"_s;
+    QTest::newRow("name with markup in a link")
+        << link << QStringList{u"Tom & Jerry <b>"_s}
+        << u"<a href=\"tom%20%26%20jerry%20%3Cb%3E.htm\">Tom &amp; Jerry &lt;b&gt;</a>\r\n"_s;
+    QTest::newRow("name in an attribute stays in it")
+        << u"<a title=\"<!--ItemName-->\">x</a>\r\n"_s << QStringList{u"\" onclick=\"go()"_s}
+        << u"<a title=\"&quot; onclick=&quot;go()\">x</a>\r\n"_s;
+    QTest::newRow("name typed as ItemPath stays text")
         << u"<!--ItemName-->\r\n"_s << QStringList{u"<!--ItemPath-->"_s}
-        << u"%3C!--itempath--%3E.htm\r\n"_s;
-    QTest::newRow("name typed as ItemName taken by the next page")
+        << u"&lt;!--ItemPath--&gt;\r\n"_s;
+    QTest::newRow("name typed as ItemName stays text")
         << u"<!--ItemName-->\r\n"_s << QStringList{u"<!--ItemName-->"_s, u"Next"_s}
-        << u"Next\r\nNext\r\n"_s;
+        << u"&lt;!--ItemName--&gt;\r\nNext\r\n"_s;
 }
 
 void TestSiteMenu::buildMenu() {

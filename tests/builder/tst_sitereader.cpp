@@ -32,7 +32,11 @@ private slots:
     void similarTemplates_eachRecognised_data();
     void similarTemplates_eachRecognised();
     void damagedSite_reportsAndOpensTheRest();
+    void noMatchingTemplate_opensMainElements_data();
     void noMatchingTemplate_opensMainElements();
+    void pageFile_readOnlyAsItIs_data();
+    void pageFile_readOnlyAsItIs();
+    void olderSite_opensAsTyped();
     void notASite_isRefused_data();
     void notASite_isRefused();
 
@@ -148,6 +152,15 @@ void TestSiteReader::unchangedSite_rebuildsByteForByte_data() {
         << u"legacy"_s << u"Café"_s << u"Zoë"_s
         << QList<SitePage>{{u"Home"_s, u"<p>Crème brûlée</p>"_s, {}},
                            {u"Über uns"_s, u"<p>\u4e2d</p>"_s, {}}};
+    const QList<SitePage> textNames{{u"Home"_s, u"<p>a</p>"_s, {}},
+                                    {u"Tom & Jerry <b>"_s, u"<p>b</p>"_s, {}},
+                                    {u"Say \"Hi\""_s, u"c"_s, {}},
+                                    {u"&amp; as typed"_s, u"d"_s, {}}};
+    QTest::newRow("text in title, author and names")
+        << u"meadow"_s << u"<script>alert(1)</script> & \"Co\""_s << u"Ann <ann@example.org>"_s
+        << textNames;
+    QTest::newRow("text in a windows-1252 site")
+        << u"legacy"_s << u"\u03a9 & <Co>"_s << u"Zoë \"Z\" &#937;"_s << textNames;
 }
 
 void TestSiteReader::unchangedSite_rebuildsByteForByte() {
@@ -228,20 +241,139 @@ void TestSiteReader::damagedSite_reportsAndOpensTheRest() {
     QVERIFY2(read.problems[2].contains(u"\"old news.htm\""_s), qPrintable(read.problems[2]));
 }
 
+void TestSiteReader::noMatchingTemplate_opensMainElements_data() {
+    QTest::addColumn<Files>("files");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("bodies");
+    QTest::addColumn<QStringList>("read"); // the page files, in the order of the pages
+    QTest::addColumn<int>("problems");
+
+    QTest::newRow("no menu: every page file")
+        << Files{{u"index.htm"_s, "<!DOCTYPE html><html><body><nav>menu</nav><main><p>Hi</p>"
+                                  "</main></body></html>"},
+                 {u"notes.htm"_s, "<html><body><p>Just a body</p></body></html>"}}
+        << QStringList{u"Home"_s, u"notes"_s}
+        << QStringList{u"<p>Hi</p>"_s, u"<p>Just a body</p>"_s}
+        << QStringList{u"index.htm"_s, u"notes.htm"_s} << 1;
+    QTest::newRow("menu order and names from its links")
+        << Files{{u"index.htm"_s,
+                  "<ul><li><a href=\"index.htm\">Start</a></li>"
+                  "<li><a href='zoo.htm'><b>Zoo</b> &amp; Co</a></li>"
+                  "<li><a href=\"about%20me.htm\">About Me</a></li>"
+                  "<li><a href=\"https://example.org/\">Away</a></li></ul><main>H</main>"},
+                 {u"about me.htm"_s, "<main>A</main>"},
+                 {u"zoo.htm"_s, "<main>Z</main>"},
+                 {u"stray.htm"_s, "<main>S</main>"}}
+        << QStringList{u"Start"_s, u"Zoo & Co"_s, u"About Me"_s}
+        << QStringList{u"H"_s, u"Z"_s, u"A"_s}
+        << QStringList{u"index.htm"_s, u"zoo.htm"_s, u"about me.htm"_s} << 2;
+}
+
 void TestSiteReader::noMatchingTemplate_opensMainElements() {
-    writeFile(m_site + u"/index.htm"_s,
-              "<!DOCTYPE html><html><body><nav>menu</nav><main><p>Hi</p></main></body></html>");
-    writeFile(m_site + u"/notes.htm"_s, "<html><body><p>Just a body</p></body></html>");
+    QFETCH(Files, files);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, bodies);
+    QFETCH(QStringList, read);
+    QFETCH(int, problems);
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        writeFile(m_site + u'/' + it.key(), it.value());
+
+    const ReadSite site = readBuiltSite(m_site, installed());
+    QVERIFY(site.error.isEmpty());
+    QVERIFY(site.site.templateFolder.isEmpty());
+    QCOMPARE(site.problems.size(), problems);
+    QStringList readNames, readBodies;
+    for (const SitePage &page : site.site.pages) {
+        readNames.append(page.name);
+        readBodies.append(page.body);
+    }
+    QCOMPARE(readNames, names);
+    QCOMPARE(readBodies, bodies);
+    QCOMPARE(site.pageFiles, read);
+}
+
+void TestSiteReader::pageFile_readOnlyAsItIs_data() {
+    QTest::addColumn<QByteArray>("faq");  // what "faq.htm" becomes; empty: a link to a secret
+    QTest::addColumn<QString>("problem"); // what the one problem says; empty: none
+    QTest::addColumn<QString>("body");    // the body read, when the page is read
+    QTest::addColumn<bool>("sameBytes");  // the page is built again byte for byte
+
+    QTest::newRow("link to a file elsewhere refused")
+        << QByteArray() << u"symbolic link"_s << QString() << false;
+    QTest::newRow("invalid UTF-8 kept and reported")
+        << QByteArray("Gr\xc3\xbc\xc3\x9f"
+                      "e \xfc")
+        << u"not valid UTF-8"_s << u"Gr\u00fc\u00dfe "_s + QChar(0xdc00 + 0xfc) << true;
+    QTest::newRow("windows-1252 named after the template's UTF-8 kept and reported")
+        << QByteArray("<meta charset=\"windows-1252\">\xfc") << u"not valid UTF-8"_s
+        << u"<meta charset=\"windows-1252\">"_s + QChar(0xdc00 + 0xfc) << true;
+    // Saved by an editor that wrote the code page and said so in place of the template's word.
+    QTest::newRow("page that names windows-1252 read in it") << QByteArray("Gr\xfc\xdf"
+                                                                           "e")
+                                                             << u"changed outside its content"_s
+                                                             << u"Gr\u00fc\u00df"
+                                                                "e"_s
+                                                             << false;
+}
+
+// A page file of the site is read only when it is an ordinary file in the
+// folder, and its bytes are never turned into other characters without a word.
+void TestSiteReader::pageFile_readOnlyAsItIs() {
+    QFETCH(QByteArray, faq);
+    QFETCH(QString, problem);
+    QFETCH(QString, body);
+    QFETCH(bool, sameBytes);
+    const QString paper = bundledTemplates + u"paper"_s;
+    builtSite(paper, plainPages);
+    QFile file(m_site + u"/faq.htm"_s);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray built = file.readAll();
+    file.close();
+    const QString secret = m_dir->filePath(u"secret.htm"_s);
+    writeFile(secret, built);
+    QVERIFY(file.remove());
+    QByteArray changed = QByteArray(built).replace("\r\n  </div>\r\n</main>",
+                                                   QByteArray(faq + "\r\n  </div>\r\n</main>"));
+    if (!sameBytes)
+        changed.replace("charset=\"utf-8\"", "charset=\"windows-1252\"");
+    if (faq.isEmpty())
+        QVERIFY(QFile::link(secret, m_site + u"/faq.htm"_s));
+    else
+        writeFile(m_site + u"/faq.htm"_s, changed);
 
     const ReadSite read = readBuiltSite(m_site, installed());
-    QVERIFY(read.error.isEmpty());
-    QVERIFY(read.site.templateFolder.isEmpty());
-    QCOMPARE(read.problems.size(), 1);
-    QCOMPARE(read.site.pages.size(), 2);
-    QCOMPARE(read.site.pages[0].name, u"Home"_s);
-    QCOMPARE(read.site.pages[0].body, u"<p>Hi</p>"_s);
-    QCOMPARE(read.site.pages[1].name, u"notes"_s);
-    QCOMPARE(read.site.pages[1].body, u"<p>Just a body</p>"_s);
+    QVERIFY2(read.problems.size() == (problem.isEmpty() ? 0 : 1),
+             qPrintable(read.problems.join(u"\n"_s)));
+    if (!problem.isEmpty()) {
+        QVERIFY2(read.problems[0].contains(problem), qPrintable(read.problems[0]));
+        QVERIFY2(read.problems[0].contains(u"\"faq.htm\""_s), qPrintable(read.problems[0]));
+    }
+    QCOMPARE(read.pageFiles.contains(u"faq.htm"_s), !body.isNull());
+    if (body.isNull())
+        return;
+    QVERIFY2(read.site.pages[2].body.endsWith(body), qPrintable(read.site.pages[2].body));
+    if (!sameBytes)
+        return;
+    // The page written again holds the very bytes read.
+    const Files before = pageFiles(m_site);
+    const BuildResult rebuilt = BuildWebsite(read.site);
+    QVERIFY2(rebuilt.ok, qPrintable(rebuilt.message()));
+    QCOMPARE(pageFiles(m_site), before);
+}
+
+// A site built when title, author and names were written as they were typed
+// opens with the text its pages showed, and keeps its look when built again.
+void TestSiteReader::olderSite_opensAsTyped() {
+    builtSite(bundledTemplates + u"studio"_s, plainPages, u"Tom and Jerry"_s, u"Ann"_s);
+    const Files built = pageFiles(m_site);
+    for (auto it = built.cbegin(); it != built.cend(); ++it)
+        writeFile(m_site + u'/' + it.key(),
+                  QByteArray(it.value()).replace("Tom and Jerry", "Tom & Jerry&nbsp;&copy;"));
+
+    const ReadSite read = readBuiltSite(m_site, installed());
+    QVERIFY2(read.problems.isEmpty(), qPrintable(read.problems.join(u'\n')));
+    QCOMPARE(read.site.title, u"Tom & Jerry\u00a0\u00a9"_s);
+    QCOMPARE(read.site.pages.size(), plainPages.size());
 }
 
 void TestSiteReader::notASite_isRefused_data() {

@@ -91,6 +91,7 @@ void tst_CommandLine::pages_keepTheirOrderAndBodies() {
 }
 
 void tst_CommandLine::fromSite_startsFromWhatWasRead_data() {
+    QTest::addColumn<QString>("builtWith"); // the template's folder, or an installed one's name
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("templateName");
     QTest::addColumn<QString>("title");
@@ -99,38 +100,55 @@ void tst_CommandLine::fromSite_startsFromWhatWasRead_data() {
 
     const QString builtAbout = u"<p>About the club</p>"_s;
     const QString fileAbout = u"<h2>About Me</h2>\n<p>Fragments are taken as they are.</p>\n"_s;
-    QTest::newRow("as read") << QStringList() << u"classic"_s << u"Club"_s
+    const QString classic = u"classic"_s;
+    QTest::newRow("as read") << classic << QStringList() << classic << u"Club"_s
                              << QStringList{u"Home"_s, u"About Me"_s} << builtAbout;
     QTest::newRow("a new look and title")
-        << QStringList{u"--template=modern"_s, u"--title=New"_s} << u"modern"_s << u"New"_s
-        << QStringList{u"Home"_s, u"About Me"_s} << builtAbout;
+        << classic << QStringList{u"--template=modern"_s, u"--title=New"_s} << u"modern"_s
+        << u"New"_s << QStringList{u"Home"_s, u"About Me"_s} << builtAbout;
     QTest::newRow("a page replaced and one added")
+        << classic
         << QStringList{u"--page"_s, u"About Me=pages/about.html"_s, u"--page"_s,
                        u"News=pages/about.html"_s}
-        << u"classic"_s << u"Club"_s << QStringList{u"Home"_s, u"About Me"_s, u"News"_s}
-        << fileAbout;
+        << classic << u"Club"_s << QStringList{u"Home"_s, u"About Me"_s, u"News"_s} << fileAbout;
+    QTest::newRow("markup and quotes in a new title")
+        << classic << QStringList{u"--title=<b>Tom</b> & \"Jerry\""_s} << classic
+        << u"<b>Tom</b> & \"Jerry\""_s << QStringList{u"Home"_s, u"About Me"_s} << builtAbout;
+    // {site} stands for the folder of the site read.
+    QTest::newRow("a built page given with --page brings only its content")
+        << classic << QStringList{u"--page"_s, u"About Me={site}/index.htm"_s} << classic
+        << u"Club"_s << QStringList{u"Home"_s, u"About Me"_s} << u"<p>Hi</p>"_s;
+    const QString byPath = QStringLiteral(QUILLSITE_SOURCE_DIR "/share/templates/paper");
+    QTest::newRow("recognised by the template given by its path")
+        << byPath << QStringList{u"--template="_s + byPath} << byPath << u"Club"_s
+        << QStringList{u"Home"_s, u"About Me"_s} << builtAbout;
 }
 
 void tst_CommandLine::fromSite_startsFromWhatWasRead() {
+    QFETCH(QString, builtWith);
     QFETCH(QStringList, options);
     QFETCH(QString, templateName);
     QFETCH(QString, title);
     QFETCH(QStringList, pageNames);
     QFETCH(QString, aboutBody);
+    const auto folderOf = [](const QString &name) {
+        return name.startsWith(u'/') ? name : templateFolder(name);
+    };
     QTemporaryDir folder;
     const BuildResult built = BuildWebsite(
-        {templateFolder(u"classic"_s),
+        {folderOf(builtWith),
          u"Club"_s,
          u"Bea"_s,
          {{u"Home"_s, u"<p>Hi</p>"_s, {}}, {u"About Me"_s, u"<p>About the club</p>"_s, {}}},
          folder.path()});
     QVERIFY2(built.ok, qPrintable(built.message()));
 
+    options.replaceInStrings(u"{site}"_s, folder.path());
     const CommandLine command =
         interpret(QStringList{u"--out=/tmp/new"_s, u"--from"_s, folder.path()} + options);
     QCOMPARE(command.error, QString());
     QCOMPARE(command.action, CommandAction::Build);
-    QCOMPARE(command.site.templateFolder, templateFolder(templateName));
+    QCOMPARE(command.site.templateFolder, folderOf(templateName));
     QCOMPARE(command.site.title, title);
     QCOMPARE(command.site.author, u"Bea"_s);
     QCOMPARE(command.site.destination, u"/tmp/new"_s);
@@ -230,6 +248,14 @@ void tst_CommandLine::wrongCommand_isRefused_data() {
                                  << u"The title can't be empty; give one with --title."_s;
     QTest::newRow("empty author") << QStringList{u"--out=/s"_s, u"--author"_s, u""_s}
                                   << u"The author can't be empty; give one with --author."_s;
+    QTest::newRow("control character in the title")
+        << QStringList{u"--out=/s"_s, u"--title=My\nSite"_s}
+        << u"The title contains a control character (such as a tab or a line break), which a "
+           "web page can't show. Type the title without it."_s;
+    QTest::newRow("control character in the author")
+        << QStringList{u"--out=/s"_s, u"--author=Ann\u009b31m"_s}
+        << u"The author contains a control character (such as a tab or a line break), which a "
+           "web page can't show. Type the author without it."_s;
     QTest::newRow("unknown option") << QStringList{u"--out=/s"_s, u"--colour=red"_s}
                                     << u"Unknown option 'colour'.\nSee --help for the options."_s;
     QTest::newRow("option without its value")

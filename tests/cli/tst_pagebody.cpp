@@ -1,6 +1,6 @@
 #include "builder/textfile.h"
-#include "cli/pagebody.h"
-#include "cli/pagereader.h"
+#include "builder/pagebody.h"
+#include "builder/pagereader.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -43,6 +43,9 @@ private slots:
     void killedBuild_leavesTheOldSiteOrTheNew();
     void rebuild_removesWhatTheSiteNoLongerUses_data();
     void rebuild_removesWhatTheSiteNoLongerUses();
+    void fromSite_rebuildsPagesByteForByte_data();
+    void fromSite_rebuildsPagesByteForByte();
+    void listPages_showsWhatWouldBeRead_data();
     void listPages_showsWhatWouldBeRead();
     void pictures_areCopiedAndMissingOnesNamed();
 
@@ -171,6 +174,17 @@ void tst_QuillsiteBuild::failure_leavesSiteAsItWas_data() {
     QTest::newRow("page name with a slash, said once")
         << QStringList{u"--page"_s, u"A/B="_s + dataFolder + u"/pages/about.html"_s} << 2
         << u"The page name \"A/B\" contains \"/\", which can't be part of a file name."_s;
+    QTest::newRow("page file of --from linked to a file elsewhere, under --strict")
+        << QStringList{u"--strict"_s, u"--from"_s, u"from"_s} << 1
+        << u"Error: The page \"About\" (file \"about.htm\") could not be read (It is a symbolic "
+           "link to a file elsewhere"_s;
+    QTest::newRow("page file of --from is a pipe, under --strict")
+        << QStringList{u"--strict"_s, u"--from"_s, u"from"_s} << 1
+        << u"Error: The page \"About\" (file \"about.htm\") could not be read (It is not an "
+           "ordinary file"_s;
+    QTest::newRow("control character in --title")
+        << QStringList{u"--title"_s, u"My\u001b[2JSite"_s} << 2
+        << u"The title contains a control character"_s;
     QTest::newRow("read-only site folder")
         << QStringList{u"--page"_s, about} << 1
         << u"Could not write in the folder \"%1/site\": You are not allowed to write"_s;
@@ -196,6 +210,19 @@ void tst_QuillsiteBuild::failure_leavesSiteAsItWas() {
             dangling.write("<p><a href=\"gone.htm\">Old page</a></p>") > 0);
     dangling.close();
     QCOMPARE(::mkfifo(QFile::encodeName(m_folder->filePath(u"pipe"_s)).constData(), 0600), 0);
+    if (arguments.contains(u"--from"_s)) {
+        // A site to start from whose second page is no longer a file of its own.
+        run({u"--out"_s, u"from"_s, u"--template"_s, dataFolder + u"/templates/classic"_s,
+             u"--page"_s, u"Home="_s + dataFolder + u"/pages/home.html"_s, u"--page"_s,
+             u"About="_s + dataFolder + u"/pages/about.html"_s});
+        QCOMPARE(m_process.exitCode(), 0);
+        const QString page = m_folder->filePath(u"from/about.htm"_s);
+        QVERIFY(QFile::remove(page));
+        if (QByteArrayView(QTest::currentDataTag()).contains("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(page).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(m_folder->filePath(u"missing.html"_s), page));
+    }
     if (QTest::currentDataTag() == QByteArrayView("read-only site folder")) {
         if (::geteuid() == 0)
             QSKIP("Permissions do not bind the superuser");
@@ -359,21 +386,108 @@ void tst_QuillsiteBuild::pictures_areCopiedAndMissingOnesNamed() {
     QVERIFY(QFile::exists(site + u"/media/dot-one.png"_s));
 }
 
-void tst_QuillsiteBuild::listPages_showsWhatWouldBeRead() {
-    run({u"--out"_s, u"site"_s, u"--template"_s, u"paper"_s, u"--title"_s, u"Club"_s, u"--author"_s,
-         u"Ann"_s, u"--page"_s, u"Home="_s + dataFolder + u"/pages/home.html"_s, u"--page"_s,
-         u"Q&A: 100%="_s + dataFolder + u"/pages/about.html"_s});
-    QCOMPARE(m_process.exitCode(), 0);
-    QVERIFY(QFile::remove(m_folder->filePath(u"site/index.htm"_s)));
+void tst_QuillsiteBuild::fromSite_rebuildsPagesByteForByte_data() {
+    QTest::addColumn<QStringList>("arguments"); // title, author and pages
+    QTest::addColumn<QByteArray>("aboutBytes"); // put into the About page's content; may be empty
+    QTest::addColumn<QString>("warning");       // what standard error says of the rebuild
 
-    run({u"--list-pages"_s, u"site"_s});
+    const QString about = dataFolder + u"/pages/about.html"_s;
+    QTest::newRow("markup, ampersand and quotes in title, author and names")
+        << QStringList{u"--title"_s,  u"<script>alert(1)</script> & \"Co\""_s,
+                       u"--author"_s, u"Ann <ann@example.org>"_s,
+                       u"--page"_s,   u"Home="_s + about,
+                       u"--page"_s,   u"Tom & Jerry <b>="_s + about}
+        << QByteArray() << QString();
+    QTest::newRow("page that is not UTF-8 kept and named")
+        << QStringList{u"--title"_s, u"Club"_s,          u"--author"_s, u"Ann"_s,
+                       u"--page"_s,  u"Home="_s + about, u"--page"_s,   u"About="_s + about}
+        << QByteArray("<p>Gr\xc3\xbc\xc3\x9f"
+                      "e \xfc</p>")
+        << u"Warning: The page \"About\" (file \"about.htm\") is not valid UTF-8 and names no "
+           "other encoding. Its bytes are kept as they are, but some of its characters may show "
+           "wrongly; save the file as UTF-8 to be sure.\n"_s;
+}
+
+void tst_QuillsiteBuild::fromSite_rebuildsPagesByteForByte() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, aboutBytes);
+    QFETCH(QString, warning);
+    const QString classic = dataFolder + u"/templates/classic"_s;
+    run(QStringList{u"--out"_s, u"site"_s, u"--template"_s, classic} + arguments);
     QCOMPARE(m_process.exitCode(), 0);
+    if (!aboutBytes.isEmpty()) {
+        QFile page(m_folder->filePath(u"site/about.htm"_s));
+        QVERIFY(page.open(QIODevice::ReadWrite));
+        const QByteArray edited =
+            page.readAll().replace("</div>", QByteArray(aboutBytes + "</div>"));
+        QVERIFY(page.resize(0) && page.write(edited) == edited.size());
+    }
+    const QMap<QString, QByteArray> built = siteFiles();
+
+    run({u"--from"_s, u"site"_s, u"--template"_s, classic, u"--out"_s, u"site"_s});
+    QCOMPARE(m_stderr, warning);
+    QCOMPARE(m_process.exitCode(), 0);
+    QCOMPARE(siteFiles(), built);
+}
+
+void tst_QuillsiteBuild::listPages_showsWhatWouldBeRead_data() {
+    QTest::addColumn<QString>("templateArgument"); // for the build and the listing
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QByteArrayList>("edit"); // a hand edit on every page: what becomes what
+    QTest::addColumn<bool>("homeRemoved");
+    QTest::addColumn<QString>("listing"); // %1: the template's path
+    QTest::addColumn<QString>("warning"); // how standard error starts
+
+    const QString pathTemplate = dataFolder + u"/templates/classic"_s;
     // The home page is gone, so the site is read from the other page's menu.
-    QCOMPARE(m_stdout, u"Template: Paper [paper]\nTitle: Club\nAuthor: Ann\nPages:\n"
-                       "    Q&A: 100% (q&a: 100%.htm)\n"_s);
-    QVERIFY2(m_stderr.startsWith(u"Warning: The page \"Home\" is in the menu, but its file "
-                                 "\"index.htm\" is missing"_s),
-             qPrintable(m_stderr));
+    QTest::newRow("read from another page's menu")
+        << u"paper"_s << u"Club"_s << QByteArrayList() << true
+        << u"Template: Paper [paper]\nTitle: Club\nAuthor: Ann\nPages:\n"
+           "    Q&A: 100% (q&a: 100%.htm)\n"_s
+        << u"Warning: The page \"Home\" is in the menu, but its file \"index.htm\" is missing"_s;
+    QTest::newRow("template given by path, text as typed")
+        << pathTemplate << u"<b>Tom</b> & \"Jerry\""_s << QByteArrayList() << false
+        << u"Template: %1\nTitle: <b>Tom</b> & \"Jerry\"\nAuthor: Ann\nPages:\n"
+           "    Home (index.htm)\n    Q&A: 100% (q&a: 100%.htm)\n"_s
+        << QString();
+    QTest::newRow("control characters a hand edit put in escaped")
+        << pathTemplate << u"Club"_s << QByteArrayList{"Club", "Cl&#27;]0;owned&#7;b"} << false
+        << u"Template: %1\nTitle: Cl\\x1b]0;owned\\x07b\nAuthor: Ann\nPages:\n"
+           "    Home (index.htm)\n    Q&A: 100% (q&a: 100%.htm)\n"_s
+        << QString();
+    QTest::newRow("control character in a menu entry escaped in the warning")
+        << pathTemplate << u"Club"_s << QByteArrayList{"Q&amp;A", "Q&#27;A"} << false
+        << u"Template: %1\nTitle: Club\nAuthor: Ann\nPages:\n    Home (index.htm)\n"_s
+        << u"Warning: The menu entry \"Q\\x1bA: 100%\" can't be opened as a page, so it was left "
+           "out.\n"_s;
+}
+
+void tst_QuillsiteBuild::listPages_showsWhatWouldBeRead() {
+    QFETCH(QString, templateArgument);
+    QFETCH(QString, title);
+    QFETCH(QByteArrayList, edit);
+    QFETCH(bool, homeRemoved);
+    QFETCH(QString, listing);
+    QFETCH(QString, warning);
+    run({u"--out"_s, u"site"_s, u"--template"_s, templateArgument, u"--title"_s, title,
+         u"--author"_s, u"Ann"_s, u"--page"_s, u"Home="_s + dataFolder + u"/pages/home.html"_s,
+         u"--page"_s, u"Q&A: 100%="_s + dataFolder + u"/pages/about.html"_s});
+    QCOMPARE(m_process.exitCode(), 0);
+    const QMap<QString, QByteArray> built = siteFiles();
+    for (auto it = built.cbegin(); it != built.cend() && !edit.isEmpty(); ++it) {
+        QFile page(m_folder->filePath(u"site/"_s + it.key()));
+        QVERIFY(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        page.write(QByteArray(it.value()).replace(edit[0], edit[1]));
+    }
+    if (homeRemoved)
+        QVERIFY(QFile::remove(m_folder->filePath(u"site/index.htm"_s)));
+
+    run({u"--list-pages"_s, u"site"_s, u"--template"_s, templateArgument});
+    QCOMPARE(m_process.exitCode(), 0);
+    QCOMPARE(m_stdout, listing.contains(u"%1"_s) ? listing.arg(templateArgument) : listing);
+    QVERIFY2(m_stderr.startsWith(warning), qPrintable(m_stderr));
+    if (warning.isEmpty())
+        QCOMPARE(m_stderr, QString());
 }
 
 QTEST_GUILESS_MAIN(tst_QuillsiteBuild)

@@ -23,5 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         std::abort();
     encodeText(decoded.text, decoded.encoding == TextEncoding::Utf8 ? TextEncoding::Windows1252
                                                                     : TextEncoding::Utf8);
+    // A page that is not UTF-8 keeps its stray bytes through reading and writing.
+    if (encodeText(fromUtf8KeepingBytes(bytes), TextEncoding::Utf8) != bytes)
+        std::abort();
     return 0;
 }

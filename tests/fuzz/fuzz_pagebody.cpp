@@ -1,6 +1,6 @@
 // Taking the body out of any page file given to quillsite-build.
 
-#include "cli/pagebody.h"
+#include "builder/pagebody.h"
 
 #include <cstddef>
 #include <cstdint>

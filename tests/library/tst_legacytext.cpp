@@ -15,6 +15,8 @@ private slots:
     void toWindows1252Html_data();
     void toWindows1252Html();
     void everyByte_roundTrips();
+    void keptBytes_roundTrip_data();
+    void keptBytes_roundTrip();
 };
 
 void TestLegacyText::decode_data() {
@@ -70,6 +72,42 @@ void TestLegacyText::everyByte_roundTrips() {
     for (int byte = 0; byte < 256; ++byte)
         all += char(byte);
     QCOMPARE(quillsite::toWindows1252Html(fromWindows1252(all)), all);
+}
+
+void TestLegacyText::keptBytes_roundTrip_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+
+    const auto kept = [](uchar byte) {
+        return QString(QChar(char16_t(0xdc00 + byte)));
+    };
+    QTest::newRow("valid UTF-8") << QByteArray("Gr\xc3\xbc\xc3\x9f"
+                                               "e \xf0\x9f\x98\x80")
+                                 << u"Grüße 😀"_s << true;
+    QTest::newRow("a Windows-1252 letter among UTF-8")
+        << QByteArray("\xc3\xbc \xfc") << u"ü "_s + kept(0xfc) << false;
+    QTest::newRow("cut-off sequence at the end")
+        << QByteArray("a\xe2\x82") << u"a"_s + kept(0xe2) + kept(0x82) << false;
+    QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << kept(0xc0) + kept(0xaf) << false;
+    QTest::newRow("encoded surrogate")
+        << QByteArray("\xed\xa0\x80") << kept(0xed) + kept(0xa0) + kept(0x80) << false;
+    QTest::newRow("beyond the last code point")
+        << QByteArray("\xf4\x90\x80\x80x")
+        << kept(0xf4) + kept(0x90) + kept(0x80) + kept(0x80) + u"x"_s << false;
+    QTest::newRow("kept byte after a character beyond the first plane")
+        << QByteArray("\xf0\x9f\x98\x80\xff") << u"😀"_s + kept(0xff) << false;
+}
+
+// Bytes that are not UTF-8 survive being read and written again.
+void TestLegacyText::keptBytes_roundTrip() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+
+    QCOMPARE(isValidUtf8(bytes), valid);
+    QCOMPARE(fromUtf8KeepingBytes(bytes), text);
+    QCOMPARE(encodeText(text, TextEncoding::Utf8), bytes);
 }
 
 } // namespace quillsite

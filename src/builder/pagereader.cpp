@@ -1,10 +1,12 @@
-#include "cli/pagereader.h"
+#include "builder/pagereader.h"
 
+#include "builder/pagebody.h"
+#include "builder/sitereader.h"
 #include "builder/textfile.h"
-#include "cli/pagebody.h"
 #include "library/legacytext.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace quillsite {
@@ -40,12 +42,16 @@ QString leftOutWarning(LeftOutContent leftOut, const QString &path) {
 
 } // namespace
 
-InputPage readInputPage(const QString &path) {
+InputPage readInputPage(const QString &path, const QStringList &templateFolders) {
     const TextFileBytes file = readTextFile(path);
     if (file.error.failed())
-        return {{}, {}, file.error};
+        return {{}, {}, {}, file.error};
+    // Its header, menu and footer belong to the site it came from.
+    if (std::optional<SitePage> built =
+            builtPageOf(file.bytes, QFileInfo(path).absolutePath(), templateFolders))
+        return {std::move(built->body), std::move(built->name), {}, {}};
     PageBody body = bodyMarkup(decodePage(file.bytes));
-    InputPage page{std::move(body.markup), {}, {}};
+    InputPage page{std::move(body.markup), {}, {}, {}};
     if (const QString warning = leftOutWarning(body.leftOut, path); !warning.isEmpty())
         page.warnings.append(warning);
     return page;

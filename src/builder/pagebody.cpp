@@ -1,4 +1,4 @@
-#include "cli/pagebody.h"
+#include "builder/pagebody.h"
 
 #include <QRegularExpression>
 
