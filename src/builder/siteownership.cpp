@@ -46,6 +46,22 @@ QStringList referencedMedia(const QList<SitePage> &pages, const QString &folder)
     return media.values();
 }
 
+// The page files that may show or link to files under media/, read whole:
+// a page without "media/" in it needs no parsing, which keeps large text-only
+// sites quick to rebuild.
+QList<SitePage> pagesIn(const QString &folder, const QStringList &files) {
+    QList<SitePage> pages;
+    for (const QString &file : files) {
+        QFile page(folder + u'/' + file);
+        if (!page.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray bytes = page.readAll();
+        if (bytes.contains(mediaPrefix.toLatin1()))
+            pages.append({file, QString::fromUtf8(bytes)});
+    }
+    return pages;
+}
+
 void addSupportFiles(OwnedFiles &owned, const QString &templateFolder, const QString &folder) {
     if (templateFolder.isEmpty())
         return;
@@ -77,15 +93,15 @@ QStringList missingFrom(const QStringList &before, const QStringList &after) {
 OwnedFiles filesOwnedBySiteIn(const QString &folder, const QStringList &templateFolders) {
     if (!QFileInfo(folder).isDir())
         return {};
-    const ReadSite read = readBuiltSite(folder, templateFolders);
     // Without the template that built it, what stands there can't be told
     // from the user's own files.
-    if (!read.error.isEmpty() || read.site.templateFolder.isEmpty())
+    const std::optional<SiteMenuFiles> menu = readSiteMenuFiles(folder, templateFolders);
+    if (!menu)
         return {};
     OwnedFiles owned;
-    owned.pages = read.pageFiles;
-    owned.media = referencedMedia(read.site.pages, folder);
-    addSupportFiles(owned, read.site.templateFolder, folder);
+    owned.pages = menu->pageFiles;
+    owned.media = referencedMedia(pagesIn(folder, owned.pages), folder);
+    addSupportFiles(owned, menu->templateFolder, folder);
     return owned;
 }
 

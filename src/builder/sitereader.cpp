@@ -438,6 +438,28 @@ std::optional<SitePage> builtPageOf(const QByteArray &bytes, const QString &fold
     return SitePage{textOfMarkup(recognised.start.name), recognised.start.content, folder};
 }
 
+std::optional<SiteMenuFiles> readSiteMenuFiles(const QString &folder,
+                                               const QStringList &templateFolders) {
+    const QStringList files = pageFilesIn(folder);
+    if (files.isEmpty())
+        return std::nullopt;
+    const TextFileBytes start =
+        readTextFile(folder + u'/' + files.constFirst(), LinkPolicy::Refuse);
+    if (start.error.failed())
+        return std::nullopt;
+    const Recognised recognised = recognise(start.bytes, templateFolders);
+    if (!recognised.form)
+        return std::nullopt;
+    SiteMenuFiles menu{recognised.form->folder, {}};
+    for (const MenuEntry &entry : recognised.start.menu) {
+        const QString file = siteFileName(entry.link);
+        if (pageNameProblem(file).isEmpty() && !menu.pageFiles.contains(file) &&
+            QFileInfo::exists(folder + u'/' + file))
+            menu.pageFiles.append(file);
+    }
+    return menu;
+}
+
 std::optional<SitePage> readBuiltPage(const QString &path, const QStringList &templateFolders) {
     const TextFileBytes file = readTextFile(path);
     if (file.error.failed())

@@ -31,6 +31,16 @@ struct ReadSite {
 // their order. Pages that don't match are still opened as far as they can be.
 ReadSite readBuiltSite(const QString &folder, const QStringList &templateFolders);
 
+// The template that built the site in `folder` and the page files its menu
+// lists, read from its start page alone, which is quick however large the
+// site; nothing when no template of `templateFolders` built it.
+struct SiteMenuFiles {
+    QString templateFolder;
+    QStringList pageFiles;
+};
+std::optional<SiteMenuFiles> readSiteMenuFiles(const QString &folder,
+                                               const QStringList &templateFolders);
+
 // The page file `path` read back the same way, when one of `templateFolders`
 // built it: its name as its menu gives it, its content, and its folder.
 // Nothing when no installed template built it.
