@@ -64,6 +64,18 @@ PublishError GitDestination::gitFailure(PublishError::Kind kind, const QString &
 }
 
 PublishError GitDestination::open() {
+    const bool hadWorkCopy = QDir(m_workFolder).exists();
+    PublishError error = prepareWorkCopy();
+    if (error.failed() && error.kind != PublishError::Kind::Connect && hadWorkCopy) {
+        // A publish killed half-way may leave git's own locks behind; the copy is only a
+        // cache of the branch, so a fresh one serves.
+        QDir(m_workFolder).removeRecursively();
+        error = prepareWorkCopy();
+    }
+    return error;
+}
+
+PublishError GitDestination::prepareWorkCopy() {
     QString said;
     if (!QDir(m_workFolder + u"/.git"_s).exists()) {
         if (!QDir().mkpath(m_workFolder) || !git({u"init"_s, u"-q"_s}, nullptr, &said) ||
