@@ -86,7 +86,7 @@ PublishError PublishEngine::retried(const std::function<PublishError()> &attempt
          ++retry) {
         if (m_stop && m_stop->load())
             break;
-        QThread::msleep(500u << retry);
+        QThread::msleep(unsigned(m_settings.retryDelayMilliseconds) << retry);
         error = attempt();
     }
     return error;
@@ -237,6 +237,7 @@ PublishStatus PublishEngine::publish() {
     if (!sends.isEmpty()) {
         // Ours but unknown until they are in place: if the publish ends half-way, the
         // next one sends them again and may remove them.
+        const Manifest before = m_state;
         for (const SiteFile &file : sends)
             m_state.files.insert(file.path, {file.path, file.size, {}});
         if (const PublishError error = writeManifest(first); error.failed())
@@ -249,6 +250,7 @@ PublishStatus PublishEngine::publish() {
             if (!stopping())
                 sendPhase(phase);
         }
+        forgetUnsent(before);
         if (const PublishError error = writeManifest(first); error.failed())
             return fail(error);
     }
@@ -268,6 +270,18 @@ PublishStatus PublishEngine::publish() {
     return PublishStatus::Done;
 }
 
+// Files never tried are as they were before the publish: the old file, or none.
+void PublishEngine::forgetUnsent(const Manifest &before) {
+    for (const SiteFile &file : m_plan.sends()) {
+        if (m_tried.contains(file.path))
+            continue;
+        if (before.files.contains(file.path))
+            m_state.files.insert(file.path, before.files.value(file.path));
+        else
+            m_state.files.remove(file.path);
+    }
+}
+
 void PublishEngine::openWorkers() {
     while (int(m_destinations.size()) < m_settings.jobs) {
         std::unique_ptr<Destination> destination = m_maker();
@@ -285,6 +299,10 @@ void PublishEngine::sendPhase(const QList<SiteFile> &files) {
             if (index >= files.size())
                 return;
             const SiteFile &file = files.at(index);
+            {
+                QMutexLocker locker(&m_mutex);
+                m_tried.insert(file.path);
+            }
             record(file, retried([&] { return destination->put(file.path, file.localFile); }));
         }
     };
