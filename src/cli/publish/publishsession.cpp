@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QLockFile>
+#include <QMutex>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -162,7 +163,9 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
 
     ConnectionOptions connection = command.connection;
     std::optional<std::optional<QString>> password;
+    QMutex asking; // connections may open from several threads; the user is asked once
     connection.password = [&]() -> std::optional<QString> {
+        QMutexLocker locker(&asking);
         if (!password)
             password = findPassword(command.address.display(), err);
         return *password;
