@@ -46,6 +46,13 @@ QString size(qint64 bytes) {
     return QLocale().formattedDataSize(bytes, 1);
 }
 
+qint64 sentBytes(const PublishEngine &engine) {
+    qint64 total = 0;
+    for (const SiteFile &file : engine.sent())
+        total += file.size;
+    return total;
+}
+
 void printPlan(const PublishPlan &plan, QTextStream &out) {
     out << tr("New: %1, changed: %2, removed: %3, unchanged: %4")
                .arg(plan.added.size())
@@ -105,18 +112,14 @@ int finishPublish(const PublishCommand &command, const PublishEngine &engine,
             out << tr("Nothing to publish; %1 is up to date.").arg(command.address.display())
                 << '\n';
         else
-            out << tr("Published to %1: %2 new, %3 changed, %4 removed, %5 unchanged; %6 sent in %7 s.")
+            out << tr("Published to %1: %2 new, %3 changed, %4 removed, %5 unchanged; %6 sent in "
+                      "%7 s.")
                        .arg(command.address.display())
                        .arg(plan.added.size())
                        .arg(plan.changed.size())
                        .arg(plan.removed.size())
                        .arg(plan.unchanged.size())
-                       .arg(size(engine.sent().isEmpty() ? 0 : [&] {
-                           qint64 total = 0;
-                           for (const SiteFile &file : engine.sent())
-                               total += file.size;
-                           return total;
-                       }()))
+                       .arg(size(sentBytes(engine)))
                        .arg(QLocale().toString(double(elapsed) / 1000.0, 'f', 1))
                 << '\n';
     }
