@@ -39,6 +39,12 @@ QString temporaryNamePrefix() {
     return u".quillsite-tmp-"_s;
 }
 
+bool isTemporaryName(const QString &path) {
+    const QString name = path.section(u'/', -1);
+    return name.startsWith(temporaryNamePrefix()) ||
+           (name.startsWith(u'.') && name.endsWith(u".quillsite-upload"_s));
+}
+
 FolderDestination::FolderDestination(const QString &folder)
     : m_folder(QDir::cleanPath(folder)) {}
 

@@ -36,10 +36,6 @@ QString nameFiles(const QStringList &files) {
     return text;
 }
 
-bool isTemporaryName(const QString &path) {
-    return QFileInfo(path).fileName().startsWith(temporaryNamePrefix());
-}
-
 } // namespace
 
 PublishEngine::PublishEngine(DestinationMaker maker, PublishSettings settings)

@@ -54,7 +54,7 @@ bool scanSite(const QString &folder, QList<SiteFile> *files, QStringList *warnin
                                  .arg(path));
             continue;
         }
-        if (info.fileName().startsWith(temporaryNamePrefix()) || path == manifestFileName())
+        if (isTemporaryName(path) || path == manifestFileName())
             continue;
         if (!info.isFile()) {
             warnings->append(QCoreApplication::translate(

@@ -37,6 +37,8 @@ void tst_SiteFile::scan_takesTheSiteAndNothingElse_data() {
     QTest::newRow("a pipe") << u"pipe"_s << u"FIFO"_s << false << true;
     QTest::newRow("a file half-written by a publish")
         << u".quillsite-tmp-1a2b-about.htm"_s << QString() << false << false;
+    QTest::newRow("a file half-sent over the network")
+        << u"media/.p.jpg.quillsite-upload"_s << QString() << false << false;
     QTest::newRow("a manifest left in the site")
         << u".quillsite-manifest.json"_s << QString() << false << false;
 }
