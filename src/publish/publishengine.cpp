@@ -21,9 +21,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text, int n = -1) {
-    return QCoreApplication::translate("PublishEngine", text, nullptr, n);
-}
+// The context of this file's texts in the translation catalogues.
+struct EngineText {
+    Q_DECLARE_TR_FUNCTIONS(EngineText)
+};
 
 constexpr int retryCount = 3;
 
@@ -32,7 +33,7 @@ QString nameFiles(const QStringList &files) {
     constexpr qsizetype shown = 10;
     QString text = files.mid(0, shown).join(u", "_s);
     if (files.size() > shown)
-        text += tr(" and %n more", int(files.size() - shown));
+        text += EngineText::tr(" and %n more", nullptr, int(files.size() - shown));
     return text;
 }
 
@@ -124,7 +125,7 @@ void PublishEngine::readServerManifest(const QList<RemoteEntry> &listing) {
         error.failed() ? std::nullopt : quillsite::readManifest(bytes, links, &why);
     if (!manifest) {
         // Trusting none of it is safe: nothing is deleted, and same-named files need a yes.
-        m_warnings.append(tr("The manifest on the server is ignored: %1").arg(why));
+        m_warnings.append(EngineText::tr("The manifest on the server is ignored: %1").arg(why));
         return;
     }
     m_hadManifest = true;
@@ -150,7 +151,8 @@ void PublishEngine::checkServerFiles(const QList<RemoteEntry> &listing) {
         }
         if (!intact) {
             m_warnings.append(
-                tr("%1 was changed or removed on the server; it is sent again.").arg(entry.path));
+                EngineText::tr("%1 was changed or removed on the server; it is sent again.")
+                    .arg(entry.path));
             entry.sha256.clear();
         }
     }
@@ -170,10 +172,11 @@ void PublishEngine::noteServingConflicts(const QList<RemoteEntry> &listing,
             continue;
         }
         if (preferred.contains(entry.path, Qt::CaseInsensitive) && !ours.contains(entry.path))
-            m_warnings.append(tr("The server's folder holds %1, which many web servers show "
-                                 "instead of index.htm. Remove it there, or visitors will not see "
-                                 "your start page.")
-                                  .arg(entry.path));
+            m_warnings.append(
+                EngineText::tr("The server's folder holds %1, which many web servers show "
+                               "instead of index.htm. Remove it there, or visitors will not see "
+                               "your start page.")
+                    .arg(entry.path));
         if (entry.path == manifestFileName() || m_state.files.contains(entry.path))
             continue;
         // Listed once, when we first come; later they are known to be someone else's.
@@ -187,8 +190,9 @@ void PublishEngine::noteServingConflicts(const QList<RemoteEntry> &listing,
 PublishStatus PublishEngine::check() {
     QTemporaryFile probe;
     if (!probe.open() || probe.write("quillsite") != 9 || !probe.flush())
-        return fail(
-            {PublishError::Kind::Failed, tr("Cannot make a file to try the server with."), {}});
+        return fail({PublishError::Kind::Failed,
+                     EngineText::tr("Cannot make a file to try the server with."),
+                     {}});
     const QString name = temporaryNamePrefix() + u"check"_s;
     Destination *destination = m_destinations.front().get();
     if (const PublishError error = destination->put(name, probe.fileName()); error.failed())
@@ -205,27 +209,30 @@ PublishError PublishEngine::writeManifest(Destination *destination) {
     const QByteArray bytes = quillsite::writeManifest(m_state);
     if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
         return {PublishError::Kind::Failed,
-                tr("Cannot write the manifest here: %1").arg(file.errorString()),
+                EngineText::tr("Cannot write the manifest here: %1").arg(file.errorString()),
                 {}};
     return retried([&] { return destination->put(manifestFileName(), file.fileName()); });
 }
 
 PublishStatus PublishEngine::publish() {
     if (!m_replacedForeign.isEmpty() &&
-        !confirmed(tr("The server holds files that Quillsite did not write, which the site would "
-                      "replace: %1. Replace them?")
+        !confirmed(EngineText::tr(
+                       "The server holds files that Quillsite did not write, which the site would "
+                       "replace: %1. Replace them?")
                        .arg(nameFiles(m_replacedForeign)))) {
-        m_errors.append(tr("Stopped: the site would replace files on the server that Quillsite did "
+        m_errors.append(
+            EngineText::tr("Stopped: the site would replace files on the server that Quillsite did "
                            "not write: %1. Give --yes to replace them.")
-                            .arg(nameFiles(m_replacedForeign)));
+                .arg(nameFiles(m_replacedForeign)));
         return PublishStatus::StoppedForSafety;
     }
     if (m_plan.removed.size() > m_settings.maxDeletes &&
-        !confirmed(tr("The publish would remove %n files from the server. Go on?",
-                      int(m_plan.removed.size())))) {
-        m_errors.append(tr("Stopped: the publish would remove %n files from the server, more than "
+        !confirmed(EngineText::tr("The publish would remove %n files from the server. Go on?",
+                                  nullptr, int(m_plan.removed.size())))) {
+        m_errors.append(
+            EngineText::tr("Stopped: the publish would remove %n files from the server, more than "
                            "--max-deletes allows. Give --yes or a larger --max-deletes.",
-                           int(m_plan.removed.size())));
+                           nullptr, int(m_plan.removed.size())));
         return PublishStatus::StoppedForSafety;
     }
     Destination *first = m_destinations.front().get();
@@ -255,13 +262,15 @@ PublishStatus PublishEngine::publish() {
         first->remove(leftover);
     if (!completed || !m_errors.isEmpty()) {
         if (m_errors.isEmpty())
-            m_errors.append(tr("Stopped. The server holds whole files, and its manifest says "
+            m_errors.append(
+                EngineText::tr("Stopped. The server holds whole files, and its manifest says "
                                "which; publish again to complete it."));
-        first->finish(tr("Part of a publish by Quillsite"));
+        first->finish(EngineText::tr("Part of a publish by Quillsite"));
         return m_worstKind == PublishError::Kind::Connect ? PublishStatus::Unreachable
                                                           : PublishStatus::Failed;
     }
-    if (const PublishError error = first->finish(tr("Published by Quillsite")); error.failed())
+    if (const PublishError error = first->finish(EngineText::tr("Published by Quillsite"));
+        error.failed())
         return fail(error);
     return PublishStatus::Done;
 }
