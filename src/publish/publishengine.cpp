@@ -99,8 +99,8 @@ PublishStatus PublishEngine::prepare(const QList<SiteFile> &site) {
         error.failed())
         return fail(error);
     readServerManifest(listing);
-    if (m_errors.size())
-        return PublishStatus::Failed;
+    if (!m_errors.isEmpty())
+        return fail({m_worstKind, m_errors.takeLast(), {}});
     if (m_settings.checkFiles)
         checkServerFiles(listing);
     m_plan = makePublishPlan(site, m_state);
@@ -120,6 +120,13 @@ void PublishEngine::readServerManifest(const QList<RemoteEntry> &listing) {
         [&] { return destination->readFile(manifestFileName(), manifestSizeLimit, &bytes); });
     if (error.kind == PublishError::Kind::NotFound)
         return;
+    // A manifest that could not be fetched is not a missing one: going on would forget
+    // which files are ours.
+    if (error.kind != PublishError::Kind::None && error.kind != PublishError::Kind::Failed) {
+        m_errors.append(error.message);
+        m_worstKind = error.kind;
+        return;
+    }
     QString why = error.message;
     std::optional<Manifest> manifest =
         error.failed() ? std::nullopt : quillsite::readManifest(bytes, links, &why);
