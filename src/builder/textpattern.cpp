@@ -73,28 +73,37 @@ bool TextPattern::matchPiece(QStringView text, qsizetype at, qsizetype piece, Fi
 
 // Tries every value the field at `piece` can take here: up to each place
 // where the text after it in the template stands, or up to any place when
-// another field or the end follows.
+// another field or the end follows. The places are found one at a time, as
+// the first that fits is nearly always taken: a menu of many entries is read
+// in time that grows with its length, not with its square.
 bool TextPattern::matchUnknown(QStringView text, qsizetype at, qsizetype piece, FieldValues &values,
                                const Rest &rest) const {
     const Field field = *m_pieces[piece].field;
-    QList<qsizetype> ends;
-    if (piece + 1 < m_pieces.size() && !m_pieces[piece + 1].field) {
-        const QString &next = m_pieces[piece + 1].literal;
-        for (qsizetype end = text.indexOf(next, at); end >= 0; end = text.indexOf(next, end + 1))
-            ends.append(end);
-    } else {
-        for (qsizetype end = at; end <= text.size(); ++end)
-            ends.append(end);
-    }
+    std::optional<QStringView> &value = values[int(field)];
+    const auto fitsUpTo = [&](qsizetype end) {
+        value = text.sliced(at, end - at);
+        return matchPiece(text, end, piece + 1, values, rest);
+    };
     // The content is the one value that may well hold the template's own
     // text, so the template's text after it is taken where it last stands.
-    if (field == Field::PageContent)
-        std::reverse(ends.begin(), ends.end());
-    std::optional<QStringView> &value = values[int(field)];
-    for (qsizetype end : ends) {
-        value = text.sliced(at, end - at);
-        if (matchPiece(text, end, piece + 1, values, rest))
-            return true;
+    const bool lastFirst = field == Field::PageContent;
+    if (piece + 1 < m_pieces.size() && !m_pieces[piece + 1].field) {
+        const QString &next = m_pieces[piece + 1].literal;
+        const auto following = [&](qsizetype end) {
+            if (!lastFirst)
+                return text.indexOf(next, end + 1);
+            return end > at ? text.lastIndexOf(next, end - 1) : -1;
+        };
+        for (qsizetype end = lastFirst ? text.lastIndexOf(next) : text.indexOf(next, at); end >= at;
+             end = following(end)) {
+            if (fitsUpTo(end))
+                return true;
+        }
+    } else {
+        for (qsizetype i = 0; i <= text.size() - at; ++i) {
+            if (fitsUpTo(lastFirst ? text.size() - i : at + i))
+                return true;
+        }
     }
     value.reset();
     return false;
