@@ -182,6 +182,38 @@
         <source>It is a symbolic link to a file elsewhere, and a page of a site is read only from a file inside the site&apos;s folder. Put the page file itself into the folder</source>
         <translation>Sie ist ein symbolischer Link auf eine Datei an anderer Stelle, und eine Seite einer Website wird nur aus einer Datei im Ordner der Website gelesen. Legen Sie die Seitendatei selbst in den Ordner</translation>
     </message>
+    <message>
+        <source>It is a symbolic link; files are only written inside the website&apos;s folder. Remove the link and build again</source>
+        <translation>Es ist eine symbolische Verknüpfung; Dateien werden nur im Ordner der Website geschrieben. Entfernen Sie die Verknüpfung und erstellen Sie die Website erneut</translation>
+    </message>
+    <message>
+        <source>it is reached through a symbolic link that leads out of its folder; put the file itself there</source>
+        <translation>sie wird über eine symbolische Verknüpfung erreicht, die aus ihrem Ordner hinausführt; legen Sie die Datei selbst dorthin</translation>
+    </message>
+    <message>
+        <source>it is not a picture; show pictures only, such as JPEG, PNG or WebP files</source>
+        <translation>sie ist kein Bild; zeigen Sie nur Bilder, etwa JPEG-, PNG- oder WebP-Dateien</translation>
+    </message>
+    <message>
+        <source>The picture could not be read: %1</source>
+        <translation>Das Bild konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>its camera and place data could not be removed</source>
+        <translation>seine Kamera- und Ortsdaten konnten nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>Could not put the new file in place</source>
+        <translation>Die neue Datei konnte nicht an ihren Platz gelegt werden</translation>
+    </message>
+    <message>
+        <source>Could not remove the unused file</source>
+        <translation>Die nicht mehr verwendete Datei konnte nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -464,6 +496,29 @@ zu erstellen. Beide enden mit Status 2, wenn ORDNER keine lesbare Website ist.</
     <message>
         <source>Pages:</source>
         <translation>Seiten:</translation>
+    </message>
+    <message>
+        <source>Building into a folder that holds a Quillsite site removes the files that site
+owned and the new one no longer uses: pages left out of its menu, pictures no
+page shows any more, the support files of its old template. They are listed on
+standard error; --keep-unused keeps them. Other files in DIR are never removed.</source>
+        <translation>Das Erstellen in einen Ordner, der eine Quillsite-Website enthält, entfernt die
+Dateien, die jener Website gehörten und die die neue nicht mehr verwendet: Seiten,
+die nicht mehr im Menü stehen, Bilder, die keine Seite mehr zeigt, die
+Hilfsdateien ihrer alten Vorlage. Sie werden in der Standardfehlerausgabe
+aufgeführt; --keep-unused behält sie. Andere Dateien in DIR werden nie entfernt.</translation>
+    </message>
+    <message>
+        <source>Keep the pages, pictures and template files of the site built in DIR before that the new one no longer uses.</source>
+        <translation>Die Seiten, Bilder und Vorlagendateien der zuvor in DIR erstellten Website behalten, die die neue nicht mehr verwendet.</translation>
+    </message>
+    <message>
+        <source>Removed %1 file the site no longer uses:</source>
+        <translation>%1 Datei entfernt, die die Website nicht mehr verwendet:</translation>
+    </message>
+    <message>
+        <source>Removed %1 files the site no longer uses:</source>
+        <translation>%1 Dateien entfernt, die die Website nicht mehr verwendet:</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +1440,14 @@ Remove them?</source>
 
 Entfernen?</translation>
     </message>
+    <message>
+        <source>Removed 1 file that your website no longer uses:</source>
+        <translation>1 Datei entfernt, die Ihre Website nicht mehr verwendet:</translation>
+    </message>
+    <message>
+        <source>Removed %1 files that your website no longer uses:</source>
+        <translation>%1 Dateien entfernt, die Ihre Website nicht mehr verwendet:</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -1596,6 +1659,13 @@ Entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>quillsite::EditorSession</name>
+    <message>
+        <source>The web engine stopped showing this page %1 times in a row (exit code %2).</source>
+        <translation>Die Web-Engine hat die Anzeige dieser Seite %1-mal hintereinander abgebrochen (Exit-Code %2).</translation>
+    </message>
+</context>
+<context>
     <name>quillsite::FontDialog</name>
     <message>
         <source>(as it is)</source>
@@ -1631,13 +1701,6 @@ Entfernen?</translation>
     <message>
         <source>%1 What you wrote up to then is kept.</source>
         <translation>%1 Was Sie bis dahin geschrieben haben, bleibt erhalten.</translation>
-    </message>
-</context>
-<context>
-    <name>quillsite::EditorSession</name>
-    <message>
-        <source>The web engine stopped showing this page %1 times in a row (exit code %2).</source>
-        <translation>Die Web-Engine hat die Anzeige dieser Seite %1-mal hintereinander abgebrochen (Exit-Code %2).</translation>
     </message>
 </context>
 <context>
