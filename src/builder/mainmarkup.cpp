@@ -1,14 +1,10 @@
 #include "builder/mainmarkup.h"
 
-#include <gumbo.h>
-
-#include <memory>
+#include "builder/htmldocument.h"
 
 namespace quillsite {
 
 namespace {
-
-using GumboDocument = std::unique_ptr<GumboOutput, void (*)(GumboOutput *)>;
 
 const GumboElement *findElement(const GumboNode &node, GumboTag tag) {
     if (node.type != GUMBO_NODE_ELEMENT)
@@ -40,9 +36,7 @@ QByteArray innerSource(const GumboElement &element, const QByteArray &source) {
 
 QString mainMarkup(const QString &html) {
     const QByteArray source = html.toUtf8();
-    const GumboDocument output(
-        gumbo_parse_with_options(&kGumboDefaultOptions, source.constData(), size_t(source.size())),
-        [](GumboOutput *parsed) { gumbo_destroy_output(&kGumboDefaultOptions, parsed); });
+    const HtmlDocument output = parseHtml(source);
     const GumboElement *content = findElement(*output->root, GUMBO_TAG_MAIN);
     if (!content)
         content = findElement(*output->root, GUMBO_TAG_BODY);

@@ -1,15 +1,12 @@
 #include "builder/pageaddresses.h"
 
-#include <gumbo.h>
+#include "builder/htmldocument.h"
 
-#include <memory>
 #include <optional>
 
 namespace quillsite {
 
 namespace {
-
-using GumboDocument = std::unique_ptr<GumboOutput, void (*)(GumboOutput *)>;
 
 const GumboAttribute *attribute(const GumboElement &element, const char *name) {
     return gumbo_get_attribute(&element.attributes, name);
@@ -135,10 +132,7 @@ bool mayHoldAddresses(QByteArrayView utf8Body) {
 QList<PageAddress> findPageAddresses(const QByteArray &utf8Body) {
     if (!mayHoldAddresses(utf8Body))
         return {};
-    const GumboDocument output(
-        gumbo_parse_with_options(&kGumboDefaultOptions, utf8Body.constData(),
-                                 size_t(utf8Body.size())),
-        [](GumboOutput *parsed) { gumbo_destroy_output(&kGumboDefaultOptions, parsed); });
+    const HtmlDocument output = parseHtml(utf8Body);
     QList<PageAddress> found;
     collect(*output->root, utf8Body.constData(), found);
     return found;

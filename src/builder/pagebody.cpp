@@ -1,24 +1,14 @@
 #include "builder/pagebody.h"
 
+#include "builder/htmldocument.h"
+
 #include <QRegularExpression>
-
-#include <gumbo.h>
-
-#include <memory>
 
 namespace quillsite {
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-using GumboDocument = std::unique_ptr<GumboOutput, void (*)(GumboOutput *)>;
-
-GumboDocument parse(const QByteArray &utf8) {
-    return GumboDocument(
-        gumbo_parse_with_options(&kGumboDefaultOptions, utf8.constData(), size_t(utf8.size())),
-        [](GumboOutput *output) { gumbo_destroy_output(&kGumboDefaultOptions, output); });
-}
 
 bool written(const GumboStringPiece &tag) {
     return tag.length > 0;
@@ -104,7 +94,7 @@ PageBody bodyMarkup(const QString &html) {
     if (!mayBeDocument(html))
         return {html};
     const QByteArray source = html.toUtf8();
-    const GumboDocument output = parse(source);
+    const HtmlDocument output = parseHtml(source);
     const GumboElement &root = output->root->v.element;
     if (!isDocument(*output, root))
         return {html};

@@ -1,15 +1,12 @@
 #include "builder/pagelinks.h"
 
+#include "builder/htmldocument.h"
 #include "builder/pageaddresses.h"
 #include "builder/pagenames.h"
 
 #include <QCoreApplication>
 #include <QSet>
 #include <QUrl>
-
-#include <gumbo.h>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -53,9 +50,7 @@ QStringList linkAddresses(const QString &html) {
     const QByteArray utf8 = html.toUtf8();
     if (!mayHoldAddresses(utf8))
         return {};
-    const std::unique_ptr<GumboOutput, void (*)(GumboOutput *)> output(
-        gumbo_parse_with_options(&kGumboDefaultOptions, utf8.constData(), size_t(utf8.size())),
-        [](GumboOutput *parsed) { gumbo_destroy_output(&kGumboDefaultOptions, parsed); });
+    const HtmlDocument output = parseHtml(utf8);
     QStringList addresses;
     collectLinks(*output->root, addresses);
     return addresses;

@@ -1,6 +1,6 @@
-#include "builder/textfile.h"
 #include "builder/pagebody.h"
 #include "builder/pagereader.h"
+#include "builder/textfile.h"
 
 #include <QTemporaryDir>
 #include <QTest>
