@@ -14,12 +14,13 @@ QString FtpServer::start(const QString &folder) {
     m_port = freePort();
     const QString key = folder + u"/key.pem"_s;
     if (!runTool(u"openssl"_s,
-                 {u"req"_s, u"-x509"_s, u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s,
-                  u"ec_paramgen_curve:prime256v1"_s, u"-nodes"_s, u"-days"_s, u"2"_s, u"-subj"_s,
-                  u"/CN=localhost"_s, u"-keyout"_s, key, u"-out"_s, certificate()}))
+                 {u"req"_s, u"-x509"_s, u"-newkey"_s, u"rsa:2048"_s, u"-nodes"_s, u"-days"_s,
+                  u"2"_s, u"-subj"_s, u"/CN=localhost"_s, u"-addext"_s,
+                  u"subjectAltName=IP:127.0.0.1"_s, u"-keyout"_s, key, u"-out"_s, certificate()}))
         return u"openssl could not make a certificate"_s;
-    // Its own configuration: the machine's vsftpd.conf is not read. The sandboxes that
-    // need namespaces are off, as containers may not grant them.
+    // An RSA key, as vsftpd's default TLS 1.2 ciphers want. Its own configuration: the machine's
+    // vsftpd.conf is not read. The sandboxes that need namespaces are off, as containers may not
+    // grant them.
     const QString text =
         u"listen=YES\nlisten_address=127.0.0.1\nlisten_port=%1\nbackground=NO\n"
         "anonymous_enable=NO\nlocal_enable=YES\nwrite_enable=YES\nlocal_umask=022\n"

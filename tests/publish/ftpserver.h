@@ -8,7 +8,8 @@
 
 namespace quillsite::test {
 
-// vsftpd on 127.0.0.1 and a free port, with a self-signed certificate made for it: explicit
+// vsftpd on 127.0.0.1 and a free port, with a self-signed certificate made for that address
+// (so that --cacert can trust it): explicit
 // TLS that insists on the data connections reusing the control connection's TLS session,
 // and plain FTP beside it; it lets in local users by password.
 class FtpServer final {
