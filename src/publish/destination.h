@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "publish/publisherror.h"
+#include "publish/remoteentry.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace quillsite {
+
+// One connection to one place to publish to. Paths are relative to the
+// published folder, '/'-separated, and already checked (no "..", not absolute).
+class Destination {
+public:
+    virtual ~Destination() = default;
+
+    // Connects, checks trust and authenticates.
+    virtual PublishError open() = 0;
+    // Reads at most limit bytes of a file; NotFound if it is absent, Failed if it is larger.
+    virtual PublishError readFile(const QString &path, qint64 limit, QByteArray *bytes) = 0;
+    // The whole tree below the published folder.
+    virtual PublishError list(QList<RemoteEntry> *entries) = 0;
+    // Sends a local file: makes missing folders, writes under a temporary name in
+    // the same folder, then renames into place (replacing). A visitor sees the old
+    // file or the new one, never half of one.
+    virtual PublishError put(const QString &path, const QString &localFile) = 0;
+    // NotFound is not a failure to the caller.
+    virtual PublishError remove(const QString &path) = 0;
+    // Git: commits and pushes; the others have nothing left to do.
+    virtual PublishError finish(const QString &summary) = 0;
+    // Thread-safe: aborts the transfer in flight.
+    virtual void cancel() = 0;
+};
+
+} // namespace quillsite
