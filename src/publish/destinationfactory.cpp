@@ -4,6 +4,7 @@
 #include "publish/destinationfactory.h"
 
 #include "publish/folderdestination.h"
+#include "publish/gitdestination.h"
 
 #include <QCoreApplication>
 
@@ -51,7 +52,7 @@ std::unique_ptr<Destination> makeDestination(const DestinationAddress &address,
     case DestinationAddress::Kind::Folder:
         return std::make_unique<FolderDestination>(address.path);
     case DestinationAddress::Kind::Git:
-        return std::make_unique<UnavailableDestination>(QStringLiteral("Git"));
+        return std::make_unique<GitDestination>(address);
     case DestinationAddress::Kind::Sftp:
 #ifdef QUILLSITE_HAS_SFTP
         return makeSftpDestination(address, options);

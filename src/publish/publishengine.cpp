@@ -1,0 +1,333 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "publish/publishengine.h"
+
+#include "publish/folderdestination.h"
+#include "publish/sitefile.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <QThread>
+
+#include <thread>
+
+namespace quillsite {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString tr(const char *text, int n = -1) {
+    return QCoreApplication::translate("PublishEngine", text, nullptr, n);
+}
+
+constexpr int retryCount = 3;
+
+// Names a list of files in a message, shortened when it is long.
+QString nameFiles(const QStringList &files) {
+    constexpr qsizetype shown = 10;
+    QString text = files.mid(0, shown).join(u", "_s);
+    if (files.size() > shown)
+        text += tr(" and %n more", int(files.size() - shown));
+    return text;
+}
+
+bool isTemporaryName(const QString &path) {
+    return QFileInfo(path).fileName().startsWith(temporaryNamePrefix());
+}
+
+} // namespace
+
+PublishEngine::PublishEngine(DestinationMaker maker, PublishSettings settings)
+    : m_maker(std::move(maker))
+    , m_settings(std::move(settings)) {}
+
+PublishEngine::~PublishEngine() = default;
+
+void PublishEngine::setProgressHandler(std::function<void(const PublishProgress &)> handler) {
+    m_progressHandler = std::move(handler);
+}
+
+void PublishEngine::setConfirmation(std::function<bool(const QString &)> confirm) {
+    m_confirm = std::move(confirm);
+}
+
+void PublishEngine::setStopFlag(const std::atomic_bool *stop) {
+    m_stop = stop;
+}
+
+PublishStatus PublishEngine::fail(const PublishError &error) {
+    m_errors.append(error.message);
+    switch (error.kind) {
+    case PublishError::Kind::Connect:
+    case PublishError::Kind::Authenticate:
+    case PublishError::Kind::Trust:
+        return PublishStatus::Unreachable;
+    default:
+        return PublishStatus::Failed;
+    }
+}
+
+bool PublishEngine::confirmed(const QString &question) const {
+    return m_settings.yes || (m_confirm && m_confirm(question));
+}
+
+bool PublishEngine::stopping() const {
+    return m_failed || (m_stop && m_stop->load());
+}
+
+PublishError PublishEngine::retried(const std::function<PublishError()> &attempt) const {
+    PublishError error = attempt();
+    for (int retry = 0; retry < retryCount && error.kind == PublishError::Kind::Transient;
+         ++retry) {
+        if (m_stop && m_stop->load())
+            break;
+        QThread::msleep(500u << retry);
+        error = attempt();
+    }
+    return error;
+}
+
+PublishStatus PublishEngine::prepare(const QList<SiteFile> &site) {
+    m_destinations.push_back(m_maker());
+    Destination *destination = m_destinations.front().get();
+    if (const PublishError error = destination->open(); error.failed())
+        return fail(error);
+    QList<RemoteEntry> listing;
+    if (const PublishError error = retried([&] { return destination->list(&listing); });
+        error.failed())
+        return fail(error);
+    readServerManifest(listing);
+    if (m_errors.size())
+        return PublishStatus::Failed;
+    if (m_settings.checkFiles)
+        checkServerFiles(listing);
+    m_plan = makePublishPlan(site, m_state);
+    noteServingConflicts(listing, site);
+    return PublishStatus::Done;
+}
+
+void PublishEngine::readServerManifest(const QList<RemoteEntry> &listing) {
+    QSet<QString> links;
+    for (const RemoteEntry &entry : listing) {
+        if (entry.isLink)
+            links.insert(entry.path);
+    }
+    QByteArray bytes;
+    Destination *destination = m_destinations.front().get();
+    const PublishError error = retried(
+        [&] { return destination->readFile(manifestFileName(), manifestSizeLimit, &bytes); });
+    if (error.kind == PublishError::Kind::NotFound)
+        return;
+    QString why = error.message;
+    std::optional<Manifest> manifest =
+        error.failed() ? std::nullopt : quillsite::readManifest(bytes, links, &why);
+    if (!manifest) {
+        // Trusting none of it is safe: nothing is deleted, and same-named files need a yes.
+        m_warnings.append(tr("The manifest on the server is ignored: %1").arg(why));
+        return;
+    }
+    m_hadManifest = true;
+    m_state = *manifest;
+}
+
+void PublishEngine::checkServerFiles(const QList<RemoteEntry> &listing) {
+    QHash<QString, qint64> sizes;
+    for (const RemoteEntry &entry : listing) {
+        if (!entry.isFolder && !entry.isLink)
+            sizes.insert(entry.path, entry.size);
+    }
+    Destination *destination = m_destinations.front().get();
+    for (ManifestEntry &entry : m_state.files) {
+        const auto found = sizes.constFind(entry.path);
+        bool intact = found != sizes.cend() && *found == entry.size;
+        if (intact) {
+            QByteArray bytes;
+            intact = !destination->readFile(entry.path, entry.size, &bytes).failed() &&
+                     QString::fromLatin1(
+                         QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex()) ==
+                         entry.sha256;
+        }
+        if (!intact) {
+            m_warnings.append(
+                tr("%1 was changed or removed on the server; it is sent again.").arg(entry.path));
+            entry.sha256.clear();
+        }
+    }
+}
+
+void PublishEngine::noteServingConflicts(const QList<RemoteEntry> &listing,
+                                         const QList<SiteFile> &site) {
+    QSet<QString> ours;
+    for (const SiteFile &file : site)
+        ours.insert(file.path);
+    static const QStringList preferred{u"index.html"_s, u"index.php"_s, u"default.htm"_s};
+    for (const RemoteEntry &entry : listing) {
+        if (entry.isFolder)
+            continue;
+        if (isTemporaryName(entry.path)) {
+            m_leftovers.append(entry.path);
+            continue;
+        }
+        if (preferred.contains(entry.path, Qt::CaseInsensitive) && !ours.contains(entry.path))
+            m_warnings.append(tr("The server's folder holds %1, which many web servers show "
+                                 "instead of index.htm. Remove it there, or visitors will not see "
+                                 "your start page.")
+                                  .arg(entry.path));
+        if (entry.path == manifestFileName() || m_state.files.contains(entry.path))
+            continue;
+        m_foreign.append(entry.path);
+        if (ours.contains(entry.path))
+            m_replacedForeign.append(entry.path);
+    }
+}
+
+PublishStatus PublishEngine::check() {
+    QTemporaryFile probe;
+    if (!probe.open() || probe.write("quillsite") != 9 || !probe.flush())
+        return fail(
+            {PublishError::Kind::Failed, tr("Cannot make a file to try the server with."), {}});
+    const QString name = temporaryNamePrefix() + u"check"_s;
+    Destination *destination = m_destinations.front().get();
+    if (const PublishError error = destination->put(name, probe.fileName()); error.failed())
+        return fail(error);
+    if (const PublishError error = destination->remove(name); error.failed())
+        return fail(error);
+    return PublishStatus::Done;
+}
+
+PublishError PublishEngine::writeManifest(Destination *destination) {
+    QTemporaryFile file;
+    m_state.time = QDateTime::currentDateTimeUtc();
+    m_state.version = m_settings.version;
+    const QByteArray bytes = quillsite::writeManifest(m_state);
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
+        return {PublishError::Kind::Failed,
+                tr("Cannot write the manifest here: %1").arg(file.errorString()),
+                {}};
+    return retried([&] { return destination->put(manifestFileName(), file.fileName()); });
+}
+
+PublishStatus PublishEngine::publish() {
+    if (!m_replacedForeign.isEmpty() &&
+        !confirmed(tr("The server holds files that Quillsite did not write, which the site would "
+                      "replace: %1. Replace them?")
+                       .arg(nameFiles(m_replacedForeign)))) {
+        m_errors.append(tr("Stopped: the site would replace files on the server that Quillsite did "
+                           "not write: %1. Give --yes to replace them.")
+                            .arg(nameFiles(m_replacedForeign)));
+        return PublishStatus::StoppedForSafety;
+    }
+    if (m_plan.removed.size() > m_settings.maxDeletes &&
+        !confirmed(tr("The publish would remove %n files from the server. Go on?",
+                      int(m_plan.removed.size())))) {
+        m_errors.append(tr("Stopped: the publish would remove %n files from the server, more than "
+                           "--max-deletes allows. Give --yes or a larger --max-deletes.",
+                           int(m_plan.removed.size())));
+        return PublishStatus::StoppedForSafety;
+    }
+    Destination *first = m_destinations.front().get();
+    const QList<SiteFile> sends = m_plan.sends();
+    if (!sends.isEmpty()) {
+        // Ours but unknown until they are in place: if the publish ends half-way, the
+        // next one sends them again and may remove them.
+        for (const SiteFile &file : sends)
+            m_state.files.insert(file.path, {file.path, file.size, {}});
+        if (const PublishError error = writeManifest(first); error.failed())
+            return fail(error);
+        openWorkers();
+        m_progress.filesTotal = int(sends.size());
+        for (const SiteFile &file : sends)
+            m_progress.bytesTotal += file.size;
+        for (const QList<SiteFile> &phase : m_plan.sendPhases) {
+            if (!stopping())
+                sendPhase(phase);
+        }
+        if (const PublishError error = writeManifest(first); error.failed())
+            return fail(error);
+    }
+    const bool completed = !stopping() && removeOldFiles();
+    for (const QString &leftover : std::as_const(m_leftovers))
+        first->remove(leftover);
+    if (!completed || !m_errors.isEmpty()) {
+        if (m_errors.isEmpty())
+            m_errors.append(tr("Stopped. The server holds whole files, and its manifest says "
+                               "which; publish again to complete it."));
+        first->finish(tr("Part of a publish by Quillsite"));
+        return m_worstKind == PublishError::Kind::Connect ? PublishStatus::Unreachable
+                                                          : PublishStatus::Failed;
+    }
+    if (const PublishError error = first->finish(tr("Published by Quillsite")); error.failed())
+        return fail(error);
+    return PublishStatus::Done;
+}
+
+void PublishEngine::openWorkers() {
+    while (int(m_destinations.size()) < m_settings.jobs) {
+        std::unique_ptr<Destination> destination = m_maker();
+        if (destination->open().failed())
+            break; // the connections already open carry on
+        m_destinations.push_back(std::move(destination));
+    }
+}
+
+void PublishEngine::sendPhase(const QList<SiteFile> &files) {
+    std::atomic_int next = 0;
+    auto work = [&](Destination *destination) {
+        while (!stopping()) {
+            const int index = next++;
+            if (index >= files.size())
+                return;
+            const SiteFile &file = files.at(index);
+            record(file, retried([&] { return destination->put(file.path, file.localFile); }));
+        }
+    };
+    std::vector<std::thread> workers;
+    for (std::size_t i = 1; i < m_destinations.size(); ++i)
+        workers.emplace_back(work, m_destinations[i].get());
+    work(m_destinations.front().get());
+    for (std::thread &worker : workers)
+        worker.join();
+}
+
+void PublishEngine::record(const SiteFile &file, const PublishError &error) {
+    QMutexLocker locker(&m_mutex);
+    if (error.failed()) {
+        m_errors.append(error.message);
+        m_worstKind = error.kind;
+        m_failed = true;
+        return;
+    }
+    m_state.files.insert(file.path, {file.path, file.size, file.sha256});
+    m_sent.append(file);
+    ++m_progress.filesDone;
+    m_progress.bytesDone += file.size;
+    if (m_progressHandler)
+        m_progressHandler(m_progress);
+}
+
+bool PublishEngine::removeOldFiles() {
+    if (m_plan.removed.isEmpty())
+        return true;
+    Destination *first = m_destinations.front().get();
+    for (const QString &path : std::as_const(m_plan.removed)) {
+        if (stopping())
+            break;
+        const PublishError error = retried([&] { return first->remove(path); });
+        if (error.failed() && error.kind != PublishError::Kind::NotFound) {
+            m_errors.append(error.message);
+            m_failed = true;
+            break;
+        }
+        m_state.files.remove(path);
+    }
+    if (const PublishError error = writeManifest(first); error.failed())
+        m_errors.append(error.message);
+    return m_errors.isEmpty() && !stopping();
+}
+
+} // namespace quillsite
