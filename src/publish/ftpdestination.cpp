@@ -426,8 +426,10 @@ PublishError FtpDestination::list(QList<RemoteEntry> *entries) {
 PublishError FtpDestination::listFolder(const QString &prefix, QList<RemoteEntry> *entries,
                                         QStringList *pending) {
     QByteArray listing;
-    if (PublishError error = readListing(prefix + u'/', &listing); error.failed())
-        return error;
+    if (PublishError error = readListing(prefix + u'/', &listing); error.failed()) {
+        // A published folder that does not exist yet holds nothing.
+        return prefix.isEmpty() && error.kind == Kind::NotFound ? PublishError{} : error;
+    }
     const QList<RemoteEntry> found =
         m_machineListing ? parseMachineListing(listing) : parseUnixListing(listing);
     for (RemoteEntry entry : found) {

@@ -413,6 +413,9 @@ PublishError SftpDestination::listFolder(const QByteArray &folder, const QString
                                          QList<RemoteEntry> *entries, QStringList *pending) {
     const QString shown = prefix.isEmpty() ? QString::fromUtf8(folder) : prefix;
     const std::optional<QByteArray> handle = openHandle(SftpChannel::OpenDir, sftpString(folder));
+    // A published folder that does not exist yet holds nothing.
+    if (!handle && prefix.isEmpty() && m_lastStatus.code == SftpChannel::NoSuchFile)
+        return {};
     if (!handle)
         return statusError(m_lastStatus, shown);
     PublishError error;

@@ -5,6 +5,7 @@
 #include "throwawayuser.h"
 
 #include "publish/ftpdestination.h"
+#include "publish/publishengine.h"
 #include "publish/sftpdestination.h"
 
 #include <QDir>
@@ -42,6 +43,21 @@ QByteArray readFile(const QString &path) {
 ino_t inodeOf(const QString &path) {
     struct stat status {};
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+}
+
+// Every file below `folder` with its inode and change time: a file touched in any way differs.
+QMap<QString, QPair<ino_t, qint64>> fileStamps(const QString &folder) {
+    QMap<QString, QPair<ino_t, qint64>> stamps;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        struct stat status {};
+        ::stat(QFile::encodeName(path).constData(), &status);
+        stamps.insert(
+            QDir(folder).relativeFilePath(path),
+            {status.st_ino, qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec});
+    }
+    return stamps;
 }
 
 // The names below `folder`, relative to it, sorted.
@@ -84,6 +100,8 @@ private slots:
     void fullFolder_failsLeavingNoPartOfTheFile();
     void cancel_stopsTheTransferInFlight_data();
     void cancel_stopsTheTransferInFlight();
+    void publish_bringsServerInStepTouchingNothingElse_data();
+    void publish_bringsServerInStepTouchingNothingElse();
 
 private:
     void addKinds(const QStringList &kinds = {u"sftp"_s, u"ftps"_s, u"ftp"_s});
@@ -98,6 +116,8 @@ private:
     }
     QString localFile(const QString &name, const QByteArray &bytes);
     void checkNoPassword(const PublishError &error);
+    // Publishes `site` through the engine; the files sent, or nullopt when it failed.
+    std::optional<QStringList> publish(const QString &kind, const QString &site);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ThrowAwayUser> m_user;
@@ -444,6 +464,89 @@ void tst_NetworkDestinations::cancel_stopsTheTransferInFlight() {
     // A stopped destination sends nothing more.
     QVERIFY(destination->put(u"small.htm"_s, localFile(u"small.htm"_s, "small")).failed());
     QVERIFY(!QFileInfo::exists(serverPath(u"small.htm"_s)));
+}
+
+std::optional<QStringList> tst_NetworkDestinations::publish(const QString &kind,
+                                                            const QString &site) {
+    QList<SiteFile> files;
+    QStringList warnings;
+    QString why;
+    if (!scanSite(site, &files, &warnings, &why))
+        return std::nullopt;
+    PublishSettings settings;
+    settings.jobs = 2;
+    PublishEngine engine([this, kind] { return make(kind, trusted(kind)); }, settings);
+    if (engine.prepare(files) != PublishStatus::Done || engine.publish() != PublishStatus::Done) {
+        qWarning("publish: %s", qPrintable(engine.errors().join(u'\n')));
+        return std::nullopt;
+    }
+    QStringList sent;
+    for (const SiteFile &file : engine.sent())
+        sent << file.path;
+    sent.sort();
+    return sent;
+}
+
+void tst_NetworkDestinations::publish_bringsServerInStepTouchingNothingElse_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("change");
+    // What the second publish is expected to send.
+    QTest::addColumn<QStringList>("sent");
+    for (const QString &kind : {u"sftp"_s, u"ftps"_s, u"ftp"_s}) {
+        QTest::addRow("%s nothing changed", qPrintable(kind)) << kind << u"none"_s << QStringList();
+        QTest::addRow("%s one page changed", qPrintable(kind))
+            << kind << u"page"_s << QStringList{u"about.htm"_s};
+        QTest::addRow("%s page deleted", qPrintable(kind)) << kind << u"delete"_s << QStringList();
+    }
+}
+
+void tst_NetworkDestinations::publish_bringsServerInStepTouchingNothingElse() {
+    QFETCH(QString, kind);
+    QFETCH(QString, change);
+    QFETCH(QStringList, sent);
+    const QString site = m_dir->filePath(u"local/"_s + m_folder + u"-site"_s);
+    const QMap<QString, QByteArray> pages{{u"index.htm"_s, "<p>home</p>"},
+                                          {u"about.htm"_s, "<p>about</p>"},
+                                          {u"contact.htm"_s, "<p>contact</p>"},
+                                          {u"media/photo.jpg"_s, QByteArray(200000, 'j')}};
+    for (auto it = pages.begin(); it != pages.end(); ++it)
+        QVERIFY(writeFile(site + u'/' + it.key(), it.value()));
+    // Files of the user's own on the server, which no publish may touch.
+    QVERIFY(writeFile(serverPath(u"CNAME"_s), "example.org"));
+    QVERIFY(writeFile(serverPath(u"media/.htaccess"_s), "Options -Indexes"));
+    QVERIFY(m_user->own(serverPath()) && m_user->own(serverPath(u"media"_s)));
+
+    const std::optional<QStringList> first = publish(kind, site);
+    QVERIFY(first);
+    QCOMPARE(*first,
+             QStringList({u"about.htm"_s, u"contact.htm"_s, u"index.htm"_s, u"media/photo.jpg"_s}));
+    for (auto it = pages.begin(); it != pages.end(); ++it)
+        QCOMPARE(readFile(serverPath(it.key())), it.value());
+    const auto before = fileStamps(serverPath());
+
+    if (change == u"page"_s)
+        QVERIFY(writeFile(site + u"/about.htm"_s, "<p>about us</p>"));
+    if (change == u"delete"_s)
+        QVERIFY(QFile::remove(site + u"/contact.htm"_s));
+    const std::optional<QStringList> second = publish(kind, site);
+    QVERIFY(second);
+    QCOMPARE(*second, sent);
+
+    auto after = fileStamps(serverPath());
+    QCOMPARE(readFile(serverPath(u"CNAME"_s)), QByteArray("example.org"));
+    QCOMPARE(readFile(serverPath(u"media/.htaccess"_s)), QByteArray("Options -Indexes"));
+    QCOMPARE(QFileInfo::exists(serverPath(u"contact.htm"_s)), change != u"delete"_s);
+    if (change == u"page"_s)
+        QCOMPARE(readFile(serverPath(u"about.htm"_s)), QByteArray("<p>about us</p>"));
+    // Besides the files the change concerns and the manifest, not one file was touched.
+    auto expected = before;
+    for (const QString &path : {u"about.htm"_s, u"contact.htm"_s, u".quillsite-manifest.json"_s}) {
+        if (path == u".quillsite-manifest.json"_s || change != u"none"_s) {
+            expected.remove(path);
+            after.remove(path);
+        }
+    }
+    QCOMPARE(after, expected);
 }
 
 QTEST_GUILESS_MAIN(tst_NetworkDestinations)
