@@ -97,7 +97,8 @@ std::optional<Manifest> readManifest(const QByteArray &bytes, const QSet<QString
                 tr("The manifest names a file reached through a symbolic link: %1").arg(entry.path);
             return std::nullopt;
         }
-        if (entry.size < 0 || !isSha256OrUnknown(entry.sha256)) {
+        if (entry.size < 0 || !object.value(u"sha256"_s).isString() ||
+            !isSha256OrUnknown(entry.sha256)) {
             *error = tr("The manifest's entry for %1 is malformed.").arg(entry.path);
             return std::nullopt;
         }

@@ -180,7 +180,9 @@ void PublishEngine::noteServingConflicts(const QList<RemoteEntry> &listing,
                                   .arg(entry.path));
         if (entry.path == manifestFileName() || m_state.files.contains(entry.path))
             continue;
-        m_foreign.append(entry.path);
+        // Listed once, when we first come; later they are known to be someone else's.
+        if (!m_hadManifest)
+            m_foreign.append(entry.path);
         if (ours.contains(entry.path))
             m_replacedForeign.append(entry.path);
     }

@@ -1,0 +1,226 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "cli/publish/publishsession.h"
+
+#include "publish/destinationfactory.h"
+#include "publish/passwordsource.h"
+#include "publish/siteverifier.h"
+#include "publish/versionstore.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QTextStream>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace quillsite {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString tr(const char *text, int n = -1) {
+    return QCoreApplication::translate("PublishSession", text, nullptr, n);
+}
+
+QString lockFileFor(const QString &place) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                           u"/quillsite/locks"_s;
+    QDir().mkpath(folder);
+    return folder + u'/' +
+           QString::fromLatin1(QCryptographicHash::hash(place.toUtf8(), QCryptographicHash::Sha256)
+                                   .toHex()
+                                   .left(20)) +
+           u".lock"_s;
+}
+
+QString size(qint64 bytes) {
+    return QLocale().formattedDataSize(bytes, 1);
+}
+
+void printPlan(const PublishPlan &plan, QTextStream &out) {
+    out << tr("New: %1, changed: %2, removed: %3, unchanged: %4")
+               .arg(plan.added.size())
+               .arg(plan.changed.size())
+               .arg(plan.removed.size())
+               .arg(plan.unchanged.size())
+        << '\n';
+    const auto list = [&](const QStringList &paths, char mark) {
+        for (const QString &path : paths)
+            out << mark << ' ' << path << '\n';
+    };
+    list(plan.added, '+');
+    list(plan.changed, '~');
+    list(plan.removed, '-');
+}
+
+// Asks on the terminal; without one, the answer is no.
+bool askUser(const QString &question, QTextStream &err) {
+    if (!::isatty(STDIN_FILENO))
+        return false;
+    err << question << ' ' << tr("[y/N] ") << Qt::flush;
+    QTextStream in(stdin);
+    const QString answer = in.readLine().trimmed().toLower();
+    return answer == u"y"_s || answer == u"yes"_s || answer == tr("y") || answer == tr("yes");
+}
+
+std::optional<QList<SiteFile>> readSite(const PublishCommand &command, VersionStore &versions,
+                                        QTextStream &err) {
+    QString error;
+    QStringList warnings;
+    std::optional<QList<SiteFile>> site;
+    if (command.rollback) {
+        site = versions.previous(&error);
+    } else {
+        QList<SiteFile> files;
+        if (scanSite(command.site, &files, &warnings, &error))
+            site = files;
+    }
+    for (const QString &warning : std::as_const(warnings))
+        err << tr("Warning: ") << warning << '\n';
+    if (!site)
+        err << error << '\n';
+    return site;
+}
+
+int finishPublish(const PublishCommand &command, const PublishEngine &engine,
+                  VersionStore &versions, const QList<SiteFile> &site, qint64 elapsed,
+                  QTextStream &out, QTextStream &err) {
+    const PublishPlan &plan = engine.plan();
+    QString error;
+    if (command.rollback)
+        versions.dropNewest();
+    else if (!versions.record(site, &error))
+        err << tr("Warning: ") << error << '\n';
+    if (!command.quiet) {
+        if (plan.isEmpty())
+            out << tr("Nothing to publish; %1 is up to date.").arg(command.address.display())
+                << '\n';
+        else
+            out << tr("Published to %1: %2 new, %3 changed, %4 removed, %5 unchanged; %6 sent in %7 s.")
+                       .arg(command.address.display())
+                       .arg(plan.added.size())
+                       .arg(plan.changed.size())
+                       .arg(plan.removed.size())
+                       .arg(plan.unchanged.size())
+                       .arg(size(engine.sent().isEmpty() ? 0 : [&] {
+                           qint64 total = 0;
+                           for (const SiteFile &file : engine.sent())
+                               total += file.size;
+                           return total;
+                       }()))
+                       .arg(QLocale().toString(double(elapsed) / 1000.0, 'f', 1))
+                << '\n';
+    }
+    if (command.verify.isEmpty())
+        return int(PublishStatus::Done);
+    QList<SiteFile> pages;
+    for (const SiteFile &file : engine.sent()) {
+        if (isVerifiable(file.path))
+            pages.append(file);
+    }
+    const QStringList differences = verifySite(command.verify, pages);
+    for (const QString &difference : differences)
+        err << tr("Differs on the web: ") << difference << '\n';
+    if (!differences.isEmpty())
+        return int(PublishExit::VerifyFailed);
+    if (!command.quiet)
+        out << tr("Verified at %1: %2 pages and pictures.")
+                   .arg(command.verify.toDisplayString())
+                   .arg(pages.size())
+            << '\n';
+    return int(PublishStatus::Done);
+}
+
+} // namespace
+
+int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTextStream &out,
+               QTextStream &err) {
+    VersionStore versions(VersionStore::defaultRoot(), command.address.display());
+    const std::optional<QList<SiteFile>> site = readSite(command, versions, err);
+    if (!site)
+        return int(PublishExit::UsageError);
+
+    QLockFile lock(lockFileFor(command.address.display()));
+    if (!lock.tryLock(0)) {
+        qint64 pid = 0;
+        QString host, application;
+        lock.getLockInfo(&pid, &host, &application);
+        err << tr("Another publish to %1 is running (process %2); wait until it ends.")
+                   .arg(command.address.display())
+                   .arg(pid)
+            << '\n';
+        return int(PublishStatus::Failed);
+    }
+
+    ConnectionOptions connection = command.connection;
+    std::optional<std::optional<QString>> password;
+    connection.password = [&]() -> std::optional<QString> {
+        if (!password)
+            password = findPassword(command.address.display(), err);
+        return *password;
+    };
+    PublishEngine engine([&] { return makeDestination(command.address, connection); },
+                         command.settings);
+    engine.setStopFlag(&stop);
+    engine.setConfirmation([&](const QString &question) { return askUser(question, err); });
+    const bool showProgress = !command.quiet && ::isatty(STDERR_FILENO);
+    QElapsedTimer timer;
+    timer.start();
+    if (showProgress)
+        engine.setProgressHandler([&](const PublishProgress &progress) {
+            const double seconds = std::max(0.001, double(timer.elapsed()) / 1000.0);
+            err << '\r'
+                << tr("%1 of %2 files, %3 of %4, %5/s")
+                       .arg(progress.filesDone)
+                       .arg(progress.filesTotal)
+                       .arg(size(progress.bytesDone), size(progress.bytesTotal),
+                            size(qint64(double(progress.bytesDone) / seconds)))
+                << "\x1b[K" << Qt::flush;
+        });
+
+    PublishStatus status = engine.prepare(*site);
+    for (const QString &warning : engine.warnings())
+        err << tr("Warning: ") << warning << '\n';
+    if (status == PublishStatus::Done && !engine.foreignFiles().isEmpty() && !command.quiet)
+        out << tr("Files on the server that Quillsite did not write are kept: %1")
+                   .arg(engine.foreignFiles().join(u", "_s))
+            << '\n';
+    if (status == PublishStatus::Done) {
+        switch (command.mode) {
+        case PublishMode::DryRun:
+            printPlan(engine.plan(), out);
+            return int(PublishStatus::Done);
+        case PublishMode::Check:
+            status = engine.check();
+            if (status == PublishStatus::Done)
+                out << tr("%1 can be written to. It holds %2 of the site's files unchanged; a "
+                          "publish would send %3 and remove %4.")
+                           .arg(command.address.display())
+                           .arg(engine.plan().unchanged.size())
+                           .arg(engine.plan().added.size() + engine.plan().changed.size())
+                           .arg(engine.plan().removed.size())
+                    << '\n';
+            break;
+        default:
+            status = engine.publish();
+            break;
+        }
+    }
+    if (showProgress && !engine.sent().isEmpty())
+        err << '\n';
+    for (const QString &error : engine.errors())
+        err << error << '\n';
+    if (status != PublishStatus::Done || command.mode != PublishMode::Publish)
+        return int(status);
+    return finishPublish(command, engine, versions, *site, timer.elapsed(), out, err);
+}
+
+} // namespace quillsite

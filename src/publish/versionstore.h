@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "publish/sitefile.h"
+
+#include <optional>
+
+namespace quillsite {
+
+// The last versions published to one place, kept on this computer so that a
+// publish can be undone. Files are stored by their SHA-256, once however many
+// versions (or places) share them.
+class VersionStore final {
+public:
+    static constexpr int kept = 5;
+
+    // root holds the stored files and one folder of versions per place.
+    VersionStore(const QString &root, const QString &place);
+
+    // The folder in the user's data folder.
+    static QString defaultRoot();
+
+    bool record(const QList<SiteFile> &site, QString *error);
+    // The version before the newest, its files here in the store.
+    std::optional<QList<SiteFile>> previous(QString *error) const;
+    void dropNewest();
+    int count() const;
+
+private:
+    QStringList versionFiles() const; // oldest first
+    QString objectPath(const QString &sha256) const;
+    std::optional<QList<SiteFile>> load(const QString &versionFile) const;
+    void collectGarbage() const;
+
+    QString m_root;
+    QString m_folder;
+};
+
+} // namespace quillsite
