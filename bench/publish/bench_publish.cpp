@@ -22,6 +22,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <stdexcept>
 
 using namespace quillsite;
 using namespace quillsite::bench;
@@ -39,9 +40,9 @@ struct Sites {
     QString newMenu;
 };
 
-void fail(const QString &what) {
-    std::fprintf(stderr, "bench_publish: %s\n", qPrintable(what));
-    std::exit(1);
+// Stops the benchmark; the servers and the namespaces go as the stack unwinds.
+[[noreturn]] void fail(const QString &what) {
+    throw std::runtime_error(what.toStdString());
 }
 
 // 20 photos as the builder leaves them, about 330 KB each; random bytes, as JPEG's are
@@ -198,8 +199,7 @@ void printLink(const Link &link, const QList<Tool> &toolList, const Figures &tim
 
 } // namespace
 
-int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
+int measure(const QCoreApplication &app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Times quillsite-publish against rsync and sftp over loopback and a 40 ms link."_s);
@@ -223,6 +223,8 @@ int main(int argc, char *argv[]) {
         work = temporary->path();
     }
     QDir().mkpath(work + u"/server"_s);
+    // The versions quillsite-publish keeps for undo go here, not into the user's own data.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(work + u"/data"_s));
     const int runs = std::max(1, parser.value(runsOption).toInt());
     const Sites sites = makeSites(work, parser.value(pagesOption).toInt());
 
@@ -245,8 +247,8 @@ int main(int argc, char *argv[]) {
                    !error.isEmpty()) {
             fail(error);
         } else {
-            links.append(
-                {u"%1 ms"_s.arg(delay), slow->clientNamespace(), DelayLink::serverAddress(), 22});
+            links.append({u"rtt-%1ms"_s.arg(delay), slow->clientNamespace(),
+                          DelayLink::serverAddress(), 22});
         }
     }
     const QList<Tool> toolList = tools(servers, work, parser.value(jobsOption));
@@ -265,4 +267,14 @@ int main(int argc, char *argv[]) {
         printLink(link, toolList, times, memory);
     }
     return 0;
+}
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    try {
+        return measure(app);
+    } catch (const std::runtime_error &error) {
+        std::fprintf(stderr, "bench_publish: %s\n", error.what());
+        return 1;
+    }
 }
