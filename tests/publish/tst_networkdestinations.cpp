@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -102,6 +104,8 @@ private slots:
     void cancel_stopsTheTransferInFlight();
     void publish_bringsServerInStepTouchingNothingElse_data();
     void publish_bringsServerInStepTouchingNothingElse();
+    void killedPublish_isCompletedByTheNext_data();
+    void killedPublish_isCompletedByTheNext();
 
 private:
     void addKinds(const QStringList &kinds = {u"sftp"_s, u"ftps"_s, u"ftp"_s});
@@ -547,6 +551,73 @@ void tst_NetworkDestinations::publish_bringsServerInStepTouchingNothingElse() {
         }
     }
     QCOMPARE(after, expected);
+}
+
+void tst_NetworkDestinations::killedPublish_isCompletedByTheNext_data() {
+    addKinds({u"sftp"_s, u"ftps"_s});
+}
+
+void tst_NetworkDestinations::killedPublish_isCompletedByTheNext() {
+    QFETCH(QString, kind);
+    const QString site = m_dir->filePath(u"local/"_s + m_folder + u"-site"_s);
+    QMap<QString, QByteArray> files;
+    for (int i = 0; i < 40; ++i)
+        files.insert(u"page%1.htm"_s.arg(i), QByteArray(20000 + i, char('a' + i % 26)));
+    for (int i = 0; i < 4; ++i)
+        files.insert(u"media/photo%1.jpg"_s.arg(i), QByteArray(1500000, char('0' + i)));
+    for (auto it = files.begin(); it != files.end(); ++it)
+        QVERIFY(writeFile(site + u'/' + it.key(), it.value()));
+    const DestinationAddress to = address(kind);
+    const QString destination = u"%1://%2@127.0.0.1:%3%4"_s.arg(kind, to.user)
+                                    .arg(to.port)
+                                    .arg(kind == u"sftp"_s ? to.path : u"/"_s + m_folder);
+    const QStringList arguments{site,
+                                destination,
+                                u"--identity"_s,
+                                m_ssh.clientKey(),
+                                u"--known-hosts"_s,
+                                m_dir->filePath(u"known_hosts"_s),
+                                u"--cacert"_s,
+                                m_ftp.certificate(),
+                                u"--yes"_s};
+    // The password reaches the program through its environment only.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QUILLSITE_PASSWORD"_s, m_user->password());
+    environment.insert(u"XDG_DATA_HOME"_s, m_dir->filePath(u"data"_s));
+    const auto run = [&](QProcess &process) {
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QStringLiteral(QUILLSITE_BIN_DIR "/quillsite-publish"), arguments);
+        return process.waitForStarted(30000);
+    };
+
+    // Killed once a random number of files is on the server: in the middle of sending.
+    const int killAt = QRandomGenerator::global()->bounded(1, int(files.size()));
+    QProcess killed;
+    QVERIFY(run(killed));
+    for (int i = 0; i < 3000 && killed.state() == QProcess::Running &&
+                    namesBelow(serverPath()).size() < killAt;
+         ++i)
+        killed.waitForFinished(10);
+    killed.kill();
+    QVERIFY(killed.waitForFinished(30000));
+    const QByteArray killedOutput = killed.readAll();
+    QVERIFY(!killedOutput.contains(m_user->password().toUtf8()));
+
+    QProcess again;
+    QVERIFY(run(again));
+    QVERIFY(again.waitForFinished(120000));
+    const QByteArray output = again.readAll();
+    QVERIFY(!output.contains(m_user->password().toUtf8()));
+    QVERIFY2(again.exitStatus() == QProcess::NormalExit && again.exitCode() == 0,
+             qPrintable(u"killed after %1 files: "_s.arg(killAt) + QString::fromUtf8(output)));
+    // Every file whole, no temporary file left, and the manifest beside them.
+    for (auto it = files.begin(); it != files.end(); ++it)
+        QVERIFY2(readFile(serverPath(it.key())) == it.value(), qPrintable(it.key()));
+    QStringList expected = files.keys();
+    expected << u".quillsite-manifest.json"_s << u"media"_s;
+    expected.sort();
+    QCOMPARE(namesBelow(serverPath()), expected);
 }
 
 QTEST_GUILESS_MAIN(tst_NetworkDestinations)
