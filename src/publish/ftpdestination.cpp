@@ -280,8 +280,18 @@ PublishError FtpDestination::open() {
     const QByteArray loginFolder = serverUrl();
     curl_easy_setopt(m_curl, CURLOPT_URL, loginFolder.constData());
     curl_easy_setopt(m_curl, CURLOPT_NOBODY, 1L);
+    // The server's features say whether it lists folders in MLSD's fixed form; asking
+    // blindly costs a failed data connection on servers without it.
+    curl_slist *features = curl_slist_append(nullptr, "*FEAT"); // "*": a server without it is fine
+    curl_easy_setopt(m_curl, CURLOPT_QUOTE, features);
+    QByteArray replies;
+    Download download{&replies, kLargestListing};
+    curl_easy_setopt(m_curl, CURLOPT_HEADERFUNCTION, writeToBytes);
+    curl_easy_setopt(m_curl, CURLOPT_HEADERDATA, &download);
     const PublishError error = perform(account());
+    curl_slist_free_all(features);
     m_opened = !error.failed();
+    m_machineListing = replies.toUpper().contains(" MLST");
     // Commands sent before a transfer run wherever the last one left the connection, so they
     // name their files from the root, through the folder the server logged us into.
     const char *entryPath = nullptr;
