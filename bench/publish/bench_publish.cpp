@@ -153,7 +153,7 @@ void measureLink(const Link &link, const QList<Tool> &toolList, const Sites &sit
     for (int run = 0; run < runs; ++run) {
         for (const Tool &tool : toolList) {
             const QString folder =
-                u"%1/server/%2-%3-%4"_s.arg(work, link.name, tool.name.left(5)).arg(run);
+                u"%1/server/%2-%3-%4"_s.arg(work, link.name, tool.name.left(5).trimmed()).arg(run);
             for (int step = 0; step < (tool.everyStep ? kSteps.size() : 1); ++step) {
                 const RunResult result = runMeasured(
                     link.space, tool.command(link, sources[step], folder), work + u"/tools.log"_s);

@@ -74,6 +74,20 @@ QByteArray SftpDestination::remotePath(const QString &path) const {
     return (root == u"/"_s ? QString(root + path) : QString(root + u'/' + path)).toUtf8();
 }
 
+PublishError SftpDestination::reconnectIfLost() {
+    if (!m_lost)
+        return {};
+    // A retry after a lost connection gets a new one, as the old one can't carry it.
+    m_channel.reset();
+    ssh_disconnect(m_session);
+    ssh_free(m_session);
+    m_session = nullptr;
+    m_socket = -1;
+    m_madeFolders.clear();
+    m_lost = false;
+    return open();
+}
+
 PublishError SftpDestination::open() {
     if (PublishError error = connect(); error.failed())
         return error;
@@ -196,6 +210,7 @@ PublishError SftpDestination::statusError(const Status &status, const QString &p
         return {Kind::Failed, Texts::tr("Publishing was stopped."), {}};
     switch (status.code) {
     case kNoReply:
+        m_lost = true;
         return {Kind::Transient,
                 Texts::tr("The connection to %1 was lost, or it stalled for %2 seconds, "
                           "while sending %3.")
@@ -218,6 +233,8 @@ PublishError SftpDestination::statusError(const Status &status, const QString &p
 }
 
 PublishError SftpDestination::put(const QString &path, const QString &localFile) {
+    if (PublishError error = reconnectIfLost(); error.failed())
+        return error;
     QFile file(localFile);
     if (!file.open(QIODevice::ReadOnly)) {
         return {PublishError::Kind::Failed,
@@ -354,6 +371,8 @@ bool SftpDestination::spaceRunsShort(const QByteArray &folder, qint64 needed) {
 }
 
 PublishError SftpDestination::readFile(const QString &path, qint64 limit, QByteArray *bytes) {
+    if (PublishError error = reconnectIfLost(); error.failed())
+        return error;
     const std::optional<QByteArray> handle = openHandle(
         SftpChannel::Open, sftpString(remotePath(path)) + sftpU32(ForReading) + sftpU32(0));
     if (!handle)
@@ -402,6 +421,8 @@ PublishError SftpDestination::readOpenFile(const QByteArray &handle, const QStri
 }
 
 PublishError SftpDestination::list(QList<RemoteEntry> *entries) {
+    if (PublishError error = reconnectIfLost(); error.failed())
+        return error;
     entries->clear();
     QStringList pending{QString()};
     while (!pending.isEmpty()) {
@@ -458,6 +479,8 @@ PublishError SftpDestination::listFolder(const QByteArray &folder, const QString
 }
 
 PublishError SftpDestination::remove(const QString &path) {
+    if (PublishError error = reconnectIfLost(); error.failed())
+        return error;
     const Status status = statusCall(SftpChannel::Remove, sftpString(remotePath(path)));
     return status.code == SftpChannel::Ok ? PublishError{} : statusError(status, path);
 }

@@ -45,6 +45,7 @@ private:
     QByteArray remotePath(const QString &path) const;
     int stallMs() const { return m_options.stallTimeoutSeconds * 1000; }
     PublishError connect();
+    PublishError reconnectIfLost();
     void learnWriteSize();
     std::optional<SftpChannel::Reply> call(SftpChannel::Type type, const QByteArray &fields);
     Status statusCall(SftpChannel::Type type, const QByteArray &fields);
@@ -66,6 +67,7 @@ private:
     Status m_lastStatus;
     QSet<QByteArray> m_madeFolders;
     quint32 m_writeSize = 32 * 1024;
+    bool m_lost = false; // the connection failed; the next call makes a new one
     std::atomic<bool> m_cancelled = false;
     std::atomic<int> m_socket = -1;
 };

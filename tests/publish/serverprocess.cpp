@@ -3,7 +3,10 @@
 #include "serverprocess.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QHostAddress>
+#include <QMultiHash>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -53,6 +56,25 @@ QString ServerProcess::start(const QString &program, const QStringList &argument
         m_process.waitForReadyRead(100);
     }
     return program + u" never answered on port "_s + QString::number(port) + u": "_s + output();
+}
+
+void ServerProcess::dropConnections() {
+    // Every process below the server: each connection may have several.
+    QMultiHash<QString, QString> children;
+    for (const QString &entry : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
+        QFile stat(u"/proc/"_s + entry + u"/stat"_s);
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid ...": the name may hold blanks, so read after its ')'.
+        const QByteArray text = stat.readAll();
+        children.insert(
+            QString::fromLatin1(text.mid(text.lastIndexOf(')') + 2).split(' ').value(1)), entry);
+    }
+    QStringList below = children.values(QString::number(m_process.processId()));
+    for (qsizetype i = 0; i < below.size(); ++i)
+        below += children.values(below.at(i));
+    for (const QString &pid : below)
+        ::kill(pid_t(pid.toLongLong()), SIGKILL);
 }
 
 void ServerProcess::stop() {

@@ -30,6 +30,8 @@ public:
     // Returns an empty text, or why the server is not there.
     QString start(const QString &program, const QStringList &arguments, quint16 port);
     void stop();
+    // Ends every connection the server serves (its child processes), as a network failure would.
+    void dropConnections();
     QString output() { return QString::fromUtf8(m_process.readAll()); }
 
 private:

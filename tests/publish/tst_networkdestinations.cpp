@@ -100,6 +100,7 @@ private slots:
     void changedTrust_isRefusedWhateverTheOptions();
     void fullFolder_failsLeavingNoPartOfTheFile_data();
     void fullFolder_failsLeavingNoPartOfTheFile();
+    void lostConnection_isTransientAndTheRetryReconnects();
     void cancel_stopsTheTransferInFlight_data();
     void cancel_stopsTheTransferInFlight();
     void publish_bringsServerInStepTouchingNothingElse_data();
@@ -444,6 +445,19 @@ void tst_NetworkDestinations::fullFolder_failsLeavingNoPartOfTheFile() {
     QCOMPARE(error.kind, expected);
     QVERIFY2(error.message.contains(u"photo.jpg"_s), qPrintable(error.message));
     QCOMPARE(namesBelow(serverPath()), QStringList{u"small.htm"_s});
+}
+
+void tst_NetworkDestinations::lostConnection_isTransientAndTheRetryReconnects() {
+    std::unique_ptr<Destination> destination = opened(u"sftp"_s);
+    QVERIFY(destination);
+    QVERIFY(!destination->put(u"a.htm"_s, localFile(u"a.htm"_s, "a")).failed());
+    m_ssh.dropConnections();
+    const PublishError lost = destination->put(u"b.htm"_s, localFile(u"b.htm"_s, "b"));
+    QCOMPARE(lost.kind, Kind::Transient);
+    QVERIFY2(lost.message.contains(u"b.htm"_s), qPrintable(lost.message));
+    const PublishError retried = destination->put(u"b.htm"_s, localFile(u"b.htm"_s, "b"));
+    QVERIFY2(!retried.failed(), qPrintable(retried.message));
+    QCOMPARE(readFile(serverPath(u"b.htm"_s)), QByteArray("b"));
 }
 
 void tst_NetworkDestinations::cancel_stopsTheTransferInFlight_data() {
