@@ -18,6 +18,7 @@ public:
     QString start(const QString &folder);
 
     quint16 port() const { return m_port; }
+    void stop() { m_process.stop(); }
     QString certificate() const { return m_folder + QStringLiteral("/cert.pem"); }
     // The "SHA256:..." fingerprint of the certificate's DER form.
     QString fingerprint() const;

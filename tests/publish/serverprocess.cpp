@@ -80,6 +80,7 @@ void ServerProcess::dropConnections() {
 void ServerProcess::stop() {
     if (m_process.state() == QProcess::NotRunning)
         return;
+    dropConnections();
     ::kill(pid_t(m_process.processId()), SIGTERM);
     if (!m_process.waitForFinished(10000)) {
         ::kill(pid_t(m_process.processId()), SIGKILL);

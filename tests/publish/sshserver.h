@@ -18,6 +18,7 @@ public:
     QString start(const QString &folder, const ThrowAwayUser &user);
 
     quint16 port() const { return m_port; }
+    void stop() { m_process.stop(); }
     void dropConnections() { m_process.dropConnections(); }
     QString clientKey() const { return m_folder + QStringLiteral("/client_key"); }
     // The known_hosts line for this server, and the "SHA256:..." fingerprint of its key.

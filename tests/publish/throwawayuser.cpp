@@ -46,7 +46,7 @@ ThrowAwayUser::ThrowAwayUser(const QString &home)
 
 ThrowAwayUser::~ThrowAwayUser() {
     if (getpwnam(m_name.toLocal8Bit().constData()))
-        runTool(u"userdel"_s, {m_name});
+        runTool(u"userdel"_s, {u"--force"_s, m_name});
 }
 
 bool ThrowAwayUser::own(const QString &path) const {

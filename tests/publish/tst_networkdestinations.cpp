@@ -161,6 +161,9 @@ void tst_NetworkDestinations::cleanupTestCase() {
                 QVERIFY2(!readFile(path).contains(m_user->password().toUtf8()), qPrintable(path));
         }
     }
+    // The servers' sessions run as the user: they end first, so that the user can go.
+    m_ssh.stop();
+    m_ftp.stop();
     m_user.reset();
 }
 
