@@ -42,7 +42,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, libqt6webenginecore6-bin, libqt6webengine6-data")
-# Qt's own texts (standard buttons) in the user's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Qt's own texts (standard buttons) in the user's language, and git for
+# publishing to a Git branch.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, git")
 
 include(CPack)

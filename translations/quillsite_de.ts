@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AddressText</name>
+    <message>
+        <source>The address %1 names no server.</source>
+        <translation>Die Adresse %1 nennt keinen Server.</translation>
+    </message>
+    <message>
+        <source>The address %1 names no user; write it as %2://user@host/folder.</source>
+        <translation>Die Adresse %1 nennt keinen Benutzer; schreiben Sie sie als %2://benutzer@host/ordner.</translation>
+    </message>
+    <message>
+        <source>No destination was given.</source>
+        <translation>Es wurde kein Ziel angegeben.</translation>
+    </message>
+    <message>
+        <source>The address %1 is not valid: %2</source>
+        <translation>Die Adresse %1 ist ungültig: %2</translation>
+    </message>
+    <message>
+        <source>Do not put a password in the address; give it in QUILLSITE_PASSWORD, the keyring or when asked.</source>
+        <translation>Schreiben Sie kein Passwort in die Adresse; geben Sie es in QUILLSITE_PASSWORD, im Schlüsselbund oder auf Nachfrage an.</translation>
+    </message>
+    <message>
+        <source>Quillsite cannot publish to %1 addresses; use sftp://, ftps://, ftp://, git+ssh://, git+https://, git+file:// or a folder.</source>
+        <translation>Quillsite kann nicht an %1-Adressen veröffentlichen; verwenden Sie sftp://, ftps://, ftp://, git+ssh://, git+https://, git+file:// oder einen Ordner.</translation>
+    </message>
+</context>
+<context>
     <name>Builder</name>
     <message>
         <source>Could not write the page file</source>
@@ -403,6 +430,124 @@ zu erstellen. Beide enden mit Status 2, wenn ORDNER keine lesbare Website ist.</
     </message>
 </context>
 <context>
+    <name>Destination</name>
+    <message>
+        <source>This build of Quillsite cannot publish over %1.</source>
+        <translation>Diese Ausgabe von Quillsite kann nicht über %1 veröffentlichen.</translation>
+    </message>
+</context>
+<context>
+    <name>EngineText</name>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation>
+            <numerusform> und %n weitere</numerusform>
+            <numerusform> und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The manifest on the server is ignored: %1</source>
+        <translation>Das Manifest auf dem Server wird nicht beachtet: %1</translation>
+    </message>
+    <message>
+        <source>%1 was changed or removed on the server; it is sent again.</source>
+        <translation>%1 wurde auf dem Server geändert oder entfernt; die Datei wird erneut gesendet.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s folder holds %1, which many web servers show instead of index.htm. Remove it there, or visitors will not see your start page.</source>
+        <translation>Der Ordner auf dem Server enthält %1, das viele Webserver statt index.htm zeigen. Entfernen Sie die Datei dort, sonst sehen Besucher Ihre Startseite nicht.</translation>
+    </message>
+    <message>
+        <source>Cannot make a file to try the server with.</source>
+        <translation>Es kann keine Datei zum Prüfen des Servers angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write the manifest here: %1</source>
+        <translation>Das Manifest kann hier nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The server holds files that Quillsite did not write, which the site would replace: %1. Replace them?</source>
+        <translation>Auf dem Server liegen Dateien, die Quillsite nicht geschrieben hat und die die Website ersetzen würde: %1. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Stopped: the site would replace files on the server that Quillsite did not write: %1. Give --yes to replace them.</source>
+        <translation>Angehalten: Die Website würde Dateien auf dem Server ersetzen, die Quillsite nicht geschrieben hat: %1. Geben Sie --yes an, um sie zu ersetzen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The publish would remove %n files from the server. Go on?</source>
+        <translation>
+            <numerusform>Die Veröffentlichung würde %n Dateien vom Server entfernen. Fortfahren?</numerusform>
+            <numerusform>Die Veröffentlichung würde %n Dateien vom Server entfernen. Fortfahren?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: the publish would remove %n files from the server, more than --max-deletes allows. Give --yes or a larger --max-deletes.</source>
+        <translation>
+            <numerusform>Angehalten: Die Veröffentlichung würde %n Dateien vom Server entfernen, mehr als --max-deletes erlaubt. Geben Sie --yes oder ein größeres --max-deletes an.</numerusform>
+            <numerusform>Angehalten: Die Veröffentlichung würde %n Dateien vom Server entfernen, mehr als --max-deletes erlaubt. Geben Sie --yes oder ein größeres --max-deletes an.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped. The server holds whole files, and its manifest says which; publish again to complete it.</source>
+        <translation>Angehalten. Der Server enthält nur vollständige Dateien, und sein Manifest nennt sie; veröffentlichen Sie erneut, um den Vorgang abzuschließen.</translation>
+    </message>
+    <message>
+        <source>Part of a publish by Quillsite</source>
+        <translation>Teil einer Veröffentlichung durch Quillsite</translation>
+    </message>
+    <message>
+        <source>Published by Quillsite</source>
+        <translation>Veröffentlicht durch Quillsite</translation>
+    </message>
+</context>
+<context>
+    <name>FolderText</name>
+    <message>
+        <source>The folder %1 does not exist, nor does the folder it would be made in.</source>
+        <translation>Der Ordner %1 existiert nicht, ebenso wenig der Ordner, in dem er angelegt würde.</translation>
+    </message>
+    <message>
+        <source>%1 is reached through a symbolic link; it is not read.</source>
+        <translation>%1 liegt hinter einer symbolischen Verknüpfung; die Datei wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be ours.</source>
+        <translation>%1 ist zu groß, um von uns zu stammen.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cannot put %1 in place</source>
+        <translation>%1 kann nicht an seinen Platz gebracht werden</translation>
+    </message>
+    <message>
+        <source>%1 is reached through a symbolic link; it is not written.</source>
+        <translation>%1 liegt hinter einer symbolischen Verknüpfung; die Datei wird nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder of %1</source>
+        <translation>Der Ordner für %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 is reached through a symbolic link; it is not removed.</source>
+        <translation>%1 liegt hinter einer symbolischen Verknüpfung; die Datei wird nicht entfernt.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1</source>
+        <translation>%1 kann nicht entfernt werden</translation>
+    </message>
+</context>
+<context>
     <name>FontDialog</name>
     <message>
         <source>Font</source>
@@ -474,6 +619,49 @@ zu erstellen. Beide enden mit Status 2, wenn ORDNER keine lesbare Website ist.</
     <message>
         <source>Font</source>
         <translation>Schrift</translation>
+    </message>
+</context>
+<context>
+    <name>GitText</name>
+    <message>
+        <source>git is not installed or cannot be run.</source>
+        <translation>git ist nicht installiert oder kann nicht ausgeführt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot prepare a work copy in %1.</source>
+        <translation>In %1 kann keine Arbeitskopie angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot use the work copy in %1.</source>
+        <translation>Die Arbeitskopie in %1 kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot reach %1.</source>
+        <translation>%1 ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>Cannot check out the branch %1.</source>
+        <translation>Der Zweig %1 kann nicht ausgecheckt werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be published in a Git branch.</source>
+        <translation>%1 kann nicht in einem Git-Zweig veröffentlicht werden.</translation>
+    </message>
+    <message>
+        <source>Cannot stage the site.</source>
+        <translation>Die Website kann nicht vorgemerkt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot commit the site.</source>
+        <translation>Die Website kann nicht committet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot push to the branch %1 of %2; nothing was published. If it moved on, publish again.</source>
+        <translation>Der Zweig %1 von %2 kann nicht aktualisiert werden; nichts wurde veröffentlicht. Wenn er sich inzwischen geändert hat, veröffentlichen Sie erneut.</translation>
     </message>
 </context>
 <context>
@@ -590,6 +778,33 @@ zu erstellen. Beide enden mit Status 2, wenn ORDNER keine lesbare Website ist.</
     </message>
 </context>
 <context>
+    <name>ManifestText</name>
+    <message>
+        <source>The manifest is too large.</source>
+        <translation>Das Manifest ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The manifest is not readable: %1</source>
+        <translation>Das Manifest ist nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>The manifest lists no files.</source>
+        <translation>Das Manifest führt keine Dateien auf.</translation>
+    </message>
+    <message>
+        <source>The manifest names a file outside the published folder: %1</source>
+        <translation>Das Manifest nennt eine Datei außerhalb des veröffentlichten Ordners: %1</translation>
+    </message>
+    <message>
+        <source>The manifest names a file reached through a symbolic link: %1</source>
+        <translation>Das Manifest nennt eine Datei hinter einer symbolischen Verknüpfung: %1</translation>
+    </message>
+    <message>
+        <source>The manifest&apos;s entry for %1 is malformed.</source>
+        <translation>Der Eintrag des Manifests für %1 ist fehlerhaft.</translation>
+    </message>
+</context>
+<context>
     <name>MissingFiles</name>
     <message numerus="yes">
         <source>and %n more</source>
@@ -664,10 +879,267 @@ Möchten Sie zu „Seiten erstellen“ zurückgehen, um das zu beheben? Wählen 
     </message>
 </context>
 <context>
+    <name>PasswordText</name>
+    <message>
+        <source>No keyring is running, so no password was found there; it is never kept in a file instead.</source>
+        <translation>Es läuft kein Schlüsselbund, daher wurde dort kein Passwort gefunden; es wird nie stattdessen in einer Datei gespeichert.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read: %1</source>
+        <translation>Der Schlüsselbund konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation>Passwort für %1: </translation>
+    </message>
+</context>
+<context>
+    <name>PublishCommandText</name>
+    <message>
+        <source>Publishes the built site in the folder SITE to DESTINATION, sending only what
+changed since the last publish there, and removing only files that an earlier
+publish sent.
+
+DESTINATION is an address, sftp://[user@]host[:port]/path,
+ftps://user@host[:port]/path, ftp://user@host[:port]/path (with
+--allow-plain-ftp), git+ssh://..., git+https://... or git+file:///... (with
+--branch), or the path of a folder.
+
+A password is taken from QUILLSITE_PASSWORD, the desktop keyring (service
+&quot;Quillsite&quot;, key the destination as written) or asked on the terminal; never
+from an option.
+
+Exit status: 0 published or nothing to do; 1 failed, with the server
+consistent; 2 bad usage or a site that can&apos;t be read; 3 can&apos;t connect,
+authenticate or trust the server; 4 stopped for safety (the deletion limit,
+or files we did not write); 5 published, but --verify found differences.</source>
+        <translation>Veröffentlicht die erstellte Website im Ordner SITE an DESTINATION und sendet nur,
+was sich seit der letzten Veröffentlichung dort geändert hat; entfernt werden nur
+Dateien, die eine frühere Veröffentlichung gesendet hat.
+
+DESTINATION ist eine Adresse, sftp://[benutzer@]host[:port]/pfad,
+ftps://benutzer@host[:port]/pfad, ftp://benutzer@host[:port]/pfad (mit
+--allow-plain-ftp), git+ssh://..., git+https://... oder git+file:///... (mit
+--branch), oder der Pfad eines Ordners.
+
+Ein Passwort kommt aus QUILLSITE_PASSWORD, dem Schlüsselbund der Arbeitsumgebung
+(Dienst &quot;Quillsite&quot;, Schlüssel das Ziel wie geschrieben) oder wird im Terminal
+erfragt; nie aus einer Option.
+
+Rückgabewert: 0 veröffentlicht oder nichts zu tun; 1 fehlgeschlagen, der Server
+bleibt stimmig; 2 falscher Aufruf oder eine nicht lesbare Website; 3 keine
+Verbindung, Anmeldung oder kein Vertrauen zum Server; 4 zur Sicherheit angehalten
+(die Löschgrenze oder fremde Dateien); 5 veröffentlicht, aber --verify fand
+Unterschiede.</translation>
+    </message>
+    <message>
+        <source>Print the plan (what is new, changed, removed and unchanged) and change nothing.</source>
+        <translation>Den Plan ausgeben (was neu, geändert, entfernt und unverändert ist) und nichts ändern.</translation>
+    </message>
+    <message>
+        <source>Connect, check that files can be written and renamed there, report what the server holds, and change nothing.</source>
+        <translation>Verbinden, prüfen, ob dort Dateien geschrieben und umbenannt werden können, melden, was der Server enthält, und nichts ändern.</translation>
+    </message>
+    <message>
+        <source>Also read the files on the server and send again those deleted or changed by hand.</source>
+        <translation>Auch die Dateien auf dem Server lesen und von Hand gelöschte oder geänderte erneut senden.</translation>
+    </message>
+    <message>
+        <source>Use the SSH private key FILE.</source>
+        <translation>Den privaten SSH-Schlüssel DATEI verwenden.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Check SSH host keys against FILE instead of ~/.ssh/known_hosts.</source>
+        <translation>SSH-Hostschlüssel gegen DATEI statt ~/.ssh/known_hosts prüfen.</translation>
+    </message>
+    <message>
+        <source>Trust the SSH host key with this fingerprint and record it in known_hosts.</source>
+        <translation>Dem SSH-Hostschlüssel mit diesem Fingerabdruck vertrauen und ihn in known_hosts eintragen.</translation>
+    </message>
+    <message>
+        <source>SHA256:...</source>
+        <translation>SHA256:...</translation>
+    </message>
+    <message>
+        <source>Trust the certificate authorities in FILE for FTPS.</source>
+        <translation>Den Zertifizierungsstellen in DATEI für FTPS vertrauen.</translation>
+    </message>
+    <message>
+        <source>Trust the FTPS server certificate with this fingerprint.</source>
+        <translation>Dem FTPS-Serverzertifikat mit diesem Fingerabdruck vertrauen.</translation>
+    </message>
+    <message>
+        <source>Allow ftp://, where the password crosses the network readable.</source>
+        <translation>ftp:// erlauben, wobei das Passwort lesbar durch das Netz geht.</translation>
+    </message>
+    <message>
+        <source>The Git branch to publish to. Default: gh-pages.</source>
+        <translation>Der Git-Zweig, in den veröffentlicht wird. Vorgabe: gh-pages.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Stop before removing more than N files. Default: 20.</source>
+        <translation>Anhalten, bevor mehr als N Dateien entfernt werden. Vorgabe: 20.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Go on without asking: remove more than --max-deletes files, or replace files we did not write.</source>
+        <translation>Ohne Nachfrage fortfahren: mehr als --max-deletes Dateien entfernen oder Dateien ersetzen, die wir nicht geschrieben haben.</translation>
+    </message>
+    <message>
+        <source>After publishing, fetch every page and picture sent from URL and compare it byte for byte.</source>
+        <translation>Nach dem Veröffentlichen jede gesendete Seite und jedes Bild von URL abrufen und Byte für Byte vergleichen.</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Publish again the version before the last one published to DESTINATION; SITE may be left out.</source>
+        <translation>Die Version vor der zuletzt an ZIEL veröffentlichten erneut veröffentlichen; SITE darf fehlen.</translation>
+    </message>
+    <message>
+        <source>Send over N connections at once. Default: 4 (1 for Git).</source>
+        <translation>Über N Verbindungen gleichzeitig senden. Vorgabe: 4 (1 für Git).</translation>
+    </message>
+    <message>
+        <source>Print only warnings and errors.</source>
+        <translation>Nur Warnungen und Fehler ausgeben.</translation>
+    </message>
+    <message>
+        <source>The folder of the built site.</source>
+        <translation>Der Ordner der erstellten Website.</translation>
+    </message>
+    <message>
+        <source>Where to publish it.</source>
+        <translation>Wohin sie veröffentlicht wird.</translation>
+    </message>
+    <message>
+        <source>See --help for the options.</source>
+        <translation>Die Optionen zeigt --help.</translation>
+    </message>
+    <message>
+        <source>Give the site&apos;s folder and the destination: quillsite-publish SITE DESTINATION. See --help.</source>
+        <translation>Geben Sie den Ordner der Website und das Ziel an: quillsite-publish SITE DESTINATION. Siehe --help.</translation>
+    </message>
+    <message>
+        <source>--branch is for git+ destinations only.</source>
+        <translation>--branch gilt nur für git+-Ziele.</translation>
+    </message>
+    <message>
+        <source>Over ftp:// the password and the files cross the network readable by anyone on the way. Use ftps:// or sftp://, or give --allow-plain-ftp.</source>
+        <translation>Über ftp:// gehen Passwort und Dateien für jeden auf dem Weg lesbar durch das Netz. Verwenden Sie ftps:// oder sftp://, oder geben Sie --allow-plain-ftp an.</translation>
+    </message>
+    <message>
+        <source>--jobs needs a number from 1 to 16.</source>
+        <translation>--jobs braucht eine Zahl von 1 bis 16.</translation>
+    </message>
+    <message>
+        <source>--max-deletes needs a number, 0 or more.</source>
+        <translation>--max-deletes braucht eine Zahl, 0 oder mehr.</translation>
+    </message>
+    <message>
+        <source>--verify needs the site&apos;s web address, starting with http:// or https://.</source>
+        <translation>--verify braucht die Webadresse der Website, beginnend mit http:// oder https://.</translation>
+    </message>
+    <message>
+        <source>Give --dry-run or --check, not both.</source>
+        <translation>Geben Sie --dry-run oder --check an, nicht beides.</translation>
+    </message>
+</context>
+<context>
+    <name>PublishSessionText</name>
+    <message>
+        <source>New: %1, changed: %2, removed: %3, unchanged: %4</source>
+        <translation>Neu: %1, geändert: %2, entfernt: %3, unverändert: %4</translation>
+    </message>
+    <message>
+        <source>[y/N] </source>
+        <translation>[j/N] </translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Warning: </source>
+        <translation>Warnung: </translation>
+    </message>
+    <message>
+        <source>Nothing to publish; %1 is up to date.</source>
+        <translation>Nichts zu veröffentlichen; %1 ist auf dem neuesten Stand.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2 new, %3 changed, %4 removed, %5 unchanged; %6 sent in %7 s.</source>
+        <translation>Veröffentlicht an %1: %2 neu, %3 geändert, %4 entfernt, %5 unverändert; %6 gesendet in %7 s.</translation>
+    </message>
+    <message>
+        <source>Differs on the web: </source>
+        <translation>Im Web anders: </translation>
+    </message>
+    <message>
+        <source>Verified at %1: %2 pages and pictures.</source>
+        <translation>Geprüft unter %1: %2 Seiten und Bilder.</translation>
+    </message>
+    <message>
+        <source>Another publish to %1 is running (process %2); wait until it ends.</source>
+        <translation>Eine andere Veröffentlichung an %1 läuft (Prozess %2); warten Sie, bis sie endet.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files, %3 of %4, %5/s</source>
+        <translation>%1 von %2 Dateien, %3 von %4, %5/s</translation>
+    </message>
+    <message>
+        <source>Files on the server that Quillsite did not write are kept: %1</source>
+        <translation>Dateien auf dem Server, die Quillsite nicht geschrieben hat, bleiben erhalten: %1</translation>
+    </message>
+    <message>
+        <source>%1 can be written to. It holds %2 of the site&apos;s files unchanged; a publish would send %3 and remove %4.</source>
+        <translation>%1 ist beschreibbar. Dort liegen %2 Dateien der Website unverändert; eine Veröffentlichung würde %3 senden und %4 entfernen.</translation>
+    </message>
+</context>
+<context>
     <name>ReplacedPages</name>
     <message>
         <source>Could not remove the page file &quot;%1&quot;: %2.</source>
         <translation>Die Seitendatei &quot;%1&quot; konnte nicht entfernt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteFile</name>
+    <message>
+        <source>The site folder %1 does not exist.</source>
+        <translation>Der Ordner der Website %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 links to a folder; it is not published.</source>
+        <translation>%1 verweist auf einen Ordner; er wird nicht veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file; it is not published.</source>
+        <translation>%1 ist keine gewöhnliche Datei; sie wird nicht veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>%1 links to a file outside the site; it is not published.</source>
+        <translation>%1 verweist auf eine Datei außerhalb der Website; sie wird nicht veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1 in the site.</source>
+        <translation>%1 in der Website kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -711,6 +1183,40 @@ Möchten Sie zu „Seiten erstellen“ zurückgehen, um das zu beheben? Wählen 
     <message>
         <source>Could not read the page file</source>
         <translation>Die Seitendatei konnte nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>VerifierText</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the file sent</source>
+        <translation>%1: die gesendete Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: the server gives different bytes than were sent</source>
+        <translation>%1: der Server liefert andere Bytes, als gesendet wurden</translation>
+    </message>
+</context>
+<context>
+    <name>VersionText</name>
+    <message>
+        <source>Cannot keep a copy of %1 for undoing the publish.</source>
+        <translation>Von %1 kann keine Kopie zum Rückgängigmachen der Veröffentlichung behalten werden.</translation>
+    </message>
+    <message>
+        <source>Cannot keep a record of the publish: %1</source>
+        <translation>Die Veröffentlichung kann nicht festgehalten werden: %1</translation>
+    </message>
+    <message>
+        <source>There is no earlier publish to this place to go back to.</source>
+        <translation>Es gibt keine frühere Veröffentlichung an diesen Ort, zu der zurückgekehrt werden kann.</translation>
+    </message>
+    <message>
+        <source>The copy of the earlier publish is damaged; it can&apos;t be published again.</source>
+        <translation>Die Kopie der früheren Veröffentlichung ist beschädigt; sie kann nicht erneut veröffentlicht werden.</translation>
     </message>
 </context>
 <context>

@@ -13,19 +13,20 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("DestinationAddress", text);
-}
+// The context of this file's texts in the translation catalogues.
+struct AddressText {
+    Q_DECLARE_TR_FUNCTIONS(AddressText)
+};
 
 // sftp://, ftps:// and ftp:// addresses: a host and a path, never a password.
 std::optional<DestinationAddress> parseServer(const QUrl &url, DestinationAddress::Kind kind,
                                               QString *error) {
     if (url.host().isEmpty()) {
-        *error = tr("The address %1 names no server.").arg(url.toDisplayString());
+        *error = AddressText::tr("The address %1 names no server.").arg(url.toDisplayString());
         return std::nullopt;
     }
     if (kind != DestinationAddress::Kind::Sftp && url.userName().isEmpty()) {
-        *error = tr("The address %1 names no user; write it as %2://user@host/folder.")
+        *error = AddressText::tr("The address %1 names no user; write it as %2://user@host/folder.")
                      .arg(url.toDisplayString(QUrl::RemovePassword), url.scheme());
         return std::nullopt;
     }
@@ -66,7 +67,7 @@ QString DestinationAddress::display() const {
 
 std::optional<DestinationAddress> parseDestination(const QString &text, QString *error) {
     if (text.trimmed().isEmpty()) {
-        *error = tr("No destination was given.");
+        *error = AddressText::tr("No destination was given.");
         return std::nullopt;
     }
     const qsizetype schemeEnd = text.indexOf(u"://"_s);
@@ -78,13 +79,14 @@ std::optional<DestinationAddress> parseDestination(const QString &text, QString 
     }
     const QUrl url(text, QUrl::StrictMode);
     if (!url.isValid()) {
-        *error =
-            tr("The address %1 is not valid: %2").arg(text.section(u'@', -1), url.errorString());
+        *error = AddressText::tr("The address %1 is not valid: %2")
+                     .arg(text.section(u'@', -1), url.errorString());
         return std::nullopt;
     }
     if (!url.password().isEmpty()) {
-        *error = tr("Do not put a password in the address; give it in QUILLSITE_PASSWORD, the "
-                    "keyring or when asked.");
+        *error = AddressText::tr(
+            "Do not put a password in the address; give it in QUILLSITE_PASSWORD, the "
+            "keyring or when asked.");
         return std::nullopt;
     }
     const QString scheme = url.scheme().toLower();
@@ -105,9 +107,10 @@ std::optional<DestinationAddress> parseDestination(const QString &text, QString 
         address.branch = u"gh-pages"_s;
         return address;
     }
-    *error = tr("Quillsite cannot publish to %1 addresses; use sftp://, ftps://, ftp://, "
-                "git+ssh://, git+https://, git+file:// or a folder.")
-                 .arg(url.scheme());
+    *error =
+        AddressText::tr("Quillsite cannot publish to %1 addresses; use sftp://, ftps://, ftp://, "
+                        "git+ssh://, git+https://, git+file:// or a folder.")
+            .arg(url.scheme());
     return std::nullopt;
 }
 

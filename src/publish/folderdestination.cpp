@@ -21,9 +21,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("FolderDestination", text);
-}
+// The context of this file's texts in the translation catalogues.
+struct FolderText {
+    Q_DECLARE_TR_FUNCTIONS(FolderText)
+};
 
 PublishError errorFromErrno(int code, const QString &what) {
     PublishError error;
@@ -39,6 +40,12 @@ QString temporaryNamePrefix() {
     return u".quillsite-tmp-"_s;
 }
 
+bool isTemporaryName(const QString &path) {
+    const QString name = path.section(u'/', -1);
+    return name.startsWith(temporaryNamePrefix()) ||
+           (name.startsWith(u'.') && name.endsWith(u".quillsite-upload"_s));
+}
+
 FolderDestination::FolderDestination(const QString &folder)
     : m_folder(QDir::cleanPath(folder)) {}
 
@@ -46,10 +53,10 @@ PublishError FolderDestination::open() {
     const QFileInfo info(m_folder);
     if (info.isDir() || (!info.exists() && QFileInfo(info.absolutePath()).isDir()))
         return {};
-    return {
-        PublishError::Kind::Connect,
-        tr("The folder %1 does not exist, nor does the folder it would be made in.").arg(m_folder),
-        {}};
+    return {PublishError::Kind::Connect,
+            FolderText::tr("The folder %1 does not exist, nor does the folder it would be made in.")
+                .arg(m_folder),
+            {}};
 }
 
 std::optional<QString> FolderDestination::placeOf(const QString &path) const {
@@ -67,16 +74,19 @@ PublishError FolderDestination::readFile(const QString &path, qint64 limit, QByt
     const std::optional<QString> place = placeOf(path);
     if (!place)
         return {PublishError::Kind::Failed,
-                tr("%1 is reached through a symbolic link; it is not read.").arg(path),
+                FolderText::tr("%1 is reached through a symbolic link; it is not read.").arg(path),
                 {}};
     QFile file(*place);
     if (!file.exists())
-        return {PublishError::Kind::NotFound, tr("%1 is not there.").arg(path), {}};
+        return {PublishError::Kind::NotFound, FolderText::tr("%1 is not there.").arg(path), {}};
     if (!file.open(QIODevice::ReadOnly))
-        return {
-            PublishError::Kind::Failed, tr("Cannot read %1: %2").arg(path, file.errorString()), {}};
+        return {PublishError::Kind::Failed,
+                FolderText::tr("Cannot read %1: %2").arg(path, file.errorString()),
+                {}};
     if (file.size() > limit)
-        return {PublishError::Kind::Failed, tr("%1 is too large to be ours.").arg(path), {}};
+        return {PublishError::Kind::Failed,
+                FolderText::tr("%1 is too large to be ours.").arg(path),
+                {}};
     *bytes = file.read(limit);
     return {};
 }
@@ -103,7 +113,7 @@ PublishError FolderDestination::copyInto(const QString &target, const QString &l
     QFile source(localFile);
     if (!source.open(QIODevice::ReadOnly))
         return {PublishError::Kind::Failed,
-                tr("Cannot read %1: %2").arg(localFile, source.errorString()),
+                FolderText::tr("Cannot read %1: %2").arg(localFile, source.errorString()),
                 {}};
     const QFileInfo targetInfo(target);
     const QString temporary = targetInfo.path() + u'/' + temporaryNamePrefix() +
@@ -111,11 +121,11 @@ PublishError FolderDestination::copyInto(const QString &target, const QString &l
                               targetInfo.fileName();
     QFile out(temporary);
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return errorFromErrno(errno, tr("Cannot write %1").arg(temporary));
+        return errorFromErrno(errno, FolderText::tr("Cannot write %1").arg(temporary));
     auto fail = [&](int code) {
         out.close();
         QFile::remove(temporary);
-        return errorFromErrno(code, tr("Cannot write %1").arg(target));
+        return errorFromErrno(code, FolderText::tr("Cannot write %1").arg(target));
     };
     QByteArray chunk;
     while (!(chunk = source.read(1 << 20)).isEmpty()) {
@@ -131,7 +141,7 @@ PublishError FolderDestination::copyInto(const QString &target, const QString &l
                     QFile::encodeName(target).constData()) != 0) {
         const int code = errno;
         QFile::remove(temporary);
-        return errorFromErrno(code, tr("Cannot put %1 in place").arg(target));
+        return errorFromErrno(code, FolderText::tr("Cannot put %1 in place").arg(target));
     }
     return {};
 }
@@ -139,25 +149,28 @@ PublishError FolderDestination::copyInto(const QString &target, const QString &l
 PublishError FolderDestination::put(const QString &path, const QString &localFile) {
     const std::optional<QString> place = placeOf(path);
     if (!place)
-        return {PublishError::Kind::Failed,
-                tr("%1 is reached through a symbolic link; it is not written.").arg(path),
-                {}};
+        return {
+            PublishError::Kind::Failed,
+            FolderText::tr("%1 is reached through a symbolic link; it is not written.").arg(path),
+            {}};
     errno = 0;
     if (!QDir().mkpath(QFileInfo(*place).path()))
-        return errorFromErrno(errno ? errno : EIO, tr("Cannot make the folder of %1").arg(path));
+        return errorFromErrno(errno ? errno : EIO,
+                              FolderText::tr("Cannot make the folder of %1").arg(path));
     return copyInto(*place, localFile);
 }
 
 PublishError FolderDestination::remove(const QString &path) {
     const std::optional<QString> place = placeOf(path);
     if (!place)
-        return {PublishError::Kind::Failed,
-                tr("%1 is reached through a symbolic link; it is not removed.").arg(path),
-                {}};
+        return {
+            PublishError::Kind::Failed,
+            FolderText::tr("%1 is reached through a symbolic link; it is not removed.").arg(path),
+            {}};
     if (::unlink(QFile::encodeName(*place).constData()) != 0) {
         if (errno == ENOENT)
-            return {PublishError::Kind::NotFound, tr("%1 is not there.").arg(path), {}};
-        return errorFromErrno(errno, tr("Cannot remove %1").arg(path));
+            return {PublishError::Kind::NotFound, FolderText::tr("%1 is not there.").arg(path), {}};
+        return errorFromErrno(errno, FolderText::tr("Cannot remove %1").arg(path));
     }
     // Folders that held only our files go with them; rmdir leaves any that hold more.
     QDir parent = QFileInfo(*place).dir();

@@ -15,9 +15,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("GitDestination", text);
-}
+// The context of this file's texts in the translation catalogues.
+struct GitText {
+    Q_DECLARE_TR_FUNCTIONS(GitText)
+};
 
 QString workFolderFor(const QString &url, const QString &branch) {
     const QByteArray key =
@@ -53,7 +54,7 @@ bool GitDestination::git(const QStringList &arguments, QString *out, QString *er
         *out = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
     if (err)
         *err = process.error() == QProcess::FailedToStart
-                   ? tr("git is not installed or cannot be run.")
+                   ? GitText::tr("git is not installed or cannot be run.")
                    : QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
     return ran && process.exitCode() == 0;
 }
@@ -64,21 +65,35 @@ PublishError GitDestination::gitFailure(PublishError::Kind kind, const QString &
 }
 
 PublishError GitDestination::open() {
+    const bool hadWorkCopy = QDir(m_workFolder).exists();
+    PublishError error = prepareWorkCopy();
+    if (error.failed() && error.kind != PublishError::Kind::Connect && hadWorkCopy) {
+        // A publish killed half-way may leave git's own locks behind; the copy is only a
+        // cache of the branch, so a fresh one serves.
+        QDir(m_workFolder).removeRecursively();
+        error = prepareWorkCopy();
+    }
+    return error;
+}
+
+PublishError GitDestination::prepareWorkCopy() {
     QString said;
     if (!QDir(m_workFolder + u"/.git"_s).exists()) {
         if (!QDir().mkpath(m_workFolder) || !git({u"init"_s, u"-q"_s}, nullptr, &said) ||
             !git({u"remote"_s, u"add"_s, u"origin"_s, m_url}, nullptr, &said))
             return gitFailure(PublishError::Kind::Failed,
-                              tr("Cannot prepare a work copy in %1.").arg(m_workFolder), said);
+                              GitText::tr("Cannot prepare a work copy in %1.").arg(m_workFolder),
+                              said);
     } else if (!git({u"remote"_s, u"set-url"_s, u"origin"_s, m_url}, nullptr, &said)) {
         return gitFailure(PublishError::Kind::Failed,
-                          tr("Cannot use the work copy in %1.").arg(m_workFolder), said);
+                          GitText::tr("Cannot use the work copy in %1.").arg(m_workFolder), said);
     }
     const QString remoteBranch = u"refs/remotes/origin/"_s + m_branch;
     if (!git({u"fetch"_s, u"-q"_s, u"--prune"_s, u"origin"_s,
               u"+refs/heads/*:refs/remotes/origin/*"_s},
              nullptr, &said))
-        return gitFailure(PublishError::Kind::Connect, tr("Cannot reach %1.").arg(m_url), said);
+        return gitFailure(PublishError::Kind::Connect, GitText::tr("Cannot reach %1.").arg(m_url),
+                          said);
     // The branch on the server is the truth; whatever an earlier, failed push left here goes.
     git({u"update-ref"_s, u"-d"_s, u"refs/heads/"_s + m_branch});
     const bool exists = git({u"rev-parse"_s, u"--verify"_s, u"-q"_s, remoteBranch});
@@ -90,13 +105,13 @@ PublishError GitDestination::open() {
                          nullptr, &said);
     if (!ready || !git({u"clean"_s, u"-qfdx"_s}, nullptr, &said))
         return gitFailure(PublishError::Kind::Failed,
-                          tr("Cannot check out the branch %1.").arg(m_branch), said);
+                          GitText::tr("Cannot check out the branch %1.").arg(m_branch), said);
     return m_tree.open();
 }
 
 PublishError GitDestination::readFile(const QString &path, qint64 limit, QByteArray *bytes) {
     if (isInsideGitFolder(path))
-        return {PublishError::Kind::NotFound, tr("%1 is not there.").arg(path), {}};
+        return {PublishError::Kind::NotFound, GitText::tr("%1 is not there.").arg(path), {}};
     return m_tree.readFile(path, limit, bytes);
 }
 
@@ -110,14 +125,14 @@ PublishError GitDestination::list(QList<RemoteEntry> *entries) {
 PublishError GitDestination::put(const QString &path, const QString &localFile) {
     if (isInsideGitFolder(path))
         return {PublishError::Kind::Failed,
-                tr("%1 cannot be published in a Git branch.").arg(path),
+                GitText::tr("%1 cannot be published in a Git branch.").arg(path),
                 {}};
     return m_tree.put(path, localFile);
 }
 
 PublishError GitDestination::remove(const QString &path) {
     if (isInsideGitFolder(path))
-        return {PublishError::Kind::NotFound, tr("%1 is not there.").arg(path), {}};
+        return {PublishError::Kind::NotFound, GitText::tr("%1 is not there.").arg(path), {}};
     return m_tree.remove(path);
 }
 
@@ -132,17 +147,18 @@ QStringList GitDestination::identity() const {
 PublishError GitDestination::finish(const QString &summary) {
     QString said;
     if (!git({u"add"_s, u"-A"_s, u"."_s}, nullptr, &said))
-        return gitFailure(PublishError::Kind::Failed, tr("Cannot stage the site."), said);
+        return gitFailure(PublishError::Kind::Failed, GitText::tr("Cannot stage the site."), said);
     if (git({u"diff"_s, u"--cached"_s, u"--quiet"_s}))
         return {};
     if (!git(identity() + QStringList{u"commit"_s, u"-q"_s, u"-m"_s, summary}, nullptr, &said))
-        return gitFailure(PublishError::Kind::Failed, tr("Cannot commit the site."), said);
+        return gitFailure(PublishError::Kind::Failed, GitText::tr("Cannot commit the site."), said);
     if (!git({u"push"_s, u"-q"_s, u"origin"_s, u"HEAD:refs/heads/"_s + m_branch}, nullptr, &said))
-        return gitFailure(PublishError::Kind::Failed,
-                          tr("Cannot push to the branch %1 of %2; nothing was published. If it "
-                             "moved on, publish again.")
-                              .arg(m_branch, m_url),
-                          said);
+        return gitFailure(
+            PublishError::Kind::Failed,
+            GitText::tr("Cannot push to the branch %1 of %2; nothing was published. If it "
+                        "moved on, publish again.")
+                .arg(m_branch, m_url),
+            said);
     return {};
 }
 

@@ -33,6 +33,7 @@ private:
     PublishError gitFailure(PublishError::Kind kind, const QString &what,
                             const QString &said) const;
     QStringList identity() const;
+    PublishError prepareWorkCopy();
 
     QString m_url;
     QString m_branch;

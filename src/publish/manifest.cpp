@@ -15,9 +15,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("Manifest", text);
-}
+// The context of this file's texts in the translation catalogues.
+struct ManifestText {
+    Q_DECLARE_TR_FUNCTIONS(ManifestText)
+};
 
 bool isSha256OrUnknown(const QString &text) {
     static const QRegularExpression hex(u"^([0-9a-f]{64})?$"_s);
@@ -64,13 +65,13 @@ QByteArray writeManifest(const Manifest &manifest) {
 std::optional<Manifest> readManifest(const QByteArray &bytes, const QSet<QString> &links,
                                      QString *error) {
     if (bytes.size() > manifestSizeLimit) {
-        *error = tr("The manifest is too large.");
+        *error = ManifestText::tr("The manifest is too large.");
         return std::nullopt;
     }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (!document.isObject()) {
-        *error = tr("The manifest is not readable: %1").arg(parseError.errorString());
+        *error = ManifestText::tr("The manifest is not readable: %1").arg(parseError.errorString());
         return std::nullopt;
     }
     const QJsonObject root = document.object();
@@ -78,7 +79,7 @@ std::optional<Manifest> readManifest(const QByteArray &bytes, const QSet<QString
     manifest.time = QDateTime::fromString(root.value(u"time"_s).toString(), Qt::ISODate);
     manifest.version = root.value(u"version"_s).toString();
     if (!root.value(u"files"_s).isArray()) {
-        *error = tr("The manifest lists no files.");
+        *error = ManifestText::tr("The manifest lists no files.");
         return std::nullopt;
     }
     const QJsonArray files = root.value(u"files"_s).toArray();
@@ -88,18 +89,19 @@ std::optional<Manifest> readManifest(const QByteArray &bytes, const QSet<QString
                             object.value(u"size"_s).toInteger(-1),
                             object.value(u"sha256"_s).toString()};
         if (!isSafeRelativePath(entry.path) || entry.path == manifestFileName()) {
-            *error =
-                tr("The manifest names a file outside the published folder: %1").arg(entry.path);
+            *error = ManifestText::tr("The manifest names a file outside the published folder: %1")
+                         .arg(entry.path);
             return std::nullopt;
         }
         if (passesThroughLink(entry.path, links)) {
             *error =
-                tr("The manifest names a file reached through a symbolic link: %1").arg(entry.path);
+                ManifestText::tr("The manifest names a file reached through a symbolic link: %1")
+                    .arg(entry.path);
             return std::nullopt;
         }
         if (entry.size < 0 || !object.value(u"sha256"_s).isString() ||
             !isSha256OrUnknown(entry.sha256)) {
-            *error = tr("The manifest's entry for %1 is malformed.").arg(entry.path);
+            *error = ManifestText::tr("The manifest's entry for %1 is malformed.").arg(entry.path);
             return std::nullopt;
         }
         manifest.files.insert(entry.path, entry);

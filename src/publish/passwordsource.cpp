@@ -19,9 +19,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("PasswordSource", text);
-}
+// The context of this file's texts in the translation catalogues.
+struct PasswordText {
+    Q_DECLARE_TR_FUNCTIONS(PasswordText)
+};
 
 std::optional<QString> fromKeyring(const QString &place, QTextStream &err) {
     QKeychain::ReadPasswordJob job(keyringService());
@@ -38,12 +39,13 @@ std::optional<QString> fromKeyring(const QString &place, QTextStream &err) {
     case QKeychain::EntryNotFound:
         return std::nullopt;
     case QKeychain::NoBackendAvailable:
-        err << tr("No keyring is running, so no password was found there; it is never kept "
-                  "in a file instead.")
+        err << PasswordText::tr(
+                   "No keyring is running, so no password was found there; it is never kept "
+                   "in a file instead.")
             << '\n';
         return std::nullopt;
     default:
-        err << tr("The keyring could not be read: %1").arg(job.errorString()) << '\n';
+        err << PasswordText::tr("The keyring could not be read: %1").arg(job.errorString()) << '\n';
         return std::nullopt;
     }
 }
@@ -58,7 +60,7 @@ std::optional<QString> fromTerminal(const QString &place, QTextStream &err) {
     if (::tcgetattr(fd, &saved) != 0)
         return std::nullopt;
     err.flush();
-    terminal.write(tr("Password for %1: ").arg(place).toLocal8Bit());
+    terminal.write(PasswordText::tr("Password for %1: ").arg(place).toLocal8Bit());
     termios silent = saved;
     silent.c_lflag &= ~tcflag_t(ECHO);
     ::tcsetattr(fd, TCSAFLUSH, &silent);

@@ -21,9 +21,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text, int n = -1) {
-    return QCoreApplication::translate("PublishEngine", text, nullptr, n);
-}
+// The context of this file's texts in the translation catalogues.
+struct EngineText {
+    Q_DECLARE_TR_FUNCTIONS(EngineText)
+};
 
 constexpr int retryCount = 3;
 
@@ -32,12 +33,8 @@ QString nameFiles(const QStringList &files) {
     constexpr qsizetype shown = 10;
     QString text = files.mid(0, shown).join(u", "_s);
     if (files.size() > shown)
-        text += tr(" and %n more", int(files.size() - shown));
+        text += EngineText::tr(" and %n more", nullptr, int(files.size() - shown));
     return text;
-}
-
-bool isTemporaryName(const QString &path) {
-    return QFileInfo(path).fileName().startsWith(temporaryNamePrefix());
 }
 
 } // namespace
@@ -86,7 +83,7 @@ PublishError PublishEngine::retried(const std::function<PublishError()> &attempt
          ++retry) {
         if (m_stop && m_stop->load())
             break;
-        QThread::msleep(500u << retry);
+        QThread::msleep(unsigned(m_settings.retryDelayMilliseconds) << retry);
         error = attempt();
     }
     return error;
@@ -102,8 +99,8 @@ PublishStatus PublishEngine::prepare(const QList<SiteFile> &site) {
         error.failed())
         return fail(error);
     readServerManifest(listing);
-    if (m_errors.size())
-        return PublishStatus::Failed;
+    if (!m_errors.isEmpty())
+        return fail({m_worstKind, m_errors.takeLast(), {}});
     if (m_settings.checkFiles)
         checkServerFiles(listing);
     m_plan = makePublishPlan(site, m_state);
@@ -123,12 +120,19 @@ void PublishEngine::readServerManifest(const QList<RemoteEntry> &listing) {
         [&] { return destination->readFile(manifestFileName(), manifestSizeLimit, &bytes); });
     if (error.kind == PublishError::Kind::NotFound)
         return;
+    // A manifest that could not be fetched is not a missing one: going on would forget
+    // which files are ours.
+    if (error.kind != PublishError::Kind::None && error.kind != PublishError::Kind::Failed) {
+        m_errors.append(error.message);
+        m_worstKind = error.kind;
+        return;
+    }
     QString why = error.message;
     std::optional<Manifest> manifest =
         error.failed() ? std::nullopt : quillsite::readManifest(bytes, links, &why);
     if (!manifest) {
         // Trusting none of it is safe: nothing is deleted, and same-named files need a yes.
-        m_warnings.append(tr("The manifest on the server is ignored: %1").arg(why));
+        m_warnings.append(EngineText::tr("The manifest on the server is ignored: %1").arg(why));
         return;
     }
     m_hadManifest = true;
@@ -154,7 +158,8 @@ void PublishEngine::checkServerFiles(const QList<RemoteEntry> &listing) {
         }
         if (!intact) {
             m_warnings.append(
-                tr("%1 was changed or removed on the server; it is sent again.").arg(entry.path));
+                EngineText::tr("%1 was changed or removed on the server; it is sent again.")
+                    .arg(entry.path));
             entry.sha256.clear();
         }
     }
@@ -174,10 +179,11 @@ void PublishEngine::noteServingConflicts(const QList<RemoteEntry> &listing,
             continue;
         }
         if (preferred.contains(entry.path, Qt::CaseInsensitive) && !ours.contains(entry.path))
-            m_warnings.append(tr("The server's folder holds %1, which many web servers show "
-                                 "instead of index.htm. Remove it there, or visitors will not see "
-                                 "your start page.")
-                                  .arg(entry.path));
+            m_warnings.append(
+                EngineText::tr("The server's folder holds %1, which many web servers show "
+                               "instead of index.htm. Remove it there, or visitors will not see "
+                               "your start page.")
+                    .arg(entry.path));
         if (entry.path == manifestFileName() || m_state.files.contains(entry.path))
             continue;
         // Listed once, when we first come; later they are known to be someone else's.
@@ -191,8 +197,9 @@ void PublishEngine::noteServingConflicts(const QList<RemoteEntry> &listing,
 PublishStatus PublishEngine::check() {
     QTemporaryFile probe;
     if (!probe.open() || probe.write("quillsite") != 9 || !probe.flush())
-        return fail(
-            {PublishError::Kind::Failed, tr("Cannot make a file to try the server with."), {}});
+        return fail({PublishError::Kind::Failed,
+                     EngineText::tr("Cannot make a file to try the server with."),
+                     {}});
     const QString name = temporaryNamePrefix() + u"check"_s;
     Destination *destination = m_destinations.front().get();
     if (const PublishError error = destination->put(name, probe.fileName()); error.failed())
@@ -209,27 +216,30 @@ PublishError PublishEngine::writeManifest(Destination *destination) {
     const QByteArray bytes = quillsite::writeManifest(m_state);
     if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
         return {PublishError::Kind::Failed,
-                tr("Cannot write the manifest here: %1").arg(file.errorString()),
+                EngineText::tr("Cannot write the manifest here: %1").arg(file.errorString()),
                 {}};
     return retried([&] { return destination->put(manifestFileName(), file.fileName()); });
 }
 
 PublishStatus PublishEngine::publish() {
     if (!m_replacedForeign.isEmpty() &&
-        !confirmed(tr("The server holds files that Quillsite did not write, which the site would "
-                      "replace: %1. Replace them?")
+        !confirmed(EngineText::tr(
+                       "The server holds files that Quillsite did not write, which the site would "
+                       "replace: %1. Replace them?")
                        .arg(nameFiles(m_replacedForeign)))) {
-        m_errors.append(tr("Stopped: the site would replace files on the server that Quillsite did "
+        m_errors.append(
+            EngineText::tr("Stopped: the site would replace files on the server that Quillsite did "
                            "not write: %1. Give --yes to replace them.")
-                            .arg(nameFiles(m_replacedForeign)));
+                .arg(nameFiles(m_replacedForeign)));
         return PublishStatus::StoppedForSafety;
     }
     if (m_plan.removed.size() > m_settings.maxDeletes &&
-        !confirmed(tr("The publish would remove %n files from the server. Go on?",
-                      int(m_plan.removed.size())))) {
-        m_errors.append(tr("Stopped: the publish would remove %n files from the server, more than "
+        !confirmed(EngineText::tr("The publish would remove %n files from the server. Go on?",
+                                  nullptr, int(m_plan.removed.size())))) {
+        m_errors.append(
+            EngineText::tr("Stopped: the publish would remove %n files from the server, more than "
                            "--max-deletes allows. Give --yes or a larger --max-deletes.",
-                           int(m_plan.removed.size())));
+                           nullptr, int(m_plan.removed.size())));
         return PublishStatus::StoppedForSafety;
     }
     Destination *first = m_destinations.front().get();
@@ -237,6 +247,7 @@ PublishStatus PublishEngine::publish() {
     if (!sends.isEmpty()) {
         // Ours but unknown until they are in place: if the publish ends half-way, the
         // next one sends them again and may remove them.
+        const Manifest before = m_state;
         for (const SiteFile &file : sends)
             m_state.files.insert(file.path, {file.path, file.size, {}});
         if (const PublishError error = writeManifest(first); error.failed())
@@ -249,6 +260,7 @@ PublishStatus PublishEngine::publish() {
             if (!stopping())
                 sendPhase(phase);
         }
+        forgetUnsent(before);
         if (const PublishError error = writeManifest(first); error.failed())
             return fail(error);
     }
@@ -257,15 +269,29 @@ PublishStatus PublishEngine::publish() {
         first->remove(leftover);
     if (!completed || !m_errors.isEmpty()) {
         if (m_errors.isEmpty())
-            m_errors.append(tr("Stopped. The server holds whole files, and its manifest says "
+            m_errors.append(
+                EngineText::tr("Stopped. The server holds whole files, and its manifest says "
                                "which; publish again to complete it."));
-        first->finish(tr("Part of a publish by Quillsite"));
+        first->finish(EngineText::tr("Part of a publish by Quillsite"));
         return m_worstKind == PublishError::Kind::Connect ? PublishStatus::Unreachable
                                                           : PublishStatus::Failed;
     }
-    if (const PublishError error = first->finish(tr("Published by Quillsite")); error.failed())
+    if (const PublishError error = first->finish(EngineText::tr("Published by Quillsite"));
+        error.failed())
         return fail(error);
     return PublishStatus::Done;
+}
+
+// Files never tried are as they were before the publish: the old file, or none.
+void PublishEngine::forgetUnsent(const Manifest &before) {
+    for (const SiteFile &file : m_plan.sends()) {
+        if (m_tried.contains(file.path))
+            continue;
+        if (before.files.contains(file.path))
+            m_state.files.insert(file.path, before.files.value(file.path));
+        else
+            m_state.files.remove(file.path);
+    }
 }
 
 void PublishEngine::openWorkers() {
@@ -285,6 +311,10 @@ void PublishEngine::sendPhase(const QList<SiteFile> &files) {
             if (index >= files.size())
                 return;
             const SiteFile &file = files.at(index);
+            {
+                QMutexLocker locker(&m_mutex);
+                m_tried.insert(file.path);
+            }
             record(file, retried([&] { return destination->put(file.path, file.localFile); }));
         }
     };

@@ -20,7 +20,8 @@ struct PublishSettings {
     int maxDeletes = 20; // more removals than this need a yes
     bool yes = false;    // every safety question answered yes
     bool checkFiles = false;
-    QString version; // of the program, written into the manifest
+    int retryDelayMilliseconds = 500; // doubled at each retry
+    QString version;                  // of the program, written into the manifest
 };
 
 // How a publish ended; the numbers are quillsite-publish's exit status.
@@ -73,6 +74,7 @@ private:
     void readServerManifest(const QList<RemoteEntry> &listing);
     void checkServerFiles(const QList<RemoteEntry> &listing);
     void noteServingConflicts(const QList<RemoteEntry> &listing, const QList<SiteFile> &site);
+    void forgetUnsent(const Manifest &before);
     void openWorkers();
     void sendPhase(const QList<SiteFile> &files);
     void record(const SiteFile &file, const PublishError &error);
@@ -94,6 +96,7 @@ private:
     QStringList m_warnings;
     QStringList m_errors;
     QList<SiteFile> m_sent;
+    QSet<QString> m_tried;
 
     QMutex m_mutex; // guards what the workers share below
     std::atomic_bool m_failed = false;

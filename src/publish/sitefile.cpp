@@ -39,13 +39,29 @@ bool scanSite(const QString &folder, QList<SiteFile> *files, QStringList *warnin
         return false;
     }
     const QString canonicalRoot = root.canonicalFilePath();
-    QDirIterator it(canonicalRoot, QDir::Files | QDir::Hidden | QDir::System,
+    QDirIterator it(canonicalRoot,
+                    QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo info = it.nextFileInfo();
         const QString path = info.filePath().mid(canonicalRoot.size() + 1);
-        if (info.fileName().startsWith(temporaryNamePrefix()) || path == manifestFileName())
+        if (info.isDir() && !info.isSymLink())
             continue;
+        // A linked folder may lead anywhere, even back into itself; it is not followed.
+        if (info.isDir()) {
+            warnings->append(QCoreApplication::translate(
+                                 "SiteFile", "%1 links to a folder; it is not published.")
+                                 .arg(path));
+            continue;
+        }
+        if (isTemporaryName(path) || path == manifestFileName())
+            continue;
+        if (!info.isFile()) {
+            warnings->append(QCoreApplication::translate(
+                                 "SiteFile", "%1 is not an ordinary file; it is not published.")
+                                 .arg(path));
+            continue;
+        }
         if (info.isSymLink() && !info.canonicalFilePath().startsWith(canonicalRoot + u'/')) {
             warnings->append(
                 QCoreApplication::translate(

@@ -17,21 +17,23 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("SiteVerifier", text);
-}
+// The context of this file's texts in the translation catalogues.
+struct VerifierText {
+    Q_DECLARE_TR_FUNCTIONS(VerifierText)
+};
 
 constexpr int inFlight = 4;
 constexpr int timeoutMilliseconds = 60'000;
 
 QString compare(QNetworkReply *reply, const SiteFile &file) {
     if (reply->error() != QNetworkReply::NoError)
-        return tr("%1: %2").arg(file.path, reply->errorString());
+        return VerifierText::tr("%1: %2").arg(file.path, reply->errorString());
     QFile local(file.localFile);
     if (!local.open(QIODevice::ReadOnly))
-        return tr("%1: cannot read the file sent").arg(file.path);
+        return VerifierText::tr("%1: cannot read the file sent").arg(file.path);
     if (reply->readAll() != local.readAll())
-        return tr("%1: the server gives different bytes than were sent").arg(file.path);
+        return VerifierText::tr("%1: the server gives different bytes than were sent")
+            .arg(file.path);
     return {};
 }
 

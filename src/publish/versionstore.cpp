@@ -19,9 +19,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("VersionStore", text);
-}
+// The context of this file's texts in the translation catalogues.
+struct VersionText {
+    Q_DECLARE_TR_FUNCTIONS(VersionText)
+};
 
 QString placeKey(const QString &place) {
     return QString::fromLatin1(
@@ -105,7 +106,8 @@ bool VersionStore::record(const QList<SiteFile> &site, QString *error) {
         const QString partial = object + u".part"_s;
         QFile::remove(partial);
         if (!QFile::copy(file.localFile, partial) || !QFile::rename(partial, object)) {
-            *error = tr("Cannot keep a copy of %1 for undoing the publish.").arg(file.path);
+            *error =
+                VersionText::tr("Cannot keep a copy of %1 for undoing the publish.").arg(file.path);
             return false;
         }
     }
@@ -114,7 +116,7 @@ bool VersionStore::record(const QList<SiteFile> &site, QString *error) {
     QSaveFile file(m_folder + u'/' + u"%1.json"_s.arg(number, 8, 10, QChar(u'0')));
     if (!file.open(QIODevice::WriteOnly) || file.write(writeManifest(manifest)) < 0 ||
         !file.commit()) {
-        *error = tr("Cannot keep a record of the publish: %1").arg(file.errorString());
+        *error = VersionText::tr("Cannot keep a record of the publish: %1").arg(file.errorString());
         return false;
     }
     const QStringList all = versionFiles();
@@ -127,12 +129,13 @@ bool VersionStore::record(const QList<SiteFile> &site, QString *error) {
 std::optional<QList<SiteFile>> VersionStore::previous(QString *error) const {
     const QStringList versions = versionFiles();
     if (versions.size() < 2) {
-        *error = tr("There is no earlier publish to this place to go back to.");
+        *error = VersionText::tr("There is no earlier publish to this place to go back to.");
         return std::nullopt;
     }
     std::optional<QList<SiteFile>> site = load(versions.at(versions.size() - 2));
     if (!site)
-        *error = tr("The copy of the earlier publish is damaged; it can't be published again.");
+        *error = VersionText::tr(
+            "The copy of the earlier publish is damaged; it can't be published again.");
     return site;
 }
 

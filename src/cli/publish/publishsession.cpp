@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QLockFile>
+#include <QMutex>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -26,9 +27,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text, int n = -1) {
-    return QCoreApplication::translate("PublishSession", text, nullptr, n);
-}
+// The context of this file's texts in the translation catalogues.
+struct PublishSessionText {
+    Q_DECLARE_TR_FUNCTIONS(PublishSessionText)
+};
 
 QString lockFileFor(const QString &place) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
@@ -45,8 +47,15 @@ QString size(qint64 bytes) {
     return QLocale().formattedDataSize(bytes, 1);
 }
 
+qint64 sentBytes(const PublishEngine &engine) {
+    qint64 total = 0;
+    for (const SiteFile &file : engine.sent())
+        total += file.size;
+    return total;
+}
+
 void printPlan(const PublishPlan &plan, QTextStream &out) {
-    out << tr("New: %1, changed: %2, removed: %3, unchanged: %4")
+    out << PublishSessionText::tr("New: %1, changed: %2, removed: %3, unchanged: %4")
                .arg(plan.added.size())
                .arg(plan.changed.size())
                .arg(plan.removed.size())
@@ -65,10 +74,11 @@ void printPlan(const PublishPlan &plan, QTextStream &out) {
 bool askUser(const QString &question, QTextStream &err) {
     if (!::isatty(STDIN_FILENO))
         return false;
-    err << question << ' ' << tr("[y/N] ") << Qt::flush;
+    err << question << ' ' << PublishSessionText::tr("[y/N] ") << Qt::flush;
     QTextStream in(stdin);
     const QString answer = in.readLine().trimmed().toLower();
-    return answer == u"y"_s || answer == u"yes"_s || answer == tr("y") || answer == tr("yes");
+    return answer == u"y"_s || answer == u"yes"_s || answer == PublishSessionText::tr("y") ||
+           answer == PublishSessionText::tr("yes");
 }
 
 std::optional<QList<SiteFile>> readSite(const PublishCommand &command, VersionStore &versions,
@@ -84,7 +94,7 @@ std::optional<QList<SiteFile>> readSite(const PublishCommand &command, VersionSt
             site = files;
     }
     for (const QString &warning : std::as_const(warnings))
-        err << tr("Warning: ") << warning << '\n';
+        err << PublishSessionText::tr("Warning: ") << warning << '\n';
     if (!site)
         err << error << '\n';
     return site;
@@ -98,24 +108,22 @@ int finishPublish(const PublishCommand &command, const PublishEngine &engine,
     if (command.rollback)
         versions.dropNewest();
     else if (!versions.record(site, &error))
-        err << tr("Warning: ") << error << '\n';
+        err << PublishSessionText::tr("Warning: ") << error << '\n';
     if (!command.quiet) {
         if (plan.isEmpty())
-            out << tr("Nothing to publish; %1 is up to date.").arg(command.address.display())
+            out << PublishSessionText::tr("Nothing to publish; %1 is up to date.")
+                       .arg(command.address.display())
                 << '\n';
         else
-            out << tr("Published to %1: %2 new, %3 changed, %4 removed, %5 unchanged; %6 sent in %7 s.")
+            out << PublishSessionText::tr(
+                       "Published to %1: %2 new, %3 changed, %4 removed, %5 unchanged; %6 sent in "
+                       "%7 s.")
                        .arg(command.address.display())
                        .arg(plan.added.size())
                        .arg(plan.changed.size())
                        .arg(plan.removed.size())
                        .arg(plan.unchanged.size())
-                       .arg(size(engine.sent().isEmpty() ? 0 : [&] {
-                           qint64 total = 0;
-                           for (const SiteFile &file : engine.sent())
-                               total += file.size;
-                           return total;
-                       }()))
+                       .arg(size(sentBytes(engine)))
                        .arg(QLocale().toString(double(elapsed) / 1000.0, 'f', 1))
                 << '\n';
     }
@@ -128,11 +136,11 @@ int finishPublish(const PublishCommand &command, const PublishEngine &engine,
     }
     const QStringList differences = verifySite(command.verify, pages);
     for (const QString &difference : differences)
-        err << tr("Differs on the web: ") << difference << '\n';
+        err << PublishSessionText::tr("Differs on the web: ") << difference << '\n';
     if (!differences.isEmpty())
         return int(PublishExit::VerifyFailed);
     if (!command.quiet)
-        out << tr("Verified at %1: %2 pages and pictures.")
+        out << PublishSessionText::tr("Verified at %1: %2 pages and pictures.")
                    .arg(command.verify.toDisplayString())
                    .arg(pages.size())
             << '\n';
@@ -153,7 +161,8 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
         qint64 pid = 0;
         QString host, application;
         lock.getLockInfo(&pid, &host, &application);
-        err << tr("Another publish to %1 is running (process %2); wait until it ends.")
+        err << PublishSessionText::tr(
+                   "Another publish to %1 is running (process %2); wait until it ends.")
                    .arg(command.address.display())
                    .arg(pid)
             << '\n';
@@ -162,7 +171,9 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
 
     ConnectionOptions connection = command.connection;
     std::optional<std::optional<QString>> password;
+    QMutex asking; // connections may open from several threads; the user is asked once
     connection.password = [&]() -> std::optional<QString> {
+        QMutexLocker locker(&asking);
         if (!password)
             password = findPassword(command.address.display(), err);
         return *password;
@@ -178,7 +189,7 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
         engine.setProgressHandler([&](const PublishProgress &progress) {
             const double seconds = std::max(0.001, double(timer.elapsed()) / 1000.0);
             err << '\r'
-                << tr("%1 of %2 files, %3 of %4, %5/s")
+                << PublishSessionText::tr("%1 of %2 files, %3 of %4, %5/s")
                        .arg(progress.filesDone)
                        .arg(progress.filesTotal)
                        .arg(size(progress.bytesDone), size(progress.bytesTotal),
@@ -188,9 +199,10 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
 
     PublishStatus status = engine.prepare(*site);
     for (const QString &warning : engine.warnings())
-        err << tr("Warning: ") << warning << '\n';
+        err << PublishSessionText::tr("Warning: ") << warning << '\n';
     if (status == PublishStatus::Done && !engine.foreignFiles().isEmpty() && !command.quiet)
-        out << tr("Files on the server that Quillsite did not write are kept: %1")
+        out << PublishSessionText::tr(
+                   "Files on the server that Quillsite did not write are kept: %1")
                    .arg(engine.foreignFiles().join(u", "_s))
             << '\n';
     if (status == PublishStatus::Done) {
@@ -201,8 +213,9 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
         case PublishMode::Check:
             status = engine.check();
             if (status == PublishStatus::Done)
-                out << tr("%1 can be written to. It holds %2 of the site's files unchanged; a "
-                          "publish would send %3 and remove %4.")
+                out << PublishSessionText::tr(
+                           "%1 can be written to. It holds %2 of the site's files unchanged; a "
+                           "publish would send %3 and remove %4.")
                            .arg(command.address.display())
                            .arg(engine.plan().unchanged.size())
                            .arg(engine.plan().added.size() + engine.plan().changed.size())
