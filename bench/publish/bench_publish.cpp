@@ -212,8 +212,9 @@ int measure(const QCoreApplication &app) {
     const QCommandLineOption jobsOption(u"jobs"_s, u"--jobs for quillsite-publish."_s, u"N"_s);
     const QCommandLineOption loopbackOption(u"loopback-only"_s, u"Measure the loopback only."_s);
     const QCommandLineOption workOption(u"work"_s, u"Work below this folder."_s, u"DIR"_s);
-    parser.addOptions(
-        {runsOption, pagesOption, delayOption, jobsOption, loopbackOption, workOption});
+    const QCommandLineOption noSftpOption(u"no-sftp"_s, u"Leave out sftp -b (slow at 40 ms)."_s);
+    parser.addOptions({runsOption, pagesOption, delayOption, jobsOption, loopbackOption, workOption,
+                       noSftpOption});
     parser.process(app);
 
     std::optional<QTemporaryDir> temporary;
@@ -251,7 +252,9 @@ int measure(const QCoreApplication &app) {
                           DelayLink::serverAddress(), 22});
         }
     }
-    const QList<Tool> toolList = tools(servers, work, parser.value(jobsOption));
+    QList<Tool> toolList = tools(servers, work, parser.value(jobsOption));
+    if (parser.isSet(noSftpOption))
+        toolList.removeIf([](const Tool &tool) { return tool.name == u"sftp -b"_s; });
     qint64 siteBytes = 0;
     int siteFiles = 0;
     for (QDirIterator it(sites.original, QDir::Files, QDirIterator::Subdirectories);
