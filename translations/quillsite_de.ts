@@ -721,6 +721,65 @@ aufgeführt; --keep-unused behält sie. Andere Dateien in DIR werden nie entfern
     </message>
 </context>
 <context>
+    <name>FtpDestination</name>
+    <message>
+        <source>Publishing was stopped.</source>
+        <translation>Das Veröffentlichen wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>%1 did not accept the user name or the password.</source>
+        <translation>%1 hat den Benutzernamen oder das Passwort nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not the one pinned: it has the fingerprint %2.</source>
+        <translation>Das Zertifikat von %1 ist nicht das festgelegte: Es hat den Fingerabdruck %2.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted (%2). Its fingerprint is %3. If that is the fingerprint its administrator gave you, publish again with --pin %3.</source>
+        <translation>Dem Zertifikat von %1 wird nicht vertraut (%2). Sein Fingerabdruck ist %3. Wenn Ihnen der Administrator genau diesen Fingerabdruck genannt hat, veröffentlichen Sie erneut mit --pin %3.</translation>
+    </message>
+    <message>
+        <source>%1 does not offer FTPS (explicit TLS).</source>
+        <translation>%1 bietet kein FTPS (explizites TLS) an.</translation>
+    </message>
+    <message>
+        <source>%1 is not on %2.</source>
+        <translation>%1 ist nicht auf %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no space left for %2.</source>
+        <translation>Auf %1 ist kein Platz mehr für %2.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1: %2</source>
+        <translation>Keine Verbindung zu %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not handle %2: %3</source>
+        <translation>%1 konnte %2 nicht bearbeiten: %3</translation>
+    </message>
+    <message>
+        <source>Plain FTP would send your password to %1 across the network, where anyone on the way can read it. Publish to ftps:// if the server offers it, or add --allow-plain-ftp to send it readable anyway.</source>
+        <translation>Einfaches FTP würde Ihr Passwort über das Netz an %1 schicken, wo es jeder auf dem Weg lesen kann. Veröffentlichen Sie über ftps://, wenn der Server es anbietet, oder fügen Sie --allow-plain-ftp hinzu, um es trotzdem lesbar zu senden.</translation>
+    </message>
+    <message>
+        <source>%1 asks for a password, and none was given. Set QUILLSITE_PASSWORD, or run the command in a terminal to type it.</source>
+        <translation>%1 verlangt ein Passwort, und es wurde keines angegeben. Setzen Sie QUILLSITE_PASSWORD, oder führen Sie den Befehl in einem Terminal aus, um es einzugeben.</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2 is larger than %3 bytes; it was not read.</source>
+        <translation>%1 auf %2 ist größer als %3 Bytes; die Datei wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 files; they were not all listed.</source>
+        <translation>%1 enthält mehr als %2 Dateien; sie wurden nicht alle aufgelistet.</translation>
+    </message>
+</context>
+<context>
     <name>GitText</name>
     <message>
         <source>git is not installed or cannot be run.</source>
@@ -1219,6 +1278,57 @@ Unterschiede.</translation>
     </message>
 </context>
 <context>
+    <name>SftpDestination</name>
+    <message>
+        <source>%1 did not start its SFTP service: %2</source>
+        <translation>%1 hat seinen SFTP-Dienst nicht gestartet: %2</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1: %2</source>
+        <translation>Keine Verbindung zu %1: %2</translation>
+    </message>
+    <message>
+        <source>an answer the program does not understand</source>
+        <translation>eine Antwort, die das Programm nicht versteht</translation>
+    </message>
+    <message>
+        <source>Publishing was stopped.</source>
+        <translation>Das Veröffentlichen wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost, or it stalled for %2 seconds, while sending %3.</source>
+        <translation>Die Verbindung zu %1 ist abgebrochen oder stand %2 Sekunden lang still, während %3 gesendet wurde.</translation>
+    </message>
+    <message>
+        <source>%1 is not on %2.</source>
+        <translation>%1 ist nicht auf %2.</translation>
+    </message>
+    <message>
+        <source>%1 does not allow you to write %2 (permission denied).</source>
+        <translation>%1 erlaubt Ihnen nicht, %2 zu schreiben (Zugriff verweigert).</translation>
+    </message>
+    <message>
+        <source>%1 could not write %2: %3</source>
+        <translation>%1 konnte %2 nicht schreiben: %3</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 has no space left for %2.</source>
+        <translation>Auf %1 ist kein Platz mehr für %2.</translation>
+    </message>
+    <message>
+        <source>%1 on %2 is larger than %3 bytes; it was not read.</source>
+        <translation>%1 auf %2 ist größer als %3 Bytes; die Datei wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 files; they were not all listed.</source>
+        <translation>%1 enthält mehr als %2 Dateien; sie wurden nicht alle aufgelistet.</translation>
+    </message>
+</context>
+<context>
     <name>SiteFile</name>
     <message>
         <source>The site folder %1 does not exist.</source>
@@ -1282,6 +1392,48 @@ Unterschiede.</translation>
     <message>
         <source>The page &quot;%1&quot; (file &quot;%2&quot;) is not valid UTF-8 and names no other encoding. Its bytes are kept as they are, but some of its characters may show wrongly; save the file as UTF-8 to be sure.</source>
         <translation>Die Seite „%1“ (Datei „%2“) ist kein gültiges UTF-8 und nennt keine andere Kodierung. Ihre Bytes bleiben, wie sie sind, aber manche ihrer Zeichen werden vielleicht falsch angezeigt; speichern Sie die Datei sicherheitshalber als UTF-8.</translation>
+    </message>
+</context>
+<context>
+    <name>SshHostTrust</name>
+    <message>
+        <source>%1 did not show a host key that can be checked.</source>
+        <translation>%1 hat keinen Host-Schlüssel gezeigt, der sich prüfen lässt.</translation>
+    </message>
+    <message>
+        <source>The host key of %1 has changed: it is now %2, not the key recorded in your known_hosts file. Someone may be pretending to be the server. If its administrator confirms that the key was replaced, remove the old entry (ssh-keygen -R %1) and publish again.</source>
+        <translation>Der Host-Schlüssel von %1 hat sich geändert: Er ist jetzt %2, nicht der in Ihrer Datei known_hosts vermerkte Schlüssel. Vielleicht gibt sich jemand als der Server aus. Wenn dessen Administrator bestätigt, dass der Schlüssel ersetzt wurde, entfernen Sie den alten Eintrag (ssh-keygen -R %1) und veröffentlichen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Could not read the known_hosts file to check the host key of %1: %2</source>
+        <translation>Die Datei known_hosts konnte nicht gelesen werden, um den Host-Schlüssel von %1 zu prüfen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a known host. Its key has the fingerprint %2. If that is the fingerprint its administrator gave you, publish again with --accept-host-key %2.</source>
+        <translation>%1 ist kein bekannter Host. Sein Schlüssel hat den Fingerabdruck %2. Wenn Ihnen der Administrator genau diesen Fingerabdruck genannt hat, veröffentlichen Sie erneut mit --accept-host-key %2.</translation>
+    </message>
+    <message>
+        <source>Could not record the host key of %1 in the known_hosts file: %2</source>
+        <translation>Der Host-Schlüssel von %1 konnte nicht in der Datei known_hosts vermerkt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SshLogin</name>
+    <message>
+        <source>%1 did not accept any of your SSH keys, and it takes no password. Add your key to the ssh-agent, or name its file with -i.</source>
+        <translation>%1 hat keinen Ihrer SSH-Schlüssel angenommen und nimmt kein Passwort an. Fügen Sie Ihren Schlüssel dem ssh-agent hinzu, oder nennen Sie seine Datei mit -i.</translation>
+    </message>
+    <message>
+        <source>%1 asks for a password, and none was given. Set QUILLSITE_PASSWORD, or run the command in a terminal to type it.</source>
+        <translation>%1 verlangt ein Passwort, und es wurde keines angegeben. Setzen Sie QUILLSITE_PASSWORD, oder führen Sie den Befehl in einem Terminal aus, um es einzugeben.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed while logging in: %2</source>
+        <translation>Die Verbindung zu %1 ist bei der Anmeldung gescheitert: %2</translation>
+    </message>
+    <message>
+        <source>%1 did not accept the password. Check the user name and the password.</source>
+        <translation>%1 hat das Passwort nicht angenommen. Prüfen Sie Benutzernamen und Passwort.</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,170 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sftpchannel.h"
+
+#include <QtEndian>
+
+namespace quillsite {
+
+namespace {
+
+constexpr quint32 kProtocolVersion = 3;
+// Larger packets than this are refused: no reply a publish asks for comes near it.
+constexpr quint32 kLargestPacket = 4 * 1024 * 1024;
+constexpr int kStartTimeoutMs = 15000;
+
+} // namespace
+
+QByteArray sftpU32(quint32 value) {
+    QByteArray bytes(4, Qt::Uninitialized);
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray sftpU64(quint64 value) {
+    QByteArray bytes(8, Qt::Uninitialized);
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray sftpString(const QByteArray &value) {
+    return sftpU32(quint32(value.size())) + value;
+}
+
+bool SftpReader::take(qsizetype size) {
+    if (!m_ok || size < 0 || m_bytes.size() - m_position < size)
+        m_ok = false;
+    return m_ok;
+}
+
+quint32 SftpReader::u32() {
+    if (!take(4))
+        return 0;
+    m_position += 4;
+    return qFromBigEndian<quint32>(m_bytes.constData() + m_position - 4);
+}
+
+quint64 SftpReader::u64() {
+    if (!take(8))
+        return 0;
+    m_position += 8;
+    return qFromBigEndian<quint64>(m_bytes.constData() + m_position - 8);
+}
+
+QByteArray SftpReader::string() {
+    const quint32 size = u32();
+    if (!take(size))
+        return {};
+    m_position += size;
+    return m_bytes.mid(m_position - size, size);
+}
+
+SftpAttributes readSftpAttributes(SftpReader &reader) {
+    enum : quint32 { Size = 1, UidGid = 2, Permissions = 4, Times = 8, ExtendedPairs = 0x80000000 };
+    SftpAttributes attributes;
+    const quint32 flags = reader.u32();
+    if (flags & Size)
+        attributes.size = reader.u64();
+    if (flags & UidGid)
+        reader.u64();
+    if (flags & Permissions)
+        attributes.permissions = reader.u32();
+    if (flags & Times)
+        reader.u64();
+    if (flags & ExtendedPairs) {
+        const quint32 count = reader.u32();
+        for (quint32 i = 0; i < count && reader.ok(); ++i) {
+            reader.string();
+            reader.string();
+        }
+    }
+    return attributes;
+}
+
+SftpChannel::SftpChannel(ssh_session session)
+    : m_session(session) {}
+
+SftpChannel::~SftpChannel() {
+    if (m_channel) {
+        ssh_channel_close(m_channel);
+        ssh_channel_free(m_channel);
+    }
+}
+
+bool SftpChannel::start() {
+    m_channel = ssh_channel_new(m_session);
+    if (!m_channel || ssh_channel_open_session(m_channel) != SSH_OK ||
+        ssh_channel_request_subsystem(m_channel, "sftp") != SSH_OK)
+        return false;
+    // The handshake has no request id: the version takes its place.
+    if (!writeAll(sftpU32(5) + char(Init) + sftpU32(kProtocolVersion)))
+        return false;
+    const std::optional<Reply> reply = receive(kStartTimeoutMs);
+    if (!reply || reply->type != Version || reply->id < kProtocolVersion)
+        return false;
+    SftpReader reader(reply->body);
+    while (reader.ok()) {
+        const QByteArray name = reader.string();
+        const QByteArray data = reader.string();
+        if (reader.ok())
+            m_extensions.insert(name, data);
+    }
+    return true;
+}
+
+quint32 SftpChannel::send(Type type, const QByteArray &fields) {
+    const quint32 id = m_nextId++;
+    if (m_nextId == 0)
+        m_nextId = 1;
+    QByteArray packet;
+    packet.reserve(9 + fields.size());
+    packet += sftpU32(quint32(5 + fields.size()));
+    packet += char(type);
+    packet += sftpU32(id);
+    packet += fields;
+    return writeAll(packet) ? id : 0;
+}
+
+std::optional<SftpChannel::Reply> SftpChannel::receive(int timeoutMs) {
+    char header[5];
+    if (!readExactly(header, 5, timeoutMs))
+        return std::nullopt;
+    const quint32 length = qFromBigEndian<quint32>(header);
+    if (length < 1 || length > kLargestPacket)
+        return std::nullopt;
+    QByteArray rest(length - 1, Qt::Uninitialized);
+    if (!readExactly(rest.data(), rest.size(), timeoutMs))
+        return std::nullopt;
+    Reply reply;
+    reply.type = quint8(header[4]);
+    SftpReader reader(rest);
+    reply.id = reader.u32();
+    if (!reader.ok())
+        return std::nullopt;
+    reply.body = rest.mid(4);
+    return reply;
+}
+
+QString SftpChannel::transportError() const {
+    return QString::fromUtf8(ssh_get_error(m_session));
+}
+
+bool SftpChannel::writeAll(const QByteArray &bytes) {
+    return ssh_channel_write(m_channel, bytes.constData(), uint32_t(bytes.size())) ==
+           int(bytes.size());
+}
+
+bool SftpChannel::readExactly(char *buffer, qsizetype size, int timeoutMs) {
+    qsizetype done = 0;
+    while (done < size) {
+        const int count =
+            ssh_channel_read_timeout(m_channel, buffer + done, uint32_t(size - done), 0, timeoutMs);
+        // Nothing within the time (or the end of the stream) is a stalled or lost connection.
+        if (count <= 0)
+            return false;
+        done += count;
+    }
+    return true;
+}
+
+} // namespace quillsite

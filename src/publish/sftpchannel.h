@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+#include <libssh/libssh.h>
+
+#include <optional>
+
+namespace quillsite {
+
+// The SFTP protocol (version 3) over one SSH channel, spoken directly so that
+// many requests can be in flight at once: a file goes up as a stream of
+// writes whose answers are collected afterwards, instead of one round trip
+// per chunk.
+class SftpChannel final {
+public:
+    enum Type : quint8 {
+        Init = 1,
+        Version = 2,
+        Open = 3,
+        Close = 4,
+        Read = 5,
+        Write = 6,
+        Lstat = 7,
+        Fstat = 8,
+        OpenDir = 11,
+        ReadDir = 12,
+        Remove = 13,
+        MakeDir = 14,
+        Stat = 17,
+        Rename = 18,
+        Status = 101,
+        Handle = 102,
+        Data = 103,
+        Name = 104,
+        Attrs = 105,
+        Extended = 200,
+        ExtendedReply = 201
+    };
+    enum StatusCode : quint32 {
+        Ok = 0,
+        EndOfFile = 1,
+        NoSuchFile = 2,
+        PermissionDenied = 3,
+        Failure = 4,
+        OpUnsupported = 8
+    };
+    struct Reply {
+        quint8 type = 0;
+        quint32 id = 0;
+        QByteArray body; // the fields after the request id
+    };
+
+    explicit SftpChannel(ssh_session session);
+    ~SftpChannel();
+    SftpChannel(const SftpChannel &) = delete;
+    SftpChannel &operator=(const SftpChannel &) = delete;
+
+    // Opens the channel, starts the sftp subsystem and learns the server's extensions.
+    bool start();
+    // Sends one request; returns its id, or 0 when the connection failed.
+    quint32 send(Type type, const QByteArray &fields);
+    // The next reply, waiting at most `timeoutMs`; nullopt when the connection failed or stalled.
+    std::optional<Reply> receive(int timeoutMs);
+    bool supports(const QByteArray &extension) const { return m_extensions.contains(extension); }
+    // The server's own word for the last transport failure, for messages.
+    QString transportError() const;
+
+private:
+    bool writeAll(const QByteArray &bytes);
+    bool readExactly(char *buffer, qsizetype size, int timeoutMs);
+
+    ssh_session m_session;
+    ssh_channel m_channel = nullptr;
+    quint32 m_nextId = 1;
+    QHash<QByteArray, QByteArray> m_extensions;
+};
+
+// Building and reading the fields of SFTP packets (big-endian numbers, length-prefixed strings).
+QByteArray sftpU32(quint32 value);
+QByteArray sftpU64(quint64 value);
+QByteArray sftpString(const QByteArray &value);
+
+class SftpReader final {
+public:
+    explicit SftpReader(const QByteArray &bytes)
+        : m_bytes(bytes) {}
+    quint32 u32();
+    quint64 u64();
+    QByteArray string();
+    bool ok() const { return m_ok; }
+
+private:
+    bool take(qsizetype size);
+
+    QByteArray m_bytes;
+    qsizetype m_position = 0;
+    bool m_ok = true;
+};
+
+// The attributes of a file as SFTP sends them; only what a publish needs is kept.
+struct SftpAttributes {
+    quint64 size = 0;
+    quint32 permissions = 0;
+    bool isFolder() const { return (permissions & 0170000) == 0040000; }
+    bool isLink() const { return (permissions & 0170000) == 0120000; }
+};
+SftpAttributes readSftpAttributes(SftpReader &reader);
+
+} // namespace quillsite

@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "publish/connectionoptions.h"
+#include "publish/destination.h"
+#include "publish/destinationaddress.h"
+#include "publish/sftpchannel.h"
+
+#include <QFile>
+#include <QSet>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+
+#include <libssh/libssh.h>
+
+namespace quillsite {
+
+// A folder on an SSH server, written through SFTP. The server's host key must be in the
+// user's known_hosts (or accepted by its fingerprint); files go up as pipelined writes into a
+// temporary name beside the target, renamed into place once the server confirmed every byte.
+class SftpDestination final : public Destination {
+public:
+    SftpDestination(const DestinationAddress &address, const ConnectionOptions &options);
+    ~SftpDestination() override;
+
+    PublishError open() override;
+    PublishError readFile(const QString &path, qint64 limit, QByteArray *bytes) override;
+    PublishError list(QList<RemoteEntry> *entries) override;
+    PublishError put(const QString &path, const QString &localFile) override;
+    PublishError remove(const QString &path) override;
+    PublishError finish(const QString &summary) override;
+    void cancel() override;
+
+private:
+    struct Status {
+        quint32 code = 0;
+        QString message;
+    };
+
+    QString account() const;
+    QByteArray remotePath(const QString &path) const;
+    int stallMs() const { return m_options.stallTimeoutSeconds * 1000; }
+    PublishError connect();
+    PublishError reconnectIfLost();
+    void learnWriteSize();
+    std::optional<SftpChannel::Reply> call(SftpChannel::Type type, const QByteArray &fields);
+    Status statusCall(SftpChannel::Type type, const QByteArray &fields);
+    std::optional<QByteArray> openHandle(SftpChannel::Type type, const QByteArray &fields);
+    PublishError makeFolders(const QByteArray &folder);
+    PublishError sendFile(QFile &file, const QByteArray &handle, const QString &path);
+    PublishError moveIntoPlace(const QByteArray &from, const QByteArray &to, const QString &path);
+    PublishError readOpenFile(const QByteArray &handle, const QString &path, qint64 limit,
+                              QByteArray *bytes);
+    PublishError listFolder(const QByteArray &folder, const QString &prefix,
+                            QList<RemoteEntry> *entries, QStringList *pending);
+    PublishError statusError(const Status &status, const QString &path);
+    bool spaceRunsShort(const QByteArray &folder, qint64 needed);
+
+    DestinationAddress m_address;
+    ConnectionOptions m_options;
+    ssh_session m_session = nullptr;
+    std::unique_ptr<SftpChannel> m_channel;
+    Status m_lastStatus;
+    QSet<QByteArray> m_madeFolders;
+    quint32 m_writeSize = 32 * 1024;
+    bool m_lost = false; // the connection failed; the next call makes a new one
+    std::atomic<bool> m_cancelled = false;
+    std::atomic<int> m_socket = -1;
+};
+
+// For the destination factory: sftp:// addresses.
+std::unique_ptr<Destination> makeSftpDestination(const DestinationAddress &address,
+                                                 const ConnectionOptions &options);
+
+} // namespace quillsite
