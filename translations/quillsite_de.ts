@@ -529,13 +529,6 @@ aufgeführt; --keep-unused behält sie. Andere Dateien in DIR werden nie entfern
     </message>
 </context>
 <context>
-    <name>Destination</name>
-    <message>
-        <source>This build of Quillsite cannot publish over %1.</source>
-        <translation>Diese Ausgabe von Quillsite kann nicht über %1 veröffentlichen.</translation>
-    </message>
-</context>
-<context>
     <name>EngineText</name>
     <message numerus="yes">
         <source> and %n more</source>

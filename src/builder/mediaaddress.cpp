@@ -91,11 +91,12 @@ MediaAddress localFile(const QString &path, const QString &fragment, bool pictur
         return refused(file, QCoreApplication::translate(
                                  "Builder", "it is reached through a symbolic link that leads "
                                             "out of its folder; put the file itself there"));
-    if (picture && !isPicture(clean))
+    file.kind = isInside(clean, context.destination) ? Kind::InSite : Kind::File;
+    // Only a copy brings bytes into the site; what is in it already stays as it is.
+    if (file.kind == Kind::File && picture && !isPicture(clean))
         return refused(file, QCoreApplication::translate(
                                  "Builder", "it is not a picture; show pictures only, such as "
                                             "JPEG, PNG or WebP files"));
-    file.kind = isInside(clean, context.destination) ? Kind::InSite : Kind::File;
     return file;
 }
 
