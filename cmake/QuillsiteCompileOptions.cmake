@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quillsite Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Strict string handling so that encodings never convert silently, and warnings on.
 add_library(quillsite_options INTERFACE)
 target_compile_definitions(quillsite_options INTERFACE

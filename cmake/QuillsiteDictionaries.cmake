@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quillsite Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Spelling dictionaries for the editor: Debian's Hunspell dictionaries (the hunspell-*
 # packages), converted at build time into the web engine's format. They lie beside the
 # built executables in qtwebengine_dictionaries, named by language (en-US.bdic), and are

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quillsite Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package, made by CPack: `cpack --config build/CPackConfig.cmake`,
 # or scripts/package.sh, which also checks it with lintian.
 set(QUILLSITE_MAINTAINER "${QUILLSITE_MAKER} <quillsite@example.org>"

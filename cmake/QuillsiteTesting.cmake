@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quillsite Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # quillsite_add_test(NAME tst_x SOURCES a.cpp ... LIBS lib ... LABEL unit|gui|e2e [TIMEOUT s])
 #
 # One Qt Test class per executable. Widgets run on the offscreen platform, the

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quillsite Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package into build/package/ and checks it with lintian.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quillsite Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs whatever Debian packages and npm packages Quillsite still lacks.
 # Does nothing when everything is there; uses sudo only when not root.
 set -euo pipefail

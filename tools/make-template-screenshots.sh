@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quillsite Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes the pictures the template chooser shows for every bundled template,
 # screen_thumb.jpg (80 x 80) and screen_full.jpg (190 x 190), from a real site
 # built with quillsite-build from the demonstration pages in tools/demo-site,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times BuildWebsite on sites of growing size against the floor of writing
 // the same bytes with plain write calls, and measures its peak memory.
 //

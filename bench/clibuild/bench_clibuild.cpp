@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the whole quillsite-build command, from start to exit, on sites of
 // growing size with pages as people write them, against the floor of writing the same bytes with
 // plain write calls, the two interleaved in one run.

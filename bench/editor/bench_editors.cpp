@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times what a site of many pages asks of the HTML editors: creating one editor per page
 // with a document, reading every page's body as the builder does (the first read waits for
 // pages still loading), reading them all again once every page is shown, and moving the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times opening a site of many pages in the wizard, on the display it is given: the site is
 // built from a bundled template, then opened as "Open a website made with Quillsite..."
 // does. Reports how long until the wizard is filled (template, title, author, destination,

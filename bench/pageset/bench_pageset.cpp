@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times a site of many pages made through the page set, offscreen: adding each page,
 // switching between pages, deleting the first page after Home, the memory of this process
 // and its web engine processes, and building the site from the editors.

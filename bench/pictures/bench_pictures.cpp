@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // bench_pictures: how long building a page of twenty 12-megapixel photos
 // takes, how large the site's copies are, and how long a rebuild takes when
 // the photos have not changed.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Time from process start to the wizard's window on screen (the native window that stays,
 // should Qt replace the first one), and the memory in use then, with the bundled templates
 // and with 500 generated ones.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the wizard as the program does, with the templates of a given
 // folder, and reports on standard output when its window is first painted
 // and when the Home editor has shown its page.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The editor's side of the page. It runs in its own script world (the document's own
 // scripts never run): it turns on editing, carries out the program's commands, and reports
 // the document and the state of the selection after every change.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quillsite-build: builds a website from a template without the wizard.
 
 #include "builder/pagelinks.h"

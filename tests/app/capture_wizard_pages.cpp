@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shows the real wizard on the current display, walks it from Welcome to
 // Finish and saves a picture of every page, then of every dialog into the
 // subfolder dialogs/. Not a test: it writes the screenshots of the README, and

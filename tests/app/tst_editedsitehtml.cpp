@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A site written in the wizard with everything the editor offers builds into valid HTML5.
 
 #include "../authoring/editorselection.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real program on a virtual X display, watched from outside as a window manager or a
 // user's tool sees it: the wizard's window must stay the same native window while the web
 // engine starts behind it.

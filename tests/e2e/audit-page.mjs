@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What check-site.mjs measures on every page, at desktop and at phone width,
 // when it audits a site: the accessibility faults axe-core finds, how much of
 // the first screen the site menu takes and how many of its links show, and

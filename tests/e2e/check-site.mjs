@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opens a built site in headless Chromium, page after page, by following every
 // link into the site from its home page, and prints what a visitor would meet
 // as JSON: pages that do not load, style sheets, pictures and other files that

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The templates shipped with the program are complete: every value the
 // chooser shows, every placeholder the builder fills, and pictures of the
 // sizes the chooser is laid out for.

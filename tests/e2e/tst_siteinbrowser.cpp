@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds a site from every bundled template with quillsite-build and walks it
 // in headless Chromium, as a visitor would, through tests/e2e/check-site.mjs:
 // its links and files, and, with axe-core, its accessibility and its menu at

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pages that the bundled templates produce, and the ready-made pages
 // themselves, are valid HTML by the Nu Html Checker.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The INI reader over any bytes as a template's data.ini.
 
 #include "library/inifile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Decoding a file's bytes as UTF-8 or Windows-1252, and writing the text back.
 
 #include "library/legacytext.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Taking the body out of any page file given to quillsite-build.
 
 #include "builder/pagebody.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quillsite Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Filling a template's skeleton and menu with any names and bodies. The input
 // is the skeleton, the menu entry, a page name and a page body, apart by NULs.
 

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quillsite Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the fuzz targets with the "fuzz" preset and runs each briefly over its
 # seed corpus and new inputs; fails on the first crash or sanitizer report.
 # Usage: smoke.sh SOURCE_DIR TARGET...

@@ -1,4 +1,8 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Quillsite Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes share/hand.cur: the pointing hand shown over link labels.
 
 A Windows cursor file (.cur) holding one 32 x 32 image, 32 bits per pixel with
