@@ -158,6 +158,14 @@ bool isValidUtf8(QByteArrayView bytes) {
 }
 
 QString fromUtf8KeepingBytes(QByteArrayView bytes) {
+    // A byte order mark counts as one only at the very start; after a kept
+    // byte it is a character of the text like any other.
+    const auto piece = [bytes](qsizetype from, qsizetype length) {
+        if (from == 0)
+            return QString::fromUtf8(bytes.first(length));
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return QString(decoder.decode(bytes.sliced(from, length)));
+    };
     QString text;
     text.reserve(bytes.size());
     qsizetype from = 0;
@@ -166,11 +174,11 @@ QString fromUtf8KeepingBytes(QByteArrayView bytes) {
             at += length;
             continue;
         }
-        text += QString::fromUtf8(bytes.sliced(from, at - from));
+        text += piece(from, at - from);
         text += QChar(char16_t(keptByteBase + uchar(bytes[at])));
         from = ++at;
     }
-    text += QString::fromUtf8(bytes.sliced(from));
+    text += piece(from, bytes.size() - from);
     return text;
 }
 

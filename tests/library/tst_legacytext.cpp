@@ -100,6 +100,8 @@ void TestLegacyText::keptBytes_roundTrip_data() {
         << kept(0xf4) + kept(0x90) + kept(0x80) + kept(0x80) + u"x"_s << false;
     QTest::newRow("kept byte after a character beyond the first plane")
         << QByteArray("\xf0\x9f\x98\x80\xff") << u"😀"_s + kept(0xff) << false;
+    QTest::newRow("byte order mark after a kept byte")
+        << QByteArray("\xef\xef\xbb\xbfPl") << kept(0xef) + u"\ufeffPl"_s << false;
 }
 
 // Bytes that are not UTF-8 survive being read and written again.
