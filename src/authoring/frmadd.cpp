@@ -156,7 +156,7 @@ void frmAdd::browse() {
 }
 
 QString frmAdd::pageNameOf(const QString &path) const {
-    const QString built = readInputPage(path, m_templateFolders).builtName;
+    const QString built = readInputPage(path, TemplateForms(m_templateFolders)).builtName;
     return built.isEmpty() ? FileTitle(path) : built;
 }
 
@@ -222,7 +222,7 @@ void frmAdd::addSeveral() {
 // is (see readInputPage). Empty, or why the file can't be opened; what of the
 // file the page leaves out is said once the page is in.
 QString frmAdd::appendFromFile(const QString &name, const QString &path) {
-    const InputPage read = readInputPage(path, m_templateFolders);
+    const InputPage read = readInputPage(path, TemplateForms(m_templateFolders));
     if (read.error.failed())
         return read.error.reason;
     m_pages.appendPage(name);

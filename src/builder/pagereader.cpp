@@ -45,13 +45,13 @@ QString leftOutWarning(LeftOutContent leftOut, const QString &path) {
 
 } // namespace
 
-InputPage readInputPage(const QString &path, const QStringList &templateFolders) {
+InputPage readInputPage(const QString &path, const TemplateForms &templateForms) {
     const TextFileBytes file = readTextFile(path);
     if (file.error.failed())
         return {{}, {}, {}, file.error};
     // Its header, menu and footer belong to the site it came from.
     if (std::optional<SitePage> built =
-            builtPageOf(file.bytes, QFileInfo(path).absolutePath(), templateFolders))
+            builtPageOf(file.bytes, QFileInfo(path).absolutePath(), templateForms))
         return {std::move(built->body), std::move(built->name), {}, {}};
     PageBody body = bodyMarkup(decodePage(file.bytes));
     InputPage page{std::move(body.markup), {}, {}, {}};

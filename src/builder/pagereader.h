@@ -4,6 +4,7 @@
 #pragma once
 
 #include "builder/fileerror.h"
+#include "builder/sitereader.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,8 +22,8 @@ struct InputPage {
 
 // Reads `path`, an ordinary file of at most maxTextFileBytes, as UTF-16 when
 // it starts with a UTF-16 byte order mark, else as UTF-8, or as Windows-1252
-// when it is not valid UTF-8. A page one of `templateFolders` built gives
+// when it is not valid UTF-8. A page one of `templateForms` built gives
 // only its content; any other file its body markup.
-InputPage readInputPage(const QString &path, const QStringList &templateFolders = {});
+InputPage readInputPage(const QString &path, const TemplateForms &templateForms = {});
 
 } // namespace quillsite

@@ -22,8 +22,6 @@ using namespace Qt::StringLiterals;
 
 namespace quillsite {
 
-namespace {
-
 // A template's page skeleton and menu item fragment, ready to be run backwards.
 struct TemplateForm {
     QString folder;
@@ -31,6 +29,8 @@ struct TemplateForm {
     TextPattern page;
     TextPattern menuItem;
 };
+
+namespace {
 
 // A menu entry as the page holds it: markup, as the template filled it in.
 struct MenuEntry {
@@ -194,16 +194,15 @@ struct Recognised {
 
 // The installed template that reads the start page; of several, the one
 // with the most text of its own, as it explains the most of the page.
-Recognised recognise(const QByteArray &startPage, const QStringList &templateFolders) {
+Recognised recognise(const QByteArray &startPage, const QList<TemplateForm> &forms) {
     Recognised best;
-    for (const QString &folder : templateFolders) {
-        std::optional<TemplateForm> form = loadForm(folder);
-        if (!form || (best.form && best.form->page.literalSize() >= form->page.literalSize()))
+    for (const TemplateForm &form : forms) {
+        if (best.form && best.form->page.literalSize() >= form.page.literalSize())
             continue;
-        const DecodedPage page = decodePage(startPage, form->encoding);
-        if (std::optional<PageReading> reading = readPage(*form, page.text)) {
+        const DecodedPage page = decodePage(startPage, form.encoding);
+        if (std::optional<PageReading> reading = readPage(form, page.text)) {
             best.start = std::move(*reading);
-            best.form = std::move(form);
+            best.form = form;
         }
     }
     return best;
@@ -422,7 +421,7 @@ ReadSite readBuiltSite(const QString &folder, const QStringList &templateFolders
             QCoreApplication::translate("SiteReader", "Could not read the page file"));
         return result;
     }
-    const Recognised recognised = recognise(start.bytes, templateFolders);
+    const Recognised recognised = recognise(start.bytes, TemplateForms(templateFolders).m_forms);
     SiteReading reading(folder, result);
     if (!recognised.form) {
         reading.readWithoutTemplate(files);
@@ -433,9 +432,20 @@ ReadSite readBuiltSite(const QString &folder, const QStringList &templateFolders
     return result;
 }
 
+TemplateForms::TemplateForms(const QStringList &templateFolders) {
+    for (const QString &folder : templateFolders) {
+        if (std::optional<TemplateForm> form = loadForm(folder))
+            m_forms.append(std::move(*form));
+    }
+}
+
+TemplateForms::TemplateForms() = default;
+TemplateForms::TemplateForms(const TemplateForms &) = default;
+TemplateForms::~TemplateForms() = default;
+
 std::optional<SitePage> builtPageOf(const QByteArray &bytes, const QString &folder,
-                                    const QStringList &templateFolders) {
-    const Recognised recognised = recognise(bytes, templateFolders);
+                                    const TemplateForms &forms) {
+    const Recognised recognised = recognise(bytes, forms.m_forms);
     if (!recognised.form)
         return std::nullopt;
     return SitePage{textOfMarkup(recognised.start.name), recognised.start.content, folder};
@@ -450,7 +460,7 @@ std::optional<SiteMenuFiles> readSiteMenuFiles(const QString &folder,
         readTextFile(folder + u'/' + files.constFirst(), LinkPolicy::Refuse);
     if (start.error.failed())
         return std::nullopt;
-    const Recognised recognised = recognise(start.bytes, templateFolders);
+    const Recognised recognised = recognise(start.bytes, TemplateForms(templateFolders).m_forms);
     if (!recognised.form)
         return std::nullopt;
     SiteMenuFiles menu{recognised.form->folder, {}};
@@ -467,7 +477,7 @@ std::optional<SitePage> readBuiltPage(const QString &path, const QStringList &te
     const TextFileBytes file = readTextFile(path);
     if (file.error.failed())
         return std::nullopt;
-    return builtPageOf(file.bytes, QFileInfo(path).absolutePath(), templateFolders);
+    return builtPageOf(file.bytes, QFileInfo(path).absolutePath(), TemplateForms(templateFolders));
 }
 
 } // namespace quillsite

@@ -5,6 +5,7 @@
 
 #include "builder/website.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -49,8 +50,28 @@ std::optional<SiteMenuFiles> readSiteMenuFiles(const QString &folder,
 // Nothing when no installed template built it.
 std::optional<SitePage> readBuiltPage(const QString &path, const QStringList &templateFolders);
 
+struct TemplateForm;
+
+// The page forms of `templateFolders`, read once to recognise many pages by;
+// a template that can't be read recognises none.
+class TemplateForms final {
+public:
+    TemplateForms();
+    explicit TemplateForms(const QStringList &templateFolders);
+    TemplateForms(const TemplateForms &);
+    ~TemplateForms();
+
+private:
+    friend std::optional<SitePage> builtPageOf(const QByteArray &, const QString &,
+                                               const TemplateForms &);
+    friend ReadSite readBuiltSite(const QString &, const QStringList &);
+    friend std::optional<SiteMenuFiles> readSiteMenuFiles(const QString &, const QStringList &);
+
+    QList<TemplateForm> m_forms;
+};
+
 // The same for the bytes of a page file read from `folder`.
 std::optional<SitePage> builtPageOf(const QByteArray &bytes, const QString &folder,
-                                    const QStringList &templateFolders);
+                                    const TemplateForms &forms);
 
 } // namespace quillsite

@@ -139,7 +139,7 @@ QString absolutePath(const QString &path, const CommandLineContext &context) {
 // can't be. What the page leaves out of its file is added to `warnings`.
 std::pair<SitePage, QString> pageFromArgument(const QString &argument,
                                               const CommandLineContext &context,
-                                              const QStringList &templateFolders,
+                                              const TemplateForms &templateForms,
                                               QStringList &warnings) {
     const qsizetype equals = argument.indexOf(u'=');
     if (equals < 0)
@@ -158,7 +158,7 @@ std::pair<SitePage, QString> pageFromArgument(const QString &argument,
     if (const QString problem = pageNameProblem(name); !problem.isEmpty())
         return {{}, problem};
     const QString path = absolutePath(file, context);
-    const InputPage read = readInputPage(path, templateFolders);
+    const InputPage read = readInputPage(path, templateForms);
     if (read.error.failed())
         return {{},
                 read.error.message(
@@ -173,8 +173,9 @@ QString pageProblems(const QStringList &arguments, const CommandLineContext &con
                      const QStringList &templateFolders, CommandLine &command) {
     QList<SitePage> &pages = command.site.pages;
     const qsizetype readCount = pages.size();
+    const TemplateForms forms(templateFolders);
     for (const QString &argument : arguments) {
-        auto [page, error] = pageFromArgument(argument, context, templateFolders, command.warnings);
+        auto [page, error] = pageFromArgument(argument, context, forms, command.warnings);
         if (!error.isEmpty())
             return error;
         const auto read =
