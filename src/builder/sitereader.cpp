@@ -196,11 +196,15 @@ struct Recognised {
 // with the most text of its own, as it explains the most of the page.
 Recognised recognise(const QByteArray &startPage, const QList<TemplateForm> &forms) {
     Recognised best;
+    // Decoded once for each encoding the forms are written in, however many there are.
+    std::optional<QString> asUtf8, asWindows1252;
     for (const TemplateForm &form : forms) {
         if (best.form && best.form->page.literalSize() >= form.page.literalSize())
             continue;
-        const DecodedPage page = decodePage(startPage, form.encoding);
-        if (std::optional<PageReading> reading = readPage(form, page.text)) {
+        std::optional<QString> &text = form.encoding == TextEncoding::Utf8 ? asUtf8 : asWindows1252;
+        if (!text)
+            text = decodePage(startPage, form.encoding).text;
+        if (std::optional<PageReading> reading = readPage(form, *text)) {
             best.start = std::move(*reading);
             best.form = form;
         }

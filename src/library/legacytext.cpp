@@ -149,6 +149,11 @@ QByteArray encodeText(QStringView text, TextEncoding encoding) {
 
 bool isValidUtf8(QByteArrayView bytes) {
     for (qsizetype at = 0; at < bytes.size();) {
+        // Most of a page is ASCII.
+        if (uchar(bytes[at]) < 0x80) {
+            ++at;
+            continue;
+        }
         const qsizetype length = sequenceLength(bytes, at);
         if (length == 0)
             return false;
