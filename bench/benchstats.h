@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <functional>
 
+#include <sys/resource.h>
+
 // Figures every benchmark reports.
 namespace quillsite::bench {
 
@@ -30,6 +32,18 @@ template <typename Values> double slowest(const Values &values) {
 
 inline double msSince(const QElapsedTimer &timer) {
     return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// Processor time (user and system) used so far, in milliseconds, by this
+// process (RUSAGE_SELF) or by its children that have ended (RUSAGE_CHILDREN).
+// It varies less than wall-clock time on a shared machine.
+inline double cpuMilliseconds(int who = RUSAGE_SELF) {
+    rusage usage{};
+    getrusage(who, &usage);
+    const auto ms = [](const timeval &t) {
+        return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3;
+    };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 // The --pages N option of the window benchmarks (200 when not given), at least `minimum`.

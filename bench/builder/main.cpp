@@ -45,15 +45,6 @@ struct Timing {
     double cpuMs = 0;
 };
 
-double cpuMilliseconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto ms = [](const timeval &t) {
-        return t.tv_sec * 1e3 + t.tv_usec / 1e3;
-    };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
-}
-
 template <typename Work> Timing timed(Work &&work) {
     const double cpuStart = cpuMilliseconds();
     QElapsedTimer timer;

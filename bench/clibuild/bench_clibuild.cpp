@@ -27,9 +27,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Wall-clock and processor time of the command and of the floor.
 struct Sample {
     double commandMs = 0;
     double floorMs = 0;
+    double commandCpuMs = 0;
+    double floorCpuMs = 0;
 };
 
 // A page as people write them: paragraphs with bold and italic words, a list,
@@ -70,25 +73,32 @@ QStringList writePageFiles(const Website &site, const QString &folder) {
     return arguments;
 }
 
-double timeCommand(const QStringList &arguments) {
+// Times the command into `sample`; its processor time is counted once it has been reaped.
+void timeCommand(const QStringList &arguments, Sample *sample = nullptr) {
     const QString program = QCoreApplication::applicationDirPath() + u"/quillsite-build"_s;
     QProcess command;
     command.setStandardOutputFile(QProcess::nullDevice());
+    const double cpuStart = cpuMilliseconds(RUSAGE_CHILDREN);
     QElapsedTimer timer;
     timer.start();
     command.start(program, arguments);
     if (!command.waitForFinished(-1) || command.exitStatus() != QProcess::NormalExit ||
         command.exitCode() != 0)
         qFatal("quillsite-build failed: %s", command.readAllStandardError().constData());
-    return msSince(timer);
+    if (sample) {
+        sample->commandMs = msSince(timer);
+        sample->commandCpuMs = cpuMilliseconds(RUSAGE_CHILDREN) - cpuStart;
+    }
 }
 
-double timeFloor(const QList<SiteFile> &files, const QString &folder) {
+void timeFloor(const QList<SiteFile> &files, const QString &folder, Sample &sample) {
+    const double cpuStart = cpuMilliseconds();
     QElapsedTimer timer;
     timer.start();
     if (!writeTree(files, folder, WriteMode::Plain))
         qFatal("plain writes into %s failed", qPrintable(folder));
-    return msSince(timer);
+    sample.floorMs = msSince(timer);
+    sample.floorCpuMs = cpuMilliseconds() - cpuStart;
 }
 
 // One unmeasured build gives the bytes of the floor; then `runs` measured
@@ -108,16 +118,16 @@ QList<Sample> measureSize(const QString &templateFolder, int pageCount, int runs
     QList<Sample> samples;
     for (int run = 0; run < runs; ++run) {
         const QString runFolder = u"%1/run-%2"_s.arg(sizeFolder).arg(run);
-        const auto command = [&] {
-            return timeCommand(QStringList{u"--out"_s, runFolder + u"/build"_s} + common);
-        };
         Sample sample;
+        const auto command = [&] {
+            timeCommand(QStringList{u"--out"_s, runFolder + u"/build"_s} + common, &sample);
+        };
         if (run % 2 == 0) {
-            sample.floorMs = timeFloor(files, runFolder + u"/floor"_s);
-            sample.commandMs = command();
+            timeFloor(files, runFolder + u"/floor"_s, sample);
+            command();
         } else {
-            sample.commandMs = command();
-            sample.floorMs = timeFloor(files, runFolder + u"/floor"_s);
+            command();
+            timeFloor(files, runFolder + u"/floor"_s, sample);
         }
         samples.append(sample);
     }
@@ -125,14 +135,15 @@ QList<Sample> measureSize(const QString &templateFolder, int pageCount, int runs
 }
 
 void printRow(int pageCount, const QList<Sample> &samples) {
-    QList<double> command, floor, ratio;
+    QList<double> command, floor, ratio, cpuRatio;
     for (const Sample &sample : samples) {
         command.append(sample.commandMs);
         floor.append(sample.floorMs);
         ratio.append(sample.commandMs / sample.floorMs);
+        cpuRatio.append(sample.commandCpuMs / sample.floorCpuMs);
     }
-    std::printf("%6d %11.1f %9.1f %9.2f %9.2f\n", pageCount, median(command), median(floor),
-                median(ratio), slowest(ratio));
+    std::printf("%6d %11.1f %9.1f %9.2f %9.2f %9.2f\n", pageCount, median(command), median(floor),
+                median(ratio), slowest(ratio), median(cpuRatio));
     std::fflush(stdout);
 }
 
@@ -167,9 +178,9 @@ int main(int argc, char *argv[]) {
     const QString templateFolder = benchTemplate(workFolder);
     const int runs = std::max(1, parser.value(runsOption).toInt());
     std::printf("template: %s\nruns: %d measured per size, medians shown\n\n"
-                "%6s %11s %9s %9s %9s\n",
+                "%6s %11s %9s %9s %9s %9s\n",
                 qPrintable(templateFolder), runs, "pages", "command ms", "floor ms", "c/floor",
-                "slowest");
+                "slowest", "cpu c/f");
     for (const QString &size : parser.value(sizesOption).split(u',')) {
         const int pageCount = size.toInt();
         printRow(pageCount, measureSize(templateFolder, pageCount, runs,
