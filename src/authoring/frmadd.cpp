@@ -6,12 +6,12 @@
 
 #include "authoring/filetitle.h"
 #include "authoring/htmleditor.h"
-#include "authoring/pagenamecheck.h"
 #include "authoring/pageset.h"
 #include "builder/pagereader.h"
 #include "library/fileexists.h"
 #include "library/templatecatalog.h"
 #include "platform/desktopservices.h"
+#include "project/pagenamecheck.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
