@@ -366,6 +366,11 @@ bool PageSet::eventFilter(QObject *watched, QEvent *event) {
             page->setFocus(Qt::TabFocusReason);
             return true;
         }
+        // Alt+Up and Alt+Down move the page; where it can't move (their actions are off),
+        // they must not move the selection instead.
+        if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
+            key->modifiers() == Qt::AltModifier)
+            return true;
     }
     return QObject::eventFilter(watched, event);
 }
