@@ -7,7 +7,6 @@
 #include "project/pagenamecheck.h"
 #include "project/pagerelink.h"
 
-#include <QCoreApplication>
 #include <QMimeData>
 
 #include <algorithm>
@@ -19,11 +18,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString pageIdFormat = u"application/x-quillsite-page-id"_s;
-
-// The context of this file's texts in the translation catalogues.
-struct SitePagesTexts {
-    Q_DECLARE_TR_FUNCTIONS(SitePages)
-};
 
 } // namespace
 
@@ -152,7 +146,7 @@ QString SitePages::nameProblem(const QString &name, PageId renamed) const {
 }
 
 QString SitePages::copyName(int row) const {
-    const QString name = SitePagesTexts::tr("Copy of %1").arg(page(row).name);
+    const QString name = tr("Copy of %1").arg(page(row).name);
     QString free = name;
     for (int n = 2; !nameProblem(free).isEmpty() && n <= count() + 2; ++n)
         free = name + u' ' + QString::number(n);
