@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QListView>
 #include <QSignalBlocker>
 #include <QStackedWidget>
@@ -49,7 +50,7 @@ QAction *addMenuAction(QToolBar *toolbar, const QString &key, const QString &too
         action->setShortcutContext(Qt::WidgetShortcut);
     }
     if (QWidget *button = toolbar->widgetForAction(action))
-        button->setFixedSize(24, 22);
+        button->setFixedSize(22, 22);
     return action;
 }
 
@@ -65,6 +66,8 @@ PageSet::PageSet(SitePages &pages, const PageSetControls &controls, DesktopServi
     , m_styleSheet(defaultEditorStyleSheet()) {
     QToolBar *toolbar = m_controls.tbrMenu;
     toolbar->setIconSize(QSize(16, 16));
+    // Six buttons side by side fill the width of the list below them.
+    toolbar->layout()->setSpacing(0);
     m_addAction = addMenuAction(toolbar, u"Add"_s, tr("Add Page"), u"add-page"_s);
     m_deleteAction = addMenuAction(toolbar, u"Delete"_s, tr("Delete Page"), u"delete-page"_s);
     m_upAction = addMenuAction(toolbar, u"Up"_s, tr("Move Page Up"), u"move-up"_s,
