@@ -140,6 +140,17 @@ int main(int argc, char *argv[]) {
         renameTimes.push_back(msSince(timer));
     }
     const bool relinked = set.pages().at(2).body.contains(u"href=\"page%201.htm\""_s);
+    // The same in the page list alone, without editors: what the model itself takes.
+    SitePages listAlone;
+    for (const SitePage &page : set.pages().mid(1))
+        listAlone.insertPage(-1, page);
+    std::vector<double> listRenameTimes;
+    for (int i = 0; i < 10; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        listAlone.renamePage(listAlone.id(1), i % 2 ? u"Page 1"_s : u"Page One"_s);
+        listRenameTimes.push_back(msSince(timer));
+    }
 
     const double bareEditorLast = bareEditorMs();
     const auto [memoryKb, processes] = familyResidentKb();
@@ -173,10 +184,12 @@ int main(int argc, char *argv[]) {
     std::printf("%-34s %8.2f ms with 1 page, %.2f ms with %d\n", "  a bare editor made and deleted",
                 bareEditorFirst, bareEditorLast, pages);
     report("switch pages (+ its events)", switchTimes);
+
+    report("  until the page shows", untilShownTimes);
     report("move a page (+ its events)", moveTimes);
     report("rename with link updates", renameTimes);
+    report("  in the page list alone", listRenameTimes);
     std::printf("%-34s %s\n", "  links follow the name", relinked ? "yes" : "NO");
-    report("  until the page shows", untilShownTimes);
     std::printf("%-34s %8.2f ms\n", "delete page 1", deleteMs);
     std::printf("%-34s %8.1f MB in %d processes, %d editors with an engine page\n",
                 "memory (RSS, program + engine)", double(memoryKb) / 1024.0, processes,
