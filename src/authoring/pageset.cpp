@@ -172,6 +172,13 @@ void PageSet::insertPage(int row, HtmlEditor *editor, const SitePage &page) {
     selectPage(m_pages.row(id));
 }
 
+void PageSet::setPageContent(int row, const QString &body, const QUrl &baseUrl) {
+    if (HtmlEditor *page = editor(row)) {
+        page->setBodyHTML(body, baseUrl);
+        storeContent(m_pages.id(row));
+    }
+}
+
 void PageSet::DeletePage() {
     const int k = selectedPage();
     if (k <= 0)
@@ -206,7 +213,7 @@ void PageSet::clear() {
                 removeEditor(id);
         }
     }
-    editor(0)->setBodyHTML({}, editor(0)->baseUrl());
+    setPageContent(0, {}, editor(0)->baseUrl());
     selectHome();
 }
 
@@ -258,9 +265,9 @@ void PageSet::showDuplicate() {
     storeContent(m_pages.id(row));
     SitePage copy = m_pages.page(row);
     copy.name = dialog.textValue();
-    HtmlEditor *page = createEditor();
-    page->setBodyHTML(copy.body, editor(row)->baseUrl());
-    insertPage(row + 1, page, copy);
+    const QUrl baseUrl = editor(row)->baseUrl();
+    insertPage(row + 1, createEditor(), copy);
+    setPageContent(row + 1, copy.body, baseUrl);
 }
 
 void PageSet::setEditorStyleSheet(const EditorStyleSheet &styleSheet) {

@@ -81,6 +81,10 @@ public:
     // why the file can't be read (and nothing is added), or an empty text.
     QString appendPage(const QString &name, const QString &path = QString());
 
+    // Gives the page in `row` the content `body`, its relative addresses leading from
+    // `baseUrl`, in its editor and in the page list.
+    void setPageContent(int row, const QString &body, const QUrl &baseUrl);
+
     // Back to the one page "Home", empty, without asking.
     void clear();
 

@@ -5,6 +5,7 @@
 #include "authoring/htmleditor.h"
 #include "authoring/pageset.h"
 #include "builder/sitebuilder.h"
+#include "project/sitemodel.h"
 #include "templatefixture.h"
 #include "wizardharness.h"
 
@@ -208,6 +209,15 @@ void tst_WizardEndToEnd::openedSite_fillsWizardAndRebuildsByteForByte() {
     PageSet &pages = wizard.window().pageSet();
     QCOMPARE(pages.pageNames(), (QStringList{u"Home"_s, u"Q&A: Rules"_s, u"Café"_s}));
     QTRY_COMPARE(pages.editor(1)->bodyHTML(), u"<ul><li>No clocks</li></ul>"_s);
+    // The site model holds the site as the wizard shows it.
+    const Website site = wizard.window().site().website();
+    QCOMPARE(site.templateFolder, m_template);
+    QCOMPARE(site.title, u"Chess & Co"_s);
+    QCOMPARE(site.author, u"Jane <i>Smith</i>"_s);
+    QCOMPARE(site.destination, m_site);
+    QCOMPARE(site.pages.size(), 3);
+    QCOMPARE(site.pages[1].body, u"<ul><li>No clocks</li></ul>"_s);
+    QCOMPARE(site.pages[2].sourceFolder, m_site);
     // The picture's address leads into the opened site, so the editor shows it.
     QCOMPARE(pages.editor(2)->baseUrl(), QUrl::fromLocalFile(m_site + u'/'));
 
