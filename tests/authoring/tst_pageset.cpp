@@ -275,6 +275,8 @@ void tst_PageSet::pages_readInListOrder() {
     appendBlank(u"News"_s);
     setBody(0, u"<p>home</p>"_s);
     setBody(1, u"<p><b>about</b></p>"_s);
+    // What an editor shows reaches the page list as the editor reports it.
+    QTRY_COMPARE(m_f->pages.page(1).body, u"<p><b>about</b></p>"_s);
     const QList<SitePage> pages = m_f->pageSet->pages();
     QCOMPARE(pages.size(), 3);
     QCOMPARE(pages[0].name, u"Home"_s);
