@@ -10,9 +10,10 @@
 
 namespace quillsite {
 
-QString relinkPage(const QString &body, const QString &oldFile, const QString &newLink) {
+QString relinkPage(const QString &body, const QString &oldFile, const QString &newLink,
+                   const QSet<QString> &otherFiles) {
     const QByteArray utf8 = body.toUtf8();
-    if (!mayHoldAddresses(utf8))
+    if (!mayHoldAddresses(utf8) || holdsOnlyPlainLinks(utf8, otherFiles))
         return body;
     QList<BodyEdit> edits;
     for (const PageAddress &address : findPageAddresses(utf8)) {

@@ -8,6 +8,7 @@
 #include "project/pagerelink.h"
 
 #include <QMimeData>
+#include <QSet>
 
 #include <algorithm>
 
@@ -196,9 +197,13 @@ QString SitePages::renamePage(PageId id, const QString &name) {
     if (pageFileName(name) == oldFile)
         return {};
     const QString newLink = pageLink(name);
+    QSet<QString> otherFiles;
+    for (const Entry &entry : std::as_const(m_pages))
+        otherFiles.insert(pageFileName(entry.page.name));
+    otherFiles.remove(oldFile);
     for (int i = 0; i < count(); ++i) {
         QString &body = m_pages[i].page.body;
-        if (QString relinked = relinkPage(body, oldFile, newLink); relinked != body) {
+        if (QString relinked = relinkPage(body, oldFile, newLink, otherFiles); relinked != body) {
             body = std::move(relinked);
             changed(i, BodyRole);
         }
