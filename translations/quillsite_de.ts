@@ -1574,24 +1574,28 @@ Replace them?</source>
 Ersetzen?</translation>
     </message>
     <message>
-        <source>These files belong to pages you deleted, and are still in the website&apos;s folder, where visitors can reach them:
-
-%1
-
-Remove them?</source>
-        <translation>Diese Dateien gehören zu Seiten, die Sie gelöscht haben, und liegen noch im Ordner der Website, wo Besucher sie erreichen:
-
-%1
-
-Entfernen?</translation>
-    </message>
-    <message>
         <source>Removed 1 file that your website no longer uses:</source>
         <translation>1 Datei entfernt, die Ihre Website nicht mehr verwendet:</translation>
     </message>
     <message>
         <source>Removed %1 files that your website no longer uses:</source>
         <translation>%1 Dateien entfernt, die Ihre Website nicht mehr verwendet:</translation>
+    </message>
+    <message>
+        <source>Your website is in the folder &quot;%1&quot;.</source>
+        <translation>Ihre Website liegt im Ordner &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>These files belong to pages you deleted or renamed, and are still in the website&apos;s folder, where visitors can reach them:
+
+%1
+
+Remove them?</source>
+        <translation>Diese Dateien gehören zu Seiten, die Sie gelöscht oder umbenannt haben, und liegen noch im Ordner der Website, wo Besucher sie erreichen:
+
+%1
+
+Entfernen?</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1806,10 @@ Entfernen?</translation>
         <source>&amp;Open a website made with Quillsite...</source>
         <translation>Mit Quillsite erstellte Website &amp;öffnen...</translation>
     </message>
+    <message>
+        <source>&amp;Open the Website&apos;s Folder</source>
+        <translation>Ordner der Website ö&amp;ffnen</translation>
+    </message>
 </context>
 <context>
     <name>quillsite::EditorSession</name>
@@ -1875,6 +1883,21 @@ Entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>quillsite::PageNameDialog</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>quillsite::PageSet</name>
     <message>
         <source>Add Page</source>
@@ -1888,6 +1911,22 @@ Entfernen?</translation>
         <source>Are you sure you want to delete &apos;%1&apos;?</source>
         <translation>Möchten Sie „%1“ wirklich löschen?</translation>
     </message>
+    <message>
+        <source>Move Page Up</source>
+        <translation>Seite nach oben</translation>
+    </message>
+    <message>
+        <source>Move Page Down</source>
+        <translation>Seite nach unten</translation>
+    </message>
+    <message>
+        <source>Rename Page</source>
+        <translation>Seite umbenennen</translation>
+    </message>
+    <message>
+        <source>Duplicate Page</source>
+        <translation>Seite duplizieren</translation>
+    </message>
 </context>
 <context>
     <name>quillsite::SiteLoader</name>
@@ -1898,6 +1937,13 @@ Entfernen?</translation>
     <message>
         <source>Quillsite</source>
         <translation>Quillsite</translation>
+    </message>
+</context>
+<context>
+    <name>quillsite::SitePages</name>
+    <message>
+        <source>Copy of %1</source>
+        <translation>Kopie von %1</translation>
     </message>
 </context>
 <context>

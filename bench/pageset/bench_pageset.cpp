@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Times a site of many pages made through the page set, offscreen: adding each page,
-// switching between pages, deleting the first page after Home, the memory of this process
-// and its web engine processes, and building the site from the editors.
+// switching between pages, moving a page, renaming the page every other page links to,
+// deleting the first page after Home, the memory of this process and its web engine
+// processes, and building the site from the editors.
 
 #include "benchstats.h"
 #include "processfamily.h"
@@ -14,12 +15,13 @@
 #include "builder/sitebuilder.h"
 #include "fakedesktopservices.h"
 #include "fakeeditordialogs.h"
+#include "project/sitepages.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QListWidget>
+#include <QListView>
 #include <QRandomGenerator>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -53,14 +55,15 @@ int main(int argc, char *argv[]) {
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
     auto *tbrMenu = new QToolBar;
-    auto *lstMenu = new QListWidget;
+    auto *lstMenu = new QListView;
     auto *tbrEdit = new QToolBar;
     auto *editors = new QStackedWidget;
     for (QWidget *w : std::initializer_list<QWidget *>{tbrMenu, lstMenu, tbrEdit, editors})
         layout->addWidget(w);
     window.resize(495, 359);
     window.show();
-    PageSet set({lstMenu, editors, tbrMenu, tbrEdit}, desktop, dialogs);
+    SitePages pageList;
+    PageSet set(pageList, {lstMenu, editors, tbrMenu, tbrEdit}, desktop, dialogs);
     set.editor(0)->setDocumentHTML(u"<html><body>"_s + pageBody(0) + u"</body></html>"_s);
     QCoreApplication::processEvents();
 
@@ -86,9 +89,10 @@ int main(int argc, char *argv[]) {
         timer.start();
         set.appendPage(u"Page %1"_s.arg(page));
         addTimes.push_back(msSince(timer));
+        // Every page links to page 1, whose renaming has to follow them all.
         set.editor(page)->setDocumentHTML(
             u"<html><head><title>%1</title></head><body>"_s.arg(page) + pageBody(page) +
-            u"</body></html>"_s);
+            u"<p><a href=\"page%201.htm\">page 1</a></p></body></html>"_s);
         QCoreApplication::processEvents();
     }
     const std::size_t tenth = std::max<std::size_t>(1, addTimes.size() / 10);
@@ -112,6 +116,40 @@ int main(int argc, char *argv[]) {
         switchTimes.push_back(msSince(timer));
         waitUntil([&] { return set.editor(page)->isReady(); }, 60000);
         untilShownTimes.push_back(msSince(timer));
+    }
+
+    // Moving: the middle page one place up or down, with the events the move causes.
+    std::vector<double> moveTimes;
+    set.selectPage(pages / 2);
+    for (int i = 0; i < 40; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        set.moveSelected(i % 2 ? 1 : -1);
+        QCoreApplication::processEvents();
+        moveTimes.push_back(msSince(timer));
+    }
+
+    // Renaming page 1 back and forth: every other page's link to it is rewritten and given
+    // to its editor.
+    std::vector<double> renameTimes;
+    for (int i = 0; i < 10; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        set.renamePage(1, i % 2 ? u"Page 1"_s : u"Page One"_s);
+        QCoreApplication::processEvents();
+        renameTimes.push_back(msSince(timer));
+    }
+    const bool relinked = set.pages().at(2).body.contains(u"href=\"page%201.htm\""_s);
+    // The same in the page list alone, without editors: what the model itself takes.
+    SitePages listAlone;
+    for (const SitePage &page : set.pages().mid(1))
+        listAlone.insertPage(-1, page);
+    std::vector<double> listRenameTimes;
+    for (int i = 0; i < 10; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        listAlone.renamePage(listAlone.id(1), i % 2 ? u"Page 1"_s : u"Page One"_s);
+        listRenameTimes.push_back(msSince(timer));
     }
 
     const double bareEditorLast = bareEditorMs();
@@ -146,7 +184,12 @@ int main(int argc, char *argv[]) {
     std::printf("%-34s %8.2f ms with 1 page, %.2f ms with %d\n", "  a bare editor made and deleted",
                 bareEditorFirst, bareEditorLast, pages);
     report("switch pages (+ its events)", switchTimes);
+
     report("  until the page shows", untilShownTimes);
+    report("move a page (+ its events)", moveTimes);
+    report("rename with link updates", renameTimes);
+    report("  in the page list alone", listRenameTimes);
+    std::printf("%-34s %s\n", "  links follow the name", relinked ? "yes" : "NO");
     std::printf("%-34s %8.2f ms\n", "delete page 1", deleteMs);
     std::printf("%-34s %8.1f MB in %d processes, %d editors with an engine page\n",
                 "memory (RSS, program + engine)", double(memoryKb) / 1024.0, processes,

@@ -19,6 +19,7 @@
 #include "builder/siteownership.h"
 #include "builder/sitereader.h"
 #include "platform/desktopservices.h"
+#include "project/sitemodel.h"
 
 #include <QDir>
 #include <QIcon>
@@ -62,6 +63,8 @@ frmMain::frmMain(DesktopServices &desktop, EditorDialogs &dialogs, QWidget *pare
     , m_desktop(desktop)
     , m_dialogs(dialogs) {
     m_ui->setupUi(this);
+    // After the controls, so that the page list goes before the pages it shows.
+    m_site = new SiteModel(this);
     setUpWindow();
     setUpLooks();
     setUpControls();
@@ -71,12 +74,16 @@ frmMain::frmMain(DesktopServices &desktop, EditorDialogs &dialogs, QWidget *pare
     if (m_chooser->isEmpty())
         showNoTemplateNotice();
     m_ui->stkWizard->setCurrentIndex(static_cast<int>(WizardPage::Welcome));
+    // The label shows only the first lines of its text; the rest is said again by the
+    // label below it. A screen reader reads what is shown, and so each sentence once.
+    m_ui->lblWelcome->setAccessibleName(m_ui->lblWelcome->text());
     m_ui->lblWelcome->setText(
         m_ui->lblWelcome->text() + u"\r\n\r\n"_s +
         tr("Quillsite will enable you to create professional-looking websites within minutes. It "
            "will take about only 10 minutes to create your ready-to-publish personal website, "
            "which you can show to everyone after then."));
     fillDefaults();
+    keepSiteCurrent();
     // The dialog would otherwise give the first focus to the first button it finds, About,
     // and Enter on the welcome page would open the About box instead of going on.
     m_ui->cmdNext->setFocus(Qt::OtherFocusReason);
@@ -142,6 +149,21 @@ void frmMain::setUpControls() {
     connect(m_ui->cmdBrowseDes, &QPushButton::clicked, this, &frmMain::cmdBrowseDes_Click);
     connect(m_ui->cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
     connect(m_ui->cmdOpenSite, &QPushButton::clicked, this, &frmMain::cmdOpenSite_Click);
+    connect(m_ui->cmdOpenFolder, &QPushButton::clicked, this, &frmMain::cmdOpenFolder_Click);
+}
+
+void frmMain::keepSiteCurrent() {
+    const auto follow = [this](QLineEdit *box, void (SiteModel::*set)(const QString &)) {
+        (m_site->*set)(box->text());
+        connect(box, &QLineEdit::textChanged, m_site, set);
+    };
+    follow(m_ui->txtTitle, &SiteModel::setTitle);
+    follow(m_ui->txtAuthor, &SiteModel::setAuthor);
+    follow(m_ui->txtDestination, &SiteModel::setDestination);
+    m_site->setTemplateFolder(m_chooser->chosenFolder());
+    // After the chooser's own handler, which records the choice.
+    connect(m_ui->lstTemplates, &QListWidget::itemSelectionChanged, m_site,
+            [this] { m_site->setTemplateFolder(m_chooser->chosenFolder()); });
 }
 
 void frmMain::showNoTemplateNotice() {
@@ -164,7 +186,8 @@ void frmMain::fillDefaults() {
 
 PageSet &frmMain::pageSet() {
     if (!m_pages) {
-        m_pages = new PageSet({m_ui->lstMenu, m_ui->stkPages, m_ui->tbrMenu, m_ui->tbrEdit},
+        m_pages = new PageSet(m_site->pages(),
+                              {m_ui->lstMenu, m_ui->stkPages, m_ui->tbrMenu, m_ui->tbrEdit},
                               m_desktop, m_dialogs, this);
         QWidget *home = m_pages->editor(0);
         QWidget::setTabOrder(m_ui->cmdNext, home);
@@ -327,6 +350,7 @@ frmMain::BuildStep frmMain::BuildWebsite() {
     if (!result.warnings.isEmpty())
         m_desktop.warn(this, result.warnings.join(u'\n'));
     m_ui->lblRemoved->setText(removedFilesMessage(result.removedFiles));
+    m_ui->lblSiteFolder->setText(siteFolderMessage(site.destination));
     offerToRemoveLeftovers(site);
     if (!result.missingFiles.isEmpty() &&
         m_desktop.ask(this, missingFilesQuestion(result.missingFiles)))
@@ -338,7 +362,9 @@ bool frmMain::mayReplaceFiles(const Website &site) {
     if (isOpenedSite(site.destination, m_openedFolder))
         return true;
     const QStringList inTheWay = pageFilesInTheWay(site);
-    return inTheWay.isEmpty() || m_desktop.ask(this, replaceQuestion(site.destination, inTheWay));
+    // The files are someone else's: replacing them takes a deliberate Yes.
+    return inTheWay.isEmpty() || m_desktop.ask(this, replaceQuestion(site.destination, inTheWay),
+                                               DesktopServices::DefaultAnswer::No);
 }
 
 void frmMain::offerToRemoveLeftovers(const Website &site) {
@@ -354,8 +380,8 @@ void frmMain::offerToRemoveLeftovers(const Website &site) {
 }
 
 Website frmMain::website() {
-    return {m_chooser->chosenFolder(), m_ui->txtTitle->text(), m_ui->txtAuthor->text(),
-            pageSet().pages(), m_ui->txtDestination->text()};
+    pageSet().storeContent();
+    return m_site->website();
 }
 
 void frmMain::finish() {
@@ -380,6 +406,10 @@ void frmMain::cmdOpenSite_Click() {
     const QString folder = m_desktop.chooseFolder(this, tr("Select the folder of your website."));
     if (!folder.isEmpty())
         openSite(folder);
+}
+
+void frmMain::cmdOpenFolder_Click() {
+    m_desktop.openUrl(siteFolderUrl(m_site->destination()));
 }
 
 void frmMain::openSite(const QString &folder) {

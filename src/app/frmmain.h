@@ -22,11 +22,12 @@ class DesktopServices;
 class EditorDialogs;
 class PageSet;
 class SiteLoader;
+class SiteModel;
 class TemplateChooser;
 
 // The wizard: six pages in one window, from choosing a template to the
-// finished website. Everything the site is made of lives in its controls
-// until the build gathers it into a Website.
+// finished website. What the user chooses and types goes into the site model
+// as it changes; the build takes the site from there.
 class frmMain final : public QDialog {
     Q_OBJECT
 
@@ -40,6 +41,9 @@ public:
     // The page set of the Build Pages step, made on first use so that the
     // web engine starts after the window shows.
     PageSet &pageSet();
+
+    // The website as the user has made it so far.
+    SiteModel &site() { return *m_site; }
 
     // Fills the wizard from the site built into `folder`, as if it had been
     // made by hand, and goes to Select Template; says what could not be
@@ -56,6 +60,7 @@ private:
     void setUpWindow();
     void setUpLooks();
     void setUpControls();
+    void keepSiteCurrent();
     void showNoTemplateNotice();
     void fillDefaults();
     void cmdNext_Click();
@@ -63,6 +68,7 @@ private:
     void cmdBrowseDes_Click();
     void cmdAbout_Click();
     void cmdOpenSite_Click();
+    void cmdOpenFolder_Click();
     bool mayReplacePages();
     void finishLoading();
     bool mayReplaceFiles(const Website &site);
@@ -79,6 +85,7 @@ private:
     std::unique_ptr<Ui::frmMain> m_ui;
     DesktopServices &m_desktop;
     EditorDialogs &m_dialogs;
+    SiteModel *m_site = nullptr;
     TemplateChooser *m_chooser = nullptr;
     PageSet *m_pages = nullptr;
     QPointer<SiteLoader> m_loader;

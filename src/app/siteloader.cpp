@@ -3,7 +3,6 @@
 
 #include "app/siteloader.h"
 
-#include "authoring/htmleditor.h"
 #include "authoring/pageset.h"
 #include "builder/pagenames.h"
 
@@ -76,8 +75,8 @@ void SiteLoader::loadPage() {
     const SitePage &page = m_pages[m_loaded];
     if (m_loaded > 0)
         m_pageSet.appendPage(page.name);
-    m_pageSet.editor(int(m_loaded))
-        ->setBodyHTML(page.body, QUrl::fromLocalFile(page.sourceFolder + u'/'));
+    m_pageSet.setPageContent(int(m_loaded), page.body,
+                             QUrl::fromLocalFile(page.sourceFolder + u'/'));
     ++m_loaded;
 }
 

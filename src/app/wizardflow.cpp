@@ -97,6 +97,15 @@ QUrl homePageUrl(const QString &destination) {
     return QUrl::fromLocalFile(path.replace(doubledSlashes, u"/"_s));
 }
 
+QUrl siteFolderUrl(const QString &destination) {
+    return QUrl::fromLocalFile(QDir::cleanPath(destination));
+}
+
+QString siteFolderMessage(const QString &destination) {
+    return WizardFlow::tr("Your website is in the folder \"%1\".")
+        .arg(QDir::toNativeSeparators(QDir::cleanPath(destination)));
+}
+
 bool isOpenedSite(const QString &destination, const QString &openedFolder) {
     return !openedFolder.isEmpty() && QDir::cleanPath(destination) == QDir::cleanPath(openedFolder);
 }
@@ -132,7 +141,8 @@ QString replaceQuestion(const QString &destination, const QStringList &files) {
 
 QString leftoverQuestion(const QStringList &files) {
     return QCoreApplication::translate("WizardFlow",
-                                       "These files belong to pages you deleted, and are still "
+                                       "These files belong to pages you deleted or renamed, and "
+                                       "are still "
                                        "in the website's folder, where visitors can reach "
                                        "them:\n\n%1\n\nRemove them?")
         .arg(fileLines(files));

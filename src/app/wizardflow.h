@@ -57,6 +57,10 @@ QString destinationProblem(const QString &destination);
 // The built site's home page in `destination`, as a file address.
 QUrl homePageUrl(const QString &destination);
 
+// The folder the site was built into, as a file address, and what the finish page says of it.
+QUrl siteFolderUrl(const QString &destination);
+QString siteFolderMessage(const QString &destination);
+
 // Whether `destination` names the folder a site was opened from, however typed.
 bool isOpenedSite(const QString &destination, const QString &openedFolder);
 
@@ -67,8 +71,8 @@ QString recoveryMessage(const QStringList &problems);
 // site that was opened, naming the files.
 QString replaceQuestion(const QString &destination, const QStringList &files);
 
-// The question after building about the files of pages deleted since the
-// site was opened, naming them.
+// The question after building about the files of pages deleted or renamed
+// since the site was opened, naming them.
 QString leftoverQuestion(const QStringList &files);
 
 // What the finish page says of the files a build removed because the site

@@ -6,12 +6,12 @@
 
 #include "authoring/filetitle.h"
 #include "authoring/htmleditor.h"
-#include "authoring/pagenamecheck.h"
 #include "authoring/pageset.h"
 #include "builder/pagereader.h"
 #include "library/fileexists.h"
 #include "library/templatecatalog.h"
 #include "platform/desktopservices.h"
+#include "project/pagenamecheck.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -226,8 +226,8 @@ QString frmAdd::appendFromFile(const QString &name, const QString &path) {
     if (read.error.failed())
         return read.error.reason;
     m_pages.appendPage(name);
-    m_pages.editor(m_pages.count() - 1)
-        ->setBodyHTML(read.body, QUrl::fromLocalFile(QFileInfo(path).absolutePath() + u'/'));
+    m_pages.setPageContent(m_pages.count() - 1, read.body,
+                           QUrl::fromLocalFile(QFileInfo(path).absolutePath() + u'/'));
     if (!read.warnings.isEmpty())
         m_desktop.warn(this, read.warnings.join(u'\n'));
     return {};

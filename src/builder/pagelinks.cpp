@@ -33,8 +33,8 @@ void collectLinks(const GumboNode &node, QStringList &addresses) {
         collectLinks(*static_cast<const GumboNode *>(element.children.data[i]), addresses);
 }
 
-// The page file a link leads to when it is a link within the site's own folder to a page
-// (a relative address naming an .htm file there), else empty.
+} // namespace
+
 QString linkedPageFile(const QString &address) {
     const QUrl url(address);
     if (!url.isValid() || !url.isRelative() || !url.host().isEmpty())
@@ -46,8 +46,6 @@ QString linkedPageFile(const QString &address) {
         return {};
     return path;
 }
-
-} // namespace
 
 QStringList linkAddresses(const QString &html) {
     const QByteArray utf8 = html.toUtf8();

@@ -12,6 +12,10 @@ namespace quillsite {
 // The addresses of every link (<a href>) in a piece of HTML, in order.
 QStringList linkAddresses(const QString &html);
 
+// The page file a link leads to when it is a link within the site's own folder to a page
+// (a relative address naming an .htm file there), else empty.
+QString linkedPageFile(const QString &address);
+
 // One warning for each link between the site's pages that leads to a page no longer in
 // the site, such as a link to a page deleted after it was made. Each link is named once.
 QStringList danglingPageLinks(const QList<SitePage> &pages);

@@ -3,6 +3,7 @@
 
 #include "platform/desktopservices.h"
 
+#include "platform/recentfolder.h"
 #include "platform/systeminfo.h"
 
 #include <QColorDialog>
@@ -28,9 +29,11 @@ void SystemDesktopServices::warn(QWidget *parent, const QString &text) {
     QMessageBox::warning(parent, applicationTitle, text);
 }
 
-bool SystemDesktopServices::ask(QWidget *parent, const QString &question) {
-    return QMessageBox::question(parent, applicationTitle, question,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+bool SystemDesktopServices::ask(QWidget *parent, const QString &question, DefaultAnswer preferred) {
+    return QMessageBox::question(
+               parent, applicationTitle, question, QMessageBox::Yes | QMessageBox::No,
+               preferred == DefaultAnswer::No ? QMessageBox::No : QMessageBox::Yes) ==
+           QMessageBox::Yes;
 }
 
 QString SystemDesktopServices::chooseFolder(QWidget *parent, const QString &title) {
@@ -39,12 +42,18 @@ QString SystemDesktopServices::chooseFolder(QWidget *parent, const QString &titl
 
 QString SystemDesktopServices::chooseFile(QWidget *parent, const QString &title,
                                           const QString &filter) {
-    return QFileDialog::getOpenFileName(parent, title, QDir::homePath(), filter);
+    const QString file = QFileDialog::getOpenFileName(parent, title, lastFileFolder(), filter);
+    rememberFileFolder(file);
+    return file;
 }
 
 QStringList SystemDesktopServices::chooseFiles(QWidget *parent, const QString &title,
                                                const QString &filter) {
-    return QFileDialog::getOpenFileNames(parent, title, QDir::homePath(), filter);
+    const QStringList files =
+        QFileDialog::getOpenFileNames(parent, title, lastFileFolder(), filter);
+    if (!files.isEmpty())
+        rememberFileFolder(files.constFirst());
+    return files;
 }
 
 QColor SystemDesktopServices::chooseColour(QWidget *parent, const QColor &current) {

@@ -17,16 +17,20 @@ namespace quillsite {
 // it passed in, so that tests answer instead of a person.
 class DesktopServices {
 public:
+    // The answer a question offers first, the one Enter gives.
+    enum class DefaultAnswer { Yes, No };
+
     virtual ~DesktopServices() = default;
 
     // A warning the user can act on: exclamation icon, OK, title "Quillsite".
     virtual void warn(QWidget *parent, const QString &text) = 0;
     // A yes/no question with the question icon; true on Yes.
-    virtual bool ask(QWidget *parent, const QString &question) = 0;
+    virtual bool ask(QWidget *parent, const QString &question,
+                     DefaultAnswer preferred = DefaultAnswer::Yes) = 0;
     // The chosen folder, or empty when the user cancels.
     virtual QString chooseFolder(QWidget *parent, const QString &title) = 0;
-    // The chosen file, starting in the user's home folder, or empty when the
-    // user cancels. `filter` is a QFileDialog name filter.
+    // The chosen file, starting in the folder a file was last chosen in, or empty
+    // when the user cancels. `filter` is a QFileDialog name filter.
     virtual QString chooseFile(QWidget *parent, const QString &title, const QString &filter) = 0;
     // As chooseFile, but any number of files, in the order chosen; empty when
     // the user cancels.
@@ -49,7 +53,7 @@ public:
     explicit SystemDesktopServices(QString dataFolder);
 
     void warn(QWidget *parent, const QString &text) override;
-    bool ask(QWidget *parent, const QString &question) override;
+    bool ask(QWidget *parent, const QString &question, DefaultAnswer preferred) override;
     QString chooseFolder(QWidget *parent, const QString &title) override;
     QString chooseFile(QWidget *parent, const QString &title, const QString &filter) override;
     QStringList chooseFiles(QWidget *parent, const QString &title, const QString &filter) override;

@@ -5,6 +5,7 @@
 #include "authoring/htmleditor.h"
 #include "authoring/pageset.h"
 #include "builder/sitebuilder.h"
+#include "project/sitemodel.h"
 #include "templatefixture.h"
 #include "wizardharness.h"
 
@@ -12,11 +13,15 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
 
 #include <memory>
 
@@ -34,6 +39,7 @@ private slots:
     void deletedPage_fileRemovedOnlyWhenAsked();
     void foreignPageFiles_replacedOnlyWhenAsked_data();
     void foreignPageFiles_replacedOnlyWhenAsked();
+    void reorderAndRename_menuAndLinksFollowOnDisk();
 
 private:
     // A data folder with two templates, and a site built from the second.
@@ -173,11 +179,19 @@ void tst_WizardEndToEnd::welcomeToFinish_writesTypedSiteAndOpensIt() {
     QVERIFY(QFile::exists(destination + u"/files/style.css"_s));
     QVERIFY(QFile::exists(destination + u"/files/images/dot.txt"_s));
 
-    // Enter on arrival finishes: the focus is on Finish, not on "View my website".
+    // The finish page says where the site is, and opens its folder on request.
+    QCOMPARE(wizard.control<QLabel>(u"lblSiteFolder"_s)->text(),
+             u"Your website is in the folder \""_s + destination + u"\"."_s);
+    // The focus is on Finish on arrival, not on "View my website".
     QTRY_COMPARE(wizard.focusName(), u"cmdNext"_s);
+    wizard.click(u"cmdOpenFolder"_s);
+    QCOMPARE(wizard.desktop().openedUrls, QList<QUrl>{QUrl::fromLocalFile(destination)});
+
+    // Enter finishes, wherever the focus is then.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(wizard.desktop().openedUrls,
-             QList<QUrl>{QUrl::fromLocalFile(destination + u"/index.htm"_s)});
+             (QList<QUrl>{QUrl::fromLocalFile(destination),
+                          QUrl::fromLocalFile(destination + u"/index.htm"_s)}));
     QVERIFY(!wizard.window().isVisible());
 }
 
@@ -195,6 +209,11 @@ void tst_WizardEndToEnd::openedSite_fillsWizardAndRebuildsByteForByte() {
     PageSet &pages = wizard.window().pageSet();
     QCOMPARE(pages.pageNames(), (QStringList{u"Home"_s, u"Q&A: Rules"_s, u"Café"_s}));
     QTRY_COMPARE(pages.editor(1)->bodyHTML(), u"<ul><li>No clocks</li></ul>"_s);
+    // The site model holds the site as the wizard shows it.
+    const Website site = wizard.window().site().website();
+    QCOMPARE((QStringList{site.templateFolder, site.title, site.author, site.destination}),
+             (QStringList{m_template, u"Chess & Co"_s, u"Jane <i>Smith</i>"_s, m_site}));
+    QCOMPARE(site.pages[1].body, u"<ul><li>No clocks</li></ul>"_s);
     // The picture's address leads into the opened site, so the editor shows it.
     QCOMPARE(pages.editor(2)->baseUrl(), QUrl::fromLocalFile(m_site + u'/'));
 
@@ -270,11 +289,66 @@ void tst_WizardEndToEnd::foreignPageFiles_replacedOnlyWhenAsked() {
     wizard.click(u"cmdNext"_s);
 
     QCOMPARE(wizard.desktop().questions.size(), 1);
+    // The files are someone else's: Enter alone must not replace them.
+    QCOMPARE(wizard.desktop().questionDefaults,
+             QList<DesktopServices::DefaultAnswer>{DesktopServices::DefaultAnswer::No});
     QVERIFY2(wizard.desktop().questions[0].contains(u"index.htm"_s),
              qPrintable(wizard.desktop().questions[0]));
     QCOMPARE(wizard.window().currentPage(),
              replace ? WizardPage::Finish : WizardPage::SelectDestination);
     QCOMPARE(pageFiles() == before, !replace);
+}
+
+void tst_WizardEndToEnd::reorderAndRename_menuAndLinksFollowOnDisk() {
+    makeSite();
+    WizardHarness wizard(m_data->path());
+    openSite(wizard);
+    wizard.click(u"cmdNext"_s);
+    wizard.click(u"cmdNext"_s);
+    QCOMPARE(wizard.window().currentPage(), WizardPage::BuildPages);
+    PageSet &pages = wizard.window().pageSet();
+    HtmlEditor *home = pages.editor(0);
+    home->setBodyHTML(u"<p>See <a href=\"q%26a%3A%20rules.htm#clocks\">the rules</a>.</p>"_s,
+                      home->baseUrl());
+
+    // Café up, by its key in the list.
+    auto *list = wizard.control<QListView>(u"lstMenu"_s);
+    pages.selectPage(2);
+    list->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_Up, Qt::AltModifier);
+    QCOMPARE(pages.pageNames(), (QStringList{u"Home"_s, u"Café"_s, u"Q&A: Rules"_s}));
+    // The rules renamed, by the button.
+    pages.selectPage(2);
+    QTimer::singleShot(0, this, [] {
+        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->setTextValue(u"Club Rules"_s);
+        dialog->accept();
+    });
+    QTest::mouseClick(wizard.control<QToolBar>(u"tbrMenu"_s)
+                          ->widgetForAction(wizard.window().findChild<QAction *>(u"Rename"_s)),
+                      Qt::LeftButton);
+    QCOMPARE(pages.pageNames(), (QStringList{u"Home"_s, u"Café"_s, u"Club Rules"_s}));
+
+    wizard.desktop().askAnswers = {true}; // the old file removed
+    wizard.click(u"cmdNext"_s);
+    wizard.click(u"cmdNext"_s);
+    QCOMPARE(wizard.window().currentPage(), WizardPage::Finish);
+    QCOMPARE(wizard.desktop().questions.size(), 1);
+    QVERIFY2(wizard.desktop().questions[0].contains(u"q&a: rules.htm"_s),
+             qPrintable(wizard.desktop().questions[0]));
+
+    const QMap<QString, QByteArray> files = pageFiles();
+    QCOMPARE(files.keys(), (QStringList{u"café.htm"_s, u"club rules.htm"_s, u"index.htm"_s}));
+    const QString index = QString::fromUtf8(files[u"index.htm"_s]);
+    QVERIFY2(index.contains(u"<ul><li><a href=\"index.htm\">Home</a></li>\r\n"
+                            "<li><a href=\"café.htm\">Café</a></li>\r\n"
+                            "<li><a href=\"club%20rules.htm\">Club Rules</a></li>\r\n</ul>"_s),
+             qPrintable(index));
+    QVERIFY2(index.contains(u"<a href=\"club%20rules.htm#clocks\">the rules</a>"_s),
+             qPrintable(index));
+    QVERIFY(QString::fromUtf8(files[u"club rules.htm"_s]).contains(u"<li>No clocks</li>"_s));
 }
 
 QTEST_MAIN(tst_WizardEndToEnd)

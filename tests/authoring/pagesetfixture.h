@@ -7,8 +7,9 @@
 #include "authoring/pageset.h"
 #include "fakedesktopservices.h"
 #include "fakeeditordialogs.h"
+#include "project/sitepages.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -27,12 +28,11 @@ struct PageSetFixture {
                            static_cast<QWidget *>(tbrEdit), static_cast<QWidget *>(editors)})
             layout->addWidget(w);
         lstMenu->setObjectName(QStringLiteral("lstMenu"));
-        lstMenu->addItem(QStringLiteral("Home"));
         tbrMenu->setObjectName(QStringLiteral("tbrMenu"));
         tbrEdit->setObjectName(QStringLiteral("tbrEdit"));
         window.resize(600, 400);
-        pageSet = std::make_unique<PageSet>(PageSetControls{lstMenu, editors, tbrMenu, tbrEdit},
-                                            desktop, dialogs);
+        pageSet = std::make_unique<PageSet>(
+            pages, PageSetControls{lstMenu, editors, tbrMenu, tbrEdit}, desktop, dialogs);
         window.show();
     }
 
@@ -40,8 +40,9 @@ struct PageSetFixture {
 
     FakeDesktopServices desktop;
     FakeEditorDialogs dialogs;
+    SitePages pages;
     QWidget window;
-    QListWidget *lstMenu = new QListWidget;
+    QListView *lstMenu = new QListView;
     QStackedWidget *editors = new QStackedWidget;
     QToolBar *tbrMenu = new QToolBar;
     QToolBar *tbrEdit = new QToolBar;

@@ -18,8 +18,9 @@ void FakeDesktopServices::warn(QWidget *, const QString &text) {
     warnings.append(text);
 }
 
-bool FakeDesktopServices::ask(QWidget *, const QString &question) {
+bool FakeDesktopServices::ask(QWidget *, const QString &question, DefaultAnswer preferred) {
     questions.append(question);
+    questionDefaults.append(preferred);
     return takeNext(askAnswers);
 }
 

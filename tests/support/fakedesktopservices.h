@@ -33,13 +33,14 @@ public:
 
     QStringList warnings;
     QStringList questions;
+    QList<DefaultAnswer> questionDefaults; // what each question offered first
     QStringList folderTitles;
     QList<FileQuestion> fileQuestions;
     QList<QColor> colourQuestions; // the colour each chooser started with
     QList<QUrl> openedUrls;
 
     void warn(QWidget *parent, const QString &text) override;
-    bool ask(QWidget *parent, const QString &question) override;
+    bool ask(QWidget *parent, const QString &question, DefaultAnswer preferred) override;
     QString chooseFolder(QWidget *parent, const QString &title) override;
     QString chooseFile(QWidget *parent, const QString &title, const QString &filter) override;
     QStringList chooseFiles(QWidget *parent, const QString &title, const QString &filter) override;

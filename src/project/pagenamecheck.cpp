@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quillsite Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "authoring/pagenamecheck.h"
+#include "project/pagenamecheck.h"
 
 #include "builder/pagenames.h"
 
