@@ -63,6 +63,7 @@ private:
     void cmdBrowseDes_Click();
     void cmdAbout_Click();
     void cmdOpenSite_Click();
+    void cmdPublish_Click();
     bool mayReplacePages();
     void finishLoading();
     bool mayReplaceFiles(const Website &site);
