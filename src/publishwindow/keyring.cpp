@@ -41,7 +41,9 @@ KeyringAnswer answerOf(const QKeychain::Job &job) {
 template <typename JobType>
 JobType *startJob(QObject *context, const QString &place,
                   std::function<void(QKeychain::Job &)> finished) {
-    auto *job = new JobType(keyringService(), context);
+    // Not the context's child: the keyring answers even after the window is gone, and the
+    // job must then still be there to take the answer.
+    auto *job = new JobType(keyringService());
     job->setAutoDelete(true);
     job->setInsecureFallback(false);
     job->setKey(place);
