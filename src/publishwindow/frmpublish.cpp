@@ -195,7 +195,13 @@ void frmPublish::start(Action action) {
     };
     hooks.sending = [this](const QString &path) {
         QMetaObject::invokeMethod(
-            this, [this, path] { m_ui->lblCurrentFile->setText(tr("Sending %1").arg(path)); },
+            this,
+            [this, path] {
+                // The time left is reckoned from the sending alone, not the preparing.
+                if (!m_sendTimer.isValid())
+                    m_sendTimer.start();
+                m_ui->lblCurrentFile->setText(tr("Sending %1").arg(path));
+            },
             Qt::QueuedConnection);
     };
     // Asked in the window's thread; the publish waits for the answer.
@@ -211,7 +217,7 @@ void frmPublish::start(Action action) {
     m_ui->lblStatus->setText(action == Action::Publish || action == Action::Undo
                                  ? tr("Publishing to %1...").arg(job.address.display())
                                  : tr("Connecting to %1...").arg(job.address.display()));
-    m_timer.start();
+    m_sendTimer.invalidate();
     m_worker = QThread::create([this, job, hooks] {
         const PublishJobResult result = runPublishJob(job, hooks);
         QMetaObject::invokeMethod(
@@ -294,7 +300,8 @@ void frmPublish::showProgress(const PublishProgress &progress) {
         return;
     const qint64 total = std::max<qint64>(1, progress.bytesTotal);
     m_ui->prgPublish->setValue(int(progress.bytesDone * m_ui->prgPublish->maximum() / total));
-    m_ui->lblProgress->setText(progressText(progress, m_timer.elapsed()));
+    m_ui->lblProgress->setText(
+        progressText(progress, m_sendTimer.isValid() ? m_sendTimer.elapsed() : 0));
 }
 
 void frmPublish::jobFinished(const PublishJob &job, const PublishJobResult &result) {
@@ -306,12 +313,12 @@ void frmPublish::jobFinished(const PublishJob &job, const PublishJobResult &resu
     const QString place = job.address.display();
     m_ui->lblStatus->setText(outcomeText(result, place));
     const bool reached = !result.openError.failed() && !result.busy && result.siteError.isEmpty();
-    if (reached) {
-        rememberPlace(m_place);
-        showChanges(result.plan);
-    }
     const bool published = (job.action == Action::Publish || job.action == Action::Undo) &&
                            result.status == PublishStatus::Done;
+    if (reached) {
+        rememberPlace(m_place);
+        showChanges(result.plan, published);
+    }
     if (published) {
         m_published = true;
         m_ui->cmdUndo->setEnabled(result.canUndo);
@@ -356,8 +363,9 @@ void frmPublish::rememberPlace(const PublishPlace &place) {
     });
 }
 
-void frmPublish::showChanges(const PublishPlan &plan) {
-    m_ui->lblChanges->setText(tr("Changes: %1").arg(changeCounts(plan)));
+void frmPublish::showChanges(const PublishPlan &plan, bool published) {
+    m_ui->lblChanges->setText(
+        (published ? tr("Published: %1") : tr("Changes to publish: %1")).arg(changeCounts(plan)));
     m_ui->tblChanges->clear();
     const auto add = [this](const QStringList &paths, const QString &change) {
         for (const QString &path : paths)

@@ -55,7 +55,8 @@ private:
     void jobFinished(const PublishJob &job, const PublishJobResult &result);
     bool acceptedTrust(const PublishJobResult &result);
     void rememberPlace(const PublishPlace &place);
-    void showChanges(const PublishPlan &plan);
+    // What the plan changes; `published` once it was sent.
+    void showChanges(const PublishPlan &plan, bool published);
     void openSite();
     void stopWorker();
 
@@ -69,7 +70,7 @@ private:
     bool m_published = false;
     QPointer<QThread> m_worker;
     std::atomic_bool m_stop = false;
-    QElapsedTimer m_timer;
+    QElapsedTimer m_sendTimer; // since the first file started
 };
 
 } // namespace quillsite

@@ -120,8 +120,8 @@ PublishJobResult runPublishJob(const PublishJob &job, const PublishJobHooks &hoo
             result.status = engine.publish();
     }
     result.openError = observer.openError();
-    if (!observer.opened() && result.openError.kind == PublishError::Kind::Connect &&
-        !job.address.host.isEmpty())
+    result.server = !job.address.host.isEmpty();
+    if (!observer.opened() && result.openError.kind == PublishError::Kind::Connect && result.server)
         probeServer(job.address, result);
     takeEngineFindings(engine, result);
     if (sends && result.status == PublishStatus::Done)

@@ -36,6 +36,7 @@ struct PublishJobResult {
     PublishStatus status = PublishStatus::Done;
     // Why no connection could be opened, in the publishing layer's words.
     PublishError openError;
+    bool server = false;   // reached over a network, not a folder or Git
     bool busy = false;     // another publish to the place runs
     bool refused = false;  // nothing listens on the port
     bool noServer = false; // the host name is unknown

@@ -34,6 +34,8 @@ QString connectionFailure(const PublishJobResult &result, const QString &place) 
     const PublishError &error = result.openError;
     switch (error.kind) {
     case PublishError::Kind::Connect:
+        if (!result.server)
+            return OutcomeText::tr("Quillsite can't publish into %1: %2").arg(place, error.message);
         if (result.noServer)
             return OutcomeText::tr("Quillsite can't find the server of %1. Check the host name.")
                 .arg(place);

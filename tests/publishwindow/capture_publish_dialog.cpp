@@ -69,7 +69,7 @@ int main(int argc, char *argv[]) {
     QDir().mkpath(out);
     QTemporaryDir work;
     const QString site = work.filePath(u"chess"_s);
-    if (!writeSite(site))
+    if (!writeSite(site) || !QDir().mkpath(work.filePath(u"www"_s)))
         return 1;
 
     FakeDesktopServices desktop;
