@@ -18,6 +18,8 @@ struct KeyringText {
     Q_DECLARE_TR_FUNCTIONS(Keyring)
 };
 
+// A keyring that can't be reached for any reason (none running, no session bus, locked
+// and the unlocking refused) is one the password can't be kept in: the user types it.
 KeyringAnswer answerOf(const QKeychain::Job &job) {
     KeyringAnswer answer;
     switch (job.error()) {
@@ -31,8 +33,11 @@ KeyringAnswer answerOf(const QKeychain::Job &job) {
                                          "file instead.");
         break;
     default:
-        answer.problem =
-            KeyringText::tr("The keyring could not be used: %1").arg(job.errorString());
+        answer.available = false;
+        answer.problem = KeyringText::tr("The keyring can't be used (%1), so the password can't "
+                                         "be remembered; type it each time. It is never kept in "
+                                         "a file instead.")
+                             .arg(job.errorString());
         break;
     }
     return answer;
