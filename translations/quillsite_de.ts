@@ -861,8 +861,8 @@ aufgeführt; --keep-unused behält sie. Andere Dateien in DIR werden nie entfern
         <translation>Es läuft kein Schlüsselbund, daher kann das Passwort nicht gemerkt werden; geben Sie es jedes Mal ein. Es wird nie stattdessen in einer Datei abgelegt.</translation>
     </message>
     <message>
-        <source>The keyring could not be used: %1</source>
-        <translation>Der Schlüsselbund konnte nicht verwendet werden: %1</translation>
+        <source>The keyring can&apos;t be used (%1), so the password can&apos;t be remembered; type it each time. It is never kept in a file instead.</source>
+        <translation>Der Schlüsselbund kann nicht verwendet werden (%1), daher kann das Passwort nicht gemerkt werden; geben Sie es jedes Mal ein. Es wird nie stattdessen in einer Datei abgelegt.</translation>
     </message>
 </context>
 <context>

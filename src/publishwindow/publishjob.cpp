@@ -8,6 +8,7 @@
 #include "publish/siteverifier.h"
 #include "publish/versionstore.h"
 #include "publishwindow/observeddestination.h"
+#include "publishwindow/publishplace.h"
 
 #include <QElapsedTimer>
 #include <QLockFile>
@@ -39,7 +40,8 @@ std::optional<QList<SiteFile>> siteToSend(const PublishJob &job, const VersionSt
 // message words differently for each kind.
 void probeServer(const DestinationAddress &address, PublishJobResult &result) {
     QTcpSocket socket;
-    socket.connectToHost(address.host, quint16(address.port));
+    socket.connectToHost(address.host,
+                         quint16(address.port > 0 ? address.port : defaultPort(address.kind)));
     if (socket.waitForConnected(5000))
         return;
     result.refused = socket.error() == QAbstractSocket::ConnectionRefusedError;

@@ -60,7 +60,9 @@ DestinationAddress PublishPlace::address() const {
         break;
     default:
         address.host = host.trimmed();
-        address.port = port;
+        // The default port is left out, so that the place is named as on the command line
+        // and the keyring entry is the same for both.
+        address.port = port == defaultPort(kind) ? 0 : port;
         address.user = user.trimmed();
         address.path = withoutTrailingSlash(remoteFolder.trimmed());
         if (!address.path.startsWith(u'/'))
