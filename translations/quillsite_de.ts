@@ -2138,6 +2138,10 @@ Entfernen?</translation>
         <source>C&amp;lose</source>
         <translation>Sch&amp;ließen</translation>
     </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
 </context>
 <context>
     <name>quillsite::EditorSession</name>
