@@ -5,6 +5,7 @@
 
 #include "fakedesktopservices.h"
 #include "ftpserver.h"
+#include "httpserver.h"
 #include "keyringsession.h"
 #include "publishwindow/keyring.h"
 #include "publishwindow/publishplace.h"
@@ -83,6 +84,7 @@ private slots:
     void publish_sendsTheSiteThenOnlyTheChangeAndUndoes_data();
     void publish_sendsTheSiteThenOnlyTheChangeAndUndoes();
     void cancelledPublish_isCompletedByTheNext();
+    void foreignFiles_areReplacedOnlyAfterYes();
     void wrongPassword_saysSoAndStoresNothing();
     void nextRun_findsTheSettingsAndTheKeyringPassword();
 
@@ -104,6 +106,7 @@ private:
     SshServer m_ssh;
     FtpServer m_ftp;
     KeyringSession m_keyring;
+    HttpServer m_http;
     QString m_keyringProblem;
     FakeDesktopServices m_desktop;
     std::unique_ptr<frmPublish> m_dialog;
@@ -159,6 +162,7 @@ void tst_frmPublish::init() {
 
 void tst_frmPublish::cleanup() {
     m_dialog.reset();
+    m_http.stop();
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows)
         QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
@@ -188,6 +192,8 @@ void tst_frmPublish::fillIn(const QString &kind, const QString &password) {
         edit->clear();
         QTest::keyClicks(edit, text);
     };
+    if (!m_http.url().isEmpty())
+        type(u"txtAddress"_s, m_http.url());
     if (kind == u"Folder"_s) {
         type(u"txtFolder"_s, serverFolder());
         return;
@@ -234,6 +240,10 @@ void tst_frmPublish::publish_sendsTheSiteThenOnlyTheChangeAndUndoes() {
     QFETCH(QString, kind);
     QFETCH(QString, question);
     makeSite();
+    // The published folder is served as a web server would, for the check after a publish.
+    QVERIFY(QDir().mkpath(serverFolder()) && m_user->own(serverFolder()));
+    const QString serving = m_http.start(serverFolder());
+    QVERIFY2(serving.isEmpty(), qPrintable(serving));
     m_dialog = openDialog();
     QVERIFY(m_dialog);
     fillIn(kind, m_user->password());
@@ -250,6 +260,8 @@ void tst_frmPublish::publish_sendsTheSiteThenOnlyTheChangeAndUndoes() {
 
     click(u"cmdPublish"_s);
     QVERIFY2(status().startsWith(u"Published to "_s), qPrintable(status()));
+    QVERIFY2(status().contains(u"the 3 changed pages and pictures are served as they were sent"_s),
+             qPrintable(status()));
     QCOMPARE(filesBelow(serverFolder()), filesBelow(m_site));
     const ino_t homeBefore = inodeOf(serverFolder() + u"/index.htm"_s);
 
@@ -297,6 +309,33 @@ void tst_frmPublish::cancelledPublish_isCompletedByTheNext() {
     click(u"cmdPublish"_s);
     QVERIFY2(status().startsWith(u"Published to "_s), qPrintable(status()));
     QCOMPARE(filesBelow(serverFolder()), filesBelow(m_site));
+}
+
+void tst_frmPublish::foreignFiles_areReplacedOnlyAfterYes() {
+    makeSite();
+    QVERIFY(writeFile(serverFolder() + u"/index.htm"_s, "<html>someone else's</html>"));
+    QVERIFY(writeFile(serverFolder() + u"/index.html"_s, "<html>the host's welcome</html>"));
+    m_dialog = openDialog();
+    QVERIFY(m_dialog);
+    fillIn(u"Folder"_s, QString());
+    click(u"cmdTest"_s);
+    QVERIFY2(status().contains(u"Note: The server's folder holds index.html"_s),
+             qPrintable(status()));
+
+    m_desktop.askAnswers = {false};
+    click(u"cmdPublish"_s);
+    QCOMPARE(m_desktop.questions.size(), 1);
+    QVERIFY2(m_desktop.questions.first().contains(u"index.htm"_s),
+             qPrintable(m_desktop.questions.first()));
+    QVERIFY2(status().startsWith(u"Nothing was sent"_s), qPrintable(status()));
+    QCOMPARE(readFile(serverFolder() + u"/index.htm"_s), QByteArray("<html>someone else's</html>"));
+
+    m_desktop.askAnswers = {true};
+    click(u"cmdPublish"_s);
+    QVERIFY2(status().startsWith(u"Published to "_s), qPrintable(status()));
+    QCOMPARE(readFile(serverFolder() + u"/index.htm"_s), readFile(m_site + u"/index.htm"_s));
+    // Not ours to remove.
+    QVERIFY(QFileInfo::exists(serverFolder() + u"/index.html"_s));
 }
 
 void tst_frmPublish::wrongPassword_saysSoAndStoresNothing() {
