@@ -332,10 +332,10 @@ void frmPublish::jobFinished(const PublishJob &job, const PublishJobResult &resu
 // changed key, or a certificate other than the one accepted, is never asked about.
 bool frmPublish::acceptedTrust(const PublishJobResult &result) {
     const PublishError &error = result.openError;
-    if (error.kind != PublishError::Kind::Trust || error.fingerprint.isEmpty())
-        return false;
     const bool certificate = m_place.kind != Kind::Sftp;
-    if (certificate ? !m_place.certificatePin.isEmpty() : !m_acceptedHostKey.isEmpty())
+    // Asked once: a key accepted a moment ago that still fails is not asked about again.
+    if (error.kind != PublishError::Kind::Trust || result.trustChanged ||
+        (!certificate && !m_acceptedHostKey.isEmpty()))
         return false;
     if (!m_desktop.ask(this,
                        trustQuestion(m_place.address().display(), error.fingerprint, certificate)))

@@ -123,6 +123,10 @@ PublishJobResult runPublishJob(const PublishJob &job, const PublishJobHooks &hoo
     }
     result.openError = observer.openError();
     result.server = !job.address.host.isEmpty();
+    // An SSH key that changed comes without a fingerprint to accept; a certificate other
+    // than the pinned one with its own.
+    result.trustChanged = result.openError.kind == PublishError::Kind::Trust &&
+                          (result.openError.fingerprint.isEmpty() || !job.options.pin.isEmpty());
     if (!observer.opened() && result.openError.kind == PublishError::Kind::Connect && result.server)
         probeServer(job.address, result);
     takeEngineFindings(engine, result);

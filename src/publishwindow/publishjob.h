@@ -40,7 +40,9 @@ struct PublishJobResult {
     bool busy = false;     // another publish to the place runs
     bool refused = false;  // nothing listens on the port
     bool noServer = false; // the host name is unknown
-    QString siteError;     // the built site could not be read
+    // The server shows another key or certificate than the one accepted before.
+    bool trustChanged = false;
+    QString siteError; // the built site could not be read
     PublishPlan plan;
     QStringList warnings;
     QStringList errors;

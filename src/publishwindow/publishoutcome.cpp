@@ -52,7 +52,7 @@ QString connectionFailure(const PublishJobResult &result, const QString &place) 
                                "stored.")
             .arg(place);
     case PublishError::Kind::Trust:
-        if (!error.fingerprint.isEmpty())
+        if (!result.trustChanged)
             return OutcomeText::tr("Nothing was sent: you did not accept the key of the server.");
         return OutcomeText::tr("The server's key has changed since you last published to %1. "
                                "Someone may be pretending to be the server, so nothing was sent. "

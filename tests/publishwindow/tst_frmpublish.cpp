@@ -86,6 +86,7 @@ private slots:
     void cancelledPublish_isCompletedByTheNext();
     void foreignFiles_areReplacedOnlyAfterYes();
     void wrongPassword_saysSoAndStoresNothing();
+    void changedHostKey_isRefusedWithoutAQuestion();
     void nextRun_findsTheSettingsAndTheKeyringPassword();
 
 private:
@@ -352,6 +353,21 @@ void tst_frmPublish::wrongPassword_saysSoAndStoresNothing() {
     const QString place =
         u"sftp://%1@127.0.0.1:%2%3"_s.arg(m_user->name()).arg(m_ssh.port()).arg(serverFolder());
     QCOMPARE(keyringPassword(place), std::nullopt);
+}
+
+void tst_frmPublish::changedHostKey_isRefusedWithoutAQuestion() {
+    makeSite();
+    // known_hosts holds another key for the server: someone may be in between.
+    QVERIFY(writeFile(m_dir->filePath(u".ssh/known_hosts"_s), m_ssh.otherKeyLine().toLatin1()));
+    m_dialog = openDialog();
+    QVERIFY(m_dialog);
+    fillIn(u"SFTP"_s, m_user->password());
+    m_desktop.askAnswers = {true};
+    click(u"cmdPublish"_s);
+    QVERIFY(m_desktop.questions.isEmpty());
+    QVERIFY2(status().contains(u"key has changed"_s), qPrintable(status()));
+    QVERIFY(filesBelow(serverFolder()).isEmpty());
+    QCOMPARE(readFile(m_dir->filePath(u".ssh/known_hosts"_s)), m_ssh.otherKeyLine().toLatin1());
 }
 
 void tst_frmPublish::nextRun_findsTheSettingsAndTheKeyringPassword() {

@@ -79,9 +79,17 @@ void tst_PublishOutcome::outcome_saysWhatHappenedAndWhatToTry_data() {
     QTest::newRow("wrong password") << notOpened(Kind::Authenticate, u"Set QUILLSITE_PASSWORD"_s)
                                     << QStringList{u"did not let you in"_s, u"Nothing was stored"_s}
                                     << QStringList{u"QUILLSITE_PASSWORD"_s};
+    PublishJobResult changedKey = notOpened(Kind::Trust, u"The host key has changed"_s);
+    changedKey.trustChanged = true;
     QTest::newRow("changed host key")
-        << notOpened(Kind::Trust, u"The host key has changed"_s)
-        << QStringList{u"has changed"_s, u"nothing was sent"_s} << QStringList{u"accept"_s};
+        << changedKey << QStringList{u"has changed"_s, u"nothing was sent"_s}
+        << QStringList{u"accept"_s};
+    PublishJobResult otherCertificate =
+        notOpened(Kind::Trust, u"not the one pinned"_s, u"SHA256:def"_s);
+    otherCertificate.trustChanged = true;
+    QTest::newRow("certificate other than the accepted one")
+        << otherCertificate << QStringList{u"has changed"_s, u"nothing was sent"_s}
+        << QStringList{u"did not accept"_s};
     QTest::newRow("refused fingerprint")
         << notOpened(Kind::Trust, u"--accept-host-key SHA256:abc"_s, u"SHA256:abc"_s)
         << QStringList{u"did not accept the key"_s} << QStringList{u"--accept-host-key"_s};
