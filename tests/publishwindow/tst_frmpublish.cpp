@@ -91,6 +91,8 @@ private slots:
 
 private:
     QString serverFolder() const { return m_user->home() + u'/' + m_folder; }
+    // What the server holds for a kind of place: its folder, or the Git branch's files.
+    QMap<QString, QByteArray> published(const QString &kind);
     void makeSite(int pictures = 1, int pictureSize = 2000);
     std::unique_ptr<frmPublish> openDialog();
     // Types into the dialog's fields for a kind of place, as a user does.
@@ -114,6 +116,7 @@ private:
     QString m_site;
     QString m_folder;
     int m_testNumber = 0;
+    int m_checkouts = 0;
 };
 
 void tst_frmPublish::initTestCase() {
@@ -199,12 +202,28 @@ void tst_frmPublish::fillIn(const QString &kind, const QString &password) {
         type(u"txtFolder"_s, serverFolder());
         return;
     }
+    if (kind == u"Git"_s) {
+        type(u"txtRepository"_s, u"file://"_s + serverFolder());
+        return;
+    }
     type(u"txtHost"_s, u"127.0.0.1"_s);
     control<QSpinBox>(u"spnPort"_s)->setValue(kind == u"SFTP"_s ? m_ssh.port() : m_ftp.port());
     type(u"txtUser"_s, m_user->name());
     // SFTP paths are the server's own; FTP paths start in the folder it logs the user into.
     type(u"txtRemoteFolder"_s, kind == u"SFTP"_s ? serverFolder() : u'/' + m_folder);
     type(u"txtPassword"_s, password);
+}
+
+QMap<QString, QByteArray> tst_frmPublish::published(const QString &kind) {
+    if (kind != u"Git"_s)
+        return filesBelow(serverFolder());
+    const QString checkout = m_dir->filePath(u"checkout-%1"_s.arg(++m_checkouts));
+    const std::optional<QByteArray> archive =
+        runTool(u"git"_s, {u"--git-dir"_s, serverFolder(), u"archive"_s, u"gh-pages"_s});
+    if (!archive || !QDir().mkpath(checkout) ||
+        !runTool(u"tar"_s, {u"-x"_s, u"-C"_s, checkout}, *archive))
+        return {};
+    return filesBelow(checkout);
 }
 
 void tst_frmPublish::click(const QString &button) {
@@ -235,16 +254,22 @@ void tst_frmPublish::publish_sendsTheSiteThenOnlyTheChangeAndUndoes_data() {
     QTest::newRow("sftp") << u"SFTP"_s << m_ssh.fingerprint();
     QTest::newRow("ftps") << u"FTPS"_s << m_ftp.fingerprint();
     QTest::newRow("ftp") << u"FTP"_s << u"readable"_s;
+    QTest::newRow("git") << u"Git"_s << QString();
 }
 
 void tst_frmPublish::publish_sendsTheSiteThenOnlyTheChangeAndUndoes() {
     QFETCH(QString, kind);
     QFETCH(QString, question);
+    const bool git = kind == u"Git"_s;
     makeSite();
-    // The published folder is served as a web server would, for the check after a publish.
-    QVERIFY(QDir().mkpath(serverFolder()) && m_user->own(serverFolder()));
-    const QString serving = m_http.start(serverFolder());
-    QVERIFY2(serving.isEmpty(), qPrintable(serving));
+    if (git) {
+        QVERIFY(runTool(u"git"_s, {u"init"_s, u"--quiet"_s, u"--bare"_s, serverFolder()}));
+    } else {
+        // The published folder is served as a web server would, for the check afterwards.
+        QVERIFY(QDir().mkpath(serverFolder()) && m_user->own(serverFolder()));
+        const QString serving = m_http.start(serverFolder());
+        QVERIFY2(serving.isEmpty(), qPrintable(serving));
+    }
     m_dialog = openDialog();
     QVERIFY(m_dialog);
     fillIn(kind, m_user->password());
@@ -257,13 +282,15 @@ void tst_frmPublish::publish_sendsTheSiteThenOnlyTheChangeAndUndoes() {
                  qPrintable(m_desktop.questions.first()));
     QVERIFY2(status().contains(u"can write there"_s), qPrintable(status()));
     QCOMPARE(control<QTreeWidget>(u"tblChanges"_s)->topLevelItemCount(), 3);
-    QVERIFY(filesBelow(serverFolder()).isEmpty());
+    QVERIFY(published(kind).isEmpty());
 
     click(u"cmdPublish"_s);
     QVERIFY2(status().startsWith(u"Published to "_s), qPrintable(status()));
-    QVERIFY2(status().contains(u"the 3 changed pages and pictures are served as they were sent"_s),
-             qPrintable(status()));
-    QCOMPARE(filesBelow(serverFolder()), filesBelow(m_site));
+    if (!git)
+        QVERIFY2(
+            status().contains(u"the 3 changed pages and pictures are served as they were sent"_s),
+            qPrintable(status()));
+    QCOMPARE(published(kind), filesBelow(m_site));
     const ino_t homeBefore = inodeOf(serverFolder() + u"/index.htm"_s);
 
     QVERIFY(writeFile(m_site + u"/about.htm"_s, "<html><body>About the club</body></html>"));
@@ -274,14 +301,15 @@ void tst_frmPublish::publish_sendsTheSiteThenOnlyTheChangeAndUndoes() {
     click(u"cmdPublish"_s);
     QVERIFY2(status().contains(u"0 new, 1 changed, 0 removed, 2 unchanged"_s),
              qPrintable(status()));
-    QCOMPARE(readFile(serverFolder() + u"/about.htm"_s),
+    QCOMPARE(published(kind).value(u"about.htm"_s),
              QByteArray("<html><body>About the club</body></html>"));
+    // Only the changed page was touched.
     QCOMPARE(inodeOf(serverFolder() + u"/index.htm"_s), homeBefore);
 
     m_desktop.askAnswers = {true};
     click(u"cmdUndo"_s);
     QVERIFY2(status().contains(u"previous version is back"_s), qPrintable(status()));
-    QCOMPARE(readFile(serverFolder() + u"/about.htm"_s),
+    QCOMPARE(published(kind).value(u"about.htm"_s),
              QByteArray("<html><body>About us</body></html>"));
 }
 
