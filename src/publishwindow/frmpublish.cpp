@@ -213,10 +213,10 @@ void frmPublish::start(Action action) {
         return yes;
     };
     m_stop = false;
-    setWorking(true);
-    m_ui->lblStatus->setText(action == Action::Publish || action == Action::Undo
-                                 ? tr("Publishing to %1...").arg(job.address.display())
-                                 : tr("Connecting to %1...").arg(job.address.display()));
+    const bool sends = action == Action::Publish || action == Action::Undo;
+    setWorking(true, sends);
+    m_ui->lblStatus->setText(sends ? tr("Publishing to %1...").arg(job.address.display())
+                                   : tr("Connecting to %1...").arg(job.address.display()));
     m_sendTimer.invalidate();
     m_worker = QThread::create([this, job, hooks] {
         const PublishJobResult result = runPublishJob(job, hooks);
@@ -268,7 +268,7 @@ PublishJob frmPublish::makeJob(Action action, const PublishPlace &place) const {
     return job;
 }
 
-void frmPublish::setWorking(bool working) {
+void frmPublish::setWorking(bool working, bool sending) {
     m_working = working;
     for (QWidget *control :
          {static_cast<QWidget *>(m_ui->cboKind), static_cast<QWidget *>(m_ui->txtHost),
@@ -281,13 +281,15 @@ void frmPublish::setWorking(bool working) {
           static_cast<QWidget *>(m_ui->cmdShowChanges), static_cast<QWidget *>(m_ui->cmdPublish)})
         control->setEnabled(!working);
     m_ui->chkRemember->setEnabled(!working && m_keyringAvailable);
-    m_ui->cmdCancel->setVisible(working);
-    m_ui->cmdCancel->setEnabled(working);
-    m_ui->prgPublish->setVisible(working);
-    m_ui->lblProgress->setVisible(working);
-    m_ui->lblCurrentFile->setVisible(working);
-    if (working) {
+    // The progress, and a way to stop, while files go up.
+    for (QWidget *progress :
+         {static_cast<QWidget *>(m_ui->cmdCancel), static_cast<QWidget *>(m_ui->prgPublish),
+          static_cast<QWidget *>(m_ui->lblProgress), static_cast<QWidget *>(m_ui->lblCurrentFile)})
+        progress->setVisible(sending);
+    m_ui->cmdCancel->setEnabled(sending);
+    if (working)
         m_ui->cmdUndo->setEnabled(false);
+    if (sending) {
         m_ui->prgPublish->setValue(0);
         m_ui->lblProgress->clear();
         m_ui->lblCurrentFile->clear();

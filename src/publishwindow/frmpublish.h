@@ -50,7 +50,8 @@ private:
     void start(PublishJob::Action action);
     bool mayUsePlainFtp(PublishPlace &place);
     PublishJob makeJob(PublishJob::Action action, const PublishPlace &place) const;
-    void setWorking(bool working);
+    // `sending`: files go up, with progress and Cancel.
+    void setWorking(bool working, bool sending = false);
     void showProgress(const PublishProgress &progress);
     void jobFinished(const PublishJob &job, const PublishJobResult &result);
     bool acceptedTrust(const PublishJobResult &result);
