@@ -3,9 +3,6 @@
 
 #include "publishwindow/publishplace.h"
 
-#include <QFile>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(quillsite::PublishPlace)
@@ -29,23 +26,16 @@ PublishPlace server(Kind kind, const QString &host, const QString &user, const Q
 
 } // namespace
 
-// Where a site is published to: the address it makes, what it lacks, and how it is kept.
+// Where a site is published to: the address it makes, and what it lacks.
 class tst_PublishPlace final : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void address_namesThePlaceAsTheCommandLineDoes_data();
     void address_namesThePlaceAsTheCommandLineDoes();
     void problem_saysWhatIsMissing_data();
     void problem_saysWhatIsMissing();
-    void stored_perSiteOutsideTheSite();
 };
-
-void tst_PublishPlace::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    QFile::remove(publishPlacesFile());
-}
 
 void tst_PublishPlace::address_namesThePlaceAsTheCommandLineDoes_data() {
     QTest::addColumn<PublishPlace>("place");
@@ -104,30 +94,6 @@ void tst_PublishPlace::problem_saysWhatIsMissing() {
     else
         QVERIFY2(place.problem().startsWith(problem) || place.problem().contains(problem),
                  qPrintable(place.problem()));
-}
-
-void tst_PublishPlace::stored_perSiteOutsideTheSite() {
-    QTemporaryDir sites;
-    const QString club = sites.filePath(u"club"_s);
-    const QString garden = sites.filePath(u"garden"_s);
-    PublishPlace place = server(Kind::Ftps, u"ftp.example.org"_s, u"ann"_s, u"/htdocs"_s);
-    place.publicAddress = u"https://club.example.org/"_s;
-    place.certificatePin = u"SHA256:abc"_s;
-    place.rememberPassword = false;
-    savePublishPlace(club, place);
-
-    const PublishPlace again = loadPublishPlace(club + u"/"_s);
-    QCOMPARE(again.kind, Kind::Ftps);
-    QCOMPARE(again.host, place.host);
-    QCOMPARE(again.user, place.user);
-    QCOMPARE(again.remoteFolder, place.remoteFolder);
-    QCOMPARE(again.publicAddress, place.publicAddress);
-    QCOMPARE(again.certificatePin, place.certificatePin);
-    QCOMPARE(again.rememberPassword, false);
-    // Another site starts afresh.
-    QVERIFY(loadPublishPlace(garden).host.isEmpty());
-    QVERIFY(!publishPlacesFile().startsWith(sites.path()));
-    QVERIFY(!QFile::exists(club));
 }
 
 QTEST_GUILESS_MAIN(tst_PublishPlace)
