@@ -855,6 +855,17 @@ aufgeführt; --keep-unused behält sie. Andere Dateien in DIR werden nie entfern
     </message>
 </context>
 <context>
+    <name>Keyring</name>
+    <message>
+        <source>No keyring is running, so the password can&apos;t be remembered; type it each time. It is never kept in a file instead.</source>
+        <translation>Es läuft kein Schlüsselbund, daher kann das Passwort nicht gemerkt werden; geben Sie es jedes Mal ein. Es wird nie stattdessen in einer Datei abgelegt.</translation>
+    </message>
+    <message>
+        <source>The keyring can&apos;t be used (%1), so the password can&apos;t be remembered; type it each time. It is never kept in a file instead.</source>
+        <translation>Der Schlüsselbund kann nicht verwendet werden (%1), daher kann das Passwort nicht gemerkt werden; geben Sie es jedes Mal ein. Es wird nie stattdessen in einer Datei abgelegt.</translation>
+    </message>
+</context>
+<context>
     <name>LinkDialog</name>
     <message>
         <source>Hyperlink</source>
@@ -1209,6 +1220,194 @@ Unterschiede.</translation>
     </message>
 </context>
 <context>
+    <name>PublishOutcome</name>
+    <message>
+        <source>Quillsite can&apos;t publish into %1: %2</source>
+        <translation>Quillsite kann nicht in %1 veröffentlichen: %2</translation>
+    </message>
+    <message>
+        <source>Quillsite can&apos;t find the server of %1. Check the host name.</source>
+        <translation>Quillsite findet den Server von %1 nicht. Prüfen Sie den Hostnamen.</translation>
+    </message>
+    <message>
+        <source>The server of %1 refused the connection. Check the port: SFTP usually answers on 22, FTP and FTPS on 21.</source>
+        <translation>Der Server von %1 hat die Verbindung abgelehnt. Prüfen Sie den Port: SFTP antwortet meist auf 22, FTP und FTPS auf 21.</translation>
+    </message>
+    <message>
+        <source>Quillsite can&apos;t reach %1. Check the host name and the port, and that this computer is online.
+
+Details: %2</source>
+        <translation>Quillsite erreicht %1 nicht. Prüfen Sie Hostnamen und Port, und ob dieser Computer online ist.
+
+Einzelheiten: %2</translation>
+    </message>
+    <message>
+        <source>%1 did not let you in: the user name, the password or the key was wrong. Check them as your web host gave them to you. Nothing was stored.</source>
+        <translation>%1 hat Sie nicht angemeldet: Benutzername, Passwort oder Schlüssel waren falsch. Prüfen Sie sie anhand der Angaben Ihres Webhosters. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: you did not accept the key of the server.</source>
+        <translation>Es wurde nichts gesendet: Sie haben den Schlüssel des Servers nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s key has changed since you last published to %1. Someone may be pretending to be the server, so nothing was sent. Ask your web host whether they replaced the key.
+
+Details: %2</source>
+        <translation>Der Schlüssel des Servers hat sich seit Ihrer letzten Veröffentlichung auf %1 geändert. Vielleicht gibt sich jemand als der Server aus, daher wurde nichts gesendet. Fragen Sie Ihren Webhoster, ob er den Schlüssel ersetzt hat.
+
+Einzelheiten: %2</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1: %2</source>
+        <translation>Keine Verbindung zu %1: %2</translation>
+    </message>
+    <message>
+        <source>On the public address, these are not what was sent (a wrong folder, or a cache that still holds the old ones?):</source>
+        <translation>Unter der öffentlichen Adresse stimmen diese nicht mit dem Gesendeten überein (ein falscher Ordner, oder ein Zwischenspeicher mit den alten?):</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked on the public address: the %n changed pages and pictures are served as they were sent.</source>
+        <translation>
+            <numerusform>Unter der öffentlichen Adresse geprüft: Die %n geänderte Seite oder das Bild wird so ausgeliefert, wie es gesendet wurde.</numerusform>
+            <numerusform>Unter der öffentlichen Adresse geprüft: Die %n geänderten Seiten und Bilder werden so ausgeliefert, wie sie gesendet wurden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Connected to %1, and Quillsite can write there.</source>
+        <translation>Verbunden mit %1, und Quillsite kann dort schreiben.</translation>
+    </message>
+    <message>
+        <source>The site there is up to date.</source>
+        <translation>Die Website dort ist aktuell.</translation>
+    </message>
+    <message>
+        <source>Publish sends the changes listed below.</source>
+        <translation>Veröffentlichen sendet die unten aufgeführten Änderungen.</translation>
+    </message>
+    <message>
+        <source>Nothing has changed since the last publish to %1.</source>
+        <translation>Seit der letzten Veröffentlichung auf %1 hat sich nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Publish sends the changes listed below to %1.</source>
+        <translation>Veröffentlichen sendet die unten aufgeführten Änderungen an %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to publish: %1 is up to date.</source>
+        <translation>Nichts zu veröffentlichen: %1 ist aktuell.</translation>
+    </message>
+    <message>
+        <source>The previous version is back on %1: %2; %3 sent in %4 s.</source>
+        <translation>Die vorige Version ist wieder auf %1: %2; %3 in %4 s gesendet.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2; %3 sent in %4 s.</source>
+        <translation>Auf %1 veröffentlicht: %2; %3 in %4 s gesendet.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent, because you did not agree to replace or remove those files on the server. Publish again and answer Yes to go on.</source>
+        <translation>Es wurde nichts gesendet, weil Sie dem Ersetzen oder Entfernen dieser Dateien auf dem Server nicht zugestimmt haben. Veröffentlichen Sie erneut und antworten Sie mit Ja, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Connected to %1, but Quillsite can&apos;t write there:%2
+
+Choose a folder on the server that your user may write to.</source>
+        <translation>Verbunden mit %1, aber Quillsite kann dort nicht schreiben:%2
+
+Wählen Sie einen Ordner auf dem Server, in den Ihr Benutzer schreiben darf.</translation>
+    </message>
+    <message>
+        <source>Could not find out what the server holds:%1</source>
+        <translation>Es ließ sich nicht feststellen, was auf dem Server liegt:%1</translation>
+    </message>
+    <message>
+        <source>Stopped as you asked, after the file that was being sent.</source>
+        <translation>Wie gewünscht angehalten, nach der Datei, die gerade gesendet wurde.</translation>
+    </message>
+    <message>
+        <source>The publish to %1 did not complete:%2</source>
+        <translation>Die Veröffentlichung auf %1 wurde nicht abgeschlossen:%2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files were sent; the others were not. The server holds whole files only, and nothing is lost: press Publish to finish the job.</source>
+        <translation>%1 von %2 Dateien wurden gesendet, die übrigen nicht. Auf dem Server liegen nur vollständige Dateien, und nichts ist verloren: Drücken Sie Veröffentlichen, um die Arbeit abzuschließen.</translation>
+    </message>
+    <message>
+        <source>%1 new, %2 changed, %3 removed, %4 unchanged</source>
+        <translation>%1 neu, %2 geändert, %3 entfernt, %4 unverändert</translation>
+    </message>
+    <message>
+        <source>There is no earlier version to go back to: %1</source>
+        <translation>Es gibt keine frühere Version, zu der zurückgekehrt werden kann: %1</translation>
+    </message>
+    <message>
+        <source>The built site could not be read: %1
+
+Build it again with the wizard, then publish.</source>
+        <translation>Die erstellte Website konnte nicht gelesen werden: %1
+
+Erstellen Sie sie mit dem Assistenten erneut und veröffentlichen Sie dann.</translation>
+    </message>
+    <message>
+        <source>Another publish to %1 is running. Wait until it ends, then try again.</source>
+        <translation>Eine andere Veröffentlichung auf %1 läuft. Warten Sie, bis sie endet, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Hinweis: </translation>
+    </message>
+    <message>
+        <source>%1 of %2 files, %3 of %4</source>
+        <translation>%1 von %2 Dateien, %3 von %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n seconds left</source>
+        <translation>
+            <numerusform>noch etwa %n Sekunde</numerusform>
+            <numerusform>noch etwa %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not signed by an authority this computer trusts. Its fingerprint is:</source>
+        <translation>Das Zertifikat von %1 ist von keiner Stelle unterschrieben, der dieser Computer vertraut. Sein Fingerabdruck ist:</translation>
+    </message>
+    <message>
+        <source>This is the first connection to %1. The server shows a key with the fingerprint:</source>
+        <translation>Dies ist die erste Verbindung zu %1. Der Server zeigt einen Schlüssel mit dem Fingerabdruck:</translation>
+    </message>
+    <message>
+        <source>If your web host&apos;s instructions or support give the same fingerprint, accept it: Quillsite then remembers it, and warns you if it ever changes. If they differ, refuse: someone may be pretending to be the server.
+
+Accept this server?</source>
+        <translation>Nennen die Anleitung oder der Support Ihres Webhosters denselben Fingerabdruck, nehmen Sie ihn an: Quillsite merkt ihn sich und warnt Sie, falls er sich je ändert. Weicht er ab, lehnen Sie ab: Vielleicht gibt sich jemand als der Server aus.
+
+Diesen Server annehmen?</translation>
+    </message>
+</context>
+<context>
+    <name>PublishPlace</name>
+    <message>
+        <source>Choose the folder to publish to, as a full path such as /srv/www/club.</source>
+        <translation>Wählen Sie den Ordner, in den veröffentlicht wird, als vollständigen Pfad wie /srv/www/club.</translation>
+    </message>
+    <message>
+        <source>Type the address of the Git repository, such as git@codeberg.org:club/pages.git.</source>
+        <translation>Geben Sie die Adresse des Git-Repositorys ein, etwa git@codeberg.org:club/pages.git.</translation>
+    </message>
+    <message>
+        <source>Type the name of the server, such as ftp.example.org; your web host tells you which.</source>
+        <translation>Geben Sie den Namen des Servers ein, etwa ftp.example.org; Ihr Webhoster nennt ihn Ihnen.</translation>
+    </message>
+    <message>
+        <source>Type your user name on the server.</source>
+        <translation>Geben Sie Ihren Benutzernamen auf dem Server ein.</translation>
+    </message>
+    <message>
+        <source>Choose your key file, or sign in with a password.</source>
+        <translation>Wählen Sie Ihre Schlüsseldatei, oder melden Sie sich mit einem Passwort an.</translation>
+    </message>
+</context>
+<context>
     <name>PublishSessionText</name>
     <message>
         <source>New: %1, changed: %2, removed: %3, unchanged: %4</source>
@@ -1482,6 +1681,16 @@ Starten Sie ihn in einer Desktop-Sitzung oder auf einem virtuellen Bildschirm mi
     <message>
         <source>Open the website made with Quillsite in FOLDER.</source>
         <translation>Die mit Quillsite erstellte Website in ORDNER öffnen.</translation>
+    </message>
+    <message>
+        <source>Open the Publish dialog for the website built in FOLDER, without the wizard.</source>
+        <translation>Öffnet den Veröffentlichen-Dialog für die in FOLDER erstellte Website, ohne den Assistenten.</translation>
+    </message>
+    <message>
+        <source>quillsite: %1 holds no website built by Quillsite (it has no index.htm). Build it with the wizard first.
+</source>
+        <translation>quillsite: %1 enthält keine mit Quillsite erstellte Website (es gibt keine index.htm). Erstellen Sie sie zuerst mit dem Assistenten.
+</translation>
     </message>
 </context>
 <context>
@@ -1810,6 +2019,137 @@ Entfernen?</translation>
         <source>&amp;Open the Website&apos;s Folder</source>
         <translation>Ordner der Website ö&amp;ffnen</translation>
     </message>
+    <message>
+        <source>&amp;Publish...</source>
+        <translation>&amp;Veröffentlichen...</translation>
+    </message>
+</context>
+<context>
+    <name>frmPublish</name>
+    <message>
+        <source>Publish Your Website</source>
+        <translation>Website veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Publish t&amp;o:</source>
+        <translation>Veröffentlichen &amp;nach:</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>Po&amp;rt:</source>
+        <translation>Por&amp;t:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Benutzer:</translation>
+    </message>
+    <message>
+        <source>Folder on the &amp;server:</source>
+        <translation>&amp;Ordner auf dem Server:</translation>
+    </message>
+    <message>
+        <source>Repositor&amp;y:</source>
+        <translation>Repositor&amp;y:</translation>
+    </message>
+    <message>
+        <source>&amp;Branch:</source>
+        <translation>Zwei&amp;g:</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>Ordn&amp;er:</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>Durch&amp;suchen...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;in with:</source>
+        <translation>Anmelden m&amp;it:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Key file</source>
+        <translation>Schlüsseldatei</translation>
+    </message>
+    <message>
+        <source>SSH agent</source>
+        <translation>SSH-Agent</translation>
+    </message>
+    <message>
+        <source>P&amp;assword:</source>
+        <translation>Pass&amp;wort:</translation>
+    </message>
+    <message>
+        <source>Remember in the &amp;keyring</source>
+        <translation>Im Schlüsselbund &amp;merken</translation>
+    </message>
+    <message>
+        <source>K&amp;ey file:</source>
+        <translation>Schlüssel&amp;datei:</translation>
+    </message>
+    <message>
+        <source>Public a&amp;ddress:</source>
+        <translation>Öffentliche &amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>Fill in where your website goes, then press Test Connection.</source>
+        <translation>Geben Sie an, wohin Ihre Website soll, und drücken Sie dann Verbindung prüfen.</translation>
+    </message>
+    <message>
+        <source>Changes:</source>
+        <translation>Änderungen:</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Test &amp;Connection</source>
+        <translation>Verbindung &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>Show Chan&amp;ges</source>
+        <translation>Änderungen &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>&amp;Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open the published si&amp;te</source>
+        <translation>Veröffentlichte Seite ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo this publish</source>
+        <translation>Veröffentlichung &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Sch&amp;ließen</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
 </context>
 <context>
     <name>quillsite::EditorSession</name>
@@ -2026,6 +2366,81 @@ Entfernen?</translation>
     <message>
         <source>Opening a website replaces the pages you have made here. Open it all the same?</source>
         <translation>Das Öffnen einer Website ersetzt die Seiten, die Sie hier angelegt haben. Trotzdem öffnen?</translation>
+    </message>
+</context>
+<context>
+    <name>quillsite::frmPublish</name>
+    <message>
+        <source>Put the version from before this publish back on the server?</source>
+        <translation>Die Version von vor dieser Veröffentlichung wieder auf den Server bringen?</translation>
+    </message>
+    <message>
+        <source>Stopping after the file being sent...</source>
+        <translation>Wird nach der gerade gesendeten Datei angehalten...</translation>
+    </message>
+    <message>
+        <source>Choose the folder to publish to</source>
+        <translation>Ordner zum Veröffentlichen wählen</translation>
+    </message>
+    <message>
+        <source>Choose your SSH key file</source>
+        <translation>Ihre SSH-Schlüsseldatei wählen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Type your password for the server.</source>
+        <translation>Geben Sie Ihr Passwort für den Server ein.</translation>
+    </message>
+    <message>
+        <source>Sending %1</source>
+        <translation>Sende %1</translation>
+    </message>
+    <message>
+        <source>Publishing to %1...</source>
+        <translation>Veröffentliche auf %1...</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Verbinde mit %1...</translation>
+    </message>
+    <message>
+        <source>Plain FTP sends your password across the network readable: anyone on the way can read it. Choose FTPS instead if your host offers it.
+
+Send the password readable to %1 anyway?</source>
+        <translation>Einfaches FTP sendet Ihr Passwort lesbar über das Netz: Jeder auf dem Weg kann es lesen. Wählen Sie stattdessen FTPS, wenn Ihr Hoster es anbietet.
+
+Das Passwort trotzdem lesbar an %1 senden?</translation>
+    </message>
+    <message>
+        <source>Nothing was sent. Choose FTPS or SFTP if your host offers them.</source>
+        <translation>Es wurde nichts gesendet. Wählen Sie FTPS oder SFTP, wenn Ihr Hoster sie anbietet.</translation>
+    </message>
+    <message>
+        <source>Published: %1</source>
+        <translation>Veröffentlicht: %1</translation>
+    </message>
+    <message>
+        <source>Changes to publish: %1</source>
+        <translation>Zu veröffentlichende Änderungen: %1</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Entfernt</translation>
+    </message>
+    <message>
+        <source>A publish is running. Stop it after the file being sent, and close?</source>
+        <translation>Eine Veröffentlichung läuft. Nach der gerade gesendeten Datei anhalten und schließen?</translation>
     </message>
 </context>
 </TS>

@@ -20,6 +20,7 @@
 #include "builder/sitereader.h"
 #include "platform/desktopservices.h"
 #include "project/sitemodel.h"
+#include "publishwindow/frmpublish.h"
 
 #include <QDir>
 #include <QIcon>
@@ -149,6 +150,7 @@ void frmMain::setUpControls() {
     connect(m_ui->cmdBrowseDes, &QPushButton::clicked, this, &frmMain::cmdBrowseDes_Click);
     connect(m_ui->cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
     connect(m_ui->cmdOpenSite, &QPushButton::clicked, this, &frmMain::cmdOpenSite_Click);
+    connect(m_ui->cmdPublish, &QPushButton::clicked, this, &frmMain::cmdPublish_Click);
     connect(m_ui->cmdOpenFolder, &QPushButton::clicked, this, &frmMain::cmdOpenFolder_Click);
 }
 
@@ -284,6 +286,8 @@ void frmMain::enterPage(WizardPage page, Direction direction) {
     m_ui->cmdNext->setText(chrome.nextCaption);
     if (page == WizardPage::Finish)
         m_ui->picFinish->setPixmap(m_ui->picStart->pixmap());
+    // The Finish page shows only after a build: what it publishes is on the disk.
+    m_ui->cmdPublish->setEnabled(page == WizardPage::Finish);
     m_ui->fraTop->setVisible(chrome.banner);
     m_ui->fraBottom->setVisible(chrome.banner);
     ShowWizardPage(page);
@@ -400,6 +404,12 @@ void frmMain::cmdBrowseDes_Click() {
 void frmMain::cmdAbout_Click() {
     frmAbout about(m_desktop, this);
     about.exec();
+}
+
+// The site as built last, in the folder it was built into.
+void frmMain::cmdPublish_Click() {
+    frmPublish publish(m_desktop, m_site->destination(), this);
+    publish.exec();
 }
 
 void frmMain::cmdOpenSite_Click() {

@@ -69,6 +69,7 @@ private:
     void cmdAbout_Click();
     void cmdOpenSite_Click();
     void cmdOpenFolder_Click();
+    void cmdPublish_Click();
     bool mayReplacePages();
     void finishLoading();
     bool mayReplaceFiles(const Website &site);

@@ -9,9 +9,12 @@
 #include "platform/startuplog.h"
 #include "platform/systeminfo.h"
 #include "platform/translations.h"
+#include "publishwindow/frmpublish.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <cstdio>
@@ -41,8 +44,9 @@ void setUpApplication() {
 
 // --help and --version, and the missing display, are answered before the
 // window's application object exists, since that one needs a display. Gives
-// the exit status when the program is to stop here.
-std::optional<int> answerWithoutWindow(int argc, char *argv[]) {
+// the exit status when the program is to stop here. With --publish, `publishFolder`
+// receives the built site to publish.
+std::optional<int> answerWithoutWindow(int argc, char *argv[], QString *publishFolder) {
     QCoreApplication app(argc, argv);
     setUpApplication();
     QCommandLineParser parser;
@@ -56,6 +60,12 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[]) {
         u"FOLDER"_s,
         QCoreApplication::translate("Wizard", "Open the website made with Quillsite in FOLDER."),
         u"[FOLDER]"_s);
+    const QCommandLineOption publish(
+        u"publish"_s,
+        QCoreApplication::translate("Wizard", "Open the Publish dialog for the website built in "
+                                              "FOLDER, without the wizard."),
+        u"FOLDER"_s);
+    parser.addOption(publish);
     // Qt's own options such as -platform are the window's to read, so unknown
     // options are no error here.
     parser.parse(QCoreApplication::arguments());
@@ -65,6 +75,19 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[]) {
                                  : u"quillsite "_s + QCoreApplication::applicationVersion() + u'\n';
         std::fputs(text.toLocal8Bit().constData(), stdout);
         return EXIT_SUCCESS;
+    }
+    if (parser.isSet(publish)) {
+        *publishFolder = QDir(parser.value(publish)).absolutePath();
+        if (!QFileInfo(*publishFolder + u"/index.htm"_s).isFile()) {
+            const QString problem =
+                QCoreApplication::translate("Wizard",
+                                            "quillsite: %1 holds no website built by Quillsite "
+                                            "(it has no index.htm). Build it with the wizard "
+                                            "first.\n")
+                    .arg(*publishFolder);
+            std::fputs(problem.toLocal8Bit().constData(), stderr);
+            return 2;
+        }
     }
     if (!displayAvailable()) {
         const QString problem = QCoreApplication::translate(
@@ -81,7 +104,8 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[]) {
 
 int main(int argc, char *argv[]) {
     quillsite::configureWebEngine();
-    if (const std::optional<int> status = answerWithoutWindow(argc, argv))
+    QString publishFolder;
+    if (const std::optional<int> status = answerWithoutWindow(argc, argv, &publishFolder))
         return *status;
 
     QApplication app(argc, argv);
@@ -89,6 +113,11 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setDesktopFileName(u"org.quillsite.Quillsite"_s);
 
     quillsite::SystemDesktopServices desktop(quillsite::programDataFolder());
+    if (!publishFolder.isEmpty()) {
+        quillsite::frmPublish publish(desktop, publishFolder);
+        publish.show();
+        return app.exec();
+    }
     quillsite::QtEditorDialogs dialogs(desktop);
     quillsite::frmMain window(desktop, dialogs);
     window.show();

@@ -73,6 +73,7 @@ private slots:
     void addPage_eachWay_focusInNewPageAtItsStart();
     void browse_data();
     void browse();
+    void finishPage_publishOpensTheDialog();
     void about_leavesPageAndValues_data();
     void about_leavesPageAndValues();
     void templateTexts_shownAsWritten_data();
@@ -309,6 +310,7 @@ void tst_frmMain::controlsCarryTheirNames_data() {
         {"cmdBrowseDes", "QPushButton"},
         {"picFinish", "QLabel"},
         {"chkView", "QCheckBox"},
+        {"cmdPublish", "QPushButton"},
         {"dhePage_0", "quillsite::HtmlEditor"}};
     for (const auto &[name, className] : controls)
         QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(className);
@@ -692,6 +694,31 @@ void tst_frmMain::browse() {
     QTEST(destination->text(), "destination");
     QTRY_COMPARE(m_wizard->focusName(), u"txtDestination"_s);
     QCOMPARE(destination->selectedText(), destination->text());
+}
+
+void tst_frmMain::finishPage_publishOpensTheDialog() {
+    m_wizard = std::make_unique<WizardHarness>(m_data.path());
+    QVERIFY(m_wizard->open());
+    walk(*m_wizard, {u"next"_s, u"next"_s, u"txtTitle:Chess Club"_s, u"next"_s, u"next"_s,
+                     u"txtDestination:$OUT/published"_s});
+    auto *publish = m_wizard->control<QPushButton>(u"cmdPublish"_s);
+    QVERIFY(!publish->isEnabled());
+    m_wizard->click(u"cmdNext"_s);
+    QCOMPARE(m_wizard->window().currentPage(), WizardPage::Finish);
+    QVERIFY(publish->isVisible() && publish->isEnabled());
+    QCOMPARE(publish->text(), u"&Publish..."_s);
+
+    QString shownDialog;
+    QTimer::singleShot(0, this, [&shownDialog] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (dialog) {
+            shownDialog = dialog->windowTitle();
+            dialog->close();
+        }
+    });
+    m_wizard->click(u"cmdPublish"_s);
+    QVERIFY2(shownDialog.startsWith(u"Publish"_s), qPrintable(shownDialog));
+    QCOMPARE(m_wizard->window().currentPage(), WizardPage::Finish);
 }
 
 void tst_frmMain::about_leavesPageAndValues_data() {

@@ -7,9 +7,12 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS Network)
 quillsite_add_test(NAME tst_ftplisting SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_ftplisting.cpp
     LIBS quillsite_publish LABEL unit)
 
-# The servers and the throw-away user they let in, shared by the tests that need a server.
+# The servers and the throw-away user they let in, shared by the tests that need a server,
+# a web server for the published folder, and a keyring in a D-Bus session of its own.
 add_library(quillsite_testservers STATIC
     ${CMAKE_CURRENT_LIST_DIR}/ftpserver.cpp ${CMAKE_CURRENT_LIST_DIR}/ftpserver.h
+    ${CMAKE_CURRENT_LIST_DIR}/httpserver.cpp ${CMAKE_CURRENT_LIST_DIR}/httpserver.h
+    ${CMAKE_CURRENT_LIST_DIR}/keyringsession.cpp ${CMAKE_CURRENT_LIST_DIR}/keyringsession.h
     ${CMAKE_CURRENT_LIST_DIR}/serverprocess.cpp ${CMAKE_CURRENT_LIST_DIR}/serverprocess.h
     ${CMAKE_CURRENT_LIST_DIR}/sshserver.cpp ${CMAKE_CURRENT_LIST_DIR}/sshserver.h
     ${CMAKE_CURRENT_LIST_DIR}/throwawayuser.cpp ${CMAKE_CURRENT_LIST_DIR}/throwawayuser.h)
@@ -21,3 +24,5 @@ quillsite_add_test(NAME tst_networkdestinations
     LIBS quillsite_publish quillsite_testservers LABEL e2e TIMEOUT 180)
 # The killed publish runs the real program.
 add_dependencies(tst_networkdestinations quillsite-publish)
+# Serves what it published over HTTP, for --verify.
+target_link_libraries(tst_quillsitepublish PRIVATE quillsite_testservers)

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quillsite Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "httpserver.h"
 #include "publish/manifest.h"
 #include "publish/sitefile.h"
 
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -75,7 +75,6 @@ private:
     void checkWhole(bool inStep);
     QMap<QString, QPair<qint64, qint64>> serverStamps();
     void serve(const QString &folder);
-    void stopServing();
 
     std::unique_ptr<QTemporaryDir> m_root;
     bool m_git = false;
@@ -90,7 +89,7 @@ private:
     QMap<QString, Files> m_savedSites;
     int m_views = 0;
     bool m_mounted = false;
-    QProcess m_httpServer;
+    test::HttpServer m_httpServer;
     QString m_url;
 };
 
@@ -121,7 +120,7 @@ void tst_QuillsitePublish::init() {
 }
 
 void tst_QuillsitePublish::cleanup() {
-    stopServing();
+    m_httpServer.stop();
     if (m_mounted)
         QProcess::execute(u"umount"_s, {m_dest});
     // The password reached no file the publishes left behind.
@@ -357,26 +356,10 @@ QMap<QString, QPair<qint64, qint64>> tst_QuillsitePublish::serverStamps() {
     return stamps;
 }
 
-void tst_QuillsitePublish::stopServing() {
-    if (m_httpServer.state() == QProcess::NotRunning)
-        return;
-    ::kill(pid_t(m_httpServer.processId()), SIGTERM);
-    m_httpServer.waitForFinished(waitMilliseconds);
-}
-
 void tst_QuillsitePublish::serve(const QString &folder) {
-    stopServing();
-    m_httpServer.setWorkingDirectory(folder);
-    m_httpServer.setProcessChannelMode(QProcess::MergedChannels);
-    m_httpServer.start(u"python3"_s,
-                       {u"-u"_s, u"-m"_s, u"http.server"_s, u"--bind"_s, u"127.0.0.1"_s, u"0"_s});
-    QVERIFY(m_httpServer.waitForStarted(waitMilliseconds));
-    static const QRegularExpression portSaid(u"port (\\d+)"_s);
-    QString said;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        (said += QString::fromUtf8(m_httpServer.readAll()), portSaid.match(said).hasMatch()),
-        waitMilliseconds);
-    m_url = u"http://127.0.0.1:%1/"_s.arg(portSaid.match(said).captured(1));
+    const QString error = m_httpServer.start(folder);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    m_url = m_httpServer.url();
     if (folder == m_root->path())
         m_url += u"site-elsewhere/"_s; // a wrong folder: the web server gives something else
 }

@@ -5,17 +5,15 @@
 
 #include "publish/destinationfactory.h"
 #include "publish/passwordsource.h"
+#include "publish/publishlock.h"
 #include "publish/siteverifier.h"
 #include "publish/versionstore.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QLockFile>
 #include <QMutex>
-#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstdio>
@@ -31,17 +29,6 @@ namespace {
 struct PublishSessionText {
     Q_DECLARE_TR_FUNCTIONS(PublishSessionText)
 };
-
-QString lockFileFor(const QString &place) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
-                           u"/quillsite/locks"_s;
-    QDir().mkpath(folder);
-    return folder + u'/' +
-           QString::fromLatin1(QCryptographicHash::hash(place.toUtf8(), QCryptographicHash::Sha256)
-                                   .toHex()
-                                   .left(20)) +
-           u".lock"_s;
-}
 
 QString size(qint64 bytes) {
     return QLocale().formattedDataSize(bytes, 1);
@@ -156,7 +143,7 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
     if (!site)
         return int(PublishExit::UsageError);
 
-    QLockFile lock(lockFileFor(command.address.display()));
+    QLockFile lock(publishLockFile(command.address.display()));
     if (!lock.tryLock(0)) {
         qint64 pid = 0;
         QString host, application;
