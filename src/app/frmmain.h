@@ -5,12 +5,16 @@
 
 #include "app/wizardflow.h"
 #include "builder/website.h"
+#include "project/draft.h"
 
 #include <QDialog>
 #include <QPointer>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
+
+class QAction;
 
 namespace Ui {
 class frmMain;
@@ -19,14 +23,19 @@ class frmMain;
 namespace quillsite {
 
 class DesktopServices;
+class DraftKeeper;
+class DraftStore;
 class EditorDialogs;
 class PageSet;
 class SiteLoader;
+class SitePreview;
 class TemplateChooser;
+struct StoredDraft;
 
 // The wizard: six pages in one window, from choosing a template to the
 // finished website. Everything the site is made of lives in its controls
-// until the build gathers it into a Website.
+// until the build gathers it into a Website; meanwhile it is kept as a draft,
+// offered again on the next start when the run ends before the build.
 class frmMain final : public QDialog {
     Q_OBJECT
 
@@ -49,6 +58,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -58,12 +68,20 @@ private:
     void setUpControls();
     void showNoTemplateNotice();
     void fillDefaults();
+    void setUpDrafts();
+    void offerDraft(const StoredDraft &stored);
+    void continueDraft(const StoredDraft &stored, QWidget *offer);
+    void discardDraft(const StoredDraft &stored, QWidget *offer);
+    std::optional<Draft> currentDraft();
+    void preview();
+    void openLargeEditor();
+    bool pagesAnswer(const QString &problem);
     void cmdNext_Click();
     void cmdBack_Click();
     void cmdBrowseDes_Click();
     void cmdAbout_Click();
     void cmdOpenSite_Click();
-    bool mayReplacePages();
+    bool mayReplacePages(const QString &question);
     void finishLoading();
     bool mayReplaceFiles(const Website &site);
     void offerToRemoveLeftovers(const Website &site);
@@ -85,6 +103,11 @@ private:
     // The folder the site was opened from and the files of its pages then.
     QString m_openedFolder;
     QStringList m_openedFiles;
+    std::unique_ptr<DraftStore> m_drafts; // none when the desktop keeps no state
+    DraftKeeper *m_keeper = nullptr;
+    std::unique_ptr<SitePreview> m_preview; // made by the first preview
+    QAction *m_previewAction = nullptr;
+    QAction *m_largeEditorAction = nullptr;
     WizardPage CurrentPage = WizardPage::Welcome;
 };
 

@@ -93,6 +93,8 @@ QStringList PageSet::pageNames() const {
 }
 
 HtmlEditor *PageSet::editor(int index) const {
+    if (m_lent && index == m_lentIndex)
+        return m_lent;
     return qobject_cast<HtmlEditor *>(m_controls.editors->widget(index));
 }
 
@@ -122,6 +124,7 @@ QString PageSet::appendPage(const QString &name, const QString &path) {
     page->setObjectName(editorName(count()));
     m_controls.lstMenu->addItem(name);
     selectPage(count() - 1);
+    emit changed();
     return {};
 }
 
@@ -142,6 +145,7 @@ void PageSet::DeletePage() {
     delete gone;
     renameEditors();
     selectHome();
+    emit changed();
 }
 
 void PageSet::clear() {
@@ -156,6 +160,7 @@ void PageSet::clear() {
     }
     editor(0)->setBodyHTML({}, editor(0)->baseUrl());
     selectHome();
+    emit changed();
 }
 
 void PageSet::showAddPage() {
@@ -201,6 +206,7 @@ HtmlEditor *PageSet::createEditor() {
     page->setStyleSheet(m_styleSheet);
     page->setPageNames([this] { return pageNames(); });
     m_formatToolbar->watch(page);
+    connect(page, &HtmlEditor::DisplayChanged, this, &PageSet::changed);
     return page;
 }
 
@@ -246,6 +252,31 @@ bool PageSet::eventFilter(QObject *watched, QEvent *event) {
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+HtmlEditor *PageSet::lendSelectedEditor() {
+    const int row = selectedPage();
+    if (m_lent || row < 0)
+        return nullptr;
+    m_lent = editor(row);
+    m_lentIndex = row;
+    m_lentPlaceholder = new QWidget;
+    m_controls.editors->insertWidget(row, m_lentPlaceholder);
+    m_controls.editors->removeWidget(m_lent);
+    m_controls.editors->setCurrentIndex(row);
+    m_controls.lstMenu->setEnabled(false);
+    return m_lent;
+}
+
+void PageSet::giveBackEditor() {
+    if (!m_lentPlaceholder)
+        return;
+    HtmlEditor *page = std::exchange(m_lent, nullptr);
+    if (page)
+        m_controls.editors->insertWidget(m_lentIndex, page);
+    delete std::exchange(m_lentPlaceholder, nullptr);
+    m_controls.lstMenu->setEnabled(true);
+    showSelected(selectedPage());
 }
 
 void PageSet::renameEditors() {

@@ -56,6 +56,10 @@ QString FakeDesktopServices::loginName() {
     return login;
 }
 
+QString FakeDesktopServices::stateFolder() {
+    return state;
+}
+
 QString FakeDesktopServices::programDataFolder() {
     return dataFolder;
 }
