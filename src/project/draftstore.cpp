@@ -25,10 +25,6 @@ const QString DraftFile = u"draft.json"_s;
 const QString LockFile = u".lock"_s;
 const QString PicturesFolder = u"pictures"_s;
 
-QString translate(const char *text) {
-    return QCoreApplication::translate("DraftStore", text);
-}
-
 // Whether a program that runs holds the draft's lock.
 bool isInUse(const QString &draftFolder) {
     QLockFile lock(draftFolder + u'/' + LockFile);
@@ -98,7 +94,8 @@ void DraftStore::moveAside(const QString &id, const QString &problem, DraftListi
     const bool moved = QDir().mkpath(m_asideFolder) && QDir().rename(folderOf(id), aside);
     const QString kept = QDir::toNativeSeparators(moved ? aside : folderOf(id));
     listing.unreadable.append(
-        translate("A draft of a website could not be read: %1. It was kept in \"%2\".")
+        QCoreApplication::translate(
+            "DraftStore", "A draft of a website could not be read: %1. It was kept in \"%2\".")
             .arg(problem, kept));
 }
 
@@ -120,14 +117,15 @@ QString DraftStore::save(const QString &id, Draft &draft) {
     const QString folder = folderOf(id);
     const QString pictures = folder + u'/' + PicturesFolder;
     if (!claim(id) || !QDir().mkpath(pictures))
-        return translate("Can't make the folder \"%1\".").arg(QDir::toNativeSeparators(pictures));
+        return QCoreApplication::translate("DraftStore", "Can't make the folder \"%1\".")
+            .arg(QDir::toNativeSeparators(pictures));
     // The copies are in place before the draft that names them, and those it no
     // longer names go only after it is written.
     draft.pictures = keepDraftPictures(draft, pictures);
     draft.saved = QDateTime::currentDateTimeUtc();
     QSaveFile file(folder + u'/' + DraftFile);
     if (!file.open(QIODevice::WriteOnly) || file.write(draftToJson(draft)) < 0 || !file.commit())
-        return translate("Can't write \"%1\": %2")
+        return QCoreApplication::translate("DraftStore", "Can't write \"%1\": %2")
             .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
     removeOtherPictures(pictures, draft.pictures);
     return {};

@@ -11,28 +11,23 @@ using namespace Qt::StringLiterals;
 
 namespace quillsite {
 
-namespace {
-
-QString translate(const char *text, int n = -1) {
-    return QCoreApplication::translate("DraftSummary", text, nullptr, n);
-}
-
-} // namespace
-
 QString draftSavedWhen(const QDateTime &saved, const QDateTime &now) {
     const QLocale locale;
     const QString time = locale.toString(saved.time(), QLocale::ShortFormat);
     const qint64 daysAgo = saved.date().daysTo(now.date());
     if (daysAgo == 0)
-        return translate("today %1").arg(time);
+        return QCoreApplication::translate("DraftSummary", "today %1").arg(time);
     if (daysAgo == 1)
-        return translate("yesterday %1").arg(time);
-    return translate("%1 %2").arg(locale.toString(saved.date(), QLocale::ShortFormat), time);
+        return QCoreApplication::translate("DraftSummary", "yesterday %1").arg(time);
+    return QCoreApplication::translate("DraftSummary", "%1 %2")
+        .arg(locale.toString(saved.date(), QLocale::ShortFormat), time);
 }
 
 QString draftDetails(const Draft &draft, const QDateTime &now) {
     const int pages = int(draft.pages.size());
-    QString details = pages == 1 ? translate("1 page") : translate("%n pages", pages);
+    QString details = pages == 1
+                          ? QCoreApplication::translate("DraftSummary", "1 page")
+                          : QCoreApplication::translate("DraftSummary", "%n pages", nullptr, pages);
     details += u", "_s + draftSavedWhen(draft.saved.toLocalTime(), now.toLocalTime());
     if (draft.openedFolder.isEmpty())
         return details;
@@ -42,7 +37,9 @@ QString draftDetails(const Draft &draft, const QDateTime &now) {
 QString continueDraftText(const Draft &draft, const QDateTime &now) {
     // A "&" of a folder's name is shown as it is, not taken for the access key.
     const QString details = draftDetails(draft, now).replace(u'&', u"&&"_s);
-    return translate("Con&tinue the website you were writing (%1)").arg(details);
+    return QCoreApplication::translate("DraftSummary",
+                                       "Con&tinue the website you were writing (%1)")
+        .arg(details);
 }
 
 } // namespace quillsite

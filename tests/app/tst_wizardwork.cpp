@@ -36,6 +36,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void untouchedWizard_leavesNoDraft();
     void typedWork_keptThroughCancel_andTakenUpByItsAccessKey();
     void drafts_newestFirst_discardAsksThenRemoves_data();
     void drafts_newestFirst_discardAsksThenRemoves();
@@ -98,6 +99,16 @@ void tst_WizardWork::typeIntoSelectedPage(WizardHarness &wizard, const QString &
     page->setFocus(Qt::MouseFocusReason);
     QTest::keyClicks(editorKeys(*page), text);
     QTRY_VERIFY2_WITH_TIMEOUT(page->bodyHTML().contains(text), qPrintable(page->bodyHTML()), 15000);
+}
+
+void tst_WizardWork::untouchedWizard_leavesNoDraft() {
+    auto wizard = openWizard();
+    QVERIFY(wizard);
+    walkToBuildPages(*wizard);
+    HtmlEditor *home = wizard->window().pageSet().editor(0);
+    QTRY_VERIFY_WITH_TIMEOUT(home->isReady(), 15000);
+    wizard->window().close();
+    QVERIFY(draftIds().isEmpty());
 }
 
 void tst_WizardWork::typedWork_keptThroughCancel_andTakenUpByItsAccessKey() {
