@@ -2072,10 +2072,6 @@ Entfernen?</translation>
         <translation>Ihre Arbeit kann nicht als Entwurf aufbewahrt werden; sie ginge verloren, wenn Quillsite unerwartet endet. %1</translation>
     </message>
     <message>
-        <source>&amp;Discard</source>
-        <translation>&amp;Verwerfen</translation>
-    </message>
-    <message>
         <source>Throw this draft away</source>
         <translation>Diesen Entwurf verwerfen</translation>
     </message>
@@ -2102,6 +2098,10 @@ Entfernen?</translation>
     <message>
         <source>The editor of the page &quot;%1&quot; did not answer, so there is no preview. Your pages are kept; press F5 to try again.</source>
         <translation>Der Editor der Seite „%1“ hat nicht geantwortet, daher gibt es keine Vorschau. Ihre Seiten bleiben erhalten; drücken Sie F5, um es noch einmal zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
     </message>
 </context>
 </TS>

@@ -31,6 +31,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -72,6 +73,17 @@ void lookLikeLink(QPushButton *button) {
     button->setCursor(Qt::PointingHandCursor);
     button->setFlat(true);
     button->setAutoDefault(false);
+}
+
+// `text` as it fits in `width`: on one row, or else broken before its last
+// parenthesis, so that what is in the parenthesis is still read.
+QString fittedButtonText(const QString &text, const QFontMetrics &metrics, int width) {
+    static const QRegularExpression accessKey(u"&(.)"_s);
+    const QString shown = QString(text).replace(accessKey, u"\\1"_s);
+    const qsizetype parenthesis = text.lastIndexOf(u" ("_s);
+    if (metrics.horizontalAdvance(shown) <= width || parenthesis < 0)
+        return text;
+    return text.left(parenthesis) + u'\n' + text.mid(parenthesis + 1);
 }
 
 } // namespace
@@ -512,17 +524,27 @@ void frmMain::offerDraft(const StoredDraft &stored) {
     auto *row = new QHBoxLayout(offer);
     row->setContentsMargins(0, 0, 0, 0);
     const int line = m_ui->layDrafts->count() - 1; // before the spacer
-    auto *take =
-        new QPushButton(continueDraftText(stored.draft, QDateTime::currentDateTime()), offer);
+    const QString text = continueDraftText(stored.draft, QDateTime::currentDateTime());
+    auto *take = new QPushButton(offer);
     take->setObjectName(u"cmdContinueDraft_"_s + QString::number(line));
-    take->setToolTip(stored.draft.openedFolder.isEmpty()
-                         ? QString()
-                         : QDir::toNativeSeparators(stored.draft.openedFolder));
-    auto *discard = new QPushButton(tr("&Discard"), offer);
+    lookLikeLink(take);
+    // A text on two rows reads as one block, from the left as the labels above it.
+    take->setStyleSheet(u"QPushButton { text-align: left; padding: 1px 4px; }"_s);
+    if (!stored.draft.openedFolder.isEmpty())
+        take->setToolTip(QDir::toNativeSeparators(stored.draft.openedFolder));
+    // A small button beside the line, so that the line keeps as much of its text as it can.
+    auto *discard =
+        new QPushButton(style()->standardIcon(QStyle::SP_TitleBarCloseButton), {}, offer);
     discard->setObjectName(u"cmdDiscardDraft_"_s + QString::number(line));
     discard->setToolTip(tr("Throw this draft away"));
-    for (QPushButton *button : {take, discard})
-        lookLikeLink(button);
+    discard->setAccessibleName(tr("Discard"));
+    discard->setFlat(true);
+    discard->setAutoDefault(false);
+    discard->setFixedSize(20, 20);
+    row->setSpacing(4);
+    const int room = m_ui->scrDrafts->width() - discard->width() - row->spacing() -
+                     2 * take->style()->pixelMetric(QStyle::PM_ButtonMargin);
+    take->setText(fittedButtonText(text, take->fontMetrics(), room));
     row->addWidget(take);
     row->addWidget(discard);
     row->addStretch();

@@ -13,7 +13,9 @@ namespace quillsite {
 
 QString draftSavedWhen(const QDateTime &saved, const QDateTime &now) {
     const QLocale locale;
-    const QString time = locale.toString(saved.time(), QLocale::ShortFormat);
+    // To the minute: some languages' short format has the seconds as well.
+    const QString time =
+        locale.toString(saved.time(), locale.timeFormat(QLocale::ShortFormat).remove(u":ss"_s));
     const qint64 daysAgo = saved.date().daysTo(now.date());
     if (daysAgo == 0)
         return QCoreApplication::translate("DraftSummary", "today %1").arg(time);

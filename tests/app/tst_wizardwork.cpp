@@ -95,6 +95,8 @@ void tst_WizardWork::walkToBuildPages(WizardHarness &wizard) {
 void tst_WizardWork::typeIntoSelectedPage(WizardHarness &wizard, const QString &text) {
     PageSet &pages = wizard.window().pageSet();
     HtmlEditor *page = pages.editor(pages.selectedPage());
+    // Every document given to the editor shown first, so that the keys go into the last.
+    QVERIFY(page->waitUntilCurrent());
     QVERIFY(selectInEditor(*page, u"r.selectNodeContents(document.body); r.collapse(false)"_s));
     page->setFocus(Qt::MouseFocusReason);
     QTest::keyClicks(editorKeys(*page), text);

@@ -28,6 +28,7 @@ class tst_Drafts : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void json_roundTrips_data();
     void json_roundTrips();
@@ -47,6 +48,11 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_state;
 };
+
+void tst_Drafts::initTestCase() {
+    // Times and days as people in Britain write them.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+}
 
 void tst_Drafts::init() {
     m_state = std::make_unique<QTemporaryDir>();
@@ -254,19 +260,15 @@ void tst_Drafts::continueText_data() {
     QTest::addColumn<QString>("openedFolder");
     QTest::addColumn<QDateTime>("saved");
     QTest::addColumn<QString>("text");
-    const QDateTime now(QDate(2026, 12, 10), QTime(9, 30));
-    const QString time = QLocale().toString(QTime(18, 4), QLocale::ShortFormat);
     QTest::newRow("yesterday")
-        << 12 << QString() << now.addDays(-1).addSecs(8 * 3600 + 34 * 60)
-        << u"Con&tinue the website you were writing (12 pages, yesterday "_s + time + u")"_s;
+        << 12 << QString() << QDateTime(QDate(2026, 12, 9), QTime(18, 4, 59))
+        << u"Con&tinue the website you were writing (12 pages, yesterday 18:04)"_s;
     QTest::newRow("one page today")
-        << 1 << QString() << QDateTime(now.date(), QTime(18, 4)).addDays(0)
-        << u"Con&tinue the website you were writing (1 page, today "_s + time + u")"_s;
+        << 1 << QString() << QDateTime(QDate(2026, 12, 10), QTime(0, 5))
+        << u"Con&tinue the website you were writing (1 page, today 00:05)"_s;
     QTest::newRow("reopened site, & shown as itself")
         << 3 << u"/home/ann/Fish & Chips"_s << QDateTime(QDate(2026, 11, 2), QTime(18, 4))
-        << u"Con&tinue the website you were writing (Fish && Chips, 3 pages, "_s +
-               QLocale().toString(QDate(2026, 11, 2), QLocale::ShortFormat) + u" "_s + time +
-               u")"_s;
+        << u"Con&tinue the website you were writing (Fish && Chips, 3 pages, 02/11/2026 18:04)"_s;
 }
 
 void tst_Drafts::continueText() {
