@@ -566,7 +566,6 @@ void frmMain::continueDraft(const StoredDraft &stored, QWidget *offer) {
         m_desktop.warn(this, tr("Another Quillsite window is writing this website now."));
         return;
     }
-    offer->hide();
     const Draft &draft = stored.draft;
     if (!m_chooser->choose(draft.templateFolder))
         m_desktop.warn(this, tr("The template this website was written with, \"%1\", is no "
@@ -581,6 +580,9 @@ void frmMain::continueDraft(const StoredDraft &stored, QWidget *offer) {
     pageSet().clear();
     m_loader = new SiteLoader(pageSet(), websiteOf(draft).pages, this);
     enterPage(WizardPage::BuildPages, Direction::Next);
+    // The line just taken is gone from view; the keyboard goes on in the page list.
+    m_ui->lstMenu->setFocus(Qt::OtherFocusReason);
+    offer->hide();
 }
 
 void frmMain::discardDraft(const StoredDraft &stored, QWidget *offer) {

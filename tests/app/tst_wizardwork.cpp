@@ -97,7 +97,9 @@ void tst_WizardWork::typeIntoSelectedPage(WizardHarness &wizard, const QString &
     HtmlEditor *page = pages.editor(pages.selectedPage());
     // Every document given to the editor shown first, so that the keys go into the last.
     QVERIFY(page->waitUntilCurrent());
-    QVERIFY(selectInEditor(*page, u"r.selectNodeContents(document.body); r.collapse(false)"_s));
+    // The caret at the end of the last paragraph, as a click after the text puts it.
+    QVERIFY(selectInEditor(*page, u"r.selectNodeContents(document.body.lastElementChild || "
+                                  "document.body); r.collapse(false)"_s));
     page->setFocus(Qt::MouseFocusReason);
     QTest::keyClicks(editorKeys(*page), text);
     QTRY_VERIFY2_WITH_TIMEOUT(page->bodyHTML().contains(text), qPrintable(page->bodyHTML()), 15000);
@@ -147,9 +149,13 @@ void tst_WizardWork::typedWork_keptThroughCancel_andTakenUpByItsAccessKey() {
     QVERIFY(wizard->control<QWidget>(u"cmdBack"_s)->isVisible());
     QVERIFY(!offer->isVisible());
     // Carried on in the same draft, not in a second one.
-    typeIntoSelectedPage(*wizard, u"Bring a board."_s);
+    wizard->control<QLineEdit>(u"txtTitle"_s)->setText(u"Chess and Go Club"_s);
     wizard->window().close();
+    wizard.reset(); // the window's end lets go of its draft
     QCOMPARE(draftIds().size(), 1);
+    const DraftListing listing = DraftStore(m_state->path()).list();
+    QCOMPARE(listing.drafts.size(), 1);
+    QCOMPARE(listing.drafts[0].draft.title, u"Chess and Go Club"_s);
 }
 
 void tst_WizardWork::drafts_newestFirst_discardAsksThenRemoves_data() {
