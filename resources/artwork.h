@@ -28,6 +28,10 @@ inline constexpr QStringView TabTemplate = u":/artwork/addpage/template-page.svg
 inline constexpr QStringView PageItem = u":/artwork/addpage/page-item.svg";
 inline constexpr QStringView QuillPages = u":/artwork/addpage/quill-pages.svg";
 
+// The 16 x 16 buttons of Build Pages beside the formatting: a large editor and a preview.
+inline constexpr QStringView LargeEditorButton = u":/artwork/toolbar/large-editor.svg";
+inline constexpr QStringView PreviewButton = u":/artwork/toolbar/preview.svg";
+
 // The thirteen 16 x 16 toolbar images: Add Page, Delete Page, bold, italic,
 // underline, align left, centre, right, numbered list, bulleted list, link,
 // picture, font.

@@ -529,6 +529,62 @@ aufgeführt; --keep-unused behält sie. Andere Dateien in DIR werden nie entfern
     </message>
 </context>
 <context>
+    <name>Draft</name>
+    <message>
+        <source>the file is cut off or damaged</source>
+        <translation>die Datei ist abgeschnitten oder beschädigt</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Quillsite</source>
+        <translation>er wurde von einer neueren Version von Quillsite geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>DraftStore</name>
+    <message>
+        <source>A draft of a website could not be read: %1. It was kept in &quot;%2&quot;.</source>
+        <translation>Ein Entwurf einer Website konnte nicht gelesen werden: %1. Er wurde in „%2“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t make the folder &quot;%1&quot;.</source>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DraftSummary</name>
+    <message>
+        <source>today %1</source>
+        <translation>heute %1</translation>
+    </message>
+    <message>
+        <source>yesterday %1</source>
+        <translation>gestern %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 Seite</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation>
+            <numerusform>%n Seite</numerusform>
+            <numerusform>%n Seiten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Con&amp;tinue the website you were writing (%1)</source>
+        <translation>Angefangene Website &amp;fortsetzen (%1)</translation>
+    </message>
+</context>
+<context>
     <name>EngineText</name>
     <message numerus="yes">
         <source> and %n more</source>
@@ -1544,6 +1600,13 @@ Diesen Server annehmen?</translation>
     </message>
 </context>
 <context>
+    <name>SitePreview</name>
+    <message>
+        <source>Could not make the preview folder</source>
+        <translation>Der Ordner für die Vorschau konnte nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
     <name>SiteReader</name>
     <message>
         <source>The menu entry &quot;%1&quot; can&apos;t be opened as a page, so it was left out.</source>
@@ -2208,6 +2271,13 @@ Entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>quillsite::LargeEditor</name>
+    <message>
+        <source>%1 - Quillsite</source>
+        <translation>%1 - Quillsite</translation>
+    </message>
+</context>
+<context>
     <name>quillsite::LinkDialog</name>
     <message>
         <source>&amp;Remove Link</source>
@@ -2366,6 +2436,58 @@ Entfernen?</translation>
     <message>
         <source>Opening a website replaces the pages you have made here. Open it all the same?</source>
         <translation>Das Öffnen einer Website ersetzt die Seiten, die Sie hier angelegt haben. Trotzdem öffnen?</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Preview the website in your browser (F5)</source>
+        <translation>Vorschau der Website im Browser (F5)</translation>
+    </message>
+    <message>
+        <source>Large Editor</source>
+        <translation>Großer Editor</translation>
+    </message>
+    <message>
+        <source>Write this page in a large window (Ctrl+Shift+E)</source>
+        <translation>Diese Seite in einem großen Fenster schreiben (Strg+Umschalt+E)</translation>
+    </message>
+    <message>
+        <source>Your work can&apos;t be kept as a draft, so it would be lost if Quillsite ended unexpectedly. %1</source>
+        <translation>Ihre Arbeit kann nicht als Entwurf aufbewahrt werden; sie ginge verloren, wenn Quillsite unerwartet endet. %1</translation>
+    </message>
+    <message>
+        <source>Throw this draft away</source>
+        <translation>Diesen Entwurf verwerfen</translation>
+    </message>
+    <message>
+        <source>Continuing that website replaces the pages you have made here; they stay in a draft of their own. Continue it all the same?</source>
+        <translation>Das Fortsetzen jener Website ersetzt die Seiten, die Sie hier angelegt haben; sie bleiben in einem eigenen Entwurf erhalten. Trotzdem fortsetzen?</translation>
+    </message>
+    <message>
+        <source>Another Quillsite window is writing this website now.</source>
+        <translation>Ein anderes Quillsite-Fenster schreibt gerade an dieser Website.</translation>
+    </message>
+    <message>
+        <source>The template this website was written with, &quot;%1&quot;, is no longer installed. Choose another one on Select Template.</source>
+        <translation>Die Vorlage, mit der diese Website geschrieben wurde („%1“), ist nicht mehr installiert. Wählen Sie unter „Vorlage auswählen“ eine andere.</translation>
+    </message>
+    <message>
+        <source>Throw away the website you were writing (%1)? What you wrote in it can&apos;t be brought back.</source>
+        <translation>Die angefangene Website verwerfen (%1)? Was Sie darin geschrieben haben, lässt sich nicht zurückholen.</translation>
+    </message>
+    <message>
+        <source>The draft could not be removed completely. It is in &quot;%1&quot;.</source>
+        <translation>Der Entwurf konnte nicht vollständig entfernt werden. Er liegt in „%1“.</translation>
+    </message>
+    <message>
+        <source>The editor of the page &quot;%1&quot; did not answer, so there is no preview. Your pages are kept; press F5 to try again.</source>
+        <translation>Der Editor der Seite „%1“ hat nicht geantwortet, daher gibt es keine Vorschau. Ihre Seiten bleiben erhalten; drücken Sie F5, um es noch einmal zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
     </message>
 </context>
 <context>

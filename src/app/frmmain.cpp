@@ -6,9 +6,11 @@
 #include "ui_frmmain.h"
 
 #include "about/frmabout.h"
+#include "app/largeeditor.h"
 #include "app/missingfilesquestion.h"
 #include "app/selectallonfocus.h"
 #include "app/siteloader.h"
+#include "app/sitepreview.h"
 #include "app/templatechooser.h"
 #include "artwork.h"
 #include "authoring/editorstylesheet.h"
@@ -21,11 +23,17 @@
 #include "platform/desktopservices.h"
 #include "project/sitemodel.h"
 #include "publishwindow/frmpublish.h"
+#include "project/draftkeeper.h"
+#include "project/draftstore.h"
+#include "project/draftsummary.h"
 
+#include <QAction>
 #include <QDir>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -54,6 +62,30 @@ void setTextColour(QWidget *widget, const QColor &colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
+}
+
+// A link, as on a web page: blue, underlined, with the hand.
+void lookLikeLink(QPushButton *button) {
+    QPalette link = button->palette();
+    link.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+    button->setPalette(link);
+    QFont underlined = button->font();
+    underlined.setUnderline(true);
+    button->setFont(underlined);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFlat(true);
+    button->setAutoDefault(false);
+}
+
+// `text` as it fits in `width`: on one row, or else broken before its last
+// parenthesis, so that what is in the parenthesis is still read.
+QString fittedButtonText(const QString &text, const QFontMetrics &metrics, int width) {
+    static const QRegularExpression accessKey(u"&(.)"_s);
+    const QString shown = QString(text).replace(accessKey, u"\\1"_s);
+    const qsizetype parenthesis = text.lastIndexOf(u" ("_s);
+    if (metrics.horizontalAdvance(shown) <= width || parenthesis < 0)
+        return text;
+    return text.left(parenthesis) + u'\n' + text.mid(parenthesis + 1);
 }
 
 } // namespace
@@ -85,6 +117,7 @@ frmMain::frmMain(DesktopServices &desktop, EditorDialogs &dialogs, QWidget *pare
            "which you can show to everyone after then."));
     fillDefaults();
     keepSiteCurrent();
+    setUpDrafts();
     // The dialog would otherwise give the first focus to the first button it finds, About,
     // and Enter on the welcome page would open the About box instead of going on.
     m_ui->cmdNext->setFocus(Qt::OtherFocusReason);
@@ -111,18 +144,13 @@ void frmMain::setUpLooks() {
     base.setPointSizeF(8.25);
     setFont(base);
 
-    for (QWidget *white : {m_ui->fraWizard_0, m_ui->fraWizard_5, m_ui->fraTop, m_ui->Line1})
+    const QList<QWidget *> whites{m_ui->fraWizard_0, m_ui->fraWizard_5,           m_ui->fraTop,
+                                  m_ui->Line1,       m_ui->scrDrafts->viewport(), m_ui->fraDrafts};
+    for (QWidget *white : whites)
         fillBackground(white, Qt::white);
     for (QWidget *rule : {m_ui->Line2, m_ui->Line3, m_ui->Line4, m_ui->Line5})
         fillBackground(rule, ruleGrey);
-    // A link, as on a web page: blue, underlined, with the hand.
-    QPalette link = m_ui->cmdOpenSite->palette();
-    link.setColor(QPalette::ButtonText, QColor(0, 0, 255));
-    m_ui->cmdOpenSite->setPalette(link);
-    QFont underlined = m_ui->cmdOpenSite->font();
-    underlined.setUnderline(true);
-    m_ui->cmdOpenSite->setFont(underlined);
-    m_ui->cmdOpenSite->setCursor(Qt::PointingHandCursor);
+    lookLikeLink(m_ui->cmdOpenSite);
     // As wide as its text, so that the text lines up with the labels above it.
     m_ui->cmdOpenSite->resize(m_ui->cmdOpenSite->sizeHint().width(), m_ui->cmdOpenSite->height());
     // The grey label over its white copy, one pixel down and right, reads as engraved.
@@ -152,6 +180,21 @@ void frmMain::setUpControls() {
     connect(m_ui->cmdOpenSite, &QPushButton::clicked, this, &frmMain::cmdOpenSite_Click);
     connect(m_ui->cmdPublish, &QPushButton::clicked, this, &frmMain::cmdPublish_Click);
     connect(m_ui->cmdOpenFolder, &QPushButton::clicked, this, &frmMain::cmdOpenFolder_Click);
+
+    // Both are on the Build Pages toolbar once the pages are made, and answer their keys
+    // in this window and in the large editor.
+    m_previewAction = new QAction(QIcon(artwork::PreviewButton.toString()), tr("Preview"), this);
+    m_previewAction->setObjectName(u"Preview"_s);
+    m_previewAction->setToolTip(tr("Preview the website in your browser (F5)"));
+    m_previewAction->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(m_previewAction, &QAction::triggered, this, &frmMain::preview);
+    m_largeEditorAction =
+        new QAction(QIcon(artwork::LargeEditorButton.toString()), tr("Large Editor"), this);
+    m_largeEditorAction->setObjectName(u"LargeEditor"_s);
+    m_largeEditorAction->setToolTip(tr("Write this page in a large window (Ctrl+Shift+E)"));
+    m_largeEditorAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    connect(m_largeEditorAction, &QAction::triggered, this, &frmMain::openLargeEditor);
+    addActions({m_previewAction, m_largeEditorAction});
 }
 
 void frmMain::keepSiteCurrent() {
@@ -194,6 +237,15 @@ PageSet &frmMain::pageSet() {
         QWidget *home = m_pages->editor(0);
         QWidget::setTabOrder(m_ui->cmdNext, home);
         QWidget::setTabOrder(home, m_ui->cmdCancel);
+        m_ui->tbrEdit->addSeparator();
+        m_ui->tbrEdit->addActions({m_largeEditorAction, m_previewAction});
+        for (QAction *action : {m_largeEditorAction, m_previewAction})
+            m_ui->tbrEdit->widgetForAction(action)->setFixedSize(24, 22);
+        if (m_keeper) {
+            // The wizard as it starts is no work of the user's yet.
+            if (const std::optional<Draft> start = currentDraft())
+                m_keeper->setStartingPoint(*start);
+        }
     }
     return *m_pages;
 }
@@ -202,6 +254,13 @@ void frmMain::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     if (!m_pages && windowHandle())
         windowHandle()->installEventFilter(this);
+}
+
+void frmMain::closeEvent(QCloseEvent *event) {
+    // Closing asks nothing: what was typed since the last draft goes into it now.
+    if (m_keeper)
+        m_keeper->saveNow();
+    QDialog::closeEvent(event);
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {
@@ -320,13 +379,9 @@ void frmMain::ShowWizardPage(WizardPage page) {
 }
 
 frmMain::BuildStep frmMain::BuildWebsite() {
-    finishLoading();
-    if (const int page = pageSet().unreadablePage(); page >= 0) {
-        m_desktop.warn(this, tr("The editor of the page \"%1\" did not answer, so the website was "
-                                "not built. Your pages are kept; press Next to try again.")
-                                 .arg(pageSet().pageName(page)));
+    if (!pagesAnswer(tr("The editor of the page \"%1\" did not answer, so the website was not "
+                        "built. Your pages are kept; press Next to try again.")))
         return BuildStep::Failed;
-    }
     const Website site = website();
     if (!mayReplaceFiles(site))
         return BuildStep::Failed;
@@ -351,6 +406,9 @@ frmMain::BuildStep frmMain::BuildWebsite() {
         m_desktop.warn(this, result.message());
         return BuildStep::Failed;
     }
+    // The work is in the website now.
+    if (m_keeper)
+        m_keeper->discard();
     if (!result.warnings.isEmpty())
         m_desktop.warn(this, result.warnings.join(u'\n'));
     m_ui->lblRemoved->setText(removedFilesMessage(result.removedFiles));
@@ -423,7 +481,8 @@ void frmMain::cmdOpenFolder_Click() {
 }
 
 void frmMain::openSite(const QString &folder) {
-    if (!mayReplacePages())
+    if (!mayReplacePages(tr("Opening a website replaces the pages you have made here. "
+                            "Open it all the same?")))
         return;
     const ReadSite read = readBuiltSite(QDir(folder).absolutePath(), m_chooser->folders());
     if (!read.error.isEmpty()) {
@@ -442,6 +501,8 @@ void frmMain::openSite(const QString &folder) {
     finishLoading();
     pageSet().clear();
     m_loader = new SiteLoader(pageSet(), read.site.pages, this);
+    if (m_keeper)
+        connect(m_loader, &SiteLoader::finished, m_keeper, &DraftKeeper::changed);
     enterPage(WizardPage::SelectTemplate, Direction::Next);
     m_ui->lstTemplates->setFocus(Qt::OtherFocusReason);
     if (!read.problems.isEmpty())
@@ -449,17 +510,186 @@ void frmMain::openSite(const QString &folder) {
 }
 
 // Nothing typed is thrown away without asking.
-bool frmMain::mayReplacePages() {
+bool frmMain::mayReplacePages(const QString &question) {
     finishLoading();
     if (pageSet().count() == 1 && pageSet().editor(0)->bodyHTML().isEmpty())
         return true;
-    return m_desktop.ask(this, tr("Opening a website replaces the pages you have made here. "
-                                  "Open it all the same?"));
+    return m_desktop.ask(this, question);
 }
 
 void frmMain::finishLoading() {
     if (m_loader)
         m_loader->finishNow();
+}
+
+bool frmMain::pagesAnswer(const QString &problem) {
+    finishLoading();
+    if (const int page = pageSet().unreadablePage(); page >= 0) {
+        m_desktop.warn(this, problem.arg(pageSet().pageName(page)));
+        return false;
+    }
+    return true;
+}
+
+void frmMain::setUpDrafts() {
+    const QString state = m_desktop.stateFolder();
+    m_ui->scrDrafts->hide();
+    if (state.isEmpty())
+        return;
+    m_drafts = std::make_unique<DraftStore>(state);
+    m_keeper = new DraftKeeper(
+        *m_drafts, [this] { return currentDraft(); }, this);
+    // Every change of the site, typed in a box, a page's content or the page list, reaches
+    // the model first.
+    connect(m_site, &SiteModel::changed, m_keeper, &DraftKeeper::changed);
+    const auto follow = [this](auto pageSignal) {
+        connect(&m_site->pages(), pageSignal, m_keeper, &DraftKeeper::changed);
+    };
+    follow(&SitePages::dataChanged);
+    follow(&SitePages::rowsInserted);
+    follow(&SitePages::rowsRemoved);
+    follow(&SitePages::rowsMoved);
+    follow(&SitePages::modelReset);
+    connect(m_keeper, &DraftKeeper::saveFailed, this, [this](const QString &problem) {
+        m_desktop.warn(this, tr("Your work can't be kept as a draft, so it would be lost if "
+                                "Quillsite ended unexpectedly. %1")
+                                 .arg(problem));
+    });
+
+    const DraftListing listing = m_drafts->list();
+    for (const StoredDraft &stored : listing.drafts)
+        offerDraft(stored);
+    if (!listing.unreadable.isEmpty())
+        QTimer::singleShot(0, this, [this, problems = listing.unreadable] {
+            m_desktop.warn(this, problems.join(u'\n'));
+        });
+}
+
+// One line of the Welcome page: the draft to take up again, and a way to throw it away.
+void frmMain::offerDraft(const StoredDraft &stored) {
+    auto *offer = new QWidget(m_ui->fraDrafts);
+    auto *row = new QHBoxLayout(offer);
+    row->setContentsMargins(0, 0, 0, 0);
+    const int line = m_ui->layDrafts->count() - 1; // before the spacer
+    const QString text = continueDraftText(stored.draft, QDateTime::currentDateTime());
+    auto *take = new QPushButton(offer);
+    take->setObjectName(u"cmdContinueDraft_"_s + QString::number(line));
+    lookLikeLink(take);
+    // A text on two rows reads as one block, from the left as the labels above it.
+    take->setStyleSheet(u"QPushButton { text-align: left; padding: 1px 4px; }"_s);
+    if (!stored.draft.openedFolder.isEmpty())
+        take->setToolTip(QDir::toNativeSeparators(stored.draft.openedFolder));
+    // A small button beside the line, so that the line keeps as much of its text as it can.
+    auto *discard =
+        new QPushButton(style()->standardIcon(QStyle::SP_TitleBarCloseButton), {}, offer);
+    discard->setObjectName(u"cmdDiscardDraft_"_s + QString::number(line));
+    discard->setToolTip(tr("Throw this draft away"));
+    discard->setAccessibleName(tr("Discard"));
+    discard->setFlat(true);
+    discard->setAutoDefault(false);
+    discard->setFixedSize(20, 20);
+    row->setSpacing(4);
+    const int room = m_ui->scrDrafts->width() - discard->width() - row->spacing() -
+                     2 * take->style()->pixelMetric(QStyle::PM_ButtonMargin);
+    take->setText(fittedButtonText(text, take->fontMetrics(), room));
+    row->addWidget(take);
+    row->addWidget(discard);
+    row->addStretch();
+    m_ui->layDrafts->insertWidget(line, offer);
+    m_ui->scrDrafts->show();
+    connect(take, &QPushButton::clicked, this,
+            [this, stored, offer] { continueDraft(stored, offer); });
+    connect(discard, &QPushButton::clicked, this,
+            [this, stored, offer] { discardDraft(stored, offer); });
+}
+
+void frmMain::continueDraft(const StoredDraft &stored, QWidget *offer) {
+    if (!mayReplacePages(tr("Continuing that website replaces the pages you have made here; "
+                            "they stay in a draft of their own. Continue it all the same?")))
+        return;
+    // What was typed here so far stays in this run's own draft.
+    m_keeper->saveNow();
+    if (!m_keeper->continueDraft(stored.id, stored.draft)) {
+        m_desktop.warn(this, tr("Another Quillsite window is writing this website now."));
+        return;
+    }
+    const Draft &draft = stored.draft;
+    if (!m_chooser->choose(draft.templateFolder))
+        m_desktop.warn(this, tr("The template this website was written with, \"%1\", is no "
+                                "longer installed. Choose another one on Select Template.")
+                                 .arg(QDir::toNativeSeparators(draft.templateFolder)));
+    m_ui->txtTitle->setText(draft.title);
+    m_ui->txtAuthor->setText(draft.author);
+    m_ui->txtDestination->setText(draft.destination);
+    m_openedFolder = draft.openedFolder;
+    m_openedFiles = draft.openedFiles;
+    finishLoading();
+    pageSet().clear();
+    m_loader = new SiteLoader(pageSet(), websiteOf(draft).pages, this);
+    enterPage(WizardPage::BuildPages, Direction::Next);
+    // The line just taken is gone from view; the keyboard goes on in the page list.
+    m_ui->lstMenu->setFocus(Qt::OtherFocusReason);
+    offer->hide();
+}
+
+void frmMain::discardDraft(const StoredDraft &stored, QWidget *offer) {
+    const QString details = draftDetails(stored.draft, QDateTime::currentDateTime());
+    if (!m_desktop.ask(this, tr("Throw away the website you were writing (%1)? What you wrote "
+                                "in it can't be brought back.")
+                                 .arg(details)))
+        return;
+    if (!m_drafts->remove(stored.id)) {
+        m_desktop.warn(this, tr("The draft could not be removed completely. It is in \"%1\".")
+                                 .arg(QDir::toNativeSeparators(m_drafts->folderOf(stored.id))));
+        return;
+    }
+    offer->hide();
+    m_ui->cmdNext->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<Draft> frmMain::currentDraft() {
+    // Once built, the website holds the work; while pages are still coming in, the work
+    // is not whole yet (their arrival asks again).
+    if (CurrentPage == WizardPage::Finish || m_loader)
+        return std::nullopt;
+    Draft draft = draftOf(website());
+    draft.openedFolder = m_openedFolder;
+    draft.openedFiles = m_openedFiles;
+    return draft;
+}
+
+void frmMain::preview() {
+    if (CurrentPage != WizardPage::BuildPages ||
+        !pagesAnswer(tr("The editor of the page \"%1\" did not answer, so there is no preview. "
+                        "Your pages are kept; press F5 to try again.")))
+        return;
+    if (!m_preview)
+        m_preview = std::make_unique<SitePreview>(m_chooser->folders());
+    const BuildResult result = m_preview->build(website());
+    if (!result.ok) {
+        m_desktop.warn(this, result.message());
+        return;
+    }
+    m_desktop.openUrl(
+        m_preview->pageUrl(pageSet().pageName(std::max(pageSet().selectedPage(), 0))));
+}
+
+void frmMain::openLargeEditor() {
+    if (CurrentPage != WizardPage::BuildPages)
+        return;
+    const QString name = pageSet().pageName(pageSet().selectedPage());
+    HtmlEditor *editor = pageSet().lendSelectedEditor();
+    if (!editor)
+        return;
+    auto *window = new LargeEditor(editor, name, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->addAction(m_previewAction);
+    connect(window, &QDialog::finished, this, [this] {
+        pageSet().giveBackEditor();
+        if (HtmlEditor *page = pageSet().editor(pageSet().selectedPage()))
+            page->setFocus(Qt::OtherFocusReason);
+    });
+    window->show();
 }
 
 QString frmMain::noTemplateMessage() const {

@@ -5,12 +5,16 @@
 
 #include "app/wizardflow.h"
 #include "builder/website.h"
+#include "project/draft.h"
 
 #include <QDialog>
 #include <QPointer>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
+
+class QAction;
 
 namespace Ui {
 class frmMain;
@@ -19,15 +23,21 @@ class frmMain;
 namespace quillsite {
 
 class DesktopServices;
+class DraftKeeper;
+class DraftStore;
 class EditorDialogs;
 class PageSet;
 class SiteLoader;
 class SiteModel;
+class SitePreview;
 class TemplateChooser;
+struct StoredDraft;
 
 // The wizard: six pages in one window, from choosing a template to the
 // finished website. What the user chooses and types goes into the site model
-// as it changes; the build takes the site from there.
+// as it changes; the build takes the site from there. Meanwhile the site is
+// kept as a draft, offered again on the next start when the run ends before
+// the build.
 class frmMain final : public QDialog {
     Q_OBJECT
 
@@ -53,6 +63,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -63,6 +74,14 @@ private:
     void keepSiteCurrent();
     void showNoTemplateNotice();
     void fillDefaults();
+    void setUpDrafts();
+    void offerDraft(const StoredDraft &stored);
+    void continueDraft(const StoredDraft &stored, QWidget *offer);
+    void discardDraft(const StoredDraft &stored, QWidget *offer);
+    std::optional<Draft> currentDraft();
+    void preview();
+    void openLargeEditor();
+    bool pagesAnswer(const QString &problem);
     void cmdNext_Click();
     void cmdBack_Click();
     void cmdBrowseDes_Click();
@@ -70,7 +89,7 @@ private:
     void cmdOpenSite_Click();
     void cmdOpenFolder_Click();
     void cmdPublish_Click();
-    bool mayReplacePages();
+    bool mayReplacePages(const QString &question);
     void finishLoading();
     bool mayReplaceFiles(const Website &site);
     void offerToRemoveLeftovers(const Website &site);
@@ -93,6 +112,11 @@ private:
     // The folder the site was opened from and the files of its pages then.
     QString m_openedFolder;
     QStringList m_openedFiles;
+    std::unique_ptr<DraftStore> m_drafts; // none when the desktop keeps no state
+    DraftKeeper *m_keeper = nullptr;
+    std::unique_ptr<SitePreview> m_preview; // made by the first preview
+    QAction *m_previewAction = nullptr;
+    QAction *m_largeEditorAction = nullptr;
     WizardPage CurrentPage = WizardPage::Welcome;
 };
 

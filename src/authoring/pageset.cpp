@@ -385,6 +385,30 @@ bool PageSet::eventFilter(QObject *watched, QEvent *event) {
     return QObject::eventFilter(watched, event);
 }
 
+HtmlEditor *PageSet::lendSelectedEditor() {
+    const int row = selectedPage();
+    if (m_lent || row < 0)
+        return nullptr;
+    m_lent = editor(row);
+    m_lentPlaceholder = new QWidget;
+    m_controls.editors->addWidget(m_lentPlaceholder);
+    m_controls.editors->removeWidget(m_lent);
+    m_controls.editors->setCurrentWidget(m_lentPlaceholder);
+    m_controls.lstMenu->setEnabled(false);
+    return m_lent;
+}
+
+void PageSet::giveBackEditor() {
+    if (!m_lentPlaceholder)
+        return;
+    HtmlEditor *page = std::exchange(m_lent, nullptr);
+    if (page)
+        m_controls.editors->addWidget(page);
+    delete std::exchange(m_lentPlaceholder, nullptr);
+    m_controls.lstMenu->setEnabled(true);
+    showSelected(selectedPage());
+}
+
 void PageSet::renameEditors() {
     for (int row = 0; row < count(); ++row) {
         if (HtmlEditor *page = editor(row))

@@ -123,6 +123,14 @@ public:
     // The default-name counter of the Add Page dialog: one for the whole run.
     NewPageCounter &newPageCounter();
 
+    // Lends the selected page's editor to another window, which places it in
+    // its own layout: the same document, undo history and spelling. Until
+    // it is given back, the page list keeps still and the editor is
+    // still this page's. Null when nothing is selected or it is lent already.
+    HtmlEditor *lendSelectedEditor();
+    // Puts the lent editor back in its place, showing the page as it was left.
+    void giveBackEditor();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -155,6 +163,10 @@ private:
     EditorStyleSheet m_styleSheet;
     // The editors shown last, the latest first.
     QList<QPointer<HtmlEditor>> m_recentlyShown;
+    // The editor lent to another window, the page it belongs to and what
+    // holds its place meanwhile.
+    QPointer<HtmlEditor> m_lent;
+    QWidget *m_lentPlaceholder = nullptr;
 };
 
 } // namespace quillsite

@@ -13,7 +13,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -89,17 +92,33 @@ QList<qsizetype> pageWriteOrder(const QList<SitePage> &pages, const QString &des
     return fresh + replaced + last;
 }
 
+// Whether the file at `path` holds exactly `pieces`, one after another.
+bool holdsAlready(const QString &path, const QList<QByteArrayView> &pieces) {
+    QFile file(path);
+    qint64 size = 0;
+    for (const QByteArrayView piece : pieces)
+        size += piece.size();
+    if (!file.open(QIODevice::ReadOnly) || file.size() != size)
+        return false;
+    return std::all_of(pieces.begin(), pieces.end(),
+                       [&file](QByteArrayView piece) { return file.read(piece.size()) == piece; });
+}
+
 BuildResult writePages(const QList<SitePage> &pages, const QString &destination,
-                       const PageSkeleton &skeleton, ProgressReport &report, RenamePass &pass) {
+                       const PageSkeleton &skeleton, ProgressReport &report, RenamePass &pass,
+                       SamePages samePages) {
     BuildResult result;
     for (const qsizetype index : pageWriteOrder(pages, destination)) {
         const SitePage &page = pages[index];
         const QString path = pageFilePath(destination, page.name);
         const PageBytes bytes = skeleton.page(page.name, page.body);
+        report.add(skeleton.estimatedPageSize(page.name, page.body));
+        if (samePages == SamePages::Keep && holdsAlready(path, bytes.pieces()))
+            continue;
         if (FileError error = writeFileAtomically(path, bytes.pieces(), &pass); error.failed())
             return buildFailure(
                 QCoreApplication::translate("Builder", "Could not write the page file"), error);
-        report.add(skeleton.estimatedPageSize(page.name, page.body));
+        ++result.pagesWritten;
     }
     result.ok = true;
     return result;
@@ -118,7 +137,7 @@ struct SiteFolders {
 // be read, leaves the old site whole.
 BuildResult writeSite(const MediaPlan &media, const SiteFolders &folders,
                       const PageSkeleton &skeleton, const SupportFilePlan &plan,
-                      const BuildProgress &progress, WarningPolicy warnings) {
+                      const BuildProgress &progress, WarningPolicy warnings, SamePages samePages) {
     qint64 total = plan.totalBytes + media.totalBytes;
     for (const SitePage &page : media.pages)
         total += skeleton.estimatedPageSize(page.name, page.body);
@@ -148,13 +167,13 @@ BuildResult writeSite(const MediaPlan &media, const SiteFolders &folders,
         &pass);
     if (copy.error.failed())
         return buildFailure(copyFileAction(), copy.error);
-    BuildResult result = writePages(media.pages, folders.destination, skeleton, report, pass);
+    BuildResult result =
+        writePages(media.pages, folders.destination, skeleton, report, pass, samePages);
     if (!result.ok)
         return result;
     if (FileError error = pass.run(); error.failed())
         return buildFailure(
             QCoreApplication::translate("Builder", "Could not put the new file in place"), error);
-    result.pagesWritten = int(media.pages.size());
     result.supportFilesCopied = copy.filesCopied;
     result.mediaFilesCopied = copies.filesWritten;
     result.missingFiles = media.missing + copies.unreadable;
@@ -182,7 +201,7 @@ QString BuildResult::message() const {
 }
 
 BuildResult BuildWebsite(const Website &site, const BuildProgress &progress, WarningPolicy warnings,
-                         const OwnedFiles &previous) {
+                         const OwnedFiles &previous, SamePages samePages) {
     // Everything is read and checked first, so that a build that can't
     // succeed writes nothing.
     const TemplateText skeleton = readTemplateFile(site.templateFolder, u"main.txt"_s);
@@ -218,7 +237,8 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress, War
 
     const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author, fragment.text,
                                     media.pages, skeleton.encoding);
-    BuildResult result = writeSite(media, folders, pageSkeleton, plan, progress, warnings);
+    BuildResult result =
+        writeSite(media, folders, pageSkeleton, plan, progress, warnings, samePages);
     if (result.ok) {
         result.warnings += media.danglingLinks;
         removeUnused(site, media.pages, siteFolder, previous, result);

@@ -42,6 +42,11 @@ using BuildProgress = std::function<void(qint64 done, qint64 total)>;
 // the template that leads out of it), with a warning, or writes nothing.
 enum class WarningPolicy { Report, Refuse };
 
+// Whether a page file that already holds exactly the page's bytes is written
+// again, as a build does, or left as it is, as a preview that rewrites only
+// the pages that changed does.
+enum class SamePages { Rewrite, Keep };
+
 // Writes the site: one page file per page merged into the template's skeleton
 // with the menu of all pages, a copy of the template's `files` folder, and
 // copies of the pictures and local files the pages show or link to in the
@@ -55,9 +60,10 @@ enum class WarningPolicy { Report, Refuse };
 // leaves the old site or the new one. Temporary files left behind by an
 // interrupted build into the same folder are removed. Then the files that
 // `previous` (the site that stood there) owned and this site does not are
-// removed, and listed in the result.
+// removed, and listed in the result. `pagesWritten` counts the page files
+// written, those kept by SamePages::Keep left out.
 BuildResult BuildWebsite(const Website &site, const BuildProgress &progress = {},
                          WarningPolicy warnings = WarningPolicy::Report,
-                         const OwnedFiles &previous = {});
+                         const OwnedFiles &previous = {}, SamePages samePages = SamePages::Rewrite);
 
 } // namespace quillsite

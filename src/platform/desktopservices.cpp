@@ -73,6 +73,10 @@ QString SystemDesktopServices::loginName() {
     return quillsite::loginName();
 }
 
+QString SystemDesktopServices::stateFolder() {
+    return quillsite::stateFolder();
+}
+
 QString SystemDesktopServices::programDataFolder() {
     return m_dataFolder;
 }

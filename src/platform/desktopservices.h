@@ -43,6 +43,9 @@ public:
 
     virtual QString desktopFolder() = 0;
     virtual QString loginName() = 0;
+    // The folder that keeps the user's drafts and other state between runs;
+    // empty: keep nothing.
+    virtual QString stateFolder() = 0;
     // The folder holding templates, pages and hand.cur.
     virtual QString programDataFolder() = 0;
 };
@@ -61,6 +64,7 @@ public:
     void openUrl(const QUrl &url) override;
     QString desktopFolder() override;
     QString loginName() override;
+    QString stateFolder() override;
     QString programDataFolder() override;
 
 private:

@@ -51,6 +51,13 @@ QString desktopFolder() {
     return desktop;
 }
 
+QString stateFolder() {
+    const QString configured = qEnvironmentVariable("XDG_STATE_HOME");
+    if (QDir::isAbsolutePath(configured))
+        return QDir::cleanPath(configured);
+    return QDir::homePath() + u"/.local/state"_s;
+}
+
 void returnFreedMemory() {
 #ifdef __GLIBC__
     malloc_trim(0);

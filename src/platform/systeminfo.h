@@ -17,6 +17,10 @@ QString loginName();
 // The user's desktop folder, or empty when none is known.
 QString desktopFolder();
 
+// The user's folder for what programs keep between runs, such as drafts:
+// $XDG_STATE_HOME when it is a full path, else ~/.local/state.
+QString stateFolder();
+
 // Gives memory the program has freed back to the system, where the C library keeps it for
 // reuse otherwise.
 void returnFreedMemory();

@@ -40,6 +40,7 @@ private slots:
     void supportFiles_copiedWithSubfolders();
     void symlinkCycle_buildEnds();
     void rebuild_replacesPagesAndSupportFiles();
+    void rebuildKeepingSamePages_writesOnlyChangedPages();
     void rebuild_removesOnlyWhatTheOldSiteOwned_data();
     void rebuild_removesOnlyWhatTheOldSiteOwned();
     void windows1252Skeleton_roundTrips();
@@ -332,6 +333,28 @@ void TestSiteBuilder::rebuild_replacesPagesAndSupportFiles() {
                                              {u"notes.txt"_s, "the user's own file"},
                                              {u"files"_s, "<folder>"},
                                              {u"files/style.css"_s, "new"}}));
+}
+
+void TestSiteBuilder::rebuildKeepingSamePages_writesOnlyChangedPages() {
+    Website website = site({u"Home"_s, u"About"_s, u"News"_s});
+    QVERIFY(BuildWebsite(website, {}, WarningPolicy::Report, {}, SamePages::Keep).ok);
+    const QByteArray about = QFile::encodeName(m_destination + u"/about.htm"_s);
+    const auto inode = [&about] {
+        struct stat status {};
+        return ::stat(about.constData(), &status) == 0 ? status.st_ino : ino_t(0);
+    };
+    const ino_t aboutFile = inode();
+    const QByteArray aboutBytes = snapshot(m_destination).value(u"about.htm"_s);
+
+    website.pages[2].body = u"<p>Changed</p>"_s;
+    const BuildResult result =
+        BuildWebsite(website, {}, WarningPolicy::Report, {}, SamePages::Keep);
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QCOMPARE(result.pagesWritten, 1);
+    // The page that did not change is the same file, never replaced.
+    QCOMPARE(inode(), aboutFile);
+    QCOMPARE(snapshot(m_destination).value(u"about.htm"_s), aboutBytes);
+    QVERIFY(snapshot(m_destination).value(u"news.htm"_s).contains("<p>Changed</p>"));
 }
 
 void TestSiteBuilder::rebuild_removesOnlyWhatTheOldSiteOwned_data() {

@@ -57,6 +57,10 @@ QString FakeDesktopServices::loginName() {
     return login;
 }
 
+QString FakeDesktopServices::stateFolder() {
+    return state;
+}
+
 QString FakeDesktopServices::programDataFolder() {
     return dataFolder;
 }

@@ -30,6 +30,7 @@ public:
     QString desktop = QStringLiteral("/home/tester/Desktop");
     QString login = QStringLiteral("tester");
     QString dataFolder;
+    QString state; // empty: the window keeps no drafts
 
     QStringList warnings;
     QStringList questions;
@@ -48,6 +49,7 @@ public:
     void openUrl(const QUrl &url) override;
     QString desktopFolder() override;
     QString loginName() override;
+    QString stateFolder() override;
     QString programDataFolder() override;
 };
 
