@@ -129,6 +129,18 @@ QList<Tool> tools(const BenchServers &servers, const QString &work, const QStrin
                                 site + u'/',
                                 u"root@%1:%2/"_s.arg(link.host, folder)};
          }});
+    // The whole site streamed over one connection: what the link itself carries, for the
+    // first publish, and a check that the slow link's relay is not what limits the others.
+    list.append({u"tar+ssh"_s,
+                 [&servers](const Link &link, const QString &site, const QString &folder) {
+                     const QString ssh = u"ssh "_s + servers.sshOptions().join(u' ') + u" -p "_s +
+                                         QString::number(link.port) + u" root@"_s + link.host;
+                     return QStringList{
+                         u"sh"_s, u"-c"_s,
+                         u"tar -C '%1' -cf - . | %2 'mkdir -p %3 && tar -C %3 -xf -'"_s.arg(
+                             site, ssh, folder)};
+                 },
+                 false});
     list.append({u"sftp -b"_s,
                  [&servers, work](const Link &link, const QString &site, const QString &folder) {
                      const QString batch = work + u"/batch-"_s + QFileInfo(folder).fileName();

@@ -119,7 +119,10 @@ bool VersionStore::record(const QList<SiteFile> &site, QString *error) {
         *error = VersionText::tr("Cannot keep a record of the publish: %1").arg(file.errorString());
         return false;
     }
+    // Only a version that goes can leave copies unused.
     const QStringList all = versionFiles();
+    if (all.size() <= kept)
+        return true;
     for (qsizetype i = 0; i + kept < all.size(); ++i)
         QFile::remove(all.at(i));
     collectGarbage();

@@ -19,6 +19,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <future>
 #include <unistd.h>
 
 namespace quillsite {
@@ -81,23 +82,22 @@ bool askUser(const QString &question, QTextStream &err) {
            answer == PublishSessionText::tr("yes");
 }
 
-std::optional<QList<SiteFile>> readSite(const PublishCommand &command, VersionStore &versions,
-                                        QTextStream &err) {
-    QString error;
-    QStringList warnings;
+struct SiteReading {
     std::optional<QList<SiteFile>> site;
+    QStringList warnings;
+    QString error;
+};
+
+SiteReading readSite(const PublishCommand &command, const VersionStore &versions) {
+    SiteReading reading;
     if (command.rollback) {
-        site = versions.previous(&error);
+        reading.site = versions.previous(&reading.error);
     } else {
         QList<SiteFile> files;
-        if (scanSite(command.site, &files, &warnings, &error))
-            site = files;
+        if (scanSite(command.site, &files, &reading.warnings, &reading.error))
+            reading.site = files;
     }
-    for (const QString &warning : std::as_const(warnings))
-        err << PublishSessionText::tr("Warning: ") << warning << '\n';
-    if (!site)
-        err << error << '\n';
-    return site;
+    return reading;
 }
 
 int finishPublish(const PublishCommand &command, const PublishEngine &engine,
@@ -152,10 +152,6 @@ int finishPublish(const PublishCommand &command, const PublishEngine &engine,
 int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTextStream &out,
                QTextStream &err) {
     VersionStore versions(VersionStore::defaultRoot(), command.address.display());
-    const std::optional<QList<SiteFile>> site = readSite(command, versions, err);
-    if (!site)
-        return int(PublishExit::UsageError);
-
     QLockFile lock(lockFileFor(command.address.display()));
     if (!lock.tryLock(0)) {
         qint64 pid = 0;
@@ -197,7 +193,20 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
                 << "\x1b[K" << Qt::flush;
         });
 
-    PublishStatus status = engine.prepare(*site);
+    // The site is read and hashed while the server is reached.
+    std::future<SiteReading> reading =
+        std::async(std::launch::async, [&] { return readSite(command, versions); });
+    PublishStatus status = engine.connect();
+    const SiteReading read = reading.get();
+    for (const QString &warning : read.warnings)
+        err << PublishSessionText::tr("Warning: ") << warning << '\n';
+    if (!read.site) {
+        err << read.error << '\n';
+        return int(PublishExit::UsageError);
+    }
+    const QList<SiteFile> &site = *read.site;
+    if (status == PublishStatus::Done)
+        status = engine.prepare(site);
     for (const QString &warning : engine.warnings())
         err << PublishSessionText::tr("Warning: ") << warning << '\n';
     if (status == PublishStatus::Done && !engine.foreignFiles().isEmpty() && !command.quiet)
@@ -233,7 +242,7 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
         err << error << '\n';
     if (status != PublishStatus::Done || command.mode != PublishMode::Publish)
         return int(status);
-    return finishPublish(command, engine, versions, *site, timer.elapsed(), out, err);
+    return finishPublish(command, engine, versions, site, timer.elapsed(), out, err);
 }
 
 } // namespace quillsite
