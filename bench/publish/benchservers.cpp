@@ -10,6 +10,8 @@
 #include <QThread>
 
 #include <csignal>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -39,9 +41,26 @@ BenchServers::~BenchServers() {
         ::kill(pid, SIGTERM);
         ::waitpid(pid, nullptr, 0);
     }
+    if (!m_user.isEmpty())
+        runMeasured({}, {u"userdel"_s, u"--force"_s, m_user}, m_folder + u"/user.log"_s);
 }
 
-QString BenchServers::makeKeys() {
+QString BenchServers::prepare(const QString &serverFolder) {
+    const QString name = u"qsbench%1"_s.arg(::getpid());
+    if (runMeasured({},
+                    {u"useradd"_s, u"--system"_s, u"--no-create-home"_s, u"--home-dir"_s,
+                     serverFolder, u"--shell"_s, u"/bin/sh"_s,
+                     // no password, but not locked: sshd lets a locked account in by no means
+                     u"--password"_s, u"*"_s, name},
+                    m_folder + u"/user.log"_s)
+            .exitCode != 0)
+        return u"useradd failed"_s;
+    m_user = name;
+    // The user reaches the server folder through the work folder, and writes only there.
+    const passwd *account = ::getpwnam(name.toLocal8Bit().constData());
+    if (!account || ::chmod(QFile::encodeName(m_folder).constData(), 0711) != 0 ||
+        ::chown(QFile::encodeName(serverFolder).constData(), account->pw_uid, account->pw_gid) != 0)
+        return u"can't give the server folder to "_s + name;
     for (const QString &key : QStringList{m_folder + u"/host_key"_s, clientKey()}) {
         const RunResult made = runMeasured(
             {}, {u"ssh-keygen"_s, u"-q"_s, u"-t"_s, u"ed25519"_s, u"-N"_s, QString(), u"-f"_s, key},

@@ -140,9 +140,11 @@ PublishStatus PublishEngine::prepare(const QList<SiteFile> &site) {
 }
 
 // The whole tree on a first visit, when foreign files are to be listed, and for --check-files.
-// Otherwise only what matters: the manifest's files and the folders on their way (none may be
-// a link), the site's files (one we did not write would be replaced), what a web server would
-// show instead of index.htm, and what a stopped publish may have left.
+// Otherwise only what matters: the folders on the way to the manifest's files (none may be a
+// link: a removal there would reach elsewhere), the site's new files (one we did not write
+// would be replaced), what a web server would show instead of index.htm, and what a stopped
+// publish may have left. Our own files are not asked after one by one: the manifest says what
+// they are, and replacing or removing a link leaves what it points to alone.
 PublishError PublishEngine::readServerFiles(const QList<SiteFile> &site,
                                             QList<RemoteEntry> *listing) {
     Destination *destination = m_destinations.front().get();
@@ -156,15 +158,16 @@ PublishError PublishEngine::readServerFiles(const QList<SiteFile> &site,
                          u"index.html"_s,    u"index.php"_s,
                          u"default.htm"_s};
     for (const ManifestEntry &entry : claimed->files) {
-        wanted.insert(entry.path);
         for (qsizetype slash = entry.path.indexOf(u'/'); slash > 0;
              slash = entry.path.indexOf(u'/', slash + 1))
             wanted.insert(entry.path.left(slash));
         if (entry.sha256.isEmpty())
             wanted.insert(temporaryUploadName(entry.path));
     }
-    for (const SiteFile &file : site)
-        wanted.insert(file.path);
+    for (const SiteFile &file : site) {
+        if (!claimed->files.contains(file.path))
+            wanted.insert(file.path);
+    }
     const QStringList paths(wanted.cbegin(), wanted.cend());
     return retried([&] { return destination->find(paths, listing); });
 }

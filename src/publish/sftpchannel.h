@@ -68,8 +68,8 @@ public:
 
     // Opens the channel, starts the sftp subsystem and learns the server's extensions.
     bool start();
-    // Sends one request whose reply pump() hands to `handler`; false when the connection
-    // failed (then the handler is never called).
+    // Sends one request (at the latest when a reply is waited for) whose reply pump() hands
+    // to `handler`; false when the connection failed (then the handler is never called).
     bool request(Type type, const QByteArray &fields, Handler handler);
     // Reads one reply, waiting at most `timeoutMs`, and hands it to its request's handler.
     // When none comes, every request still waiting is told so and the channel is broken.
@@ -82,6 +82,7 @@ public:
     QString transportError() const;
 
 private:
+    bool flush();
     std::optional<Reply> receive(int timeoutMs);
     void breakDown();
     bool writeAll(const QByteArray &bytes);
@@ -91,6 +92,7 @@ private:
     ssh_channel m_channel = nullptr;
     quint32 m_nextId = 1;
     bool m_broken = false;
+    QByteArray m_outgoing;                          // requests not yet sent
     std::unordered_map<quint32, Handler> m_waiting; // by request id
     QHash<QByteArray, QByteArray> m_extensions;
 };

@@ -96,6 +96,7 @@ PublishError SftpDestination::reconnectIfLost() {
     m_socket = -1;
     m_madeFolders.clear();
     m_bytesInFlight = 0;
+    m_askedWriteSize = false;
     m_lost = false;
     return open();
 }
@@ -118,7 +119,6 @@ PublishError SftpDestination::open() {
                     .arg(account(), m_channel->transportError()),
                 {}};
     }
-    learnWriteSize();
     return {};
 }
 
@@ -158,9 +158,10 @@ PublishError SftpDestination::connect() {
 }
 
 void SftpDestination::learnWriteSize() {
-    // Every server takes 32 KiB; OpenSSH tells how much more it takes. The answer is not
-    // waited for: it comes before that of any request sent after it, so before the first write.
-    if (!m_channel->supports("limits@openssh.com"))
+    // Every server takes 32 KiB; OpenSSH tells how much more it takes. Asked only when files
+    // are to be written, and not waited for: the answer comes before those of the requests
+    // sent after it, so before the first write.
+    if (std::exchange(m_askedWriteSize, true) || !m_channel->supports("limits@openssh.com"))
         return;
     m_channel->request(SftpChannel::Extended, sftpString("limits@openssh.com"),
                        [this](const SftpChannel::Reply *reply) {
@@ -279,6 +280,7 @@ void SftpDestination::putEach(const NextFile &next, const FileDone &done) {
             done(*file, error);
         return;
     }
+    learnWriteSize();
     std::list<Upload> uploads;
     for (bool more = true;;) {
         while (more && !m_channel->broken() && int(uploads.size()) < kFilesInFlight &&
@@ -544,27 +546,36 @@ PublishError SftpDestination::readOpenFile(const QByteArray &handle, const QStri
                                           size = readSftpAttributes(reader).size;
                                   });
     bytes->clear();
-    for (bool ended = false; !ended;) {
+    // Where the server said the file ends; until then, what is missing is asked for again.
+    std::optional<quint64> end;
+    while (!end || quint64(bytes->size()) < *end) {
         // Reads from where the data ends, all at once; answered in any order.
         std::map<quint64, QByteArray> chunks;
         const quint64 start = quint64(bytes->size());
         const quint32 chunkSize = m_writeSize;
         for (int i = 0; i < kReadsAhead; ++i) {
             const quint64 offset = start + quint64(i) * chunkSize;
-            waiting += m_channel->request(SftpChannel::Read,
-                                          sftpString(handle) + sftpU64(offset) + sftpU32(chunkSize),
-                                          [&, offset](const SftpChannel::Reply *reply) {
-                                              --waiting;
-                                              lost = lost || !reply;
-                                              SftpReader reader(reply ? reply->body : QByteArray());
-                                              if (reply && reply->type == SftpChannel::Data)
-                                                  chunks[offset] = reader.string();
-                                          });
+            waiting += m_channel->request(
+                SftpChannel::Read, sftpString(handle) + sftpU64(offset) + sftpU32(chunkSize),
+                [&, offset](const SftpChannel::Reply *reply) {
+                    --waiting;
+                    lost = lost || !reply;
+                    SftpReader reader(reply ? reply->body : QByteArray());
+                    if (reply && reply->type == SftpChannel::Data)
+                        chunks[offset] = reader.string();
+                    else if (reply && statusOf(reply).code == SftpChannel::EndOfFile)
+                        end = std::min(end.value_or(offset), offset);
+                });
         }
         while (waiting > 0)
             m_channel->pump(stallMs());
         if (lost || m_channel->broken() || !size)
             return statusError({kNoReply, {}}, path);
+        for (const auto &[offset, chunk] : chunks) {
+            if (offset != quint64(bytes->size()))
+                break;
+            bytes->append(chunk);
+        }
         if (*size > quint64(limit) || quint64(bytes->size()) > quint64(limit)) {
             return {PublishError::Kind::Failed,
                     Texts::tr("%1 on %2 is larger than %3 bytes; it was not read.")
@@ -572,13 +583,9 @@ PublishError SftpDestination::readOpenFile(const QByteArray &handle, const QStri
                         .arg(limit),
                     {}};
         }
-        for (const auto &[offset, chunk] : chunks) {
-            if (offset != quint64(bytes->size()))
-                break;
-            bytes->append(chunk);
-        }
-        // A short answer is the end of the file (or of what the server gives at once).
-        ended = quint64(bytes->size()) < start + quint64(kReadsAhead) * chunkSize;
+        // Neither data nor its end: the server refuses to read it.
+        if (quint64(bytes->size()) == start && !end)
+            return statusError({SftpChannel::Failure, {}}, path);
     }
     return {};
 }

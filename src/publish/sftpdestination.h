@@ -79,6 +79,7 @@ private:
     Status m_lastStatus;
     QSet<QByteArray> m_madeFolders;
     quint32 m_writeSize = 32 * 1024;
+    bool m_askedWriteSize = false;
     qint64 m_bytesInFlight = 0; // written and not yet confirmed, over all uploads
     bool m_lost = false;        // the connection failed; the next call makes a new one
     std::atomic<bool> m_cancelled = false;
