@@ -7,6 +7,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QMultiHash>
 #include <QThread>
 
 #include <csignal>
@@ -31,13 +32,33 @@ bool writeAll(const QString &path, const QByteArray &bytes, QIODevice::OpenMode 
     return file.open(QIODevice::WriteOnly | mode) && file.write(bytes) == bytes.size();
 }
 
+// Every process below `parent`, from /proc.
+QList<pid_t> descendants(pid_t parent) {
+    QMultiHash<pid_t, pid_t> children;
+    for (const QString &entry : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
+        // "pid (name) state ppid ...": the name may hold blanks, so read after its ')'.
+        const QByteArray text = readAll(u"/proc/"_s + entry + u"/stat"_s);
+        if (!text.isEmpty())
+            children.insert(pid_t(text.mid(text.lastIndexOf(')') + 2).split(' ').value(1).toInt()),
+                            pid_t(entry.toInt()));
+    }
+    QList<pid_t> below = children.values(parent);
+    for (qsizetype i = 0; i < below.size(); ++i)
+        below += children.values(below.at(i));
+    return below;
+}
+
 } // namespace
 
 BenchServers::BenchServers(const QString &folder)
     : m_folder(folder) {}
 
 BenchServers::~BenchServers() {
+    // The sessions first: one whose client's goodbye never crossed the slow link (taken down
+    // right after the last step) would wait for it for ever.
     for (pid_t pid : m_servers) {
+        for (pid_t session : descendants(pid))
+            ::kill(session, SIGTERM);
         ::kill(pid, SIGTERM);
         ::waitpid(pid, nullptr, 0);
     }

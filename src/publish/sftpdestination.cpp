@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
 #include <list>
 #include <map>
 #include <utility>
@@ -258,6 +259,7 @@ struct SftpDestination::Upload {
     quint64 offset = 0;
     int writesOut = 0;
     bool madeFolder = false;
+    bool needsFolder = false;
     bool closeSent = false;
     bool closed = false;
     bool lost = false;
@@ -290,8 +292,15 @@ void SftpDestination::putEach(const NextFile &next, const FileDone &done) {
             if (more)
                 startUpload(uploads.emplace_back(file, &done));
         }
-        for (Upload &upload : uploads)
+        for (Upload &upload : uploads) {
+            if (std::exchange(upload.needsFolder, false)) {
+                if (PublishError error = makeFolders(parentOf(upload.target)); error.failed())
+                    endUpload(upload, error);
+                else
+                    sendOpen(upload);
+            }
             sendWrites(upload);
+        }
         // Nothing more will come for uploads still waiting on a broken connection.
         for (Upload &upload : uploads) {
             if (m_channel->broken() && !upload.over)
@@ -303,7 +312,10 @@ void SftpDestination::putEach(const NextFile &next, const FileDone &done) {
                 return;
             continue;
         }
-        m_channel->pump(stallMs());
+        // A file whose folder is still to be made waits for nothing.
+        if (std::none_of(uploads.cbegin(), uploads.cend(),
+                         [](const Upload &upload) { return upload.needsFolder; }))
+            m_channel->pump(stallMs());
     }
 }
 
@@ -340,12 +352,11 @@ void SftpDestination::opened(Upload &upload, const SftpChannel::Reply *reply) {
     }
     const Status status = statusOf(reply);
     const QByteArray folder = parentOf(upload.target);
+    // Its folder is made from putEach, not here, where the answers of other files that
+    // lack it may wait behind this one: each would make it again, one after the other.
     if (status.code == SftpChannel::NoSuchFile && !upload.madeFolder) {
         upload.madeFolder = true;
-        if (PublishError error = makeFolders(folder); error.failed())
-            endUpload(upload, error);
-        else
-            sendOpen(upload);
+        upload.needsFolder = true;
         return;
     }
     if (status.code == SftpChannel::Failure && spaceRunsShort(folder, 1))

@@ -205,6 +205,14 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
         return int(PublishExit::UsageError);
     }
     const QList<SiteFile> &site = *read.site;
+    // The copies kept for undoing it are made while it is published; a failure to make them
+    // is told (and they made again) when the publish is recorded.
+    std::future<void> storing;
+    if (command.mode == PublishMode::Publish && !command.rollback)
+        storing = std::async(std::launch::async, [&] {
+            QString ignored;
+            versions.storeFiles(site, &ignored);
+        });
     if (status == PublishStatus::Done)
         status = engine.prepare(site);
     for (const QString &warning : engine.warnings())
@@ -240,6 +248,8 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
         err << '\n';
     for (const QString &error : engine.errors())
         err << error << '\n';
+    if (storing.valid())
+        storing.wait();
     if (status != PublishStatus::Done || command.mode != PublishMode::Publish)
         return int(status);
     return finishPublish(command, engine, versions, site, timer.elapsed(), out, err);
