@@ -44,6 +44,9 @@ public:
     virtual PublishError remove(const QString &path) = 0;
     // Git: commits and pushes; the others have nothing left to do.
     virtual PublishError finish(const QString &summary) = 0;
+    // The time a request takes to the server and back, as measured on the open connection;
+    // -1 when unknown.
+    virtual qint64 roundTripMicroseconds() const { return -1; }
     // Thread-safe: aborts the transfer in flight.
     virtual void cancel() = 0;
 };

@@ -29,6 +29,8 @@ struct EngineText {
 constexpr int retryCount = 3;
 // Files that justify a connection of their own: each connection keeps dozens in flight.
 constexpr int filesPerConnection = 50;
+// A server this near (a local network) is kept busy by the requests in flight on one connection.
+constexpr qint64 nearRoundTripMicroseconds = 5000;
 
 // The name --check writes and removes; a temporary name, so that one left behind goes.
 QString checkProbeName() {
@@ -303,8 +305,13 @@ PublishStatus PublishEngine::publish() {
         for (const SiteFile &file : sends)
             m_state.files.insert(file.path, {file.path, file.size, {}});
         // More connections, where the files justify them, open while the manifest goes up.
-        const int connections = std::clamp(
-            int(sends.size() + filesPerConnection - 1) / filesPerConnection, 1, m_settings.jobs);
+        // They hide the round trips to a distant server; to a near one they only add work.
+        const qint64 roundTrip = first->roundTripMicroseconds();
+        const bool near = roundTrip >= 0 && roundTrip < nearRoundTripMicroseconds;
+        const int connections =
+            near ? 1
+                 : std::clamp(int(sends.size() + filesPerConnection - 1) / filesPerConnection, 1,
+                              m_settings.jobs);
         std::vector<std::future<std::unique_ptr<Destination>>> opening = startOpening(connections);
         const PublishError error = writeManifest(first);
         addOpened(opening);

@@ -36,6 +36,7 @@ public:
     PublishError remove(const QString &path) override;
     PublishError finish(const QString &summary) override;
     void cancel() override;
+    qint64 roundTripMicroseconds() const override;
 
 private:
     struct Status {
