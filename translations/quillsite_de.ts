@@ -1227,8 +1227,8 @@ Unterschiede.</translation>
         <translation>Die Version vor der zuletzt an ZIEL veröffentlichten erneut veröffentlichen; SITE darf fehlen.</translation>
     </message>
     <message>
-        <source>Send over N connections at once. Default: 4 (1 for Git).</source>
-        <translation>Über N Verbindungen gleichzeitig senden. Vorgabe: 4 (1 für Git).</translation>
+        <source>Send over at most N connections at once, fewer when there are few files. Default: 4 (1 for Git).</source>
+        <translation>Über höchstens N Verbindungen gleichzeitig senden, über weniger bei wenigen Dateien. Vorgabe: 4 (1 für Git).</translation>
     </message>
     <message>
         <source>Print only warnings and errors.</source>

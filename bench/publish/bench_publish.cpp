@@ -19,6 +19,7 @@
 #include <QMap>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <cstdio>
 #include <optional>
@@ -100,16 +101,17 @@ QList<Tool> tools(const BenchServers &servers, const QString &work, const QStrin
     if (QFile::exists(publish)) {
         list.append({u"quillsite"_s,
                      [=, &servers](const Link &link, const QString &site, const QString &folder) {
-                         QStringList command{
-                             publish,
-                             site,
-                             u"sftp://root@%1:%2%3"_s.arg(link.host).arg(link.port).arg(folder),
-                             u"-i"_s,
-                             servers.clientKey(),
-                             u"--known-hosts"_s,
-                             servers.knownHosts(),
-                             u"--yes"_s,
-                             u"--quiet"_s};
+                         QStringList command{publish,
+                                             site,
+                                             u"sftp://%1@%2:%3%4"_s.arg(servers.user(), link.host)
+                                                 .arg(link.port)
+                                                 .arg(folder),
+                                             u"-i"_s,
+                                             servers.clientKey(),
+                                             u"--known-hosts"_s,
+                                             servers.knownHosts(),
+                                             u"--yes"_s,
+                                             u"--quiet"_s};
                          if (!jobs.isEmpty())
                              command << u"--jobs"_s << jobs;
                          return command;
@@ -127,8 +129,21 @@ QList<Tool> tools(const BenchServers &servers, const QString &work, const QStrin
                                 u"-e"_s,
                                 ssh,
                                 site + u'/',
-                                u"root@%1:%2/"_s.arg(link.host, folder)};
+                                u"%1@%2:%3/"_s.arg(servers.user(), link.host, folder)};
          }});
+    // The whole site streamed over one connection: what the link itself carries, for the
+    // first publish, and a check that the slow link's relay is not what limits the others.
+    list.append({u"tar+ssh"_s,
+                 [&servers](const Link &link, const QString &site, const QString &folder) {
+                     const QString ssh = u"ssh "_s + servers.sshOptions().join(u' ') + u" -p "_s +
+                                         QString::number(link.port) + u" "_s + servers.user() +
+                                         u"@"_s + link.host;
+                     return QStringList{
+                         u"sh"_s, u"-c"_s,
+                         u"tar -C '%1' -cf - . | %2 'mkdir -p %3 && tar -C %3 -xf -'"_s.arg(
+                             site, ssh, folder)};
+                 },
+                 false});
     list.append({u"sftp -b"_s,
                  [&servers, work](const Link &link, const QString &site, const QString &folder) {
                      const QString batch = work + u"/batch-"_s + QFileInfo(folder).fileName();
@@ -138,7 +153,7 @@ QList<Tool> tools(const BenchServers &servers, const QString &work, const QStrin
                          fail(u"can't write "_s + batch);
                      return QStringList{u"sftp"_s} + servers.sshOptions() +
                             QStringList{u"-P"_s, QString::number(link.port), u"-b"_s, batch,
-                                        u"root@"_s + link.host};
+                                        servers.user() + u"@"_s + link.host};
                  },
                  false});
     return list;
@@ -213,8 +228,11 @@ int measure(const QCoreApplication &app) {
     const QCommandLineOption loopbackOption(u"loopback-only"_s, u"Measure the loopback only."_s);
     const QCommandLineOption workOption(u"work"_s, u"Work below this folder."_s, u"DIR"_s);
     const QCommandLineOption noSftpOption(u"no-sftp"_s, u"Leave out sftp -b (slow at 40 ms)."_s);
+    const QCommandLineOption holdOption(
+        u"hold"_s,
+        u"Measure nothing: keep the servers and links up for S seconds, to try by hand."_s, u"S"_s);
     parser.addOptions({runsOption, pagesOption, delayOption, jobsOption, loopbackOption, workOption,
-                       noSftpOption});
+                       noSftpOption, holdOption});
     parser.process(app);
 
     std::optional<QTemporaryDir> temporary;
@@ -230,7 +248,7 @@ int measure(const QCoreApplication &app) {
     const Sites sites = makeSites(work, parser.value(pagesOption).toInt());
 
     BenchServers servers(work);
-    if (const QString error = servers.makeKeys(); !error.isEmpty())
+    if (const QString error = servers.prepare(work + u"/server"_s); !error.isEmpty())
         fail(error);
     QList<Link> links;
     const int port = 20000 + int(QCoreApplication::applicationPid() % 20000);
@@ -251,6 +269,16 @@ int measure(const QCoreApplication &app) {
             links.append({u"rtt-%1ms"_s.arg(delay), slow->clientNamespace(),
                           DelayLink::serverAddress(), 22});
         }
+    }
+    if (parser.isSet(holdOption)) {
+        for (const Link &link : std::as_const(links))
+            std::printf("%s: ip netns exec '%s' ... %s@%s -p %d, key %s, known hosts %s\n",
+                        qPrintable(link.name), qPrintable(link.space), qPrintable(servers.user()),
+                        qPrintable(link.host), link.port, qPrintable(servers.clientKey()),
+                        qPrintable(servers.knownHosts()));
+        std::fflush(stdout);
+        QThread::sleep(parser.value(holdOption).toULong());
+        return 0;
     }
     QList<Tool> toolList = tools(servers, work, parser.value(jobsOption));
     if (parser.isSet(noSftpOption))

@@ -7,9 +7,12 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QMultiHash>
 #include <QThread>
 
 #include <csignal>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -29,19 +32,56 @@ bool writeAll(const QString &path, const QByteArray &bytes, QIODevice::OpenMode 
     return file.open(QIODevice::WriteOnly | mode) && file.write(bytes) == bytes.size();
 }
 
+// Every process below `parent`, from /proc.
+QList<pid_t> descendants(pid_t parent) {
+    QMultiHash<pid_t, pid_t> children;
+    for (const QString &entry : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
+        // "pid (name) state ppid ...": the name may hold blanks, so read after its ')'.
+        const QByteArray text = readAll(u"/proc/"_s + entry + u"/stat"_s);
+        if (!text.isEmpty())
+            children.insert(pid_t(text.mid(text.lastIndexOf(')') + 2).split(' ').value(1).toInt()),
+                            pid_t(entry.toInt()));
+    }
+    QList<pid_t> below = children.values(parent);
+    for (qsizetype i = 0; i < below.size(); ++i)
+        below += children.values(below.at(i));
+    return below;
+}
+
 } // namespace
 
 BenchServers::BenchServers(const QString &folder)
     : m_folder(folder) {}
 
 BenchServers::~BenchServers() {
+    // The sessions first: one whose client's goodbye never crossed the slow link (taken down
+    // right after the last step) would wait for it for ever.
     for (pid_t pid : m_servers) {
+        for (pid_t session : descendants(pid))
+            ::kill(session, SIGTERM);
         ::kill(pid, SIGTERM);
         ::waitpid(pid, nullptr, 0);
     }
+    if (!m_user.isEmpty())
+        runMeasured({}, {u"userdel"_s, u"--force"_s, m_user}, m_folder + u"/user.log"_s);
 }
 
-QString BenchServers::makeKeys() {
+QString BenchServers::prepare(const QString &serverFolder) {
+    const QString name = u"qsbench%1"_s.arg(::getpid());
+    if (runMeasured({},
+                    {u"useradd"_s, u"--system"_s, u"--no-create-home"_s, u"--home-dir"_s,
+                     serverFolder, u"--shell"_s, u"/bin/sh"_s,
+                     // no password, but not locked: sshd lets a locked account in by no means
+                     u"--password"_s, u"*"_s, name},
+                    m_folder + u"/user.log"_s)
+            .exitCode != 0)
+        return u"useradd failed"_s;
+    m_user = name;
+    // The user reaches the server folder through the work folder, and writes only there.
+    const passwd *account = ::getpwnam(name.toLocal8Bit().constData());
+    if (!account || ::chmod(QFile::encodeName(m_folder).constData(), 0711) != 0 ||
+        ::chown(QFile::encodeName(serverFolder).constData(), account->pw_uid, account->pw_gid) != 0)
+        return u"can't give the server folder to "_s + name;
     for (const QString &key : QStringList{m_folder + u"/host_key"_s, clientKey()}) {
         const RunResult made = runMeasured(
             {}, {u"ssh-keygen"_s, u"-q"_s, u"-t"_s, u"ed25519"_s, u"-N"_s, QString(), u"-f"_s, key},

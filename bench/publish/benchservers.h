@@ -17,8 +17,10 @@ struct Link {
     int port = 0;
 };
 
-// OpenSSH's sshd for the benchmark, letting in this process's user by the benchmark's own
-// key; one per link, each started in the link's server namespace. Stopped by process id.
+// OpenSSH's sshd for the benchmark, letting in a user made for the run (a plain /bin/sh
+// account, as on a web host; root's shell start-up files would be timed with every
+// connection) by the benchmark's own key; one per link, each started in the link's server
+// namespace. Stopped by process id; the user is deleted at the end.
 class BenchServers final {
 public:
     explicit BenchServers(const QString &folder);
@@ -26,8 +28,10 @@ public:
     BenchServers(const BenchServers &) = delete;
     BenchServers &operator=(const BenchServers &) = delete;
 
-    // Makes the keys; returns an empty text or what failed.
-    QString makeKeys();
+    // Makes the keys and the user, who owns `serverFolder`; returns an empty text or what
+    // failed.
+    QString prepare(const QString &serverFolder);
+    const QString &user() const { return m_user; }
     // Starts an sshd on `address`:`port` in `serverSpace`; records it in known_hosts.
     QString start(const QString &serverSpace, const QString &address, int port);
     QString clientKey() const { return m_folder + QStringLiteral("/client_key"); }
@@ -37,6 +41,7 @@ public:
 
 private:
     QString m_folder;
+    QString m_user;
     QList<pid_t> m_servers;
 };
 

@@ -70,11 +70,12 @@ int main(int argc, char *argv[]) {
     // The dialog finds the key and the known host where a user keeps them.
     qputenv("HOME", QFile::encodeName(work.path()));
     qunsetenv("SSH_AUTH_SOCK");
-    BenchServers servers(work.filePath(u"sshd"_s));
-    QDir().mkpath(work.filePath(u"sshd"_s));
+    BenchServers servers(work.path());
     QDir().mkpath(work.filePath(u".ssh"_s));
     const int port = freePort();
-    QString problem = servers.makeKeys();
+    const QString serverFolder = work.filePath(u"server"_s);
+    QDir().mkpath(serverFolder);
+    QString problem = servers.prepare(serverFolder);
     if (problem.isEmpty())
         problem = servers.start(QString(), u"127.0.0.1"_s, port);
     if (problem.isEmpty() &&
@@ -91,8 +92,8 @@ int main(int argc, char *argv[]) {
     PublishPlace place;
     place.host = u"127.0.0.1"_s;
     place.port = port;
-    place.user = qEnvironmentVariable("USER", u"root"_s);
-    place.remoteFolder = work.filePath(u"server"_s);
+    place.user = servers.user();
+    place.remoteFolder = serverFolder;
     place.signIn = PublishPlace::SignIn::KeyFile;
     place.keyFile = servers.clientKey();
     savePublishPlace(site, place);

@@ -21,11 +21,11 @@
 #include "builder/siteownership.h"
 #include "builder/sitereader.h"
 #include "platform/desktopservices.h"
-#include "project/sitemodel.h"
-#include "publishwindow/frmpublish.h"
 #include "project/draftkeeper.h"
 #include "project/draftstore.h"
 #include "project/draftsummary.h"
+#include "project/sitemodel.h"
+#include "publishwindow/frmpublish.h"
 
 #include <QAction>
 #include <QDir>

@@ -5,10 +5,14 @@
 
 #include "publish/publisherror.h"
 #include "publish/remoteentry.h"
+#include "publish/sitefile.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 namespace quillsite {
 
@@ -24,14 +28,25 @@ public:
     virtual PublishError readFile(const QString &path, qint64 limit, QByteArray *bytes) = 0;
     // The whole tree below the published folder.
     virtual PublishError list(QList<RemoteEntry> *entries) = 0;
+    // Those of `paths` that are there. This one lists the whole tree; destinations that can
+    // ask after single files do so.
+    virtual PublishError find(const QStringList &paths, QList<RemoteEntry> *found);
     // Sends a local file: makes missing folders, writes under a temporary name in
     // the same folder, then renames into place (replacing). A visitor sees the old
     // file or the new one, never half of one.
     virtual PublishError put(const QString &path, const QString &localFile) = 0;
+    using NextFile = std::function<const SiteFile *()>;
+    using FileDone = std::function<void(const SiteFile &, const PublishError &)>;
+    // Puts the files that `next` gives out until it gives none, telling `done` how each went.
+    // This one sends them one by one; destinations that can keep several in flight do.
+    virtual void putEach(const NextFile &next, const FileDone &done);
     // NotFound is not a failure to the caller.
     virtual PublishError remove(const QString &path) = 0;
     // Git: commits and pushes; the others have nothing left to do.
     virtual PublishError finish(const QString &summary) = 0;
+    // The time a request takes to the server and back, as measured on the open connection;
+    // -1 when unknown.
+    virtual qint64 roundTripMicroseconds() const { return -1; }
     // Thread-safe: aborts the transfer in flight.
     virtual void cancel() = 0;
 };

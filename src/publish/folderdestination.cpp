@@ -3,12 +3,13 @@
 
 #include "publish/folderdestination.h"
 
+#include "publish/uploadname.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -35,16 +36,6 @@ PublishError errorFromErrno(int code, const QString &what) {
 }
 
 } // namespace
-
-QString temporaryNamePrefix() {
-    return u".quillsite-tmp-"_s;
-}
-
-bool isTemporaryName(const QString &path) {
-    const QString name = path.section(u'/', -1);
-    return name.startsWith(temporaryNamePrefix()) ||
-           (name.startsWith(u'.') && name.endsWith(u".quillsite-upload"_s));
-}
 
 FolderDestination::FolderDestination(const QString &folder)
     : m_folder(QDir::cleanPath(folder)) {}
@@ -115,10 +106,10 @@ PublishError FolderDestination::copyInto(const QString &target, const QString &l
         return {PublishError::Kind::Failed,
                 FolderText::tr("Cannot read %1: %2").arg(localFile, source.errorString()),
                 {}};
-    const QFileInfo targetInfo(target);
-    const QString temporary = targetInfo.path() + u'/' + temporaryNamePrefix() +
-                              QString::number(QRandomGenerator::global()->generate(), 16) + u'-' +
-                              targetInfo.fileName();
+    const QString temporary = temporaryUploadName(target);
+    // What a stopped publish left there goes; so does a link put in its place, which is
+    // removed, never followed.
+    QFile::remove(temporary);
     QFile out(temporary);
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return errorFromErrno(errno, FolderText::tr("Cannot write %1").arg(temporary));

@@ -33,12 +33,4 @@ private:
     std::atomic_bool m_cancelled = false;
 };
 
-// The prefix of the names that files have while they are being written.
-QString temporaryNamePrefix();
-
-// Whether a file on the server is one that a publish was writing when it was
-// stopped, under this destination's temporary names or the network ones'
-// (".name.quillsite-upload"). Such files are ours to remove, and never published.
-bool isTemporaryName(const QString &path);
-
 } // namespace quillsite

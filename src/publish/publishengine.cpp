@@ -3,8 +3,8 @@
 
 #include "publish/publishengine.h"
 
-#include "publish/folderdestination.h"
 #include "publish/sitefile.h"
+#include "publish/uploadname.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -27,6 +27,15 @@ struct EngineText {
 };
 
 constexpr int retryCount = 3;
+// Files that justify a connection of their own: each connection keeps dozens in flight.
+constexpr int filesPerConnection = 50;
+// A server this near (a local network) is kept busy by the requests in flight on one connection.
+constexpr qint64 nearRoundTripMicroseconds = 5000;
+
+// The name --check writes and removes; a temporary name, so that one left behind goes.
+QString checkProbeName() {
+    return temporaryUploadName(u"quillsite-check"_s);
+}
 
 // Names a list of files in a message, shortened when it is long.
 QString nameFiles(const QStringList &files) {
@@ -78,7 +87,12 @@ bool PublishEngine::stopping() const {
 }
 
 PublishError PublishEngine::retried(const std::function<PublishError()> &attempt) const {
-    PublishError error = attempt();
+    return retriedAfter(attempt(), attempt);
+}
+
+// Tries again after `error`, the outcome of a first attempt.
+PublishError PublishEngine::retriedAfter(PublishError error,
+                                         const std::function<PublishError()> &attempt) const {
     for (int retry = 0; retry < retryCount && error.kind == PublishError::Kind::Transient;
          ++retry) {
         if (m_stop && m_stop->load())
@@ -89,18 +103,37 @@ PublishError PublishEngine::retried(const std::function<PublishError()> &attempt
     return error;
 }
 
-PublishStatus PublishEngine::prepare(const QList<SiteFile> &site) {
+PublishStatus PublishEngine::connect() {
     m_destinations.push_back(m_maker());
     Destination *destination = m_destinations.front().get();
     if (const PublishError error = destination->open(); error.failed())
         return fail(error);
+    QByteArray bytes;
+    const PublishError error = retried(
+        [&] { return destination->readFile(manifestFileName(), manifestSizeLimit, &bytes); });
+    if (error.kind == PublishError::Kind::NotFound)
+        return PublishStatus::Done;
+    // A manifest that could not be fetched is not a missing one: going on would forget
+    // which files are ours.
+    if (error.kind != PublishError::Kind::None && error.kind != PublishError::Kind::Failed)
+        return fail(error);
+    if (error.failed())
+        m_warnings.append(
+            EngineText::tr("The manifest on the server is ignored: %1").arg(error.message));
+    else
+        m_manifestBytes = bytes;
+    return PublishStatus::Done;
+}
+
+PublishStatus PublishEngine::prepare(const QList<SiteFile> &site) {
+    if (m_destinations.empty()) {
+        if (const PublishStatus status = connect(); status != PublishStatus::Done)
+            return status;
+    }
     QList<RemoteEntry> listing;
-    if (const PublishError error = retried([&] { return destination->list(&listing); });
-        error.failed())
+    if (const PublishError error = readServerFiles(site, &listing); error.failed())
         return fail(error);
     readServerManifest(listing);
-    if (!m_errors.isEmpty())
-        return fail({m_worstKind, m_errors.takeLast(), {}});
     if (m_settings.checkFiles)
         checkServerFiles(listing);
     m_plan = makePublishPlan(site, m_state);
@@ -108,28 +141,49 @@ PublishStatus PublishEngine::prepare(const QList<SiteFile> &site) {
     return PublishStatus::Done;
 }
 
+// The whole tree on a first visit, when foreign files are to be listed, and for --check-files.
+// Otherwise only what matters: the folders on the way to the manifest's files (none may be a
+// link: a removal there would reach elsewhere), the site's new files (one we did not write
+// would be replaced), what a web server would show instead of index.htm, and what a stopped
+// publish may have left. Our own files are not asked after one by one: the manifest says what
+// they are, and replacing or removing a link leaves what it points to alone.
+PublishError PublishEngine::readServerFiles(const QList<SiteFile> &site,
+                                            QList<RemoteEntry> *listing) {
+    Destination *destination = m_destinations.front().get();
+    QString why;
+    const std::optional<Manifest> claimed =
+        m_manifestBytes ? quillsite::readManifest(*m_manifestBytes, {}, &why) : std::nullopt;
+    if (!claimed || m_settings.checkFiles)
+        return retried([&] { return destination->list(listing); });
+    QSet<QString> wanted{manifestFileName(), temporaryUploadName(manifestFileName()),
+                         checkProbeName(),   temporaryUploadName(checkProbeName()),
+                         u"index.html"_s,    u"index.php"_s,
+                         u"default.htm"_s};
+    for (const ManifestEntry &entry : claimed->files) {
+        for (qsizetype slash = entry.path.indexOf(u'/'); slash > 0;
+             slash = entry.path.indexOf(u'/', slash + 1))
+            wanted.insert(entry.path.left(slash));
+        if (entry.sha256.isEmpty())
+            wanted.insert(temporaryUploadName(entry.path));
+    }
+    for (const SiteFile &file : site) {
+        if (!claimed->files.contains(file.path))
+            wanted.insert(file.path);
+    }
+    const QStringList paths(wanted.cbegin(), wanted.cend());
+    return retried([&] { return destination->find(paths, listing); });
+}
+
 void PublishEngine::readServerManifest(const QList<RemoteEntry> &listing) {
+    if (!m_manifestBytes)
+        return;
     QSet<QString> links;
     for (const RemoteEntry &entry : listing) {
         if (entry.isLink)
             links.insert(entry.path);
     }
-    QByteArray bytes;
-    Destination *destination = m_destinations.front().get();
-    const PublishError error = retried(
-        [&] { return destination->readFile(manifestFileName(), manifestSizeLimit, &bytes); });
-    if (error.kind == PublishError::Kind::NotFound)
-        return;
-    // A manifest that could not be fetched is not a missing one: going on would forget
-    // which files are ours.
-    if (error.kind != PublishError::Kind::None && error.kind != PublishError::Kind::Failed) {
-        m_errors.append(error.message);
-        m_worstKind = error.kind;
-        return;
-    }
-    QString why = error.message;
-    std::optional<Manifest> manifest =
-        error.failed() ? std::nullopt : quillsite::readManifest(bytes, links, &why);
+    QString why;
+    std::optional<Manifest> manifest = quillsite::readManifest(*m_manifestBytes, links, &why);
     if (!manifest) {
         // Trusting none of it is safe: nothing is deleted, and same-named files need a yes.
         m_warnings.append(EngineText::tr("The manifest on the server is ignored: %1").arg(why));
@@ -200,7 +254,7 @@ PublishStatus PublishEngine::check() {
         return fail({PublishError::Kind::Failed,
                      EngineText::tr("Cannot make a file to try the server with."),
                      {}});
-    const QString name = temporaryNamePrefix() + u"check"_s;
+    const QString name = checkProbeName();
     Destination *destination = m_destinations.front().get();
     if (const PublishError error = destination->put(name, probe.fileName()); error.failed())
         return fail(error);
@@ -250,9 +304,19 @@ PublishStatus PublishEngine::publish() {
         const Manifest before = m_state;
         for (const SiteFile &file : sends)
             m_state.files.insert(file.path, {file.path, file.size, {}});
-        if (const PublishError error = writeManifest(first); error.failed())
+        // More connections, where the files justify them, open while the manifest goes up.
+        // They hide the round trips to a distant server; to a near one they only add work.
+        const qint64 roundTrip = first->roundTripMicroseconds();
+        const bool near = roundTrip >= 0 && roundTrip < nearRoundTripMicroseconds;
+        const int connections =
+            near ? 1
+                 : std::clamp(int(sends.size() + filesPerConnection - 1) / filesPerConnection, 1,
+                              m_settings.jobs);
+        std::vector<std::future<std::unique_ptr<Destination>>> opening = startOpening(connections);
+        const PublishError error = writeManifest(first);
+        addOpened(opening);
+        if (error.failed())
             return fail(error);
-        openWorkers();
         m_progress.filesTotal = int(sends.size());
         for (const SiteFile &file : sends)
             m_progress.bytesTotal += file.size;
@@ -294,28 +358,60 @@ void PublishEngine::forgetUnsent(const Manifest &before) {
     }
 }
 
-void PublishEngine::openWorkers() {
-    while (int(m_destinations.size()) < m_settings.jobs) {
-        std::unique_ptr<Destination> destination = m_maker();
-        if (destination->open().failed())
-            break; // the connections already open carry on
-        m_destinations.push_back(std::move(destination));
+std::vector<std::future<std::unique_ptr<Destination>>>
+PublishEngine::startOpening(int connections) {
+    std::vector<std::future<std::unique_ptr<Destination>>> opening;
+    for (int i = int(m_destinations.size()); i < connections; ++i) {
+        opening.push_back(std::async(std::launch::async, [this] {
+            std::unique_ptr<Destination> destination = m_maker();
+            // One that can't open is left out: the connections already open carry on.
+            if (destination->open().failed())
+                destination.reset();
+            return destination;
+        }));
+    }
+    return opening;
+}
+
+void PublishEngine::addOpened(std::vector<std::future<std::unique_ptr<Destination>>> &opening) {
+    for (std::future<std::unique_ptr<Destination>> &connection : opening) {
+        if (std::unique_ptr<Destination> destination = connection.get())
+            m_destinations.push_back(std::move(destination));
     }
 }
 
 void PublishEngine::sendPhase(const QList<SiteFile> &files) {
     std::atomic_int next = 0;
     auto work = [&](Destination *destination) {
-        while (!stopping()) {
+        // Files whose connection was lost: this connection takes no new ones until they went
+        // again, one by one, as retries.
+        QList<std::pair<const SiteFile *, PublishError>> again;
+        const auto nextFile = [&]() -> const SiteFile * {
+            if (stopping() || !again.isEmpty())
+                return nullptr;
             const int index = next++;
             if (index >= files.size())
+                return nullptr;
+            QMutexLocker locker(&m_mutex);
+            m_tried.insert(files.at(index).path);
+            return &files.at(index);
+        };
+        const auto done = [&](const SiteFile &file, const PublishError &error) {
+            if (error.kind == PublishError::Kind::Transient)
+                again.append({&file, error});
+            else
+                record(file, error);
+        };
+        for (;;) {
+            destination->putEach(nextFile, done);
+            if (again.isEmpty())
                 return;
-            const SiteFile &file = files.at(index);
-            {
-                QMutexLocker locker(&m_mutex);
-                m_tried.insert(file.path);
+            for (const auto &[file, error] : std::exchange(again, {})) {
+                const SiteFile &retry = *file;
+                record(retry, retriedAfter(error, [&] {
+                           return destination->put(retry.path, retry.localFile);
+                       }));
             }
-            record(file, retried([&] { return destination->put(file.path, file.localFile); }));
         }
     };
     std::vector<std::thread> workers;

@@ -11,7 +11,9 @@
 
 #include <atomic>
 #include <functional>
+#include <future>
 #include <memory>
+#include <optional>
 
 namespace quillsite {
 
@@ -51,7 +53,9 @@ public:
     // When set, no further file is started; the one in flight is completed.
     void setStopFlag(const std::atomic_bool *stop);
 
-    // Connects, reads the server's listing and manifest, and plans.
+    // Connects and reads the manifest the last publish left; may run while the site is read.
+    PublishStatus connect();
+    // Connects unless connect() did, learns what the server holds of what matters, and plans.
     PublishStatus prepare(const QList<SiteFile> &site);
     // Checks that files can be written, renamed and removed there; changes nothing.
     PublishStatus check();
@@ -70,12 +74,16 @@ private:
     bool confirmed(const QString &question) const;
     bool stopping() const;
     PublishError retried(const std::function<PublishError()> &attempt) const;
+    PublishError retriedAfter(PublishError error,
+                              const std::function<PublishError()> &attempt) const;
     PublishError writeManifest(Destination *destination);
+    PublishError readServerFiles(const QList<SiteFile> &site, QList<RemoteEntry> *listing);
     void readServerManifest(const QList<RemoteEntry> &listing);
     void checkServerFiles(const QList<RemoteEntry> &listing);
     void noteServingConflicts(const QList<RemoteEntry> &listing, const QList<SiteFile> &site);
     void forgetUnsent(const Manifest &before);
-    void openWorkers();
+    std::vector<std::future<std::unique_ptr<Destination>>> startOpening(int connections);
+    void addOpened(std::vector<std::future<std::unique_ptr<Destination>>> &opening);
     void sendPhase(const QList<SiteFile> &files);
     void record(const SiteFile &file, const PublishError &error);
     bool removeOldFiles();
@@ -87,6 +95,7 @@ private:
     const std::atomic_bool *m_stop = nullptr;
 
     std::vector<std::unique_ptr<Destination>> m_destinations;
+    std::optional<QByteArray> m_manifestBytes; // as read from the server; none when absent
     bool m_hadManifest = false;
     Manifest m_state; // what the server holds, as far as we know for sure
     PublishPlan m_plan;

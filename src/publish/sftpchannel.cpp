@@ -12,6 +12,9 @@ constexpr quint32 kProtocolVersion = 3;
 // Larger packets than this are refused: no reply a publish asks for comes near it.
 constexpr quint32 kLargestPacket = 4 * 1024 * 1024;
 constexpr int kStartTimeoutMs = 15000;
+// Requests are gathered up to this size and sent together, in few packets and system calls,
+// or sooner, when a reply is waited for.
+constexpr qsizetype kBatchSize = 256 * 1024;
 
 } // namespace
 
@@ -112,17 +115,69 @@ bool SftpChannel::start() {
     return true;
 }
 
-quint32 SftpChannel::send(Type type, const QByteArray &fields) {
+bool SftpChannel::request(Type type, const QByteArray &fields, Handler handler) {
+    if (m_broken)
+        return false;
     const quint32 id = m_nextId++;
     if (m_nextId == 0)
         m_nextId = 1;
-    QByteArray packet;
-    packet.reserve(9 + fields.size());
-    packet += sftpU32(quint32(5 + fields.size()));
-    packet += char(type);
-    packet += sftpU32(id);
-    packet += fields;
-    return writeAll(packet) ? id : 0;
+    m_outgoing += sftpU32(quint32(5 + fields.size()));
+    m_outgoing += char(type);
+    m_outgoing += sftpU32(id);
+    m_outgoing += fields;
+    if (m_outgoing.size() >= kBatchSize && !flush())
+        return false;
+    m_waiting.emplace(id, std::move(handler));
+    return true;
+}
+
+bool SftpChannel::flush() {
+    const bool written = writeAll(m_outgoing);
+    m_outgoing.clear();
+    if (!written)
+        breakDown();
+    return written;
+}
+
+bool SftpChannel::pump(int timeoutMs) {
+    if (!m_outgoing.isEmpty() && !flush())
+        return false;
+    const std::optional<Reply> reply = m_broken ? std::nullopt : receive(timeoutMs);
+    const auto waiting = reply ? m_waiting.find(reply->id) : m_waiting.end();
+    if (waiting == m_waiting.end()) {
+        // An answer to nothing asked is as bad as none: the stream can't be trusted.
+        breakDown();
+        return false;
+    }
+    const Handler handler = std::move(waiting->second);
+    m_waiting.erase(waiting);
+    handler(&*reply);
+    return true;
+}
+
+std::optional<SftpChannel::Reply> SftpChannel::call(Type type, const QByteArray &fields,
+                                                    int timeoutMs) {
+    std::optional<Reply> result;
+    bool answered = false;
+    if (!request(type, fields, [&](const Reply *reply) {
+            answered = true;
+            if (reply)
+                result = *reply;
+        }))
+        return std::nullopt;
+    while (!answered)
+        pump(timeoutMs);
+    return result;
+}
+
+void SftpChannel::breakDown() {
+    m_broken = true;
+    // Handlers may send more requests, which now fail at once; none is waited for.
+    while (!m_waiting.empty()) {
+        const Handler handler = std::move(m_waiting.begin()->second);
+        m_waiting.erase(m_waiting.begin());
+        handler(nullptr);
+    }
 }
 
 std::optional<SftpChannel::Reply> SftpChannel::receive(int timeoutMs) {

@@ -8,7 +8,9 @@
 
 #include <libssh/libssh.h>
 
+#include <functional>
 #include <optional>
+#include <unordered_map>
 
 namespace quillsite {
 
@@ -55,6 +57,10 @@ public:
         QByteArray body; // the fields after the request id
     };
 
+    // What to do with the reply to a request: nullptr when none came (the connection failed,
+    // stalled or was cancelled).
+    using Handler = std::function<void(const Reply *)>;
+
     explicit SftpChannel(ssh_session session);
     ~SftpChannel();
     SftpChannel(const SftpChannel &) = delete;
@@ -62,21 +68,32 @@ public:
 
     // Opens the channel, starts the sftp subsystem and learns the server's extensions.
     bool start();
-    // Sends one request; returns its id, or 0 when the connection failed.
-    quint32 send(Type type, const QByteArray &fields);
-    // The next reply, waiting at most `timeoutMs`; nullopt when the connection failed or stalled.
-    std::optional<Reply> receive(int timeoutMs);
+    // Sends one request (at the latest when a reply is waited for) whose reply pump() hands
+    // to `handler`; false when the connection failed (then the handler is never called).
+    bool request(Type type, const QByteArray &fields, Handler handler);
+    // Reads one reply, waiting at most `timeoutMs`, and hands it to its request's handler.
+    // When none comes, every request still waiting is told so and the channel is broken.
+    bool pump(int timeoutMs);
+    // Sends a request and waits for its reply, handing on those of other requests meanwhile.
+    std::optional<Reply> call(Type type, const QByteArray &fields, int timeoutMs);
+    bool broken() const { return m_broken; }
     bool supports(const QByteArray &extension) const { return m_extensions.contains(extension); }
     // The server's own word for the last transport failure, for messages.
     QString transportError() const;
 
 private:
+    bool flush();
+    std::optional<Reply> receive(int timeoutMs);
+    void breakDown();
     bool writeAll(const QByteArray &bytes);
     bool readExactly(char *buffer, qsizetype size, int timeoutMs);
 
     ssh_session m_session;
     ssh_channel m_channel = nullptr;
     quint32 m_nextId = 1;
+    bool m_broken = false;
+    QByteArray m_outgoing;                          // requests not yet sent
+    std::unordered_map<quint32, Handler> m_waiting; // by request id
     QHash<QByteArray, QByteArray> m_extensions;
 };
 

@@ -9,6 +9,13 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
+#include <list>
+#include <map>
+#include <utility>
+
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/socket.h>
 
 using namespace Qt::StringLiterals;
@@ -25,8 +32,13 @@ enum OpenFlag : quint32 { ForReading = 1, ForWriting = 2, Create = 8, Truncate =
 constexpr quint32 kPermissionsGiven = 4;
 // A status the server never sends: no reply came (lost connection, stall or cancel).
 constexpr quint32 kNoReply = 0xffffffff;
-// Requests in flight per file: enough to keep a long link busy, few enough to bound memory.
+// Writes in flight per file, files in flight per connection, and the bytes they hold at most:
+// enough to keep a long link busy, few enough to bound memory.
 constexpr int kInFlight = 64;
+constexpr int kFilesInFlight = 64;
+constexpr qint64 kBytesInFlight = 8 * 1024 * 1024;
+// Reads asked for at once when a file is read.
+constexpr int kReadsAhead = 32;
 constexpr qsizetype kMostEntries = 1000000;
 
 QByteArray parentOf(const QByteArray &path) {
@@ -75,8 +87,10 @@ QByteArray SftpDestination::remotePath(const QString &path) const {
 }
 
 PublishError SftpDestination::reconnectIfLost() {
-    if (!m_lost)
+    if (!m_lost && !(m_channel && m_channel->broken()))
         return {};
+    if (m_cancelled)
+        return statusError({kNoReply, {}}, {});
     // A retry after a lost connection gets a new one, as the old one can't carry it.
     m_channel.reset();
     ssh_disconnect(m_session);
@@ -84,6 +98,8 @@ PublishError SftpDestination::reconnectIfLost() {
     m_session = nullptr;
     m_socket = -1;
     m_madeFolders.clear();
+    m_bytesInFlight = 0;
+    m_askedWriteSize = false;
     m_lost = false;
     return open();
 }
@@ -106,7 +122,6 @@ PublishError SftpDestination::open() {
                     .arg(account(), m_channel->transportError()),
                 {}};
     }
-    learnWriteSize();
     return {};
 }
 
@@ -146,35 +161,31 @@ PublishError SftpDestination::connect() {
 }
 
 void SftpDestination::learnWriteSize() {
-    // Every server takes 32 KiB; OpenSSH tells how much more it takes.
-    if (!m_channel->supports("limits@openssh.com"))
+    // Every server takes 32 KiB; OpenSSH tells how much more it takes. Asked only when files
+    // are to be written, and not waited for: the answer comes before those of the requests
+    // sent after it, so before the first write.
+    if (std::exchange(m_askedWriteSize, true) || !m_channel->supports("limits@openssh.com"))
         return;
-    const std::optional<SftpChannel::Reply> reply =
-        call(SftpChannel::Extended, sftpString("limits@openssh.com"));
-    if (!reply || reply->type != SftpChannel::ExtendedReply)
-        return;
-    SftpReader reader(reply->body);
-    reader.u64();
-    reader.u64();
-    const quint64 largestWrite = reader.u64();
-    if (reader.ok())
-        m_writeSize = quint32(std::clamp<quint64>(largestWrite, 32 * 1024, 255 * 1024));
+    m_channel->request(SftpChannel::Extended, sftpString("limits@openssh.com"),
+                       [this](const SftpChannel::Reply *reply) {
+                           if (!reply || reply->type != SftpChannel::ExtendedReply)
+                               return;
+                           SftpReader reader(reply->body);
+                           reader.u64();
+                           reader.u64();
+                           const quint64 largestWrite = reader.u64();
+                           if (reader.ok())
+                               m_writeSize = quint32(
+                                   std::clamp<quint64>(largestWrite, 32 * 1024, 255 * 1024));
+                       });
 }
 
 std::optional<SftpChannel::Reply> SftpDestination::call(SftpChannel::Type type,
                                                         const QByteArray &fields) {
-    const quint32 id = m_channel->send(type, fields);
-    if (id == 0)
-        return std::nullopt;
-    std::optional<SftpChannel::Reply> reply = m_channel->receive(stallMs());
-    if (!reply || reply->id != id)
-        return std::nullopt;
-    return reply;
+    return m_channel->call(type, fields, stallMs());
 }
 
-SftpDestination::Status SftpDestination::statusCall(SftpChannel::Type type,
-                                                    const QByteArray &fields) {
-    const std::optional<SftpChannel::Reply> reply = call(type, fields);
+SftpDestination::Status SftpDestination::statusOf(const SftpChannel::Reply *reply) {
     if (!reply)
         return {kNoReply, {}};
     if (reply->type != SftpChannel::Status)
@@ -186,6 +197,12 @@ SftpDestination::Status SftpDestination::statusCall(SftpChannel::Type type,
     return status;
 }
 
+SftpDestination::Status SftpDestination::statusCall(SftpChannel::Type type,
+                                                    const QByteArray &fields) {
+    const std::optional<SftpChannel::Reply> reply = call(type, fields);
+    return statusOf(reply ? &*reply : nullptr);
+}
+
 std::optional<QByteArray> SftpDestination::openHandle(SftpChannel::Type type,
                                                       const QByteArray &fields) {
     const std::optional<SftpChannel::Reply> reply = call(type, fields);
@@ -195,12 +212,7 @@ std::optional<QByteArray> SftpDestination::openHandle(SftpChannel::Type type,
         if (reader.ok())
             return handle;
     }
-    m_lastStatus = {kNoReply, {}};
-    if (reply && reply->type == SftpChannel::Status) {
-        SftpReader reader(reply->body);
-        m_lastStatus.code = reader.u32();
-        m_lastStatus.message = QString::fromUtf8(reader.string());
-    }
+    m_lastStatus = statusOf(reply ? &*reply : nullptr);
     return std::nullopt;
 }
 
@@ -232,85 +244,234 @@ PublishError SftpDestination::statusError(const Status &status, const QString &p
     }
 }
 
+// One file on its way up: written under its temporary name (opened, written, closed, each
+// step pipelined with other files'), then renamed into place once every byte was confirmed.
+struct SftpDestination::Upload {
+    Upload(const SiteFile *file, const Destination::FileDone *done)
+        : file(file)
+        , done(done)
+        , local(file->localFile) {}
+
+    const SiteFile *file;
+    const Destination::FileDone *done;
+    QFile local;
+    QByteArray target;
+    QByteArray temporary;
+    QByteArray handle;
+    quint64 offset = 0;
+    int writesOut = 0;
+    bool madeFolder = false;
+    bool needsFolder = false;
+    bool closeSent = false;
+    bool closed = false;
+    bool lost = false;
+    bool over = false;
+    Status first{SftpChannel::Ok, {}};
+};
+
 PublishError SftpDestination::put(const QString &path, const QString &localFile) {
-    if (PublishError error = reconnectIfLost(); error.failed())
-        return error;
-    QFile file(localFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {PublishError::Kind::Failed,
-                Texts::tr("Could not read %1: %2").arg(localFile, file.errorString()),
-                {}};
-    }
-    const QByteArray target = remotePath(path);
-    const QByteArray temporary = temporaryUploadName(target);
-    const QByteArray openFields =
-        sftpString(temporary) + sftpU32(ForWriting | Create | Truncate) + withPermissions(0644);
-    std::optional<QByteArray> handle = openHandle(SftpChannel::Open, openFields);
-    if (!handle && m_lastStatus.code == SftpChannel::NoSuchFile) {
-        if (PublishError error = makeFolders(parentOf(target)); error.failed())
-            return error;
-        handle = openHandle(SftpChannel::Open, openFields);
-    }
-    if (!handle) {
-        if (m_lastStatus.code == SftpChannel::Failure && spaceRunsShort(parentOf(target), 1))
-            return {PublishError::Kind::NoSpace,
-                    Texts::tr("%1 has no space left for %2.").arg(account(), path),
-                    {}};
-        return statusError(m_lastStatus, path);
-    }
-    if (PublishError error = sendFile(file, *handle, path); error.failed()) {
-        if (error.kind == PublishError::Kind::Transient ||
-            (error.kind == PublishError::Kind::Failed && m_cancelled))
-            return error;
-        // The half-written copy goes; the target was never touched.
-        statusCall(SftpChannel::Remove, sftpString(temporary));
-        if (spaceRunsShort(parentOf(target), file.size()))
-            return {PublishError::Kind::NoSpace,
-                    Texts::tr("%1 has no space left for %2.").arg(account(), path),
-                    {}};
-        return error;
-    }
-    return moveIntoPlace(temporary, target, path);
+    const SiteFile file{path, 0, {}, localFile};
+    bool given = false;
+    PublishError result;
+    putEach([&]() -> const SiteFile * { return std::exchange(given, true) ? nullptr : &file; },
+            [&](const SiteFile &, const PublishError &error) { result = error; });
+    return result;
 }
 
-PublishError SftpDestination::sendFile(QFile &file, const QByteArray &handle, const QString &path) {
-    Status first{SftpChannel::Ok, {}};
-    int inFlight = 0;
-    const auto collectOne = [&] {
-        const std::optional<SftpChannel::Reply> reply = m_channel->receive(stallMs());
-        if (!reply)
-            return false;
+void SftpDestination::putEach(const NextFile &next, const FileDone &done) {
+    if (PublishError error = reconnectIfLost(); error.failed()) {
+        if (const SiteFile *file = next())
+            done(*file, error);
+        return;
+    }
+    learnWriteSize();
+    std::list<Upload> uploads;
+    for (bool more = true;;) {
+        while (more && !m_channel->broken() && int(uploads.size()) < kFilesInFlight &&
+               m_bytesInFlight < kBytesInFlight) {
+            const SiteFile *file = next();
+            more = file != nullptr;
+            if (more)
+                startUpload(uploads.emplace_back(file, &done));
+        }
+        for (Upload &upload : uploads) {
+            if (std::exchange(upload.needsFolder, false)) {
+                if (PublishError error = makeFolders(parentOf(upload.target)); error.failed())
+                    endUpload(upload, error);
+                else
+                    sendOpen(upload);
+            }
+            sendWrites(upload);
+        }
+        // Nothing more will come for uploads still waiting on a broken connection.
+        for (Upload &upload : uploads) {
+            if (m_channel->broken() && !upload.over)
+                endUpload(upload, statusError({kNoReply, {}}, upload.file->path));
+        }
+        uploads.remove_if([](const Upload &upload) { return upload.over; });
+        if (uploads.empty()) {
+            if (!more || m_channel->broken())
+                return;
+            continue;
+        }
+        // A file whose folder is still to be made waits for nothing.
+        if (std::none_of(uploads.cbegin(), uploads.cend(),
+                         [](const Upload &upload) { return upload.needsFolder; }))
+            m_channel->pump(stallMs());
+    }
+}
+
+void SftpDestination::startUpload(Upload &upload) {
+    if (!upload.local.open(QIODevice::ReadOnly)) {
+        endUpload(upload, {PublishError::Kind::Failed,
+                           Texts::tr("Could not read %1: %2")
+                               .arg(upload.file->localFile, upload.local.errorString()),
+                           {}});
+        return;
+    }
+    upload.target = remotePath(upload.file->path);
+    upload.temporary = temporaryUploadName(upload.target);
+    sendOpen(upload);
+}
+
+void SftpDestination::sendOpen(Upload &upload) {
+    const QByteArray fields = sftpString(upload.temporary) +
+                              sftpU32(ForWriting | Create | Truncate) + withPermissions(0644);
+    if (!m_channel->request(
+            SftpChannel::Open, fields,
+            [this, &upload](const SftpChannel::Reply *reply) { opened(upload, reply); }))
+        endUpload(upload, statusError({kNoReply, {}}, upload.file->path));
+}
+
+void SftpDestination::opened(Upload &upload, const SftpChannel::Reply *reply) {
+    if (reply && reply->type == SftpChannel::Handle) {
         SftpReader reader(reply->body);
-        const quint32 code =
-            reply->type == SftpChannel::Status ? reader.u32() : quint32(SftpChannel::Failure);
-        if (code != SftpChannel::Ok && first.code == SftpChannel::Ok)
-            first = {code, QString::fromUtf8(reader.string())};
-        --inFlight;
-        return true;
-    };
-    const QByteArray handleField = sftpString(handle);
-    for (quint64 offset = 0; !file.atEnd() && !m_cancelled;) {
-        const QByteArray chunk = file.read(m_writeSize);
+        upload.handle = reader.string();
+        if (reader.ok()) {
+            sendWrites(upload);
+            return;
+        }
+    }
+    const Status status = statusOf(reply);
+    const QByteArray folder = parentOf(upload.target);
+    // Its folder is made from putEach, not here, where the answers of other files that
+    // lack it may wait behind this one: each would make it again, one after the other.
+    if (status.code == SftpChannel::NoSuchFile && !upload.madeFolder) {
+        upload.madeFolder = true;
+        upload.needsFolder = true;
+        return;
+    }
+    if (status.code == SftpChannel::Failure && spaceRunsShort(folder, 1))
+        endUpload(upload, noSpaceFor(upload.file->path));
+    else
+        endUpload(upload, statusError(status, upload.file->path));
+}
+
+void SftpDestination::sendWrites(Upload &upload) {
+    if (upload.handle.isEmpty() || upload.closeSent)
+        return;
+    const QByteArray handleField = sftpString(upload.handle);
+    while (upload.first.code == SftpChannel::Ok && !upload.lost && !m_cancelled &&
+           !upload.local.atEnd() && upload.writesOut < kInFlight &&
+           m_bytesInFlight < kBytesInFlight) {
+        const QByteArray chunk = upload.local.read(m_writeSize);
         if (chunk.isEmpty()) {
-            first = {SftpChannel::Failure, file.errorString()};
+            upload.first = {SftpChannel::Failure, upload.local.errorString()};
             break;
         }
-        if (!m_channel->send(SftpChannel::Write, handleField + sftpU64(offset) + sftpString(chunk)))
-            return statusError({kNoReply, {}}, path);
-        offset += quint64(chunk.size());
-        if (++inFlight >= kInFlight && !collectOne())
-            return statusError({kNoReply, {}}, path);
+        const qint64 size = chunk.size();
+        if (!m_channel->request(
+                SftpChannel::Write, handleField + sftpU64(upload.offset) + sftpString(chunk),
+                [this, &upload, size](const SftpChannel::Reply *reply) {
+                    m_bytesInFlight -= size;
+                    --upload.writesOut;
+                    const Status status = statusOf(reply);
+                    upload.lost = upload.lost || !reply;
+                    if (status.code != SftpChannel::Ok && upload.first.code == SftpChannel::Ok)
+                        upload.first = status;
+                    finishWriting(upload);
+                })) {
+            upload.lost = true;
+            break;
+        }
+        upload.offset += quint64(size);
+        m_bytesInFlight += size;
+        ++upload.writesOut;
     }
-    if (!m_channel->send(SftpChannel::Close, handleField))
-        return statusError({kNoReply, {}}, path);
-    ++inFlight;
-    while (inFlight > 0) {
-        if (!collectOne())
-            return statusError({kNoReply, {}}, path);
+    if (upload.local.atEnd() || upload.first.code != SftpChannel::Ok || upload.lost || m_cancelled)
+        sendClose(upload);
+}
+
+void SftpDestination::sendClose(Upload &upload) {
+    upload.closeSent = true;
+    const bool sent =
+        !upload.lost && m_channel->request(SftpChannel::Close, sftpString(upload.handle),
+                                           [this, &upload](const SftpChannel::Reply *reply) {
+                                               upload.closed = true;
+                                               const Status status = statusOf(reply);
+                                               upload.lost = upload.lost || !reply;
+                                               if (status.code != SftpChannel::Ok &&
+                                                   upload.first.code == SftpChannel::Ok)
+                                                   upload.first = status;
+                                               finishWriting(upload);
+                                           });
+    if (!sent) {
+        upload.lost = true;
+        upload.closed = true;
+        finishWriting(upload);
     }
-    if (m_cancelled)
-        return statusError({kNoReply, {}}, path);
-    return first.code == SftpChannel::Ok ? PublishError{} : statusError(first, path);
+}
+
+void SftpDestination::finishWriting(Upload &upload) {
+    if (upload.over || upload.writesOut > 0 || !upload.closed)
+        return;
+    const QString &path = upload.file->path;
+    if (upload.lost || m_cancelled) {
+        endUpload(upload, statusError({kNoReply, {}}, path));
+        return;
+    }
+    if (upload.first.code == SftpChannel::Ok) {
+        sendRename(upload);
+        return;
+    }
+    // The half-written copy goes; the target was never touched.
+    statusCall(SftpChannel::Remove, sftpString(upload.temporary));
+    if (spaceRunsShort(parentOf(upload.target), upload.local.size()))
+        endUpload(upload, noSpaceFor(path));
+    else
+        endUpload(upload, statusError(upload.first, path));
+}
+
+void SftpDestination::sendRename(Upload &upload) {
+    // OpenSSH's extension replaces the target in one step, as rename(2) does; without it,
+    // the slower way is taken.
+    if (!m_channel->supports("posix-rename@openssh.com")) {
+        endUpload(upload, moveIntoPlace(upload.temporary, upload.target, upload.file->path));
+        return;
+    }
+    const QByteArray fields = sftpString("posix-rename@openssh.com") +
+                              sftpString(upload.temporary) + sftpString(upload.target);
+    if (!m_channel->request(SftpChannel::Extended, fields,
+                            [this, &upload](const SftpChannel::Reply *reply) {
+                                const Status status = statusOf(reply);
+                                endUpload(upload, status.code == SftpChannel::Ok
+                                                      ? PublishError{}
+                                                      : statusError(status, upload.file->path));
+                            }))
+        endUpload(upload, statusError({kNoReply, {}}, upload.file->path));
+}
+
+void SftpDestination::endUpload(Upload &upload, const PublishError &error) {
+    if (std::exchange(upload.over, true))
+        return;
+    upload.local.close();
+    (*upload.done)(*upload.file, error);
+}
+
+PublishError SftpDestination::noSpaceFor(const QString &path) const {
+    return {PublishError::Kind::NoSpace,
+            Texts::tr("%1 has no space left for %2.").arg(account(), path),
+            {}};
 }
 
 PublishError SftpDestination::moveIntoPlace(const QByteArray &from, const QByteArray &to,
@@ -378,46 +539,101 @@ PublishError SftpDestination::readFile(const QString &path, qint64 limit, QByteA
     if (!handle)
         return statusError(m_lastStatus, path);
     const PublishError error = readOpenFile(*handle, path, limit, bytes);
-    statusCall(SftpChannel::Close, sftpString(*handle));
+    // Its answer is taken in while the next request waits for its own.
+    m_channel->request(SftpChannel::Close, sftpString(*handle), [](const SftpChannel::Reply *) {});
     return error;
 }
 
 PublishError SftpDestination::readOpenFile(const QByteArray &handle, const QString &path,
                                            qint64 limit, QByteArray *bytes) {
-    const std::optional<SftpChannel::Reply> stat = call(SftpChannel::Fstat, sftpString(handle));
-    if (!stat || stat->type != SftpChannel::Attrs)
-        return statusError({kNoReply, {}}, path);
-    SftpReader statReader(stat->body);
-    const quint64 size = readSftpAttributes(statReader).size;
-    if (size > quint64(limit)) {
-        return {PublishError::Kind::Failed,
-                Texts::tr("%1 on %2 is larger than %3 bytes; it was not read.")
-                    .arg(path, account())
-                    .arg(limit),
-                {}};
-    }
-    // All reads at once, answered in order; a file that shrank meanwhile ends early.
-    QList<quint32> ids;
-    for (quint64 offset = 0; offset < size; offset += m_writeSize) {
-        const quint32 id = m_channel->send(SftpChannel::Read, sftpString(handle) + sftpU64(offset) +
-                                                                  sftpU32(m_writeSize));
-        if (id == 0)
-            return statusError({kNoReply, {}}, path);
-        ids.append(id);
-    }
+    std::optional<quint64> size;
+    int waiting = 0;
+    bool lost = false;
+    // The size comes with the first reads: a file too large to be ours is refused unread.
+    waiting += m_channel->request(SftpChannel::Fstat, sftpString(handle),
+                                  [&](const SftpChannel::Reply *reply) {
+                                      --waiting;
+                                      lost = lost || !reply;
+                                      SftpReader reader(reply ? reply->body : QByteArray());
+                                      if (reply && reply->type == SftpChannel::Attrs)
+                                          size = readSftpAttributes(reader).size;
+                                  });
     bytes->clear();
-    bool ended = false;
-    for (quint32 id : ids) {
-        const std::optional<SftpChannel::Reply> reply = m_channel->receive(stallMs());
-        if (!reply || reply->id != id)
+    // Where the server said the file ends; until then, what is missing is asked for again.
+    std::optional<quint64> end;
+    while (!end || quint64(bytes->size()) < *end) {
+        // Reads from where the data ends, all at once; answered in any order.
+        std::map<quint64, QByteArray> chunks;
+        const quint64 start = quint64(bytes->size());
+        const quint32 chunkSize = m_writeSize;
+        for (int i = 0; i < kReadsAhead; ++i) {
+            const quint64 offset = start + quint64(i) * chunkSize;
+            waiting += m_channel->request(
+                SftpChannel::Read, sftpString(handle) + sftpU64(offset) + sftpU32(chunkSize),
+                [&, offset](const SftpChannel::Reply *reply) {
+                    --waiting;
+                    lost = lost || !reply;
+                    SftpReader reader(reply ? reply->body : QByteArray());
+                    if (reply && reply->type == SftpChannel::Data)
+                        chunks[offset] = reader.string();
+                    else if (reply && statusOf(reply).code == SftpChannel::EndOfFile)
+                        end = std::min(end.value_or(offset), offset);
+                });
+        }
+        while (waiting > 0)
+            m_channel->pump(stallMs());
+        if (lost || m_channel->broken() || !size)
             return statusError({kNoReply, {}}, path);
-        SftpReader reader(reply->body);
-        if (reply->type == SftpChannel::Data && !ended)
-            bytes->append(reader.string());
-        else
-            ended = true;
+        for (const auto &[offset, chunk] : chunks) {
+            if (offset != quint64(bytes->size()))
+                break;
+            bytes->append(chunk);
+        }
+        if (*size > quint64(limit) || quint64(bytes->size()) > quint64(limit)) {
+            return {PublishError::Kind::Failed,
+                    Texts::tr("%1 on %2 is larger than %3 bytes; it was not read.")
+                        .arg(path, account())
+                        .arg(limit),
+                    {}};
+        }
+        // Neither data nor its end: the server refuses to read it.
+        if (quint64(bytes->size()) == start && !end)
+            return statusError({SftpChannel::Failure, {}}, path);
     }
     return {};
+}
+
+PublishError SftpDestination::find(const QStringList &paths, QList<RemoteEntry> *found) {
+    if (PublishError error = reconnectIfLost(); error.failed())
+        return error;
+    found->clear();
+    int waiting = 0;
+    Status trouble{SftpChannel::Ok, {}};
+    QString troublePath;
+    for (const QString &path : paths) {
+        waiting += m_channel->request(
+            SftpChannel::Lstat, sftpString(remotePath(path)),
+            [&, path](const SftpChannel::Reply *reply) {
+                --waiting;
+                SftpReader reader(reply ? reply->body : QByteArray());
+                if (reply && reply->type == SftpChannel::Attrs) {
+                    const SftpAttributes attributes = readSftpAttributes(reader);
+                    found->append({path, qint64(attributes.size), attributes.isFolder(),
+                                   attributes.isLink()});
+                    return;
+                }
+                const Status status = statusOf(reply);
+                if (status.code != SftpChannel::NoSuchFile && trouble.code == SftpChannel::Ok) {
+                    trouble = status;
+                    troublePath = path;
+                }
+            });
+    }
+    while (waiting > 0)
+        m_channel->pump(stallMs());
+    if (m_channel->broken())
+        return statusError({kNoReply, {}}, paths.value(0));
+    return trouble.code == SftpChannel::Ok ? PublishError{} : statusError(trouble, troublePath);
 }
 
 PublishError SftpDestination::list(QList<RemoteEntry> *entries) {
@@ -487,6 +703,16 @@ PublishError SftpDestination::remove(const QString &path) {
 
 PublishError SftpDestination::finish(const QString &) {
     return {};
+}
+
+qint64 SftpDestination::roundTripMicroseconds() const {
+    // The system measures it on every connection; asking costs nothing.
+    tcp_info info{};
+    socklen_t size = sizeof info;
+    const int socket = m_socket;
+    if (socket < 0 || ::getsockopt(socket, IPPROTO_TCP, TCP_INFO, &info, &size) != 0)
+        return -1;
+    return info.tcpi_rtt;
 }
 
 void SftpDestination::cancel() {

@@ -30,17 +30,22 @@ public:
     PublishError open() override;
     PublishError readFile(const QString &path, qint64 limit, QByteArray *bytes) override;
     PublishError list(QList<RemoteEntry> *entries) override;
+    PublishError find(const QStringList &paths, QList<RemoteEntry> *found) override;
     PublishError put(const QString &path, const QString &localFile) override;
+    void putEach(const NextFile &next, const FileDone &done) override;
     PublishError remove(const QString &path) override;
     PublishError finish(const QString &summary) override;
     void cancel() override;
+    qint64 roundTripMicroseconds() const override;
 
 private:
     struct Status {
         quint32 code = 0;
         QString message;
     };
+    struct Upload;
 
+    static Status statusOf(const SftpChannel::Reply *reply);
     QString account() const;
     QByteArray remotePath(const QString &path) const;
     int stallMs() const { return m_options.stallTimeoutSeconds * 1000; }
@@ -51,7 +56,15 @@ private:
     Status statusCall(SftpChannel::Type type, const QByteArray &fields);
     std::optional<QByteArray> openHandle(SftpChannel::Type type, const QByteArray &fields);
     PublishError makeFolders(const QByteArray &folder);
-    PublishError sendFile(QFile &file, const QByteArray &handle, const QString &path);
+    void startUpload(Upload &upload);
+    void sendOpen(Upload &upload);
+    void opened(Upload &upload, const SftpChannel::Reply *reply);
+    void sendWrites(Upload &upload);
+    void sendClose(Upload &upload);
+    void finishWriting(Upload &upload);
+    void sendRename(Upload &upload);
+    void endUpload(Upload &upload, const PublishError &error);
+    PublishError noSpaceFor(const QString &path) const;
     PublishError moveIntoPlace(const QByteArray &from, const QByteArray &to, const QString &path);
     PublishError readOpenFile(const QByteArray &handle, const QString &path, qint64 limit,
                               QByteArray *bytes);
@@ -67,7 +80,9 @@ private:
     Status m_lastStatus;
     QSet<QByteArray> m_madeFolders;
     quint32 m_writeSize = 32 * 1024;
-    bool m_lost = false; // the connection failed; the next call makes a new one
+    bool m_askedWriteSize = false;
+    qint64 m_bytesInFlight = 0; // written and not yet confirmed, over all uploads
+    bool m_lost = false;        // the connection failed; the next call makes a new one
     std::atomic<bool> m_cancelled = false;
     std::atomic<int> m_socket = -1;
 };

@@ -73,11 +73,11 @@ int logInInteractively(ssh_session session, const QByteArray &password) {
 } // namespace
 
 PublishError logIn(ssh_session session, const QString &account, const ConnectionOptions &options) {
-    if (ssh_userauth_none(session, nullptr) == SSH_AUTH_SUCCESS)
+    // Keys first, without asking what the server takes: that question costs a round trip, and
+    // nearly every server takes keys. Its answer is asked for after them.
+    if (logInWithKeys(session, options) || ssh_userauth_none(session, nullptr) == SSH_AUTH_SUCCESS)
         return {};
     const int methods = ssh_userauth_list(session, nullptr);
-    if ((methods & SSH_AUTH_METHOD_PUBLICKEY) && logInWithKeys(session, options))
-        return {};
     if (!(methods & (SSH_AUTH_METHOD_PASSWORD | SSH_AUTH_METHOD_INTERACTIVE))) {
         return authenticateError(
             Texts::tr("%1 did not accept any of your SSH keys, and it takes no password. Add "

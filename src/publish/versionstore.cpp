@@ -13,6 +13,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cstdio>
+
 namespace quillsite {
 
 using namespace Qt::StringLiterals;
@@ -34,6 +36,27 @@ Manifest manifestOf(const QList<SiteFile> &site) {
     for (const SiteFile &file : site)
         manifest.files.insert(file.path, {file.path, file.size, file.sha256});
     return manifest;
+}
+
+// Copies a file into the store under a temporary name, renamed once whole. Not forced to disk
+// file by file, which would take seconds for a large site: the version record written after
+// them is, and a copy that a crash spoiled is found by its size or hash.
+bool copyObject(const QString &from, const QString &object) {
+    QFile source(from);
+    const QString partial = object + u".part"_s;
+    QFile::remove(partial);
+    QFile target(partial);
+    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray buffer(1024 * 1024, Qt::Uninitialized);
+    for (qint64 count; (count = source.read(buffer.data(), buffer.size())) != 0;) {
+        if (count < 0 || target.write(buffer.constData(), count) != count)
+            return false;
+    }
+    target.close();
+    return target.error() == QFileDevice::NoError &&
+           std::rename(QFile::encodeName(partial).constData(),
+                       QFile::encodeName(object).constData()) == 0;
 }
 
 bool sameFiles(const Manifest &a, const Manifest &b) {
@@ -73,7 +96,7 @@ int VersionStore::count() const {
     return int(versionFiles().size());
 }
 
-std::optional<QList<SiteFile>> VersionStore::load(const QString &versionFile) const {
+std::optional<QList<SiteFile>> VersionStore::load(const QString &versionFile, bool verify) const {
     QFile file(versionFile);
     QString error;
     if (!file.open(QIODevice::ReadOnly))
@@ -83,34 +106,42 @@ std::optional<QList<SiteFile>> VersionStore::load(const QString &versionFile) co
         return std::nullopt;
     QList<SiteFile> site;
     for (const ManifestEntry &entry : manifest->files) {
-        if (entry.sha256.isEmpty() || !QFile::exists(objectPath(entry.sha256)))
+        const QString object = objectPath(entry.sha256);
+        if (entry.sha256.isEmpty() || !QFile::exists(object) ||
+            (verify && fileSha256(object) != entry.sha256))
             return std::nullopt;
         site.append({entry.path, entry.size, entry.sha256, objectPath(entry.sha256)});
     }
     return site;
 }
 
-bool VersionStore::record(const QList<SiteFile> &site, QString *error) {
-    const Manifest manifest = manifestOf(site);
-    const QStringList versions = versionFiles();
-    if (!versions.isEmpty()) {
-        const std::optional<QList<SiteFile>> newest = load(versions.last());
-        if (newest && sameFiles(manifestOf(*newest), manifest))
-            return true;
-    }
+bool VersionStore::storeFiles(const QList<SiteFile> &site, QString *error) const {
     for (const SiteFile &file : site) {
         const QString object = objectPath(file.sha256);
-        if (QFile::exists(object))
+        // One that a crash left short is made again; one that is wrong in another way is found
+        // when it would be published again.
+        if (QFileInfo(object).size() == file.size)
             continue;
         QDir().mkpath(QFileInfo(object).path());
-        const QString partial = object + u".part"_s;
-        QFile::remove(partial);
-        if (!QFile::copy(file.localFile, partial) || !QFile::rename(partial, object)) {
+        if (!copyObject(file.localFile, object)) {
             *error =
                 VersionText::tr("Cannot keep a copy of %1 for undoing the publish.").arg(file.path);
             return false;
         }
     }
+    return true;
+}
+
+bool VersionStore::record(const QList<SiteFile> &site, QString *error) {
+    const Manifest manifest = manifestOf(site);
+    const QStringList versions = versionFiles();
+    if (!versions.isEmpty()) {
+        const std::optional<QList<SiteFile>> newest = load(versions.last(), false);
+        if (newest && sameFiles(manifestOf(*newest), manifest))
+            return true;
+    }
+    if (!storeFiles(site, error))
+        return false;
     const int number = versions.isEmpty() ? 1 : QFileInfo(versions.last()).baseName().toInt() + 1;
     QDir().mkpath(m_folder);
     QSaveFile file(m_folder + u'/' + u"%1.json"_s.arg(number, 8, 10, QChar(u'0')));
@@ -119,7 +150,10 @@ bool VersionStore::record(const QList<SiteFile> &site, QString *error) {
         *error = VersionText::tr("Cannot keep a record of the publish: %1").arg(file.errorString());
         return false;
     }
+    // Only a version that goes can leave copies unused.
     const QStringList all = versionFiles();
+    if (all.size() <= kept)
+        return true;
     for (qsizetype i = 0; i + kept < all.size(); ++i)
         QFile::remove(all.at(i));
     collectGarbage();
@@ -132,7 +166,7 @@ std::optional<QList<SiteFile>> VersionStore::previous(QString *error) const {
         *error = VersionText::tr("There is no earlier publish to this place to go back to.");
         return std::nullopt;
     }
-    std::optional<QList<SiteFile>> site = load(versions.at(versions.size() - 2));
+    std::optional<QList<SiteFile>> site = load(versions.at(versions.size() - 2), true);
     if (!site)
         *error = VersionText::tr(
             "The copy of the earlier publish is damaged; it can't be published again.");

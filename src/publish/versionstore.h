@@ -22,6 +22,9 @@ public:
     // The folder in the user's data folder.
     static QString defaultRoot();
 
+    // Copies the site's files into the store, where they are not yet; record() does it too,
+    // but it may go on beforehand, while the site is being published.
+    bool storeFiles(const QList<SiteFile> &site, QString *error) const;
     bool record(const QList<SiteFile> &site, QString *error);
     // The version before the newest, its files here in the store.
     std::optional<QList<SiteFile>> previous(QString *error) const;
@@ -31,7 +34,8 @@ public:
 private:
     QStringList versionFiles() const; // oldest first
     QString objectPath(const QString &sha256) const;
-    std::optional<QList<SiteFile>> load(const QString &versionFile) const;
+    // With `verify`, every stored file's content is checked against its hash.
+    std::optional<QList<SiteFile>> load(const QString &versionFile, bool verify) const;
     void collectGarbage() const;
 
     QString m_root;

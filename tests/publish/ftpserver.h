@@ -19,6 +19,8 @@ public:
 
     quint16 port() const { return m_port; }
     void stop() { m_process.stop(); }
+    void dropConnections() { m_process.dropConnections(); }
+    void stopAnswering() { m_process.signalConnections(SIGSTOP); }
     QString certificate() const { return m_folder + QStringLiteral("/cert.pem"); }
     // The "SHA256:..." fingerprint of the certificate's DER form.
     QString fingerprint() const;

@@ -58,7 +58,7 @@ QString ServerProcess::start(const QString &program, const QStringList &argument
     return program + u" never answered on port "_s + QString::number(port) + u": "_s + output();
 }
 
-void ServerProcess::dropConnections() {
+void ServerProcess::signalConnections(int signal) {
     // Every process below the server: each connection may have several.
     QMultiHash<QString, QString> children;
     for (const QString &entry : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
@@ -74,7 +74,7 @@ void ServerProcess::dropConnections() {
     for (qsizetype i = 0; i < below.size(); ++i)
         below += children.values(below.at(i));
     for (const QString &pid : below)
-        ::kill(pid_t(pid.toLongLong()), SIGKILL);
+        ::kill(pid_t(pid.toLongLong()), signal);
 }
 
 void ServerProcess::stop() {

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <csignal>
+
 namespace quillsite::test {
 
 // A port on 127.0.0.1 that nothing listens on just now.
@@ -30,8 +32,10 @@ public:
     // Returns an empty text, or why the server is not there.
     QString start(const QString &program, const QStringList &arguments, quint16 port);
     void stop();
-    // Ends every connection the server serves (its child processes), as a network failure would.
-    void dropConnections();
+    // Sends `signal` to every process serving a connection (those below the server):
+    // SIGKILL ends them, as a network failure would; SIGSTOP makes them stop answering.
+    void signalConnections(int signal);
+    void dropConnections() { signalConnections(SIGKILL); }
     QString output() { return QString::fromUtf8(m_process.readAll()); }
 
 private:

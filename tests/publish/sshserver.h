@@ -20,6 +20,7 @@ public:
     quint16 port() const { return m_port; }
     void stop() { m_process.stop(); }
     void dropConnections() { m_process.dropConnections(); }
+    void stopAnswering() { m_process.signalConnections(SIGSTOP); }
     QString clientKey() const { return m_folder + QStringLiteral("/client_key"); }
     // The known_hosts line for this server, and the "SHA256:..." fingerprint of its key.
     QString knownHostsLine() const;

@@ -10,10 +10,12 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QScopeGuard>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -101,6 +103,8 @@ private slots:
     void fullFolder_failsLeavingNoPartOfTheFile_data();
     void fullFolder_failsLeavingNoPartOfTheFile();
     void lostConnection_isTransientAndTheRetryReconnects();
+    void silentServer_failsWithinTheTimeLimit_data();
+    void silentServer_failsWithinTheTimeLimit();
     void cancel_stopsTheTransferInFlight_data();
     void cancel_stopsTheTransferInFlight();
     void publish_bringsServerInStepTouchingNothingElse_data();
@@ -113,7 +117,8 @@ private:
     DestinationAddress address(const QString &kind) const;
     // Options under which the server is trusted and the test user's password is given.
     ConnectionOptions trusted(const QString &kind) const;
-    std::unique_ptr<Destination> make(const QString &kind, const ConnectionOptions &options) const;
+    std::unique_ptr<Destination> make(const QString &kind, const ConnectionOptions &options,
+                                      quint16 port = 0) const;
     // An opened destination for the current row, or null after a failed check.
     std::unique_ptr<Destination> opened(const QString &kind);
     QString serverPath(const QString &path = {}) const {
@@ -204,9 +209,12 @@ ConnectionOptions tst_NetworkDestinations::trusted(const QString &kind) const {
 }
 
 std::unique_ptr<Destination> tst_NetworkDestinations::make(const QString &kind,
-                                                           const ConnectionOptions &options) const {
-    return kind == u"sftp"_s ? makeSftpDestination(address(kind), options)
-                             : makeFtpDestination(address(kind), options);
+                                                           const ConnectionOptions &options,
+                                                           quint16 port) const {
+    DestinationAddress to = address(kind);
+    if (port != 0)
+        to.port = port;
+    return kind == u"sftp"_s ? makeSftpDestination(to, options) : makeFtpDestination(to, options);
 }
 
 std::unique_ptr<Destination> tst_NetworkDestinations::opened(const QString &kind) {
@@ -461,6 +469,46 @@ void tst_NetworkDestinations::lostConnection_isTransientAndTheRetryReconnects() 
     const PublishError retried = destination->put(u"b.htm"_s, localFile(u"b.htm"_s, "b"));
     QVERIFY2(!retried.failed(), qPrintable(retried.message));
     QCOMPARE(readFile(serverPath(u"b.htm"_s)), QByteArray("b"));
+}
+
+void tst_NetworkDestinations::silentServer_failsWithinTheTimeLimit_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("afterLogin");
+    for (const QString &kind : {u"sftp"_s, u"ftps"_s}) {
+        QTest::addRow("%s never greets", qPrintable(kind)) << kind << false;
+        QTest::addRow("%s stops answering after the login", qPrintable(kind)) << kind << true;
+    }
+}
+
+// A server that takes the connection and then says nothing more: the wait ends at the limit.
+void tst_NetworkDestinations::silentServer_failsWithinTheTimeLimit() {
+    QFETCH(QString, kind);
+    QFETCH(bool, afterLogin);
+    // The system takes the connections; nothing ever reads them or writes to them.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    ConnectionOptions options = trusted(kind);
+    options.connectTimeoutSeconds = 2;
+    options.stallTimeoutSeconds = 2;
+    std::unique_ptr<Destination> destination =
+        make(kind, options, afterLogin ? 0 : silent.serverPort());
+    QElapsedTimer timer;
+    timer.start();
+    PublishError error = destination->open();
+    const auto drop = qScopeGuard([this] {
+        m_ssh.dropConnections();
+        m_ftp.dropConnections();
+    });
+    if (afterLogin) {
+        QVERIFY2(!error.failed(), qPrintable(error.message));
+        kind == u"sftp"_s ? m_ssh.stopAnswering() : m_ftp.stopAnswering();
+        timer.restart();
+        error = destination->put(u"page.htm"_s, localFile(u"page.htm"_s, "page"));
+    }
+    QVERIFY(error.failed());
+    checkNoPassword(error);
+    // Far below the usual limits of 15 and 60 seconds, however busy the machine.
+    QVERIFY2(timer.elapsed() < 12000, qPrintable(QString::number(timer.elapsed())));
 }
 
 void tst_NetworkDestinations::cancel_stopsTheTransferInFlight_data() {

@@ -22,6 +22,7 @@ struct MemoryServer {
     QMap<QString, QByteArray> files;
     QMap<QString, QList<Kind>> failures;
     QStringList calls;
+    qint64 roundTrip = -1; // microseconds; -1: unknown
 
     PublishError nextFailure(const QString &call, const QString &path) {
         calls.append(call + u' ' + path);
@@ -71,6 +72,7 @@ public:
     }
     PublishError finish(const QString &) override { return {}; }
     void cancel() override {}
+    qint64 roundTripMicroseconds() const override { return m_server->roundTrip; }
 
 private:
     MemoryServer *m_server;
@@ -88,6 +90,8 @@ class tst_PublishEngine : public QObject {
 private slots:
     void failures_areNeverRecordedAsSuccess_data();
     void failures_areNeverRecordedAsSuccess();
+    void connections_asManyAsTheFilesAndTheDistanceJustify_data();
+    void connections_asManyAsTheFilesAndTheDistanceJustify();
 
 private:
     QList<SiteFile> writeSite(const QTemporaryDir &folder, const QMap<QString, QByteArray> &files);
@@ -212,6 +216,43 @@ void tst_PublishEngine::failures_areNeverRecordedAsSuccess() {
         if (!wanted.isEmpty())
             QCOMPARE(hashOf(server.files.value(path)), wanted);
     }
+}
+
+void tst_PublishEngine::connections_asManyAsTheFilesAndTheDistanceJustify_data() {
+    QTest::addColumn<int>("files");
+    QTest::addColumn<qint64>("roundTrip"); // microseconds, -1: unknown
+    QTest::addColumn<int>("connections");  // with --jobs 3
+    QTest::newRow("a few files go over one") << 10 << qint64(-1) << 1;
+    QTest::newRow("many over more") << 120 << qint64(-1) << 3;
+    QTest::newRow("never more than --jobs") << 400 << qint64(40000) << 3;
+    QTest::newRow("to a near server over one") << 400 << qint64(300) << 1;
+}
+
+void tst_PublishEngine::connections_asManyAsTheFilesAndTheDistanceJustify() {
+    QFETCH(int, files);
+    QFETCH(qint64, roundTrip);
+    QFETCH(int, connections);
+    QMap<QString, QByteArray> pages;
+    for (int i = 0; i < files; ++i)
+        pages.insert(u"page%1.htm"_s.arg(i), "page " + QByteArray::number(i));
+    QTemporaryDir folder;
+    MemoryServer server;
+    server.roundTrip = roundTrip;
+    std::atomic_int made = 0;
+    PublishSettings settings;
+    settings.jobs = 3;
+    PublishEngine engine(
+        [&] {
+            ++made;
+            return std::make_unique<MemoryDestination>(&server);
+        },
+        settings);
+    QCOMPARE(engine.prepare(writeSite(folder, pages)), PublishStatus::Done);
+    QCOMPARE(engine.publish(), PublishStatus::Done);
+    QCOMPARE(made.load(), connections);
+    QCOMPARE(engine.sent().size(), files);
+    for (auto page = pages.cbegin(); page != pages.cend(); ++page)
+        QCOMPARE(server.files.value(page.key()), page.value());
 }
 
 QTEST_GUILESS_MAIN(tst_PublishEngine)

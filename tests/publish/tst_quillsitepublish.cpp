@@ -4,6 +4,7 @@
 #include "httpserver.h"
 #include "publish/manifest.h"
 #include "publish/sitefile.h"
+#include "publish/uploadname.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -312,7 +313,7 @@ void tst_QuillsitePublish::checkWhole(bool inStep) {
     }
     for (auto file = server.cbegin(); file != server.cend(); ++file) {
         // A kill may leave a file half-written under its temporary name, never under its own.
-        if (file.key().contains(u".quillsite-tmp-"_s)) {
+        if (isTemporaryName(file.key())) {
             QVERIFY2(!inStep, qPrintable(file.key()));
             continue;
         }

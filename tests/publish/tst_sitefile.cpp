@@ -3,6 +3,7 @@
 
 #include "publish/sitefile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -36,9 +37,11 @@ void tst_SiteFile::scan_takesTheSiteAndNothingElse_data() {
     QTest::newRow("a folder linked from outside") << u"media"_s << u".."_s << false << true;
     QTest::newRow("a pipe") << u"pipe"_s << u"FIFO"_s << false << true;
     QTest::newRow("a file half-written by a publish")
-        << u".quillsite-tmp-1a2b-about.htm"_s << QString() << false << false;
-    QTest::newRow("a file half-sent over the network")
+        << u".about.htm.quillsite-upload"_s << QString() << false << false;
+    QTest::newRow("a file half-written in a folder")
         << u"media/.p.jpg.quillsite-upload"_s << QString() << false << false;
+    QTest::newRow("a page whose name only ends like one")
+        << u"notes.quillsite-upload"_s << QString() << true << false;
     QTest::newRow("a manifest left in the site")
         << u".quillsite-manifest.json"_s << QString() << false << false;
 }
@@ -77,6 +80,8 @@ void tst_SiteFile::scan_takesTheSiteAndNothingElse() {
         QCOMPARE(file.sha256.size(), 64);
     }
     QVERIFY(paths.contains(u"index.htm"_s));
+    QCOMPARE(fileSha256(site + u"/index.htm"_s).toLatin1(),
+             QCryptographicHash::hash("home", QCryptographicHash::Sha256).toHex());
     QCOMPARE(paths.contains(name), published);
     QCOMPARE(paths.size(), published ? 2 : 1);
     QCOMPARE(!warnings.isEmpty(), warned);

@@ -25,13 +25,16 @@ void tst_VersionStore::versions_keepTheLastFewOnce_data() {
     QTest::addColumn<int>("versions");
     QTest::addColumn<int>("storedFiles");
     QTest::addColumn<int>("previous"); // the version --rollback would publish; 0: none
+    QTest::addColumn<bool>("spoiled"); // the stored copy of version 1's page changed since
 
     // Every version holds the same style sheet and a page of its own.
-    QTest::newRow("one publish has nothing to go back to") << 1 << 0 << 1 << 2 << 0;
-    QTest::newRow("two publishes share a file") << 2 << 0 << 2 << 3 << 1;
-    QTest::newRow("only the last five are kept") << 8 << 0 << 5 << 6 << 7;
-    QTest::newRow("an undone version is forgotten") << 3 << 1 << 2 << 3 << 1;
-    QTest::newRow("undoing all but one") << 3 << 2 << 1 << 2 << 0;
+    QTest::newRow("one publish has nothing to go back to") << 1 << 0 << 1 << 2 << 0 << false;
+    QTest::newRow("two publishes share a file") << 2 << 0 << 2 << 3 << 1 << false;
+    QTest::newRow("only the last five are kept") << 8 << 0 << 5 << 6 << 7 << false;
+    QTest::newRow("an undone version is forgotten") << 3 << 1 << 2 << 3 << 1 << false;
+    QTest::newRow("undoing all but one") << 3 << 2 << 1 << 2 << 0 << false;
+    QTest::newRow("a stored copy changed since is not published again")
+        << 2 << 0 << 2 << 3 << 0 << true;
 }
 
 void tst_VersionStore::versions_keepTheLastFewOnce() {
@@ -40,6 +43,7 @@ void tst_VersionStore::versions_keepTheLastFewOnce() {
     QFETCH(int, versions);
     QFETCH(int, storedFiles);
     QFETCH(int, previous);
+    QFETCH(bool, spoiled);
 
     QTemporaryDir root, site;
     const auto write = [&](const QString &name, const QByteArray &bytes) {
@@ -69,6 +73,11 @@ void tst_VersionStore::versions_keepTheLastFewOnce() {
     for (; objects.hasNext(); objects.next())
         ++stored;
     QCOMPARE(stored, storedFiles);
+    if (spoiled) {
+        const QString hash = fileSha256(site.filePath(u"page1.htm"_s));
+        QFile copy(root.filePath(u"objects/"_s + hash.left(2) + u'/' + hash));
+        QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write("version X") == 9);
+    }
 
     QString error;
     const std::optional<QList<SiteFile>> before = store.previous(&error);

@@ -98,7 +98,8 @@ struct Options {
                                "DESTINATION; SITE may be left out.")};
     QCommandLineOption jobs{
         u"jobs"_s,
-        PublishCommandText::tr("Send over N connections at once. Default: 4 (1 for Git)."),
+        PublishCommandText::tr("Send over at most N connections at once, fewer when there are few "
+                               "files. Default: 4 (1 for Git)."),
         PublishCommandText::tr("N")};
     QCommandLineOption quiet{{u"q"_s, u"quiet"_s},
                              PublishCommandText::tr("Print only warnings and errors.")};

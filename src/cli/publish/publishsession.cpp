@@ -17,6 +17,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <future>
 #include <unistd.h>
 
 namespace quillsite {
@@ -68,23 +69,22 @@ bool askUser(const QString &question, QTextStream &err) {
            answer == PublishSessionText::tr("yes");
 }
 
-std::optional<QList<SiteFile>> readSite(const PublishCommand &command, VersionStore &versions,
-                                        QTextStream &err) {
-    QString error;
-    QStringList warnings;
+struct SiteReading {
     std::optional<QList<SiteFile>> site;
+    QStringList warnings;
+    QString error;
+};
+
+SiteReading readSite(const PublishCommand &command, const VersionStore &versions) {
+    SiteReading reading;
     if (command.rollback) {
-        site = versions.previous(&error);
+        reading.site = versions.previous(&reading.error);
     } else {
         QList<SiteFile> files;
-        if (scanSite(command.site, &files, &warnings, &error))
-            site = files;
+        if (scanSite(command.site, &files, &reading.warnings, &reading.error))
+            reading.site = files;
     }
-    for (const QString &warning : std::as_const(warnings))
-        err << PublishSessionText::tr("Warning: ") << warning << '\n';
-    if (!site)
-        err << error << '\n';
-    return site;
+    return reading;
 }
 
 int finishPublish(const PublishCommand &command, const PublishEngine &engine,
@@ -139,10 +139,6 @@ int finishPublish(const PublishCommand &command, const PublishEngine &engine,
 int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTextStream &out,
                QTextStream &err) {
     VersionStore versions(VersionStore::defaultRoot(), command.address.display());
-    const std::optional<QList<SiteFile>> site = readSite(command, versions, err);
-    if (!site)
-        return int(PublishExit::UsageError);
-
     QLockFile lock(publishLockFile(command.address.display()));
     if (!lock.tryLock(0)) {
         qint64 pid = 0;
@@ -184,7 +180,28 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
                 << "\x1b[K" << Qt::flush;
         });
 
-    PublishStatus status = engine.prepare(*site);
+    // The site is read and hashed while the server is reached.
+    std::future<SiteReading> reading =
+        std::async(std::launch::async, [&] { return readSite(command, versions); });
+    PublishStatus status = engine.connect();
+    const SiteReading read = reading.get();
+    for (const QString &warning : read.warnings)
+        err << PublishSessionText::tr("Warning: ") << warning << '\n';
+    if (!read.site) {
+        err << read.error << '\n';
+        return int(PublishExit::UsageError);
+    }
+    const QList<SiteFile> &site = *read.site;
+    // The copies kept for undoing it are made while it is published; a failure to make them
+    // is told (and they made again) when the publish is recorded.
+    std::future<void> storing;
+    if (command.mode == PublishMode::Publish && !command.rollback)
+        storing = std::async(std::launch::async, [&] {
+            QString ignored;
+            versions.storeFiles(site, &ignored);
+        });
+    if (status == PublishStatus::Done)
+        status = engine.prepare(site);
     for (const QString &warning : engine.warnings())
         err << PublishSessionText::tr("Warning: ") << warning << '\n';
     if (status == PublishStatus::Done && !engine.foreignFiles().isEmpty() && !command.quiet)
@@ -218,9 +235,11 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
         err << '\n';
     for (const QString &error : engine.errors())
         err << error << '\n';
+    if (storing.valid())
+        storing.wait();
     if (status != PublishStatus::Done || command.mode != PublishMode::Publish)
         return int(status);
-    return finishPublish(command, engine, versions, *site, timer.elapsed(), out, err);
+    return finishPublish(command, engine, versions, site, timer.elapsed(), out, err);
 }
 
 } // namespace quillsite
