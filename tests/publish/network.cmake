@@ -15,6 +15,7 @@ add_library(quillsite_testservers STATIC
     ${CMAKE_CURRENT_LIST_DIR}/keyringsession.cpp ${CMAKE_CURRENT_LIST_DIR}/keyringsession.h
     ${CMAKE_CURRENT_LIST_DIR}/serverprocess.cpp ${CMAKE_CURRENT_LIST_DIR}/serverprocess.h
     ${CMAKE_CURRENT_LIST_DIR}/sshserver.cpp ${CMAKE_CURRENT_LIST_DIR}/sshserver.h
+    ${CMAKE_CURRENT_LIST_DIR}/testfiles.cpp ${CMAKE_CURRENT_LIST_DIR}/testfiles.h
     ${CMAKE_CURRENT_LIST_DIR}/throwawayuser.cpp ${CMAKE_CURRENT_LIST_DIR}/throwawayuser.h)
 target_include_directories(quillsite_testservers PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(quillsite_testservers PUBLIC Qt6::Core Qt6::Network quillsite_options)

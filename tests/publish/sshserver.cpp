@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sshserver.h"
 
+#include "testfiles.h"
 #include "throwawayuser.h"
 
 #include <QDir>
@@ -17,11 +18,6 @@ bool makeKey(const QString &file) {
     return runTool(u"ssh-keygen"_s, {u"-q"_s, u"-t"_s, u"ed25519"_s, u"-N"_s, QString(), u"-C"_s,
                                      u"test"_s, u"-f"_s, file})
         .has_value();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "publish/ftpdestination.h"
 #include "publish/publishengine.h"
 #include "publish/sftpdestination.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -32,22 +33,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using Kind = PublishError::Kind;
-
-bool writeFile(const QString &path, const QByteArray &bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-ino_t inodeOf(const QString &path) {
-    struct stat status {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
-}
 
 // Every file below `folder` with its inode and change time: a file touched in any way differs.
 QMap<QString, QPair<ino_t, qint64>> fileStamps(const QString &folder) {

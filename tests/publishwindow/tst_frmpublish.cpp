@@ -10,6 +10,7 @@
 #include "publishwindow/keyring.h"
 #include "publishwindow/publishplace.h"
 #include "sshserver.h"
+#include "testfiles.h"
 #include "throwawayuser.h"
 
 #include <QApplication>
@@ -33,22 +34,6 @@ using namespace quillsite::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-ino_t inodeOf(const QString &path) {
-    struct stat status {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
-}
 
 // Every file below `folder` with its bytes, the manifest left out.
 QMap<QString, QByteArray> filesBelow(const QString &folder) {
