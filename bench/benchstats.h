@@ -9,7 +9,9 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
+#include <vector>
 
 #include <sys/resource.h>
 
@@ -28,6 +30,13 @@ template <typename Values> double median(Values values) {
 // The largest value; 0 when empty.
 template <typename Values> double slowest(const Values &values) {
     return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
+// One line of times: what was timed, its median and slowest, and how many times.
+inline void reportTimes(const char *what, const std::vector<double> &times) {
+    std::printf("%-44s median %8.2f ms   slowest %8.2f ms   (%zu)\n", what, median(times),
+                slowest(times), times.size());
+    std::fflush(stdout);
 }
 
 inline double msSince(const QElapsedTimer &timer) {

@@ -36,12 +36,6 @@ using namespace quillsite::bench;
 
 namespace {
 
-void report(const char *what, const std::vector<double> &times) {
-    std::printf("%-44s median %8.2f ms   slowest %8.2f ms   (%zu)\n", what, median(times),
-                slowest(times), times.size());
-    std::fflush(stdout);
-}
-
 Draft siteDraft(int pages, const QString &title) {
     Draft draft{QStringLiteral(QUILLSITE_DATA_DIR "/templates/paper"),
                 title,
@@ -131,7 +125,7 @@ int main(int argc, char *argv[]) {
     const QString state = work.filePath(u"state"_s);
     std::printf("%d pages\n", pages);
 
-    report("draft save, one page changed", timeSaves(state, pages));
+    reportTimes("draft save, one page changed", timeSaves(state, pages));
 
     FakeDesktopServices desktop;
     FakeEditorDialogs dialogs;
@@ -165,7 +159,7 @@ int main(int argc, char *argv[]) {
             window.reset();
         }
     }
-    report("draft taken up into a filled wizard", restores);
+    reportTimes("draft taken up into a filled wizard", restores);
 
     QAction *preview = window->findChild<QAction *>(u"Preview"_s);
     preview->trigger();
@@ -178,20 +172,20 @@ int main(int argc, char *argv[]) {
         preview->trigger();
         previews.push_back(msSince(timer));
     }
-    report("preview after one page changed", previews);
+    reportTimes("preview after one page changed", previews);
     if (desktop.openedUrls.size() != 10)
         return 1;
 
     window->pageSet().selectPage(1);
     const KeyTimes small = timeKeys(*window->pageSet().editor(1));
-    report("key handled, wizard's editor", small.handled);
-    report("key until reported, wizard's editor", small.reported);
+    reportTimes("key handled, wizard's editor", small.handled);
+    reportTimes("key until reported, wizard's editor", small.reported);
     HtmlEditor *large = openLargeEditor(*window);
     if (!large)
         return 1;
     const KeyTimes inLarge = timeKeys(*large);
-    report("key handled, large editor", inLarge.handled);
-    report("key until reported, large editor", inLarge.reported);
+    reportTimes("key handled, large editor", inLarge.handled);
+    reportTimes("key until reported, large editor", inLarge.reported);
     window->close();
     return 0;
 }

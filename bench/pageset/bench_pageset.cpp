@@ -36,15 +36,6 @@ using namespace Qt::StringLiterals;
 using namespace quillsite;
 using namespace quillsite::bench;
 
-namespace {
-
-void report(const char *what, const std::vector<double> &times) {
-    std::printf("%-34s median %8.2f ms   slowest %8.2f ms   (%zu)\n", what, median(times),
-                slowest(times), times.size());
-}
-
-} // namespace
-
 int main(int argc, char *argv[]) {
     configureWebEngine();
     QApplication app(argc, argv);
@@ -178,17 +169,17 @@ int main(int argc, char *argv[]) {
     const double buildMs = msSince(buildTimer);
 
     std::printf("pages: %d (renderer process limit %d)\n", pages, RendererProcessLimit);
-    report("add a page (appendPage)", addTimes);
-    report("  first tenth of the adds", firstAdds);
-    report("  last tenth of the adds", lastAdds);
+    reportTimes("add a page (appendPage)", addTimes);
+    reportTimes("  first tenth of the adds", firstAdds);
+    reportTimes("  last tenth of the adds", lastAdds);
     std::printf("%-34s %8.2f ms with 1 page, %.2f ms with %d\n", "  a bare editor made and deleted",
                 bareEditorFirst, bareEditorLast, pages);
-    report("switch pages (+ its events)", switchTimes);
+    reportTimes("switch pages (+ its events)", switchTimes);
 
-    report("  until the page shows", untilShownTimes);
-    report("move a page (+ its events)", moveTimes);
-    report("rename with link updates", renameTimes);
-    report("  in the page list alone", listRenameTimes);
+    reportTimes("  until the page shows", untilShownTimes);
+    reportTimes("move a page (+ its events)", moveTimes);
+    reportTimes("rename with link updates", renameTimes);
+    reportTimes("  in the page list alone", listRenameTimes);
     std::printf("%-34s %s\n", "  links follow the name", relinked ? "yes" : "NO");
     std::printf("%-34s %8.2f ms\n", "delete page 1", deleteMs);
     std::printf("%-34s %8.1f MB in %d processes, %d editors with an engine page\n",

@@ -13,6 +13,7 @@ add_library(quillsite_testservers STATIC
     ${CMAKE_CURRENT_LIST_DIR}/ftpserver.cpp ${CMAKE_CURRENT_LIST_DIR}/ftpserver.h
     ${CMAKE_CURRENT_LIST_DIR}/httpserver.cpp ${CMAKE_CURRENT_LIST_DIR}/httpserver.h
     ${CMAKE_CURRENT_LIST_DIR}/keyringsession.cpp ${CMAKE_CURRENT_LIST_DIR}/keyringsession.h
+    ${CMAKE_CURRENT_LIST_DIR}/publishservers.cpp ${CMAKE_CURRENT_LIST_DIR}/publishservers.h
     ${CMAKE_CURRENT_LIST_DIR}/serverprocess.cpp ${CMAKE_CURRENT_LIST_DIR}/serverprocess.h
     ${CMAKE_CURRENT_LIST_DIR}/sshserver.cpp ${CMAKE_CURRENT_LIST_DIR}/sshserver.h
     ${CMAKE_CURRENT_LIST_DIR}/testfiles.cpp ${CMAKE_CURRENT_LIST_DIR}/testfiles.h

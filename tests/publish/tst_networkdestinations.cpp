@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Quillsite Team
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ftpserver.h"
-#include "sshserver.h"
-#include "throwawayuser.h"
+#include "publishservers.h"
 
 #include "publish/ftpdestination.h"
 #include "publish/publishengine.h"
@@ -107,54 +105,31 @@ private:
     // An opened destination for the current row, or null after a failed check.
     std::unique_ptr<Destination> opened(const QString &kind);
     QString serverPath(const QString &path = {}) const {
-        return m_user->home() + u'/' + m_folder + (path.isEmpty() ? QString() : u'/' + path);
+        return m_servers.user->home() + u'/' + m_folder +
+               (path.isEmpty() ? QString() : u'/' + path);
     }
     QString localFile(const QString &name, const QByteArray &bytes);
     void checkNoPassword(const PublishError &error);
     // Publishes `site` through the engine; the files sent, or nullopt when it failed.
     std::optional<QStringList> publish(const QString &kind, const QString &site);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ThrowAwayUser> m_user;
-    SshServer m_ssh;
-    FtpServer m_ftp;
+    PublishServers m_servers;
     QString m_folder;
     int m_testNumber = 0;
 };
 
 void tst_NetworkDestinations::initTestCase() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    // The servers act as the test user, who must be able to walk into its home.
-    QVERIFY(QFile::setPermissions(m_dir->path(), QFile::Permissions(0x7755)));
-    // No key or agent of the machine's own user may take part.
-    qputenv("HOME", QFile::encodeName(m_dir->path()));
-    qunsetenv("SSH_AUTH_SOCK");
-    m_user = std::make_unique<ThrowAwayUser>(m_dir->filePath(u"home"_s));
-    QVERIFY2(m_user->isValid(), "could not make a user for the test (useradd, chpasswd)");
-    const QString sshFolder = m_dir->filePath(u"sshd"_s);
-    const QString ftpFolder = m_dir->filePath(u"vsftpd"_s);
-    QVERIFY(QDir().mkpath(sshFolder) && QDir().mkpath(ftpFolder));
-    const QString sshError = m_ssh.start(sshFolder, *m_user);
-    QVERIFY2(sshError.isEmpty(), qPrintable(sshError));
-    const QString ftpError = m_ftp.start(ftpFolder);
-    QVERIFY2(ftpError.isEmpty(), qPrintable(ftpError));
-    QVERIFY(writeFile(m_dir->filePath(u"known_hosts"_s), m_ssh.knownHostsLine().toLatin1()));
+    const QString error = m_servers.start();
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVERIFY(writeFile(m_servers.dir->filePath(u"known_hosts"_s),
+                      m_servers.ssh.knownHostsLine().toLatin1()));
 }
 
 void tst_NetworkDestinations::cleanupTestCase() {
     // Whatever the servers and the destinations wrote, the password is in none of it.
-    if (m_dir && m_user) {
-        for (const QString &name : namesBelow(m_dir->path())) {
-            const QString path = m_dir->filePath(name);
-            if (QFileInfo(path).isFile())
-                QVERIFY2(!readFile(path).contains(m_user->password().toUtf8()), qPrintable(path));
-        }
-    }
-    // The servers' sessions run as the user: they end first, so that the user can go.
-    m_ssh.stop();
-    m_ftp.stop();
-    m_user.reset();
+    const QStringList holding = m_servers.filesHoldingPassword();
+    QVERIFY2(holding.isEmpty(), qPrintable(holding.join(u' ')));
+    m_servers.stop();
 }
 
 void tst_NetworkDestinations::init() {
@@ -173,9 +148,9 @@ DestinationAddress tst_NetworkDestinations::address(const QString &kind) const {
     address.kind = kind == u"sftp"_s   ? DestinationAddress::Kind::Sftp
                    : kind == u"ftps"_s ? DestinationAddress::Kind::Ftps
                                        : DestinationAddress::Kind::Ftp;
-    address.user = m_user->name();
+    address.user = m_servers.user->name();
     address.host = u"127.0.0.1"_s;
-    address.port = kind == u"sftp"_s ? m_ssh.port() : m_ftp.port();
+    address.port = kind == u"sftp"_s ? m_servers.ssh.port() : m_servers.ftp.port();
     // SFTP paths are the server's own; FTP paths start in the folder it logs the user into.
     address.path = kind == u"sftp"_s ? serverPath() : u'/' + m_folder;
     return address;
@@ -183,10 +158,10 @@ DestinationAddress tst_NetworkDestinations::address(const QString &kind) const {
 
 ConnectionOptions tst_NetworkDestinations::trusted(const QString &kind) const {
     ConnectionOptions options;
-    options.knownHostsFile = m_dir->filePath(u"known_hosts"_s);
-    options.caCertFile = m_ftp.certificate();
+    options.knownHostsFile = m_servers.dir->filePath(u"known_hosts"_s);
+    options.caCertFile = m_servers.ftp.certificate();
     options.allowPlainFtp = kind == u"ftp"_s;
-    const QString password = m_user->password();
+    const QString password = m_servers.user->password();
     options.password = [password] {
         return std::optional<QString>(password);
     };
@@ -213,12 +188,12 @@ std::unique_ptr<Destination> tst_NetworkDestinations::opened(const QString &kind
 }
 
 QString tst_NetworkDestinations::localFile(const QString &name, const QByteArray &bytes) {
-    const QString path = m_dir->filePath(u"local/"_s + m_folder + u'/' + name);
+    const QString path = m_servers.dir->filePath(u"local/"_s + m_folder + u'/' + name);
     return writeFile(path, bytes) ? path : QString();
 }
 
 void tst_NetworkDestinations::checkNoPassword(const PublishError &error) {
-    QVERIFY2(!error.message.contains(m_user->password()), qPrintable(error.message));
+    QVERIFY2(!error.message.contains(m_servers.user->password()), qPrintable(error.message));
 }
 
 void tst_NetworkDestinations::put_sendsWholeFilesIntoNewFolders_data() {
@@ -338,9 +313,9 @@ void tst_NetworkDestinations::logIn_asksPasswordOnlyWhenNeeded() {
     QFETCH(int, passwordAsks);
     ConnectionOptions options = trusted(kind);
     if (withKey)
-        options.identityFile = m_ssh.clientKey();
+        options.identityFile = m_servers.ssh.clientKey();
     int asks = 0;
-    const QString given = password.isEmpty() ? m_user->password() : password;
+    const QString given = password.isEmpty() ? m_servers.user->password() : password;
     options.password = [&asks, given] {
         ++asks;
         return std::optional<QString>(given);
@@ -351,7 +326,7 @@ void tst_NetworkDestinations::logIn_asksPasswordOnlyWhenNeeded() {
     checkNoPassword(error);
     QVERIFY(!error.message.contains(given));
     if (expected == Kind::Authenticate)
-        QVERIFY2(error.message.contains(m_user->name() + u"@127.0.0.1"_s) &&
+        QVERIFY2(error.message.contains(m_servers.user->name() + u"@127.0.0.1"_s) &&
                      error.message.contains(u"password"_s),
                  qPrintable(error.message));
 }
@@ -364,9 +339,9 @@ void tst_NetworkDestinations::untrustedServer_stopsWithFingerprintUntilAccepted(
     QFETCH(QString, kind);
     const bool ssh = kind == u"sftp"_s;
     ConnectionOptions options = trusted(kind);
-    options.knownHostsFile = m_dir->filePath(m_folder + u"/known_hosts"_s);
+    options.knownHostsFile = m_servers.dir->filePath(m_folder + u"/known_hosts"_s);
     options.caCertFile.clear();
-    const QString fingerprint = ssh ? m_ssh.fingerprint() : m_ftp.fingerprint();
+    const QString fingerprint = ssh ? m_servers.ssh.fingerprint() : m_servers.ftp.fingerprint();
     QVERIFY(fingerprint.startsWith(u"SHA256:"_s));
 
     const PublishError error = make(kind, options)->open();
@@ -381,7 +356,7 @@ void tst_NetworkDestinations::untrustedServer_stopsWithFingerprintUntilAccepted(
     if (ssh) {
         // Recorded, so that the next publish needs no option.
         QVERIFY(readFile(options.knownHostsFile)
-                    .contains(m_ssh.knownHostsLine().toLatin1().split(' ').value(2)));
+                    .contains(m_servers.ssh.knownHostsLine().toLatin1().split(' ').value(2)));
         options.acceptHostKey.clear();
         const PublishError later = make(kind, options)->open();
         QVERIFY2(!later.failed(), qPrintable(later.message));
@@ -397,21 +372,22 @@ void tst_NetworkDestinations::changedTrust_isRefusedWhateverTheOptions() {
     ConnectionOptions options = trusted(kind);
     if (kind == u"sftp"_s) {
         // known_hosts holds another key for the server: someone may be in between.
-        options.knownHostsFile = m_dir->filePath(m_folder + u"/known_hosts"_s);
-        QVERIFY(writeFile(options.knownHostsFile, m_ssh.otherKeyLine().toLatin1()));
-        options.acceptHostKey = m_ssh.fingerprint();
+        options.knownHostsFile = m_servers.dir->filePath(m_folder + u"/known_hosts"_s);
+        QVERIFY(writeFile(options.knownHostsFile, m_servers.ssh.otherKeyLine().toLatin1()));
+        options.acceptHostKey = m_servers.ssh.fingerprint();
     } else {
         // A pin of another certificate, where the system's CAs would trust this one.
         options.pin = u"SHA256:47DEQpj8HBSa+/TImW+5JCeuQeRkm5NMpJWZG3hSuFU"_s;
     }
     const PublishError error = make(kind, options)->open();
     QCOMPARE(error.kind, Kind::Trust);
-    QVERIFY2(error.message.contains(kind == u"sftp"_s ? m_ssh.fingerprint() : m_ftp.fingerprint()),
+    QVERIFY2(error.message.contains(kind == u"sftp"_s ? m_servers.ssh.fingerprint()
+                                                      : m_servers.ftp.fingerprint()),
              qPrintable(error.message));
     if (kind == u"sftp"_s) {
         QVERIFY2(error.message.contains(u"changed"_s), qPrintable(error.message));
         QVERIFY(error.fingerprint.isEmpty());
-        QCOMPARE(readFile(options.knownHostsFile), m_ssh.otherKeyLine().toLatin1());
+        QCOMPARE(readFile(options.knownHostsFile), m_servers.ssh.otherKeyLine().toLatin1());
     }
 }
 
@@ -432,7 +408,7 @@ void tst_NetworkDestinations::fullFolder_failsLeavingNoPartOfTheFile() {
                  {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=512k"_s, u"tmpfs"_s, serverPath()}))
         QSKIP("mounting a small tmpfs is not permitted here");
     const auto unmount = qScopeGuard([this] { runTool(u"umount"_s, {serverPath()}); });
-    QVERIFY(m_user->own(serverPath()));
+    QVERIFY(m_servers.user->own(serverPath()));
     std::unique_ptr<Destination> destination = opened(kind);
     QVERIFY(destination);
     QVERIFY(!destination->put(u"small.htm"_s, localFile(u"small.htm"_s, "fits")).failed());
@@ -447,7 +423,7 @@ void tst_NetworkDestinations::lostConnection_isTransientAndTheRetryReconnects() 
     std::unique_ptr<Destination> destination = opened(u"sftp"_s);
     QVERIFY(destination);
     QVERIFY(!destination->put(u"a.htm"_s, localFile(u"a.htm"_s, "a")).failed());
-    m_ssh.dropConnections();
+    m_servers.ssh.dropConnections();
     const PublishError lost = destination->put(u"b.htm"_s, localFile(u"b.htm"_s, "b"));
     QCOMPARE(lost.kind, Kind::Transient);
     QVERIFY2(lost.message.contains(u"b.htm"_s), qPrintable(lost.message));
@@ -481,12 +457,12 @@ void tst_NetworkDestinations::silentServer_failsWithinTheTimeLimit() {
     timer.start();
     PublishError error = destination->open();
     const auto drop = qScopeGuard([this] {
-        m_ssh.dropConnections();
-        m_ftp.dropConnections();
+        m_servers.ssh.dropConnections();
+        m_servers.ftp.dropConnections();
     });
     if (afterLogin) {
         QVERIFY2(!error.failed(), qPrintable(error.message));
-        kind == u"sftp"_s ? m_ssh.stopAnswering() : m_ftp.stopAnswering();
+        kind == u"sftp"_s ? m_servers.ssh.stopAnswering() : m_servers.ftp.stopAnswering();
         timer.restart();
         error = destination->put(u"page.htm"_s, localFile(u"page.htm"_s, "page"));
     }
@@ -558,7 +534,7 @@ void tst_NetworkDestinations::publish_bringsServerInStepTouchingNothingElse() {
     QFETCH(QString, kind);
     QFETCH(QString, change);
     QFETCH(QStringList, sent);
-    const QString site = m_dir->filePath(u"local/"_s + m_folder + u"-site"_s);
+    const QString site = m_servers.dir->filePath(u"local/"_s + m_folder + u"-site"_s);
     const QMap<QString, QByteArray> pages{{u"index.htm"_s, "<p>home</p>"},
                                           {u"about.htm"_s, "<p>about</p>"},
                                           {u"contact.htm"_s, "<p>contact</p>"},
@@ -568,7 +544,7 @@ void tst_NetworkDestinations::publish_bringsServerInStepTouchingNothingElse() {
     // Files of the user's own on the server, which no publish may touch.
     QVERIFY(writeFile(serverPath(u"CNAME"_s), "example.org"));
     QVERIFY(writeFile(serverPath(u"media/.htaccess"_s), "Options -Indexes"));
-    QVERIFY(m_user->own(serverPath()) && m_user->own(serverPath(u"media"_s)));
+    QVERIFY(m_servers.user->own(serverPath()) && m_servers.user->own(serverPath(u"media"_s)));
 
     const std::optional<QStringList> first = publish(kind, site);
     QVERIFY(first);
@@ -609,7 +585,7 @@ void tst_NetworkDestinations::killedPublish_isCompletedByTheNext_data() {
 
 void tst_NetworkDestinations::killedPublish_isCompletedByTheNext() {
     QFETCH(QString, kind);
-    const QString site = m_dir->filePath(u"local/"_s + m_folder + u"-site"_s);
+    const QString site = m_servers.dir->filePath(u"local/"_s + m_folder + u"-site"_s);
     QMap<QString, QByteArray> files;
     for (int i = 0; i < 40; ++i)
         files.insert(u"page%1.htm"_s.arg(i), QByteArray(20000 + i, char('a' + i % 26)));
@@ -624,16 +600,16 @@ void tst_NetworkDestinations::killedPublish_isCompletedByTheNext() {
     const QStringList arguments{site,
                                 destination,
                                 u"--identity"_s,
-                                m_ssh.clientKey(),
+                                m_servers.ssh.clientKey(),
                                 u"--known-hosts"_s,
-                                m_dir->filePath(u"known_hosts"_s),
+                                m_servers.dir->filePath(u"known_hosts"_s),
                                 u"--cacert"_s,
-                                m_ftp.certificate(),
+                                m_servers.ftp.certificate(),
                                 u"--yes"_s};
     // The password reaches the program through its environment only.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"QUILLSITE_PASSWORD"_s, m_user->password());
-    environment.insert(u"XDG_DATA_HOME"_s, m_dir->filePath(u"data"_s));
+    environment.insert(u"QUILLSITE_PASSWORD"_s, m_servers.user->password());
+    environment.insert(u"XDG_DATA_HOME"_s, m_servers.dir->filePath(u"data"_s));
     const auto run = [&](QProcess &process) {
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::MergedChannels);
@@ -657,13 +633,13 @@ void tst_NetworkDestinations::killedPublish_isCompletedByTheNext() {
     const QByteArray killedOutput = killed.readAll();
     QVERIFY2(killed.exitStatus() == QProcess::CrashExit || killed.exitCode() == 0,
              killedOutput.constData());
-    QVERIFY(!killedOutput.contains(m_user->password().toUtf8()));
+    QVERIFY(!killedOutput.contains(m_servers.user->password().toUtf8()));
 
     QProcess again;
     QVERIFY(run(again));
     QVERIFY(again.waitForFinished(120000));
     const QByteArray output = again.readAll();
-    QVERIFY(!output.contains(m_user->password().toUtf8()));
+    QVERIFY(!output.contains(m_servers.user->password().toUtf8()));
     QVERIFY2(again.exitStatus() == QProcess::NormalExit && again.exitCode() == 0,
              qPrintable(u"killed after %1 files: "_s.arg(killAt) + QString::fromUtf8(output)));
     // Every file whole, no temporary file left, and the manifest beside them.

@@ -4,14 +4,12 @@
 #include "publishwindow/frmpublish.h"
 
 #include "fakedesktopservices.h"
-#include "ftpserver.h"
 #include "httpserver.h"
 #include "keyringsession.h"
+#include "publishservers.h"
 #include "publishwindow/keyring.h"
 #include "publishwindow/publishplace.h"
-#include "sshserver.h"
 #include "testfiles.h"
-#include "throwawayuser.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -75,7 +73,7 @@ private slots:
     void nextRun_findsTheSettingsAndTheKeyringPassword();
 
 private:
-    QString serverFolder() const { return m_user->home() + u'/' + m_folder; }
+    QString serverFolder() const { return m_servers.user->home() + u'/' + m_folder; }
     // What the server holds for a kind of place: its folder, or the Git branch's files.
     QMap<QString, QByteArray> published(const QString &kind);
     void makeSite(int pictures = 1, int pictureSize = 2000);
@@ -89,10 +87,7 @@ private:
     }
     std::optional<QString> keyringPassword(const QString &place);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ThrowAwayUser> m_user;
-    SshServer m_ssh;
-    FtpServer m_ftp;
+    PublishServers m_servers;
     KeyringSession m_keyring;
     HttpServer m_http;
     QString m_keyringProblem;
@@ -106,47 +101,28 @@ private:
 
 void tst_frmPublish::initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    QVERIFY(QFile::setPermissions(m_dir->path(), QFile::Permissions(0x7755)));
-    // No key, agent or known host of the machine's own user may take part.
-    qputenv("HOME", QFile::encodeName(m_dir->path()));
-    qunsetenv("SSH_AUTH_SOCK");
-    m_user = std::make_unique<ThrowAwayUser>(m_dir->filePath(u"home"_s));
-    QVERIFY2(m_user->isValid(), "could not make a user for the test (useradd, chpasswd)");
-    QVERIFY(QDir().mkpath(m_dir->filePath(u"sshd"_s)) &&
-            QDir().mkpath(m_dir->filePath(u"vsftpd"_s)));
-    const QString sshError = m_ssh.start(m_dir->filePath(u"sshd"_s), *m_user);
-    QVERIFY2(sshError.isEmpty(), qPrintable(sshError));
-    const QString ftpError = m_ftp.start(m_dir->filePath(u"vsftpd"_s));
-    QVERIFY2(ftpError.isEmpty(), qPrintable(ftpError));
-    const QString keyringError = m_keyring.start(m_dir->filePath(u"keyring"_s));
+    const QString error = m_servers.start();
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const QString keyringError = m_keyring.start(m_servers.dir->filePath(u"keyring"_s));
     QVERIFY2(keyringError.isEmpty(), qPrintable(keyringError));
 }
 
 void tst_frmPublish::cleanupTestCase() {
     // Neither the settings nor anything else this program wrote holds the password.
-    if (m_dir && m_user) {
-        QDirIterator it(m_dir->path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            if (!path.contains(u"/keyring/"_s))
-                QVERIFY2(!readFile(path).contains(m_user->password().toUtf8()), qPrintable(path));
-        }
-    }
+    const QStringList holding =
+        m_servers.filesHoldingPassword(m_servers.dir->filePath(u"keyring/"_s));
+    QVERIFY2(holding.isEmpty(), qPrintable(holding.join(u' ')));
     m_dialog.reset();
-    m_ssh.stop();
-    m_ftp.stop();
     m_keyring.stop();
-    m_user.reset();
+    m_servers.stop();
 }
 
 void tst_frmPublish::init() {
     m_folder = u"site%1"_s.arg(++m_testNumber);
-    m_site = m_dir->filePath(u"built/"_s + m_folder);
+    m_site = m_servers.dir->filePath(u"built/"_s + m_folder);
     m_desktop = FakeDesktopServices();
     // Every test meets the SSH server for the first time.
-    QFile::remove(m_dir->filePath(u".ssh/known_hosts"_s));
+    QFile::remove(m_servers.dir->filePath(u".ssh/known_hosts"_s));
 }
 
 void tst_frmPublish::cleanup() {
@@ -192,8 +168,9 @@ void tst_frmPublish::fillIn(const QString &kind, const QString &password) {
         return;
     }
     type(u"txtHost"_s, u"127.0.0.1"_s);
-    control<QSpinBox>(u"spnPort"_s)->setValue(kind == u"SFTP"_s ? m_ssh.port() : m_ftp.port());
-    type(u"txtUser"_s, m_user->name());
+    control<QSpinBox>(u"spnPort"_s)
+        ->setValue(kind == u"SFTP"_s ? m_servers.ssh.port() : m_servers.ftp.port());
+    type(u"txtUser"_s, m_servers.user->name());
     // SFTP paths are the server's own; FTP paths start in the folder it logs the user into.
     type(u"txtRemoteFolder"_s, kind == u"SFTP"_s ? serverFolder() : u'/' + m_folder);
     type(u"txtPassword"_s, password);
@@ -202,7 +179,7 @@ void tst_frmPublish::fillIn(const QString &kind, const QString &password) {
 QMap<QString, QByteArray> tst_frmPublish::published(const QString &kind) {
     if (kind != u"Git"_s)
         return filesBelow(serverFolder());
-    const QString checkout = m_dir->filePath(u"checkout-%1"_s.arg(++m_checkouts));
+    const QString checkout = m_servers.dir->filePath(u"checkout-%1"_s.arg(++m_checkouts));
     const std::optional<QByteArray> archive =
         runTool(u"git"_s, {u"--git-dir"_s, serverFolder(), u"archive"_s, u"gh-pages"_s});
     if (!archive || !QDir().mkpath(checkout) ||
@@ -236,8 +213,8 @@ void tst_frmPublish::publish_sendsTheSiteThenOnlyTheChangeAndUndoes_data() {
     // What the user is asked before the first connection: a fingerprint, or the plain password.
     QTest::addColumn<QString>("question");
     QTest::newRow("folder") << u"Folder"_s << QString();
-    QTest::newRow("sftp") << u"SFTP"_s << m_ssh.fingerprint();
-    QTest::newRow("ftps") << u"FTPS"_s << m_ftp.fingerprint();
+    QTest::newRow("sftp") << u"SFTP"_s << m_servers.ssh.fingerprint();
+    QTest::newRow("ftps") << u"FTPS"_s << m_servers.ftp.fingerprint();
     QTest::newRow("ftp") << u"FTP"_s << u"readable"_s;
     QTest::newRow("git") << u"Git"_s << QString();
 }
@@ -251,13 +228,13 @@ void tst_frmPublish::publish_sendsTheSiteThenOnlyTheChangeAndUndoes() {
         QVERIFY(runTool(u"git"_s, {u"init"_s, u"--quiet"_s, u"--bare"_s, serverFolder()}));
     } else {
         // The published folder is served as a web server would, for the check afterwards.
-        QVERIFY(QDir().mkpath(serverFolder()) && m_user->own(serverFolder()));
+        QVERIFY(QDir().mkpath(serverFolder()) && m_servers.user->own(serverFolder()));
         const QString serving = m_http.start(serverFolder());
         QVERIFY2(serving.isEmpty(), qPrintable(serving));
     }
     m_dialog = openDialog();
     QVERIFY(m_dialog);
-    fillIn(kind, m_user->password());
+    fillIn(kind, m_servers.user->password());
     if (!question.isEmpty())
         m_desktop.askAnswers = {true};
     click(u"cmdTest"_s);
@@ -302,7 +279,7 @@ void tst_frmPublish::cancelledPublish_isCompletedByTheNext() {
     makeSite(60, 512 * 1024);
     m_dialog = openDialog();
     QVERIFY(m_dialog);
-    fillIn(u"SFTP"_s, m_user->password());
+    fillIn(u"SFTP"_s, m_servers.user->password());
     m_desktop.askAnswers = {true};
     click(u"cmdTest"_s);
     QVERIFY2(status().contains(u"can write there"_s), qPrintable(status()));
@@ -363,37 +340,41 @@ void tst_frmPublish::wrongPassword_saysSoAndStoresNothing() {
     QVERIFY(!status().contains(u"not-the-password"_s));
     QVERIFY(filesBelow(serverFolder()).isEmpty());
     QVERIFY(loadPublishPlace(m_site).host.isEmpty());
-    const QString place =
-        u"sftp://%1@127.0.0.1:%2%3"_s.arg(m_user->name()).arg(m_ssh.port()).arg(serverFolder());
+    const QString place = u"sftp://%1@127.0.0.1:%2%3"_s.arg(m_servers.user->name())
+                              .arg(m_servers.ssh.port())
+                              .arg(serverFolder());
     QCOMPARE(keyringPassword(place), std::nullopt);
 }
 
 void tst_frmPublish::changedHostKey_isRefusedWithoutAQuestion() {
     makeSite();
     // known_hosts holds another key for the server: someone may be in between.
-    QVERIFY(writeFile(m_dir->filePath(u".ssh/known_hosts"_s), m_ssh.otherKeyLine().toLatin1()));
+    QVERIFY(writeFile(m_servers.dir->filePath(u".ssh/known_hosts"_s),
+                      m_servers.ssh.otherKeyLine().toLatin1()));
     m_dialog = openDialog();
     QVERIFY(m_dialog);
-    fillIn(u"SFTP"_s, m_user->password());
+    fillIn(u"SFTP"_s, m_servers.user->password());
     m_desktop.askAnswers = {true};
     click(u"cmdPublish"_s);
     QVERIFY(m_desktop.questions.isEmpty());
     QVERIFY2(status().contains(u"key has changed"_s), qPrintable(status()));
     QVERIFY(filesBelow(serverFolder()).isEmpty());
-    QCOMPARE(readFile(m_dir->filePath(u".ssh/known_hosts"_s)), m_ssh.otherKeyLine().toLatin1());
+    QCOMPARE(readFile(m_servers.dir->filePath(u".ssh/known_hosts"_s)),
+             m_servers.ssh.otherKeyLine().toLatin1());
 }
 
 void tst_frmPublish::nextRun_findsTheSettingsAndTheKeyringPassword() {
     makeSite();
     m_dialog = openDialog();
     QVERIFY(m_dialog);
-    fillIn(u"SFTP"_s, m_user->password());
+    fillIn(u"SFTP"_s, m_servers.user->password());
     m_desktop.askAnswers = {true};
     click(u"cmdPublish"_s);
     QVERIFY2(status().startsWith(u"Published to "_s), qPrintable(status()));
-    const QString place =
-        u"sftp://%1@127.0.0.1:%2%3"_s.arg(m_user->name()).arg(m_ssh.port()).arg(serverFolder());
-    QTRY_COMPARE(keyringPassword(place), std::optional<QString>(m_user->password()));
+    const QString place = u"sftp://%1@127.0.0.1:%2%3"_s.arg(m_servers.user->name())
+                              .arg(m_servers.ssh.port())
+                              .arg(serverFolder());
+    QTRY_COMPARE(keyringPassword(place), std::optional<QString>(m_servers.user->password()));
     m_dialog.reset();
     // Kept beside the user's other settings, never in the site that goes on the web.
     QVERIFY(QFileInfo::exists(publishPlacesFile()));
@@ -402,9 +383,9 @@ void tst_frmPublish::nextRun_findsTheSettingsAndTheKeyringPassword() {
     m_dialog = openDialog();
     QVERIFY(m_dialog);
     QCOMPARE(control<QComboBox>(u"cboKind"_s)->currentText(), u"SFTP"_s);
-    QCOMPARE(control<QLineEdit>(u"txtUser"_s)->text(), m_user->name());
-    QCOMPARE(control<QSpinBox>(u"spnPort"_s)->value(), int(m_ssh.port()));
-    QTRY_COMPARE(control<QLineEdit>(u"txtPassword"_s)->text(), m_user->password());
+    QCOMPARE(control<QLineEdit>(u"txtUser"_s)->text(), m_servers.user->name());
+    QCOMPARE(control<QSpinBox>(u"spnPort"_s)->value(), int(m_servers.ssh.port()));
+    QTRY_COMPARE(control<QLineEdit>(u"txtPassword"_s)->text(), m_servers.user->password());
     QVERIFY(writeFile(m_site + u"/about.htm"_s, "<html><body>New times</body></html>"));
     click(u"cmdPublish"_s);
     QVERIFY2(status().contains(u"0 new, 1 changed"_s), qPrintable(status()));
