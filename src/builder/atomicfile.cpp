@@ -39,9 +39,8 @@ const QRegularExpression temporaryNamePattern(u"^\\.quillsite-(\\d+)-\\d+\\.tmp$
 std::atomic<quint64> temporaryCount = 0;
 
 QString temporaryName(const QString &folder) {
-    return u"%1/.quillsite-%2-%3.tmp"_s.arg(folder)
-        .arg(QCoreApplication::applicationPid())
-        .arg(temporaryCount++);
+    static const qint64 pid = QCoreApplication::applicationPid();
+    return u"%1/.quillsite-%2-%3.tmp"_s.arg(folder).arg(pid).arg(temporaryCount++);
 }
 
 QString folderOf(const QString &path) {
@@ -100,9 +99,10 @@ FileError RenamePass::run() {
     return {};
 }
 
-AtomicFile::AtomicFile(const QString &path, RenamePass *pass)
+AtomicFile::AtomicFile(const QString &path, RenamePass *pass, Target target)
     : m_path(path)
-    , m_pass(pass) {}
+    , m_pass(pass)
+    , m_target(target) {}
 
 AtomicFile::~AtomicFile() {
     if (m_fd >= 0)
@@ -150,16 +150,28 @@ FileError AtomicFile::setModificationTime(const QDateTime &time) {
     return {};
 }
 
-FileError AtomicFile::commit() {
+FileError AtomicFile::finish() {
     if (m_fd < 0)
         return fail(EBADF);
     const int fd = std::exchange(m_fd, -1);
     // A replaced file keeps its permissions; a new one has those of any new file.
     struct stat existing {};
-    if (::stat(QFile::encodeName(m_path).constData(), &existing) == 0)
+    if (m_target == Target::MayExist &&
+        ::stat(QFile::encodeName(m_path).constData(), &existing) == 0)
         ::fchmod(fd, existing.st_mode & 07777);
     if (::close(fd) != 0)
         return fail(errno);
+    m_finished = true;
+    return {};
+}
+
+FileError AtomicFile::commit() {
+    if (m_committed)
+        return fail(EBADF);
+    if (!m_finished) {
+        if (FileError error = finish(); error.failed())
+            return error;
+    }
     if (m_pass) {
         m_pass->add(m_temporary, m_path);
         m_committed = true;

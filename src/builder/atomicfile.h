@@ -39,6 +39,10 @@ private:
     QList<Waiting> m_waiting;
 };
 
+// Whether a file about to be written may replace one at its path. One known
+// to be new needs no look at what it would replace.
+enum class Target { MayExist, New };
+
 // Writes a file by way of a hidden temporary file beside it that takes the
 // file's name only once it is complete, so a failed or interrupted write never
 // leaves a cut-off file under that name. Unlike QSaveFile it does not force
@@ -49,7 +53,8 @@ class AtomicFile final {
 public:
     // With `pass`, commit() hands the complete file over to it instead of
     // putting it in place at once.
-    explicit AtomicFile(const QString &path, RenamePass *pass = nullptr);
+    explicit AtomicFile(const QString &path, RenamePass *pass = nullptr,
+                        Target target = Target::MayExist);
     // Removes the temporary file unless it was committed.
     ~AtomicFile();
     AtomicFile(const AtomicFile &) = delete;
@@ -60,6 +65,10 @@ public:
     FileError write(const QList<QByteArrayView> &pieces);
     // Gives the file this modification time, which it keeps once in place.
     FileError setModificationTime(const QDateTime &time);
+    // Closes the complete file, with the permissions of the one it replaces.
+    // Done by commit() when not before; apart from it, so that a file written
+    // on one thread can be handed over on another without holding it open.
+    FileError finish();
     // Puts the complete file in place, or hands it over to the pass.
     FileError commit();
 
@@ -68,8 +77,10 @@ private:
 
     QString m_path;
     RenamePass *m_pass;
+    Target m_target;
     QByteArray m_temporary; // encoded for the system; empty until opened
     int m_fd = -1;
+    bool m_finished = false;
     bool m_committed = false;
 };
 

@@ -119,7 +119,8 @@ QString pageFilePath(const QString &destination, const QString &pageName) {
     return collapseSeparators(destination + u'/' + pageFileName(pageName));
 }
 
-BuildResult checkPageFiles(const QList<SitePage> &pages, const QString &destination) {
+BuildResult checkPageFiles(const QList<SitePage> &pages, const QString &destination,
+                           const FolderListing &existing) {
     const FileNameClash clash = firstFileNameClash(pages);
     for (qsizetype i = 0; i < pages.size(); ++i) {
         const QString &name = pages[i].name;
@@ -133,9 +134,10 @@ BuildResult checkPageFiles(const QList<SitePage> &pages, const QString &destinat
                                                       "written to this file. Rename one of them.")
                                            .arg(pages[clash.earlier].name, name)});
         }
-        if (QFileInfo(path).isSymLink())
+        const QFileInfo entry = existing.entry(pageFileName(name));
+        if (entry.isSymLink())
             return buildFailure(pageAction(), {path, symbolicLinkProblem()});
-        if (QFileInfo(path).isDir()) {
+        if (entry.isDir()) {
             return buildFailure(
                 pageAction(),
                 {path, QCoreApplication::translate(

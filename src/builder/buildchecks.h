@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "builder/folderlisting.h"
 #include "builder/sitebuilder.h"
 
 #include <QList>
@@ -20,8 +21,10 @@ BuildResult buildFailure(const QString &action, const FileError &error);
 QString pageFilePath(const QString &destination, const QString &pageName);
 
 // A failure when a page name can't be a file name, two pages would share a
-// file, or a folder stands where a page file is to be written; else ok.
-BuildResult checkPageFiles(const QList<SitePage> &pages, const QString &destination);
+// file, or a folder or a symbolic link stands where a page file is to be
+// written in `destination`, which holds `existing`; else ok.
+BuildResult checkPageFiles(const QList<SitePage> &pages, const QString &destination,
+                           const FolderListing &existing);
 
 // Whether `destination` is a folder or can be made one, with its `files`
 // folder, outside the template's `templateFiles` folder (a site there would

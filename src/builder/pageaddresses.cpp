@@ -105,16 +105,41 @@ std::optional<QByteArrayView> attributeValue(QByteArrayView text, qsizetype &at)
     return text.sliced(start, at - start);
 }
 
+// Whether a tag whose name starts with `name`, in any case, is opened
+// anywhere in `text`.
+bool opensTagStarting(QByteArrayView text, QByteArrayView name) {
+    for (qsizetype at = text.indexOf('<'); at >= 0 && at + name.size() < text.size();
+         at = text.indexOf('<', at + 1)) {
+        if (text.sliced(at + 1, name.size()).compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Whether "href" stands right before the "=" at `equals`, blanks apart.
+bool namesLink(QByteArrayView text, qsizetype equals) {
+    qsizetype end = equals;
+    while (end > 0 && isAsciiBlank(text[end - 1]))
+        --end;
+    return end >= 4 && text.sliced(end - 4, 4).compare("href", Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 bool holdsOnlyPlainLinks(QByteArrayView utf8Body, const QSet<QString> &pageFiles) {
-    const QByteArray lower = utf8Body.toByteArray().toLower();
-    if (lower.contains("<im"))
+    if (opensTagStarting(utf8Body, "im"))
         return false;
-    // Every "href" counts, in markup or not: more than a parser would find.
-    for (qsizetype at = lower.indexOf("href"); at >= 0; at = lower.indexOf("href", at)) {
-        at += 4;
-        const std::optional<QByteArrayView> value = attributeValue(utf8Body, at);
+    // Every "href=" counts, in markup or not: more than a parser would find.
+    // Found by their "=", which is rare in text, then read as far as the value.
+    qsizetype from = 0;
+    for (qsizetype equals = utf8Body.indexOf('='); equals >= 0;
+         equals = utf8Body.indexOf('=', from)) {
+        from = equals + 1;
+        if (!namesLink(utf8Body, equals))
+            continue;
+        qsizetype end = equals;
+        const std::optional<QByteArrayView> value = attributeValue(utf8Body, end);
+        from = end;
         if (value && !isPlainLink(*value, pageFiles))
             return false;
     }
@@ -122,14 +147,7 @@ bool holdsOnlyPlainLinks(QByteArrayView utf8Body, const QSet<QString> &pageFiles
 }
 
 bool mayHoldAddresses(QByteArrayView utf8Body) {
-    const auto lower = [&](qsizetype at) {
-        return at < utf8Body.size() ? char(utf8Body[at] | 0x20) : '\0';
-    };
-    for (qsizetype at = utf8Body.indexOf('<'); at >= 0; at = utf8Body.indexOf('<', at + 1)) {
-        if (lower(at + 1) == 'a' || (lower(at + 1) == 'i' && lower(at + 2) == 'm'))
-            return true;
-    }
-    return false;
+    return opensTagStarting(utf8Body, "im") || opensTagStarting(utf8Body, "a");
 }
 
 QList<PageAddress> findPageAddresses(const QByteArray &utf8Body) {

@@ -5,6 +5,7 @@
 
 #include "builder/atomicfile.h"
 #include "builder/buildchecks.h"
+#include "builder/folderlisting.h"
 #include "builder/makefolder.h"
 #include "builder/pagenames.h"
 #include "builder/pageskeleton.h"
@@ -14,9 +15,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <QFuture>
+#include <QThreadPool>
+#include <QtConcurrentMap>
 
 #include <algorithm>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -73,21 +77,28 @@ private:
     qint64 m_reported = 0;
 };
 
+// A page to write, by its index, and whether it replaces a file.
+struct PageToWrite {
+    qsizetype index;
+    Target target;
+};
+
 // New pages first, then those replaced, the home page last: a page is in
 // place before any page that links to it in a new menu.
-QList<qsizetype> pageWriteOrder(const QList<SitePage> &pages, const QString &destination) {
+QList<PageToWrite> pageWriteOrder(const QList<SitePage> &pages, const FolderListing &existing) {
     const QString home = pageFileName(u"Home"_s);
-    QList<qsizetype> fresh;
-    QList<qsizetype> replaced;
-    QList<qsizetype> last;
+    QList<PageToWrite> fresh;
+    QList<PageToWrite> replaced;
+    QList<PageToWrite> last;
     for (qsizetype i = 0; i < pages.size(); ++i) {
-        const QString path = pageFilePath(destination, pages[i].name);
-        if (pageFileName(pages[i].name) == home)
-            last.append(i);
-        else if (QFileInfo::exists(path))
-            replaced.append(i);
+        const QString file = pageFileName(pages[i].name);
+        const PageToWrite page{i, existing.contains(file) ? Target::MayExist : Target::New};
+        if (file == home)
+            last.append(page);
+        else if (page.target == Target::MayExist)
+            replaced.append(page);
         else
-            fresh.append(i);
+            fresh.append(page);
     }
     return fresh + replaced + last;
 }
@@ -104,21 +115,59 @@ bool holdsAlready(const QString &path, const QList<QByteArrayView> &pieces) {
                        [&file](QByteArrayView piece) { return file.read(piece.size()) == piece; });
 }
 
+// A page's file, written and closed under its temporary name, waiting to be
+// handed to the pass in its turn.
+struct WrittenPage {
+    std::shared_ptr<AtomicFile> file; // none when the file already held the page
+    FileError error;
+    qint64 estimatedSize = 0;
+};
+
+WrittenPage writePageFile(const SitePage &page, const PageToWrite &toWrite,
+                          const QString &destination, const PageSkeleton &skeleton,
+                          RenamePass &pass, SamePages samePages) {
+    const QString path = pageFilePath(destination, page.name);
+    const PageBytes bytes = skeleton.page(page.name, page.body);
+    WrittenPage written{{}, {}, skeleton.estimatedPageSize(page.name, page.body)};
+    if (samePages == SamePages::Keep && toWrite.target == Target::MayExist &&
+        holdsAlready(path, bytes.pieces()))
+        return written;
+    auto file = std::make_shared<AtomicFile>(path, &pass, toWrite.target);
+    written.error = file->open();
+    if (!written.error.failed())
+        written.error = file->write(bytes.pieces());
+    if (!written.error.failed())
+        written.error = file->finish();
+    written.file = std::move(file);
+    return written;
+}
+
+// Pages are made and written on every core; they are handed to the pass here,
+// one after another in their order, as each is done.
 BuildResult writePages(const QList<SitePage> &pages, const QString &destination,
-                       const PageSkeleton &skeleton, ProgressReport &report, RenamePass &pass,
-                       SamePages samePages) {
+                       const FolderListing &existing, const PageSkeleton &skeleton,
+                       ProgressReport &report, RenamePass &pass, SamePages samePages) {
+    const QList<PageToWrite> order = pageWriteOrder(pages, existing);
+    QThreadPool pool;
+    QFuture<WrittenPage> written =
+        QtConcurrent::mapped(&pool, order, [&](const PageToWrite &toWrite) {
+            return writePageFile(pages[toWrite.index], toWrite, destination, skeleton, pass,
+                                 samePages);
+        });
     BuildResult result;
-    for (const qsizetype index : pageWriteOrder(pages, destination)) {
-        const SitePage &page = pages[index];
-        const QString path = pageFilePath(destination, page.name);
-        const PageBytes bytes = skeleton.page(page.name, page.body);
-        report.add(skeleton.estimatedPageSize(page.name, page.body));
-        if (samePages == SamePages::Keep && holdsAlready(path, bytes.pieces()))
-            continue;
-        if (FileError error = writeFileAtomically(path, bytes.pieces(), &pass); error.failed())
+    for (int i = 0; i < order.size(); ++i) {
+        const WrittenPage page = written.resultAt(i);
+        report.add(page.estimatedSize);
+        FileError error = page.error;
+        if (!error.failed() && page.file)
+            error = page.file->commit();
+        if (error.failed()) {
+            written.cancel();
+            written.waitForFinished();
             return buildFailure(
                 QCoreApplication::translate("Builder", "Could not write the page file"), error);
-        ++result.pagesWritten;
+        }
+        result.pagesWritten += page.file ? 1 : 0;
     }
     result.ok = true;
     return result;
@@ -136,8 +185,9 @@ struct SiteFolders {
 // place at once: a build cut short, or refused for a picture that could not
 // be read, leaves the old site whole.
 BuildResult writeSite(const MediaPlan &media, const SiteFolders &folders,
-                      const PageSkeleton &skeleton, const SupportFilePlan &plan,
-                      const BuildProgress &progress, WarningPolicy warnings, SamePages samePages) {
+                      const FolderListing &existing, const PageSkeleton &skeleton,
+                      const SupportFilePlan &plan, const BuildProgress &progress,
+                      WarningPolicy warnings, SamePages samePages) {
     qint64 total = plan.totalBytes + media.totalBytes;
     for (const SitePage &page : media.pages)
         total += skeleton.estimatedPageSize(page.name, page.body);
@@ -168,7 +218,7 @@ BuildResult writeSite(const MediaPlan &media, const SiteFolders &folders,
     if (copy.error.failed())
         return buildFailure(copyFileAction(), copy.error);
     BuildResult result =
-        writePages(media.pages, folders.destination, skeleton, report, pass, samePages);
+        writePages(media.pages, folders.destination, existing, skeleton, report, pass, samePages);
     if (!result.ok)
         return result;
     if (FileError error = pass.run(); error.failed())
@@ -218,7 +268,9 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress, War
     if (BuildResult problem = checkDestination(folders.destination, folders.files, folders.source);
         !problem.ok)
         return problem;
-    if (BuildResult problem = checkPageFiles(site.pages, folders.destination); !problem.ok)
+    const FolderListing existing(folders.destination);
+    if (BuildResult problem = checkPageFiles(site.pages, folders.destination, existing);
+        !problem.ok)
         return problem;
     const SupportFilePlan plan = planSupportFiles(folders.source, folders.files);
     if (plan.error.failed())
@@ -238,7 +290,7 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress, War
     const PageSkeleton pageSkeleton(skeleton.text, site.title, site.author, fragment.text,
                                     media.pages, skeleton.encoding);
     BuildResult result =
-        writeSite(media, folders, pageSkeleton, plan, progress, warnings, samePages);
+        writeSite(media, folders, existing, pageSkeleton, plan, progress, warnings, samePages);
     if (result.ok) {
         result.warnings += media.danglingLinks;
         removeUnused(site, media.pages, siteFolder, previous, result);

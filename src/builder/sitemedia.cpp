@@ -20,6 +20,7 @@
 #include <QSet>
 #include <QThreadPool>
 #include <QUrl>
+#include <QtConcurrentMap>
 
 #include <atomic>
 #include <optional>
@@ -254,23 +255,29 @@ MediaPlan planSiteMedia(const QList<SitePage> &pages, const QString &destination
     AddressContext context{{}, destination, {}};
     QSet<QString> pageFiles;
     for (const SitePage &page : pages) {
-        pageFiles.insert(pageFileName(page.name));
-        context.pageFiles.insert(pageFileName(page.name).toLower());
+        const QString file = pageFileName(page.name);
+        pageFiles.insert(file);
+        context.pageFiles.insert(file.toLower());
     }
+    // The pages are searched for addresses on every core; their files are
+    // planned one page after another, as names go to the first that asks.
+    const QList<QList<PageAddress>> addresses =
+        QtConcurrent::blockingMapped(pages, [&pageFiles](const SitePage &page) {
+            const QByteArray body = page.body.toUtf8();
+            return holdsOnlyPlainLinks(body, pageFiles) ? QList<PageAddress>()
+                                                        : findPageAddresses(body);
+        });
 
     std::vector<QList<AddressUse>> uses;
     uses.reserve(size_t(pages.size()));
     QList<QStringList> pageLinks;
     pageLinks.reserve(pages.size());
     MediaPlanner planner(destination, mediaFolder);
-    for (const SitePage &page : pages) {
-        context.sourceFolder = page.sourceFolder;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        context.sourceFolder = pages[i].sourceFolder;
         QList<AddressUse> &pageUses = uses.emplace_back();
         QStringList &links = pageLinks.emplace_back();
-        const QByteArray body = page.body.toUtf8();
-        if (holdsOnlyPlainLinks(body, pageFiles))
-            continue;
-        for (const PageAddress &address : findPageAddresses(body)) {
+        for (const PageAddress &address : addresses[i]) {
             if (address.kind == PageAddress::Kind::Link)
                 links.append(address.value);
             const MediaAddress target = resolveMediaAddress(address, context);

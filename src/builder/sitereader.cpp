@@ -192,6 +192,21 @@ struct Recognised {
     PageReading start;
 };
 
+// Whether `bytes`, once decoded, may start with `text`. Plain ASCII reads the
+// same in every encoding a template is written in, and other bytes never
+// decode to it, so most pages that no template built are told from their
+// first bytes, without decoding them.
+bool mayStartWith(QByteArrayView bytes, QStringView text) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    const qsizetype length = std::min(bytes.size(), text.size());
+    for (qsizetype i = 0; i < length && text[i].unicode() < 0x80; ++i) {
+        if (uchar(bytes[i]) != text[i].unicode())
+            return false;
+    }
+    return true;
+}
+
 // The installed template that reads the start page; of several, the one
 // with the most text of its own, as it explains the most of the page.
 Recognised recognise(const QByteArray &startPage, const QList<TemplateForm> &forms) {
@@ -200,6 +215,8 @@ Recognised recognise(const QByteArray &startPage, const QList<TemplateForm> &for
     std::optional<QString> asUtf8, asWindows1252;
     for (const TemplateForm &form : forms) {
         if (best.form && best.form->page.literalSize() >= form.page.literalSize())
+            continue;
+        if (!mayStartWith(startPage, form.page.leadingText()))
             continue;
         std::optional<QString> &text = form.encoding == TextEncoding::Utf8 ? asUtf8 : asWindows1252;
         if (!text)

@@ -134,4 +134,10 @@ QStringView TextPattern::textAfter(Field field) const {
     return m_pieces[piece + 1].literal;
 }
 
+QStringView TextPattern::leadingText() const {
+    if (m_pieces.isEmpty() || m_pieces.constFirst().field)
+        return {};
+    return m_pieces.constFirst().literal;
+}
+
 } // namespace quillsite

@@ -45,6 +45,9 @@ public:
     // field is missing or has no text beside it.
     QStringView textBefore(Field field) const;
     QStringView textAfter(Field field) const;
+    // The template's own text before its first field: how every text read
+    // from its start as this pattern starts.
+    QStringView leadingText() const;
 
     // How many characters of the template are its own text: the more, the
     // surer a match.

@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QtConcurrentMap>
 
 #include <algorithm>
 
@@ -135,56 +136,68 @@ QString absolutePath(const QString &path, const CommandLineContext &context) {
     return QDir::cleanPath(QDir(context.currentFolder).absoluteFilePath(expanded));
 }
 
-// One --page value, "NAME=FILE", read into a page; an error text when it
-// can't be. What the page leaves out of its file is added to `warnings`.
-std::pair<SitePage, QString> pageFromArgument(const QString &argument,
-                                              const CommandLineContext &context,
-                                              const TemplateForms &templateForms,
-                                              QStringList &warnings) {
+// One --page value read into a page, or an error text saying why it can't
+// be, with what the page leaves out of its file.
+struct ArgumentPage {
+    SitePage page;
+    QString error;
+    QStringList warnings;
+};
+
+// One --page value, "NAME=FILE", read into a page.
+ArgumentPage pageFromArgument(const QString &argument, const CommandLineContext &context,
+                              const TemplateForms &templateForms) {
     const qsizetype equals = argument.indexOf(u'=');
     if (equals < 0)
         return {{},
                 QCoreApplication::translate(
                     "CommandLine", "--page needs a page name and a file, as NAME=FILE: \"%1\"")
-                    .arg(argument)};
+                    .arg(argument),
+                {}};
     const QString name = argument.first(equals);
     const QString file = argument.sliced(equals + 1);
     if (name.isEmpty() || file.isEmpty())
         return {{},
                 QCoreApplication::translate(
                     "CommandLine", "--page needs both a page name and a file, as NAME=FILE: \"%1\"")
-                    .arg(argument)};
+                    .arg(argument),
+                {}};
     // The name's problem names the page itself.
     if (const QString problem = pageNameProblem(name); !problem.isEmpty())
-        return {{}, problem};
+        return {{}, problem, {}};
     const QString path = absolutePath(file, context);
     const InputPage read = readInputPage(path, templateForms);
     if (read.error.failed())
         return {{},
                 read.error.message(
-                    QCoreApplication::translate("CommandLine", "Could not read the page file"))};
-    warnings.append(read.warnings);
-    return {SitePage{name, read.body, QFileInfo(path).path()}, {}};
+                    QCoreApplication::translate("CommandLine", "Could not read the page file")),
+                {}};
+    return {SitePage{name, read.body, QFileInfo(path).path()}, {}, read.warnings};
 }
 
 // Adds the --page pages to `pages`; one named like a page read by --from
-// (the first `readCount`) gives that page its content instead.
+// (the first `readCount`) gives that page its content instead. The files are
+// read on every core; the first that can't be, in the order given, is the error.
 QString pageProblems(const QStringList &arguments, const CommandLineContext &context,
                      const QStringList &templateFolders, CommandLine &command) {
     QList<SitePage> &pages = command.site.pages;
     const qsizetype readCount = pages.size();
     const TemplateForms forms(templateFolders);
-    for (const QString &argument : arguments) {
-        auto [page, error] = pageFromArgument(argument, context, forms, command.warnings);
-        if (!error.isEmpty())
-            return error;
-        const auto read =
-            std::find_if(pages.begin(), pages.begin() + readCount,
-                         [name = page.name](const SitePage &old) { return old.name == name; });
+    const QList<ArgumentPage> given =
+        QtConcurrent::blockingMapped(arguments, [&](const QString &argument) {
+            return pageFromArgument(argument, context, forms);
+        });
+    for (const ArgumentPage &argumentPage : given) {
+        if (!argumentPage.error.isEmpty())
+            return argumentPage.error;
+        command.warnings.append(argumentPage.warnings);
+        const auto read = std::find_if(
+            pages.begin(), pages.begin() + readCount,
+            [&name = argumentPage.page.name](const SitePage &old) { return old.name == name; });
         if (read != pages.begin() + readCount)
-            *read = page;
+            *read = argumentPage.page;
         else
-            pages.append(page);
+            pages.append(argumentPage.page);
     }
     return {};
 }

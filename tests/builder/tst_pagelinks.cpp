@@ -72,6 +72,12 @@ void TestPageLinks::danglingPageLinks_data() {
     QTest::newRow("unquoted value after blanks")
         << QList<SitePage>{{u"Home"_s, u"<A HREF = gone.htm>x</A><a href='index.htm'>h</a>"_s}}
         << QStringList{u"gone.htm"_s};
+    QTest::newRow("equals signs in the text before the link")
+        << QList<SitePage>{{u"Home"_s, u"<p>1 + 1 = 2, x=y</p><a href=\"gone.htm\">x</a>"_s}}
+        << QStringList{u"gone.htm"_s};
+    QTest::newRow("name, equals sign and value on lines of their own")
+        << QList<SitePage>{{u"Home"_s, u"<a\nhref\n=\n\"gone.htm\">x</a>"_s}}
+        << QStringList{u"gone.htm"_s};
 }
 
 void TestPageLinks::danglingPageLinks() {

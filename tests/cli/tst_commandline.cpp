@@ -8,6 +8,7 @@
 #include "library/templatecatalog.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -117,10 +118,14 @@ void tst_CommandLine::fromSite_startsFromWhatWasRead_data() {
     QTest::newRow("markup and quotes in a new title")
         << classic << QStringList{u"--title=<b>Tom</b> & \"Jerry\""_s} << classic
         << u"<b>Tom</b> & \"Jerry\""_s << QStringList{u"Home"_s, u"About Me"_s} << builtAbout;
-    // {site} stands for the folder of the site read.
+    // {site} stands for the folder of the site read, {marked} for its index.htm
+    // saved again elsewhere with a byte order mark.
     QTest::newRow("a built page given with --page brings only its content")
         << classic << QStringList{u"--page"_s, u"About Me={site}/index.htm"_s} << classic
         << u"Club"_s << QStringList{u"Home"_s, u"About Me"_s} << u"<p>Hi</p>"_s;
+    QTest::newRow("so does one saved with a byte order mark")
+        << classic << QStringList{u"--page"_s, u"About Me={marked}"_s} << classic << u"Club"_s
+        << QStringList{u"Home"_s, u"About Me"_s} << u"<p>Hi</p>"_s;
     const QString byPath = QStringLiteral(QUILLSITE_SOURCE_DIR "/share/templates/paper");
     QTest::newRow("recognised by the template given by its path")
         << byPath << QStringList{u"--template="_s + byPath} << byPath << u"Club"_s
@@ -146,7 +151,14 @@ void tst_CommandLine::fromSite_startsFromWhatWasRead() {
          folder.path()});
     QVERIFY2(built.ok, qPrintable(built.message()));
 
+    QTemporaryDir elsewhere;
+    QFile home(folder.filePath(u"index.htm"_s));
+    QFile marked(elsewhere.filePath(u"marked.htm"_s));
+    QVERIFY(home.open(QIODevice::ReadOnly) && marked.open(QIODevice::WriteOnly));
+    QVERIFY(marked.write("\xEF\xBB\xBF" + home.readAll()) > 0);
+    marked.close();
     options.replaceInStrings(u"{site}"_s, folder.path());
+    options.replaceInStrings(u"{marked}"_s, marked.fileName());
     const CommandLine command =
         interpret(QStringList{u"--out=/tmp/new"_s, u"--from"_s, folder.path()} + options);
     QCOMPARE(command.error, QString());
@@ -285,9 +297,14 @@ void tst_CommandLine::wrongCommand_isRefused_data() {
         << QStringList{u"--out=/tmp/site"_s, u"--template=TWIN"_s}
         << u"More than one template is called \"TWIN\"; give the path of the one you mean:\n  "_s +
                templateFolder(u"twin-a"_s) + u"\n  "_s + templateFolder(u"twin-b"_s);
-    QTest::newRow("missing page file named")
-        << QStringList{u"--out=/s"_s, u"--page"_s, u"Home=pages/home.html"_s, u"--page"_s,
-                       u"News=pages/news=old.html"_s}
+    QTest::newRow("the first missing page file named")
+        << QStringList{u"--out=/s"_s,
+                       u"--page"_s,
+                       u"Home=pages/home.html"_s,
+                       u"--page"_s,
+                       u"News=pages/news=old.html"_s,
+                       u"--page"_s,
+                       u"Old=pages/gone.html"_s}
         << u"Could not read the page file \"%1/news=old.html\": No such file or directory."_s.arg(
                pagesFolder);
 }
