@@ -599,6 +599,10 @@ PublishError SftpDestination::readOpenFile(const QByteArray &handle, const QStri
         // Neither data nor its end: the server refuses to read it.
         if (quint64(bytes->size()) == start && !end)
             return statusError({SftpChannel::Failure, {}}, path);
+        // Data up to the size the server gave for the open file is the whole of it: asking
+        // past it only to be told so would cost another round trip.
+        if (quint64(bytes->size()) == *size)
+            end = *size;
     }
     return {};
 }
