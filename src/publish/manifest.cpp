@@ -44,7 +44,7 @@ bool isCompressed(const QByteArray &bytes) {
 QByteArray compressed(const QByteArray &bytes) {
     z_stream stream{};
     // 15 + 16: a gzip stream, which the tools on any server can open.
-    if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, 15 + 16, 9, Z_DEFAULT_STRATEGY) !=
+    if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY) !=
         Z_OK)
         return {};
     QByteArray out(qsizetype(deflateBound(&stream, uLong(bytes.size()))), Qt::Uninitialized);
