@@ -28,7 +28,8 @@ public:
     // Reads at most limit bytes of a file; NotFound if it is absent, Failed if it is larger.
     virtual PublishError readFile(const QString &path, qint64 limit, QByteArray *bytes) = 0;
     // Reads a file as readFile() does and, where the destination can ask in the same exchange,
-    // asks after `paths` as find() does: then `found` holds those there. This one only reads.
+    // asks after `paths` as find() does: then `found` holds those there. It stays empty when
+    // they could not be asked after (this one only reads).
     virtual PublishError readFileFinding(const QString &path, qint64 limit, QByteArray *bytes,
                                          const QStringList &paths,
                                          std::optional<QList<RemoteEntry>> *found);

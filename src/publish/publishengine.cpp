@@ -377,8 +377,8 @@ PublishStatus PublishEngine::publish() {
         QTemporaryFile hopedFile;
         const bool hopedSaved =
             m_destinations.size() == 1 && !saveManifest(hoped, &hopedFile).failed();
-        const SiteFile hopedManifest{manifestFileName(), hopedFile.size(), {},
-                                     hopedFile.fileName()};
+        const SiteFile hopedManifest{
+            manifestFileName(), hopedFile.size(), {}, hopedFile.fileName()};
         std::optional<PublishError> hopedPut;
         qsizetype lastPhase = m_plan.sendPhases.size() - 1;
         while (lastPhase > 0 && m_plan.sendPhases.at(lastPhase).isEmpty())

@@ -284,12 +284,13 @@ void SftpDestination::putEach(const NextFile &next, const FileDone &done) {
     putAll(next, done, nullptr, nullptr, {});
 }
 
-std::optional<PublishError> SftpDestination::putEachThen(const NextFile &next,
-                                                         const FileDone &done,
+std::optional<PublishError> SftpDestination::putEachThen(const NextFile &next, const FileDone &done,
                                                          const SiteFile &last,
                                                          const std::function<bool()> &keepLast) {
     std::optional<PublishError> result;
-    const FileDone lastDone = [&](const SiteFile &, const PublishError &error) { result = error; };
+    const FileDone lastDone = [&](const SiteFile &, const PublishError &error) {
+        result = error;
+    };
     putAll(next, done, &last, &lastDone, keepLast);
     return result;
 }
@@ -611,11 +612,9 @@ PublishError SftpDestination::readFileFinding(const QString &path, qint64 limit,
                            [](const SftpChannel::Reply *) {});
     while (finding.waiting > 0)
         m_channel->pump(stallMs());
-    if (const PublishError findError = foundOrError(finding, paths);
-        !findError.failed())
+    // Trouble with a name is told when find() asks after it again, on its own.
+    if (!foundOrError(finding, paths).failed())
         *found = finding.found;
-    else if (!error.failed() || findError.kind == PublishError::Kind::Transient)
-        error = findError;
     return error;
 }
 

@@ -139,8 +139,8 @@ void tst_Manifest::hostile_isRefused_data() {
         << gzipped(manifestNaming(u"../etc/passwd"_s)) << QStringList{} << false;
     QTest::newRow("compressed, cut short") << gzipped(row).chopped(6) << QStringList{} << false;
     QTest::newRow("compressed, then more") << gzipped(row) + "{}" << QStringList{} << false;
-    QTest::newRow("compressed, not gzip") << QByteArray("\x1f\x8b\x08garbage") << QStringList{}
-                                          << false;
+    QTest::newRow("compressed, not gzip")
+        << QByteArray("\x1f\x8b\x08garbage") << QStringList{} << false;
     // Small on the server, more than the limit once unpacked: refused before it is all unpacked.
     QTest::newRow("compressed, unpacks huge") << gzipped(huge) << QStringList{} << false;
 }

@@ -356,8 +356,8 @@ void tst_NetworkDestinations::putEachThen_movesTheLastOnlyAfterTheOthers() {
     QFETCH(bool, keep);
     std::unique_ptr<Destination> destination = opened(kind);
     QVERIFY(destination);
-    QVERIFY(!destination->put(u".quillsite-manifest.json"_s, localFile(u"old.json"_s, "old"))
-                 .failed());
+    QVERIFY(
+        !destination->put(u".quillsite-manifest.json"_s, localFile(u"old.json"_s, "old")).failed());
     const QList<SiteFile> files{{u"index.htm"_s, 4, {}, localFile(u"index.htm"_s, "home")},
                                 {u"media/p.jpg"_s, 4, {}, localFile(u"p.jpg"_s, "jpeg")}};
     const SiteFile manifest{u".quillsite-manifest.json"_s, 3, {}, localFile(u"new.json"_s, "new")};
@@ -391,9 +391,8 @@ void tst_NetworkDestinations::putEachThen_movesTheLastOnlyAfterTheOthers() {
     QCOMPARE(readFile(serverPath(u".quillsite-manifest.json"_s)),
              keep ? QByteArray("new") : QByteArray("old"));
     // No copy under a temporary name is left either way.
-    QCOMPARE(namesBelow(serverPath()),
-             QStringList({u".quillsite-manifest.json"_s, u"index.htm"_s, u"media"_s,
-                          u"media/p.jpg"_s}));
+    QCOMPARE(namesBelow(serverPath()), QStringList({u".quillsite-manifest.json"_s, u"index.htm"_s,
+                                                    u"media"_s, u"media/p.jpg"_s}));
 }
 
 void tst_NetworkDestinations::logIn_asksPasswordOnlyWhenNeeded_data() {
