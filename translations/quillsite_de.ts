@@ -1002,6 +1002,10 @@ aufgeführt; --keep-unused behält sie. Andere Dateien in DIR werden nie entfern
         <translation>Das Manifest ist zu groß.</translation>
     </message>
     <message>
+        <source>The manifest is damaged or too large.</source>
+        <translation>Das Manifest ist beschädigt oder zu groß.</translation>
+    </message>
+    <message>
         <source>The manifest is not readable: %1</source>
         <translation>Das Manifest ist nicht lesbar: %1</translation>
     </message>

@@ -7,6 +7,13 @@
 
 namespace quillsite {
 
+PublishError Destination::readFileFinding(const QString &path, qint64 limit, QByteArray *bytes,
+                                          const QStringList &,
+                                          std::optional<QList<RemoteEntry>> *found) {
+    found->reset();
+    return readFile(path, limit, bytes);
+}
+
 PublishError Destination::find(const QStringList &paths, QList<RemoteEntry> *found) {
     found->clear();
     QList<RemoteEntry> entries;
@@ -23,6 +30,15 @@ PublishError Destination::find(const QStringList &paths, QList<RemoteEntry> *fou
 void Destination::putEach(const NextFile &next, const FileDone &done) {
     while (const SiteFile *file = next())
         done(*file, put(file->path, file->localFile));
+}
+
+std::optional<PublishError> Destination::putEachThen(const NextFile &next, const FileDone &done,
+                                                     const SiteFile &last,
+                                                     const std::function<bool()> &keepLast) {
+    putEach(next, done);
+    if (!keepLast())
+        return std::nullopt;
+    return put(last.path, last.localFile);
 }
 
 } // namespace quillsite

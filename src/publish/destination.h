@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace quillsite {
 
@@ -26,6 +27,12 @@ public:
     virtual PublishError open() = 0;
     // Reads at most limit bytes of a file; NotFound if it is absent, Failed if it is larger.
     virtual PublishError readFile(const QString &path, qint64 limit, QByteArray *bytes) = 0;
+    // Reads a file as readFile() does and, where the destination can ask in the same exchange,
+    // asks after `paths` as find() does: then `found` holds those there. It stays empty when
+    // they could not be asked after (this one only reads).
+    virtual PublishError readFileFinding(const QString &path, qint64 limit, QByteArray *bytes,
+                                         const QStringList &paths,
+                                         std::optional<QList<RemoteEntry>> *found);
     // The whole tree below the published folder.
     virtual PublishError list(QList<RemoteEntry> *entries) = 0;
     // Those of `paths` that are there. This one lists the whole tree; destinations that can
@@ -40,6 +47,12 @@ public:
     // Puts the files that `next` gives out until it gives none, telling `done` how each went.
     // This one sends them one by one; destinations that can keep several in flight do.
     virtual void putEach(const NextFile &next, const FileDone &done);
+    // Puts the files as putEach() does, with `last` going up beside them under its temporary
+    // name: it is moved into place only once every other file is done and `keepLast` then says
+    // so; otherwise it is not put (nullopt). This one puts it after them.
+    virtual std::optional<PublishError> putEachThen(const NextFile &next, const FileDone &done,
+                                                    const SiteFile &last,
+                                                    const std::function<bool()> &keepLast);
     // NotFound is not a failure to the caller.
     virtual PublishError remove(const QString &path) = 0;
     // Git: commits and pushes; the others have nothing left to do.

@@ -32,9 +32,11 @@ QString manifestFileName();
 // Larger than any manifest we write for a site of many thousand files.
 constexpr qint64 manifestSizeLimit = 16 * 1024 * 1024;
 
+// Compact JSON, gzip-compressed.
 QByteArray writeManifest(const Manifest &manifest);
 
-// Reads a manifest found on the server, which anyone could have written. Paths
+// Reads a manifest found on the server, compressed or not, in the form written now or the one
+// written before, which anyone could have written. Paths
 // that climb out of the folder, are absolute, or pass through one of links are
 // refused, as is anything malformed; error says what.
 std::optional<Manifest> readManifest(const QByteArray &bytes, const QSet<QString> &links,

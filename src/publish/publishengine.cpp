@@ -46,6 +46,26 @@ QString nameFiles(const QStringList &files) {
     return text;
 }
 
+// What is asked after whenever the manifest is trusted: what a web server would show instead of
+// index.htm, and what a stopped publish or check may have left.
+QSet<QString> alwaysAsked() {
+    return {manifestFileName(), temporaryUploadName(manifestFileName()),
+            checkProbeName(),   temporaryUploadName(checkProbeName()),
+            u"index.html"_s,    u"index.php"_s,
+            u"default.htm"_s};
+}
+
+// The folders on the way to the files.
+QStringList foldersOf(const QList<SiteFile> &site) {
+    QSet<QString> folders;
+    for (const SiteFile &file : site) {
+        for (qsizetype slash = file.path.indexOf(u'/'); slash > 0;
+             slash = file.path.indexOf(u'/', slash + 1))
+            folders.insert(file.path.left(slash));
+    }
+    return QStringList(folders.cbegin(), folders.cend());
+}
+
 } // namespace
 
 PublishEngine::PublishEngine(DestinationMaker maker, PublishSettings settings)
@@ -103,14 +123,27 @@ PublishError PublishEngine::retriedAfter(PublishError error,
     return error;
 }
 
-PublishStatus PublishEngine::connect() {
+PublishStatus PublishEngine::connect(const QStringList &likelyFolders) {
     m_destinations.push_back(m_maker());
     Destination *destination = m_destinations.front().get();
     if (const PublishError error = destination->open(); error.failed())
         return fail(error);
+    // What readServerFiles() will want to know, as far as it can be told before the manifest
+    // is read, is asked in the same exchange: a round trip less to a distant server.
+    QSet<QString> asked = alwaysAsked();
+    for (const QString &folder : likelyFolders)
+        asked.insert(folder);
+    const QStringList askedList(asked.cbegin(), asked.cend());
     QByteArray bytes;
-    const PublishError error = retried(
-        [&] { return destination->readFile(manifestFileName(), manifestSizeLimit, &bytes); });
+    std::optional<QList<RemoteEntry>> found;
+    const PublishError error = retried([&] {
+        return destination->readFileFinding(manifestFileName(), manifestSizeLimit, &bytes,
+                                            askedList, &found);
+    });
+    if (found) {
+        m_askedEarly = asked;
+        m_foundEarly = *found;
+    }
     if (error.kind == PublishError::Kind::NotFound)
         return PublishStatus::Done;
     // A manifest that could not be fetched is not a missing one: going on would forget
@@ -127,7 +160,7 @@ PublishStatus PublishEngine::connect() {
 
 PublishStatus PublishEngine::prepare(const QList<SiteFile> &site) {
     if (m_destinations.empty()) {
-        if (const PublishStatus status = connect(); status != PublishStatus::Done)
+        if (const PublishStatus status = connect(foldersOf(site)); status != PublishStatus::Done)
             return status;
     }
     QList<RemoteEntry> listing;
@@ -155,10 +188,7 @@ PublishError PublishEngine::readServerFiles(const QList<SiteFile> &site,
         m_manifestBytes ? quillsite::readManifest(*m_manifestBytes, {}, &why) : std::nullopt;
     if (!claimed || m_settings.checkFiles)
         return retried([&] { return destination->list(listing); });
-    QSet<QString> wanted{manifestFileName(), temporaryUploadName(manifestFileName()),
-                         checkProbeName(),   temporaryUploadName(checkProbeName()),
-                         u"index.html"_s,    u"index.php"_s,
-                         u"default.htm"_s};
+    QSet<QString> wanted = alwaysAsked();
     for (const ManifestEntry &entry : claimed->files) {
         for (qsizetype slash = entry.path.indexOf(u'/'); slash > 0;
              slash = entry.path.indexOf(u'/', slash + 1))
@@ -170,8 +200,18 @@ PublishError PublishEngine::readServerFiles(const QList<SiteFile> &site,
         if (!claimed->files.contains(file.path))
             wanted.insert(file.path);
     }
+    for (const RemoteEntry &entry : std::as_const(m_foundEarly)) {
+        if (wanted.contains(entry.path))
+            listing->append(entry);
+    }
+    wanted.subtract(m_askedEarly);
+    if (wanted.isEmpty())
+        return {};
     const QStringList paths(wanted.cbegin(), wanted.cend());
-    return retried([&] { return destination->find(paths, listing); });
+    QList<RemoteEntry> found;
+    const PublishError error = retried([&] { return destination->find(paths, &found); });
+    listing->append(found);
+    return error;
 }
 
 void PublishEngine::readServerManifest(const QList<RemoteEntry> &listing) {
@@ -263,15 +303,22 @@ PublishStatus PublishEngine::check() {
     return PublishStatus::Done;
 }
 
+// Writes `manifest`, stamped now, into `file`, to be sent from there.
+PublishError PublishEngine::saveManifest(Manifest &manifest, QTemporaryFile *file) const {
+    manifest.time = QDateTime::currentDateTimeUtc();
+    manifest.version = m_settings.version;
+    const QByteArray bytes = quillsite::writeManifest(manifest);
+    if (!file->open() || file->write(bytes) != bytes.size() || !file->flush())
+        return {PublishError::Kind::Failed,
+                EngineText::tr("Cannot write the manifest here: %1").arg(file->errorString()),
+                {}};
+    return {};
+}
+
 PublishError PublishEngine::writeManifest(Destination *destination) {
     QTemporaryFile file;
-    m_state.time = QDateTime::currentDateTimeUtc();
-    m_state.version = m_settings.version;
-    const QByteArray bytes = quillsite::writeManifest(m_state);
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
-        return {PublishError::Kind::Failed,
-                EngineText::tr("Cannot write the manifest here: %1").arg(file.errorString()),
-                {}};
+    if (const PublishError error = saveManifest(m_state, &file); error.failed())
+        return error;
     return retried([&] { return destination->put(manifestFileName(), file.fileName()); });
 }
 
@@ -320,13 +367,32 @@ PublishStatus PublishEngine::publish() {
         m_progress.filesTotal = int(sends.size());
         for (const SiteFile &file : sends)
             m_progress.bytesTotal += file.size;
-        for (const QList<SiteFile> &phase : m_plan.sendPhases) {
-            if (!stopping())
-                sendPhase(phase);
+        // Over one connection, the manifest naming every file sent goes up beside the last
+        // of them and is moved into place once they all are: two round trips fewer than
+        // after them. Should one fail, it is not moved, and the one written below says
+        // what is truly there.
+        Manifest hoped = m_state;
+        for (const SiteFile &file : sends)
+            hoped.files.insert(file.path, {file.path, file.size, file.sha256});
+        QTemporaryFile hopedFile;
+        const bool hopedSaved =
+            m_destinations.size() == 1 && !saveManifest(hoped, &hopedFile).failed();
+        const SiteFile hopedManifest{
+            manifestFileName(), hopedFile.size(), {}, hopedFile.fileName()};
+        std::optional<PublishError> hopedPut;
+        qsizetype lastPhase = m_plan.sendPhases.size() - 1;
+        while (lastPhase > 0 && m_plan.sendPhases.at(lastPhase).isEmpty())
+            --lastPhase;
+        for (qsizetype i = 0; i < m_plan.sendPhases.size() && !stopping(); ++i) {
+            const bool last = i == lastPhase;
+            sendPhase(m_plan.sendPhases.at(i), last && hopedSaved ? &hopedManifest : nullptr,
+                      &hopedPut);
         }
         forgetUnsent(before);
-        if (const PublishError error = writeManifest(first); error.failed())
-            return fail(error);
+        if (!hopedPut || hopedPut->failed()) {
+            if (const PublishError error = writeManifest(first); error.failed())
+                return fail(error);
+        }
     }
     const bool completed = !stopping() && removeOldFiles();
     for (const QString &leftover : std::as_const(m_leftovers))
@@ -380,8 +446,15 @@ void PublishEngine::addOpened(std::vector<std::future<std::unique_ptr<Destinatio
     }
 }
 
-void PublishEngine::sendPhase(const QList<SiteFile> &files) {
+// With `manifest`, the first connection sends it beside the files and moves it into place once
+// all of them went up well; `manifestPut` says how that went, nullopt when it did not go.
+void PublishEngine::sendPhase(const QList<SiteFile> &files, const SiteFile *manifest,
+                              std::optional<PublishError> *manifestPut) {
     std::atomic_int next = 0;
+    const auto allSent = [&] {
+        QMutexLocker locker(&m_mutex);
+        return !stopping() && m_progress.filesDone == m_progress.filesTotal;
+    };
     auto work = [&](Destination *destination) {
         // Files whose connection was lost: this connection takes no new ones until they went
         // again, one by one, as retries.
@@ -402,16 +475,18 @@ void PublishEngine::sendPhase(const QList<SiteFile> &files) {
             else
                 record(file, error);
         };
-        for (;;) {
+        if (manifest && destination == m_destinations.front().get())
+            *manifestPut = destination->putEachThen(nextFile, done, *manifest, allSent);
+        else
             destination->putEach(nextFile, done);
-            if (again.isEmpty())
-                return;
+        while (!again.isEmpty()) {
             for (const auto &[file, error] : std::exchange(again, {})) {
                 const SiteFile &retry = *file;
                 record(retry, retriedAfter(error, [&] {
                            return destination->put(retry.path, retry.localFile);
                        }));
             }
+            destination->putEach(nextFile, done);
         }
     };
     std::vector<std::thread> workers;

@@ -15,6 +15,8 @@
 #include <memory>
 #include <optional>
 
+class QTemporaryFile;
+
 namespace quillsite {
 
 struct PublishSettings {
@@ -54,7 +56,8 @@ public:
     void setStopFlag(const std::atomic_bool *stop);
 
     // Connects and reads the manifest the last publish left; may run while the site is read.
-    PublishStatus connect();
+    // The folders the site is likely to have are asked after while it is read.
+    PublishStatus connect(const QStringList &likelyFolders = {});
     // Connects unless connect() did, learns what the server holds of what matters, and plans.
     PublishStatus prepare(const QList<SiteFile> &site);
     // Checks that files can be written, renamed and removed there; changes nothing.
@@ -76,6 +79,7 @@ private:
     PublishError retried(const std::function<PublishError()> &attempt) const;
     PublishError retriedAfter(PublishError error,
                               const std::function<PublishError()> &attempt) const;
+    PublishError saveManifest(Manifest &manifest, QTemporaryFile *file) const;
     PublishError writeManifest(Destination *destination);
     PublishError readServerFiles(const QList<SiteFile> &site, QList<RemoteEntry> *listing);
     void readServerManifest(const QList<RemoteEntry> &listing);
@@ -84,7 +88,8 @@ private:
     void forgetUnsent(const Manifest &before);
     std::vector<std::future<std::unique_ptr<Destination>>> startOpening(int connections);
     void addOpened(std::vector<std::future<std::unique_ptr<Destination>>> &opening);
-    void sendPhase(const QList<SiteFile> &files);
+    void sendPhase(const QList<SiteFile> &files, const SiteFile *manifest,
+                   std::optional<PublishError> *manifestPut);
     void record(const SiteFile &file, const PublishError &error);
     bool removeOldFiles();
 
@@ -96,6 +101,8 @@ private:
 
     std::vector<std::unique_ptr<Destination>> m_destinations;
     std::optional<QByteArray> m_manifestBytes; // as read from the server; none when absent
+    QSet<QString> m_askedEarly;                // asked after with the manifest
+    QList<RemoteEntry> m_foundEarly;           // those of them that are there
     bool m_hadManifest = false;
     Manifest m_state; // what the server holds, as far as we know for sure
     PublishPlan m_plan;

@@ -266,6 +266,8 @@ struct SftpDestination::Upload {
     bool closed = false;
     bool lost = false;
     bool over = false;
+    bool held = false;    // moved into place only when the other files are done
+    bool written = false; // held, and every byte of it confirmed
     Status first{SftpChannel::Ok, {}};
 };
 
@@ -279,13 +281,36 @@ PublishError SftpDestination::put(const QString &path, const QString &localFile)
 }
 
 void SftpDestination::putEach(const NextFile &next, const FileDone &done) {
+    putAll(next, done, nullptr, nullptr, {});
+}
+
+std::optional<PublishError> SftpDestination::putEachThen(const NextFile &next, const FileDone &done,
+                                                         const SiteFile &last,
+                                                         const std::function<bool()> &keepLast) {
+    std::optional<PublishError> result;
+    const FileDone lastDone = [&](const SiteFile &, const PublishError &error) {
+        result = error;
+    };
+    putAll(next, done, &last, &lastDone, keepLast);
+    return result;
+}
+
+void SftpDestination::putAll(const NextFile &next, const FileDone &done, const SiteFile *last,
+                             const FileDone *lastDone, const std::function<bool()> &keepLast) {
     if (PublishError error = reconnectIfLost(); error.failed()) {
         if (const SiteFile *file = next())
             done(*file, error);
+        if (last)
+            (*lastDone)(*last, error);
         return;
     }
     learnWriteSize();
     std::list<Upload> uploads;
+    // The last file's open and writes go with the first files'.
+    if (last) {
+        uploads.emplace_back(last, lastDone).held = true;
+        startUpload(uploads.back());
+    }
     for (bool more = true;;) {
         while (more && !m_channel->broken() && int(uploads.size()) < kFilesInFlight &&
                m_bytesInFlight < kBytesInFlight) {
@@ -309,6 +334,8 @@ void SftpDestination::putEach(const NextFile &next, const FileDone &done) {
                 endUpload(upload, statusError({kNoReply, {}}, upload.file->path));
         }
         uploads.remove_if([](const Upload &upload) { return upload.over; });
+        if (settleLast(uploads, more, keepLast))
+            continue;
         if (uploads.empty()) {
             if (!more || m_channel->broken())
                 return;
@@ -319,6 +346,25 @@ void SftpDestination::putEach(const NextFile &next, const FileDone &done) {
                          [](const Upload &upload) { return upload.needsFolder; }))
             m_channel->pump(stallMs());
     }
+}
+
+// Once every other file is done, the held one is moved into place, or its copy removed when
+// `keepLast` says no; true when that took its turn.
+bool SftpDestination::settleLast(std::list<Upload> &uploads, bool more,
+                                 const std::function<bool()> &keepLast) {
+    if (more || uploads.size() != 1 || !uploads.front().held || !uploads.front().written)
+        return false;
+    Upload &upload = uploads.front();
+    upload.held = false;
+    if (keepLast()) {
+        sendRename(upload);
+        return true;
+    }
+    statusCall(SftpChannel::Remove, sftpString(upload.temporary));
+    upload.over = true;
+    upload.local.close();
+    uploads.clear();
+    return true;
 }
 
 void SftpDestination::startUpload(Upload &upload) {
@@ -431,7 +477,10 @@ void SftpDestination::finishWriting(Upload &upload) {
         return;
     }
     if (upload.first.code == SftpChannel::Ok) {
-        sendRename(upload);
+        if (upload.held)
+            upload.written = true;
+        else
+            sendRename(upload);
         return;
     }
     // The half-written copy goes; the target was never touched.
@@ -531,16 +580,41 @@ bool SftpDestination::spaceRunsShort(const QByteArray &folder, qint64 needed) {
     return reader.ok() && available * fragmentSize < quint64(std::max<qint64>(needed, 1));
 }
 
+// What Lstat requests sent by askAfter() learn, as their answers come.
+struct SftpDestination::Finding {
+    QList<RemoteEntry> found;
+    int waiting = 0;
+    Status trouble{SftpChannel::Ok, {}};
+    QString troublePath;
+};
+
 PublishError SftpDestination::readFile(const QString &path, qint64 limit, QByteArray *bytes) {
+    std::optional<QList<RemoteEntry>> found;
+    return readFileFinding(path, limit, bytes, {}, &found);
+}
+
+PublishError SftpDestination::readFileFinding(const QString &path, qint64 limit, QByteArray *bytes,
+                                              const QStringList &paths,
+                                              std::optional<QList<RemoteEntry>> *found) {
+    found->reset();
     if (PublishError error = reconnectIfLost(); error.failed())
         return error;
+    // The questions go with the open and are answered while the file is read.
+    Finding finding;
+    askAfter(paths, &finding);
     const std::optional<QByteArray> handle = openHandle(
         SftpChannel::Open, sftpString(remotePath(path)) + sftpU32(ForReading) + sftpU32(0));
-    if (!handle)
-        return statusError(m_lastStatus, path);
-    const PublishError error = readOpenFile(*handle, path, limit, bytes);
+    PublishError error =
+        handle ? readOpenFile(*handle, path, limit, bytes) : statusError(m_lastStatus, path);
     // Its answer is taken in while the next request waits for its own.
-    m_channel->request(SftpChannel::Close, sftpString(*handle), [](const SftpChannel::Reply *) {});
+    if (handle)
+        m_channel->request(SftpChannel::Close, sftpString(*handle),
+                           [](const SftpChannel::Reply *) {});
+    while (finding.waiting > 0)
+        m_channel->pump(stallMs());
+    // Trouble with a name is told when find() asks after it again, on its own.
+    if (!foundOrError(finding, paths).failed())
+        *found = finding.found;
     return error;
 }
 
@@ -599,41 +673,54 @@ PublishError SftpDestination::readOpenFile(const QByteArray &handle, const QStri
         // Neither data nor its end: the server refuses to read it.
         if (quint64(bytes->size()) == start && !end)
             return statusError({SftpChannel::Failure, {}}, path);
+        // Data up to the size the server gave for the open file is the whole of it: asking
+        // past it only to be told so would cost another round trip.
+        if (quint64(bytes->size()) == *size)
+            end = *size;
     }
     return {};
+}
+
+void SftpDestination::askAfter(const QStringList &paths, Finding *finding) {
+    for (const QString &path : paths) {
+        finding->waiting += m_channel->request(
+            SftpChannel::Lstat, sftpString(remotePath(path)),
+            [finding, path](const SftpChannel::Reply *reply) {
+                --finding->waiting;
+                SftpReader reader(reply ? reply->body : QByteArray());
+                if (reply && reply->type == SftpChannel::Attrs) {
+                    const SftpAttributes attributes = readSftpAttributes(reader);
+                    finding->found.append({path, qint64(attributes.size), attributes.isFolder(),
+                                           attributes.isLink()});
+                    return;
+                }
+                const Status status = statusOf(reply);
+                if (status.code != SftpChannel::NoSuchFile &&
+                    finding->trouble.code == SftpChannel::Ok) {
+                    finding->trouble = status;
+                    finding->troublePath = path;
+                }
+            });
+    }
+}
+
+PublishError SftpDestination::foundOrError(const Finding &finding, const QStringList &paths) {
+    if (m_channel->broken())
+        return statusError({kNoReply, {}}, paths.value(0));
+    return finding.trouble.code == SftpChannel::Ok
+               ? PublishError{}
+               : statusError(finding.trouble, finding.troublePath);
 }
 
 PublishError SftpDestination::find(const QStringList &paths, QList<RemoteEntry> *found) {
     if (PublishError error = reconnectIfLost(); error.failed())
         return error;
-    found->clear();
-    int waiting = 0;
-    Status trouble{SftpChannel::Ok, {}};
-    QString troublePath;
-    for (const QString &path : paths) {
-        waiting += m_channel->request(
-            SftpChannel::Lstat, sftpString(remotePath(path)),
-            [&, path](const SftpChannel::Reply *reply) {
-                --waiting;
-                SftpReader reader(reply ? reply->body : QByteArray());
-                if (reply && reply->type == SftpChannel::Attrs) {
-                    const SftpAttributes attributes = readSftpAttributes(reader);
-                    found->append({path, qint64(attributes.size), attributes.isFolder(),
-                                   attributes.isLink()});
-                    return;
-                }
-                const Status status = statusOf(reply);
-                if (status.code != SftpChannel::NoSuchFile && trouble.code == SftpChannel::Ok) {
-                    trouble = status;
-                    troublePath = path;
-                }
-            });
-    }
-    while (waiting > 0)
+    Finding finding;
+    askAfter(paths, &finding);
+    while (finding.waiting > 0)
         m_channel->pump(stallMs());
-    if (m_channel->broken())
-        return statusError({kNoReply, {}}, paths.value(0));
-    return trouble.code == SftpChannel::Ok ? PublishError{} : statusError(trouble, troublePath);
+    *found = finding.found;
+    return foundOrError(finding, paths);
 }
 
 PublishError SftpDestination::list(QList<RemoteEntry> *entries) {

@@ -12,6 +12,8 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
+#include <list>
 #include <memory>
 #include <optional>
 
@@ -29,10 +31,16 @@ public:
 
     PublishError open() override;
     PublishError readFile(const QString &path, qint64 limit, QByteArray *bytes) override;
+    PublishError readFileFinding(const QString &path, qint64 limit, QByteArray *bytes,
+                                 const QStringList &paths,
+                                 std::optional<QList<RemoteEntry>> *found) override;
     PublishError list(QList<RemoteEntry> *entries) override;
     PublishError find(const QStringList &paths, QList<RemoteEntry> *found) override;
     PublishError put(const QString &path, const QString &localFile) override;
     void putEach(const NextFile &next, const FileDone &done) override;
+    std::optional<PublishError> putEachThen(const NextFile &next, const FileDone &done,
+                                            const SiteFile &last,
+                                            const std::function<bool()> &keepLast) override;
     PublishError remove(const QString &path) override;
     PublishError finish(const QString &summary) override;
     void cancel() override;
@@ -44,6 +52,7 @@ private:
         QString message;
     };
     struct Upload;
+    struct Finding;
 
     static Status statusOf(const SftpChannel::Reply *reply);
     QString account() const;
@@ -56,6 +65,9 @@ private:
     Status statusCall(SftpChannel::Type type, const QByteArray &fields);
     std::optional<QByteArray> openHandle(SftpChannel::Type type, const QByteArray &fields);
     PublishError makeFolders(const QByteArray &folder);
+    void putAll(const NextFile &next, const FileDone &done, const SiteFile *last,
+                const FileDone *lastDone, const std::function<bool()> &keepLast);
+    bool settleLast(std::list<Upload> &uploads, bool more, const std::function<bool()> &keepLast);
     void startUpload(Upload &upload);
     void sendOpen(Upload &upload);
     void opened(Upload &upload, const SftpChannel::Reply *reply);
@@ -68,6 +80,8 @@ private:
     PublishError moveIntoPlace(const QByteArray &from, const QByteArray &to, const QString &path);
     PublishError readOpenFile(const QByteArray &handle, const QString &path, qint64 limit,
                               QByteArray *bytes);
+    void askAfter(const QStringList &paths, Finding *finding);
+    PublishError foundOrError(const Finding &finding, const QStringList &paths);
     PublishError listFolder(const QByteArray &folder, const QString &prefix,
                             QList<RemoteEntry> *entries, QStringList *pending);
     PublishError statusError(const Status &status, const QString &path);

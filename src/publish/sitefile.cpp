@@ -44,6 +44,18 @@ QString fileSha256(const QString &fileName) {
         QByteArray::fromRawData(reinterpret_cast<const char *>(digest), length).toHex());
 }
 
+QStringList siteFolders(const QString &folder) {
+    const QString root = QFileInfo(folder).canonicalFilePath();
+    QStringList folders;
+    if (root.isEmpty())
+        return folders;
+    QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        folders.append(it.next().mid(root.size() + 1));
+    return folders;
+}
+
 bool scanSite(const QString &folder, QList<SiteFile> *files, QStringList *warnings,
               QString *error) {
     files->clear();

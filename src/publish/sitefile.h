@@ -21,6 +21,10 @@ struct SiteFile {
 // in error when the folder or a file can't be read.
 bool scanSite(const QString &folder, QList<SiteFile> *files, QStringList *warnings, QString *error);
 
+// The folders below folder, '/'-separated and relative to it, found without reading a file:
+// what a publish can ask the server after before the site is hashed. Linked ones are left out.
+QStringList siteFolders(const QString &folder);
+
 // The SHA-256 of a file in lower-case hex, or an empty string when it can't be read.
 QString fileSha256(const QString &fileName);
 

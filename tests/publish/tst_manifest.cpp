@@ -3,10 +3,13 @@
 
 #include "publish/manifest.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
+
+#include <zlib.h>
 
 using namespace quillsite;
 using namespace Qt::StringLiterals;
@@ -23,6 +26,30 @@ QByteArray manifestNaming(const QString &path, const QJsonValue &sha256 = QJsonV
         .toJson();
 }
 
+// A manifest in the form written now: one [path, size, sha256] row a file.
+QByteArray manifestWithRow(const QJsonArray &row) {
+    return QJsonDocument(QJsonObject{{u"time"_s, u"2026-01-01T00:00:00Z"_s},
+                                     {u"version"_s, u"1.0.0"_s},
+                                     {u"files"_s, QJsonArray{row}}})
+        .toJson(QJsonDocument::Compact);
+}
+
+QByteArray gzipped(const QByteArray &bytes) {
+    z_stream stream{};
+    if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY) !=
+        Z_OK)
+        return {};
+    QByteArray out(qsizetype(deflateBound(&stream, uLong(bytes.size()))), Qt::Uninitialized);
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(bytes.constData()));
+    stream.avail_in = uInt(bytes.size());
+    stream.next_out = reinterpret_cast<Bytef *>(out.data());
+    stream.avail_out = uInt(out.size());
+    const bool done = deflate(&stream, Z_FINISH) == Z_STREAM_END;
+    out.truncate(qsizetype(stream.total_out));
+    deflateEnd(&stream);
+    return done ? out : QByteArray();
+}
+
 } // namespace
 
 class tst_Manifest : public QObject {
@@ -30,6 +57,7 @@ class tst_Manifest : public QObject {
 
 private slots:
     void written_readsBackTheSame();
+    void written_isSmall();
     void hostile_isRefused_data();
     void hostile_isRefused();
 };
@@ -49,6 +77,19 @@ void tst_Manifest::written_readsBackTheSame() {
     QCOMPARE(read->files.value(u"media/p.jpg"_s).size, 12345);
     QCOMPARE(read->files.value(u"media/p.jpg"_s).sha256, someHash);
     QVERIFY(read->files.value(u"index.htm"_s).sha256.isEmpty());
+}
+
+void tst_Manifest::written_isSmall() {
+    Manifest manifest;
+    for (int i = 0; i < 1000; ++i) {
+        const QString path = u"page %1.htm"_s.arg(i, 4, 10, QChar(u'0'));
+        const QByteArray hash =
+            QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex();
+        manifest.files.insert(path, {path, 4000 + i, QString::fromLatin1(hash)});
+    }
+    // Read at the start of every publish: over a distant link its size is round trips. The
+    // hashes alone are 32 bytes a file; as text, with names and keys, it was 150.
+    QCOMPARE_LT(writeManifest(manifest).size(), 45 * 1000);
 }
 
 void tst_Manifest::hostile_isRefused_data() {
@@ -79,6 +120,29 @@ void tst_Manifest::hostile_isRefused_data() {
     QByteArray huge = manifestNaming(u"a.htm"_s);
     huge.append(QByteArray(manifestSizeLimit, ' '));
     QTest::newRow("huge") << huge << QStringList{} << false;
+
+    const QByteArray row = manifestWithRow({u"media/p.jpg"_s, 3, someHash});
+    QTest::newRow("row") << row << QStringList{} << true;
+    QTest::newRow("row climbs out")
+        << manifestWithRow({u"../x"_s, 3, someHash}) << QStringList{} << false;
+    QTest::newRow("row through a linked folder") << row << QStringList{u"media"_s} << false;
+    QTest::newRow("row without size")
+        << manifestWithRow({u"a.htm"_s, someHash}) << QStringList{} << false;
+    QTest::newRow("row hash a number")
+        << manifestWithRow({u"a.htm"_s, 3, 5}) << QStringList{} << false;
+    QTest::newRow("row path a number")
+        << manifestWithRow({7, 3, someHash}) << QStringList{} << false;
+    QTest::newRow("compressed row") << gzipped(row) << QStringList{} << true;
+    QTest::newRow("compressed object")
+        << gzipped(manifestNaming(u"media/p.jpg"_s)) << QStringList{} << true;
+    QTest::newRow("compressed, climbs out")
+        << gzipped(manifestNaming(u"../etc/passwd"_s)) << QStringList{} << false;
+    QTest::newRow("compressed, cut short") << gzipped(row).chopped(6) << QStringList{} << false;
+    QTest::newRow("compressed, then more") << gzipped(row) + "{}" << QStringList{} << false;
+    QTest::newRow("compressed, not gzip")
+        << QByteArray("\x1f\x8b\x08garbage") << QStringList{} << false;
+    // Small on the server, more than the limit once unpacked: refused before it is all unpacked.
+    QTest::newRow("compressed, unpacks huge") << gzipped(huge) << QStringList{} << false;
 }
 
 void tst_Manifest::hostile_isRefused() {

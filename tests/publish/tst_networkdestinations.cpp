@@ -77,6 +77,10 @@ private slots:
     void remove_deletesOnlyThatFile();
     void readFile_missingOrTooLarge_data();
     void readFile_missingOrTooLarge();
+    void readFileFinding_asksAlongWhereItCan_data();
+    void readFileFinding_asksAlongWhereItCan();
+    void putEachThen_movesTheLastOnlyAfterTheOthers_data();
+    void putEachThen_movesTheLastOnlyAfterTheOthers();
     void logIn_asksPasswordOnlyWhenNeeded_data();
     void logIn_asksPasswordOnlyWhenNeeded();
     void untrustedServer_stopsWithFingerprintUntilAccepted_data();
@@ -92,6 +96,8 @@ private slots:
     void cancel_stopsTheTransferInFlight();
     void publish_bringsServerInStepTouchingNothingElse_data();
     void publish_bringsServerInStepTouchingNothingElse();
+    void failedFile_isNeverClaimedByTheManifest_data();
+    void failedFile_isNeverClaimedByTheManifest();
     void killedPublish_isCompletedByTheNext_data();
     void killedPublish_isCompletedByTheNext();
 
@@ -288,6 +294,105 @@ void tst_NetworkDestinations::readFile_missingOrTooLarge() {
              qPrintable(tooLarge.message));
     QVERIFY(!destination->readFile(u".quillsite-manifest.json"_s, 2000, &bytes).failed());
     QCOMPARE(bytes, QByteArray(2000, 'm'));
+}
+
+void tst_NetworkDestinations::readFileFinding_asksAlongWhereItCan_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("asks");
+    // Sizes around where the reads in flight at once end, and past them.
+    for (const int size : {0, 64 * 1024, 1024 * 1024, 1024 * 1024 + 5}) {
+        QTest::addRow("sftp %d", size) << u"sftp"_s << size << true;
+        QTest::addRow("ftp %d", size) << u"ftp"_s << size << false;
+    }
+}
+
+void tst_NetworkDestinations::readFileFinding_asksAlongWhereItCan() {
+    QFETCH(QString, kind);
+    QFETCH(int, size);
+    QFETCH(bool, asks);
+    std::unique_ptr<Destination> destination = opened(kind);
+    QVERIFY(destination);
+    QByteArray content(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        content[i] = char(i % 251);
+    QVERIFY(writeFile(serverPath(u".quillsite-manifest.json"_s), content));
+    QVERIFY(writeFile(serverPath(u"media/p.jpg"_s), "jpeg"));
+    QVERIFY(writeFile(serverPath(u"index.html"_s), "someone else's"));
+    const QStringList asked{u"media"_s, u"index.html"_s, u"index.php"_s, u"gone/deeper"_s};
+    QByteArray bytes;
+    std::optional<QList<RemoteEntry>> found;
+    const PublishError error = destination->readFileFinding(u".quillsite-manifest.json"_s,
+                                                            2 * 1024 * 1024, &bytes, asked, &found);
+    QVERIFY2(!error.failed(), qPrintable(error.message));
+    QCOMPARE(bytes, content);
+    QCOMPARE(found.has_value(), asks);
+    if (!asks)
+        return;
+    QMap<QString, RemoteEntry> byPath;
+    for (const RemoteEntry &entry : *found)
+        byPath.insert(entry.path, entry);
+    QCOMPARE(byPath.keys(), QStringList({u"index.html"_s, u"media"_s}));
+    QVERIFY(byPath.value(u"media"_s).isFolder);
+    QCOMPARE(byPath.value(u"index.html"_s).size, 14);
+    // A missing file is still told apart from a failure, and the names are still asked after.
+    QCOMPARE(destination->readFileFinding(u"none.json"_s, 1000, &bytes, asked, &found).kind,
+             Kind::NotFound);
+    QVERIFY(found);
+    QCOMPARE(found->size(), 2);
+}
+
+void tst_NetworkDestinations::putEachThen_movesTheLastOnlyAfterTheOthers_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("keep");
+    for (const QString &kind : {u"sftp"_s, u"ftp"_s}) {
+        QTest::addRow("%s kept", qPrintable(kind)) << kind << true;
+        QTest::addRow("%s not kept", qPrintable(kind)) << kind << false;
+    }
+}
+
+void tst_NetworkDestinations::putEachThen_movesTheLastOnlyAfterTheOthers() {
+    QFETCH(QString, kind);
+    QFETCH(bool, keep);
+    std::unique_ptr<Destination> destination = opened(kind);
+    QVERIFY(destination);
+    QVERIFY(
+        !destination->put(u".quillsite-manifest.json"_s, localFile(u"old.json"_s, "old")).failed());
+    const QList<SiteFile> files{{u"index.htm"_s, 4, {}, localFile(u"index.htm"_s, "home")},
+                                {u"media/p.jpg"_s, 4, {}, localFile(u"p.jpg"_s, "jpeg")}};
+    const SiteFile manifest{u".quillsite-manifest.json"_s, 3, {}, localFile(u"new.json"_s, "new")};
+    qsizetype given = 0;
+    QStringList done;
+    // What the server held when the last file was to be moved.
+    std::optional<QStringList> doneThen;
+    QByteArray pictureThen, manifestThen;
+    const std::optional<PublishError> result = destination->putEachThen(
+        [&]() -> const SiteFile * { return given < files.size() ? &files.at(given++) : nullptr; },
+        [&](const SiteFile &file, const PublishError &error) {
+            QVERIFY2(!error.failed(), qPrintable(error.message));
+            done << file.path;
+        },
+        manifest,
+        [&] {
+            doneThen = done;
+            pictureThen = readFile(serverPath(u"media/p.jpg"_s));
+            manifestThen = readFile(serverPath(u".quillsite-manifest.json"_s));
+            return keep;
+        });
+    // The others are in place before the last may be: the manifest never names a file that
+    // is not there yet.
+    QVERIFY(doneThen);
+    QCOMPARE(doneThen->size(), files.size());
+    QCOMPARE(pictureThen, QByteArray("jpeg"));
+    QCOMPARE(manifestThen, QByteArray("old"));
+    QCOMPARE(result.has_value(), keep);
+    if (result)
+        QVERIFY2(!result->failed(), qPrintable(result->message));
+    QCOMPARE(readFile(serverPath(u".quillsite-manifest.json"_s)),
+             keep ? QByteArray("new") : QByteArray("old"));
+    // No copy under a temporary name is left either way.
+    QCOMPARE(namesBelow(serverPath()), QStringList({u".quillsite-manifest.json"_s, u"index.htm"_s,
+                                                    u"media"_s, u"media/p.jpg"_s}));
 }
 
 void tst_NetworkDestinations::logIn_asksPasswordOnlyWhenNeeded_data() {
@@ -577,6 +682,35 @@ void tst_NetworkDestinations::publish_bringsServerInStepTouchingNothingElse() {
         }
     }
     QCOMPARE(after, expected);
+}
+
+void tst_NetworkDestinations::failedFile_isNeverClaimedByTheManifest_data() {
+    addKinds({u"sftp"_s, u"ftp"_s});
+}
+
+void tst_NetworkDestinations::failedFile_isNeverClaimedByTheManifest() {
+    QFETCH(QString, kind);
+    const QString site = m_servers.dir->filePath(u"local/"_s + m_folder + u"-site"_s);
+    for (const QString &page : {u"a.htm"_s, u"b.htm"_s, u"c.htm"_s})
+        QVERIFY(writeFile(site + u'/' + page, page.toUtf8()));
+    QVERIFY(publish(kind, site));
+    // b.htm can't be replaced: a folder that is not empty stands in its place.
+    QVERIFY(writeFile(site + u"/b.htm"_s, "new b"));
+    QVERIFY(writeFile(site + u"/c.htm"_s, "new c"));
+    QVERIFY(QFile::remove(serverPath(u"b.htm"_s)));
+    QVERIFY(writeFile(serverPath(u"b.htm/inside"_s), "in the way"));
+    QVERIFY(!publish(kind, site));
+    QString why;
+    const std::optional<Manifest> manifest =
+        readManifest(readFile(serverPath(manifestFileName())), {}, &why);
+    QVERIFY2(manifest, qPrintable(why));
+    // What the manifest claims is what the server holds; b.htm it can't claim.
+    QVERIFY(manifest->files.value(u"b.htm"_s).sha256.isEmpty());
+    for (const ManifestEntry &entry : manifest->files) {
+        QVERIFY2(entry.sha256.isEmpty() || entry.sha256 == fileSha256(serverPath(entry.path)),
+                 qPrintable(entry.path));
+    }
+    QCOMPARE(readFile(serverPath(u"b.htm/inside"_s)), QByteArray("in the way"));
 }
 
 void tst_NetworkDestinations::killedPublish_isCompletedByTheNext_data() {

@@ -31,6 +31,7 @@ void tst_SiteFile::scan_takesTheSiteAndNothingElse_data() {
 
     QTest::newRow("a page") << u"about.htm"_s << QString() << true << false;
     QTest::newRow("a picture in a folder") << u"media/p.jpg"_s << QString() << true << false;
+    QTest::newRow("a page two folders down") << u"a/b/c.htm"_s << QString() << true << false;
     QTest::newRow("a link inside the site") << u"copy.htm"_s << u"index.htm"_s << true << false;
     QTest::newRow("a link out of the site")
         << u"secret.htm"_s << u"../outside.txt"_s << false << true;
@@ -85,6 +86,14 @@ void tst_SiteFile::scan_takesTheSiteAndNothingElse() {
     QCOMPARE(paths.contains(name), published);
     QCOMPARE(paths.size(), published ? 2 : 1);
     QCOMPARE(!warnings.isEmpty(), warned);
+    // Found before any file is read: every folder on the way to a published file, none linked.
+    const QStringList folders = siteFolders(site);
+    for (const QString &path : std::as_const(paths)) {
+        for (qsizetype slash = path.indexOf(u'/'); slash > 0; slash = path.indexOf(u'/', slash + 1))
+            QVERIFY2(folders.contains(path.left(slash)), qPrintable(path));
+    }
+    for (const QString &folder : folders)
+        QVERIFY2(!QFileInfo(site + u'/' + folder).isSymLink(), qPrintable(folder));
 }
 
 QTEST_GUILESS_MAIN(tst_SiteFile)

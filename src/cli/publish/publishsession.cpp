@@ -180,11 +180,21 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
                 << "\x1b[K" << Qt::flush;
         });
 
-    // The site is read and hashed while the server is reached.
-    std::future<SiteReading> reading =
-        std::async(std::launch::async, [&] { return readSite(command, versions); });
-    PublishStatus status = engine.connect();
-    const SiteReading read = reading.get();
+    // The site is read and hashed while the server is reached, and the copies kept for undoing
+    // the publish are made as soon as it is read; a failure to make them is told (and they made
+    // again) when the publish is recorded.
+    const std::shared_future<SiteReading> reading =
+        std::async(std::launch::async, [&] { return readSite(command, versions); }).share();
+    std::future<void> storing;
+    if (command.mode == PublishMode::Publish && !command.rollback)
+        storing = std::async(std::launch::async, [&] {
+            QString ignored;
+            if (const std::optional<QList<SiteFile>> &site = reading.get().site)
+                versions.storeFiles(*site, &ignored);
+        });
+    PublishStatus status =
+        engine.connect(command.rollback ? QStringList() : siteFolders(command.site));
+    const SiteReading &read = reading.get();
     for (const QString &warning : read.warnings)
         err << PublishSessionText::tr("Warning: ") << warning << '\n';
     if (!read.site) {
@@ -192,14 +202,6 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
         return int(PublishExit::UsageError);
     }
     const QList<SiteFile> &site = *read.site;
-    // The copies kept for undoing it are made while it is published; a failure to make them
-    // is told (and they made again) when the publish is recorded.
-    std::future<void> storing;
-    if (command.mode == PublishMode::Publish && !command.rollback)
-        storing = std::async(std::launch::async, [&] {
-            QString ignored;
-            versions.storeFiles(site, &ignored);
-        });
     if (status == PublishStatus::Done)
         status = engine.prepare(site);
     for (const QString &warning : engine.warnings())
