@@ -27,12 +27,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Wall-clock and processor time of the command and of the floor.
+// Wall-clock and processor time of the command and of the floor, and the
+// wall-clock time of the floor that writes each file atomically.
 struct Sample {
     double commandMs = 0;
     double floorMs = 0;
     double commandCpuMs = 0;
     double floorCpuMs = 0;
+    double atomicFloorMs = 0;
 };
 
 // A page as people write them: paragraphs with bold and italic words, a list,
@@ -91,14 +93,19 @@ void timeCommand(const QStringList &arguments, Sample *sample = nullptr) {
     }
 }
 
-void timeFloor(const QList<SiteFile> &files, const QString &folder, Sample &sample) {
+// Times both floors into `sample`, each into a folder of its own below `folder`.
+void timeFloors(const QList<SiteFile> &files, const QString &folder, Sample &sample) {
     const double cpuStart = cpuMilliseconds();
     QElapsedTimer timer;
     timer.start();
-    if (!writeTree(files, folder, WriteMode::Plain))
+    if (!writeTree(files, folder + u"/floor"_s, WriteMode::Plain))
         qFatal("plain writes into %s failed", qPrintable(folder));
     sample.floorMs = msSince(timer);
     sample.floorCpuMs = cpuMilliseconds() - cpuStart;
+    timer.start();
+    if (!writeTree(files, folder + u"/floor-atomic"_s, WriteMode::Atomic))
+        qFatal("atomic writes into %s failed", qPrintable(folder));
+    sample.atomicFloorMs = msSince(timer);
 }
 
 // One unmeasured build gives the bytes of the floor; then `runs` measured
@@ -123,11 +130,11 @@ QList<Sample> measureSize(const QString &templateFolder, int pageCount, int runs
             timeCommand(QStringList{u"--out"_s, runFolder + u"/build"_s} + common, &sample);
         };
         if (run % 2 == 0) {
-            timeFloor(files, runFolder + u"/floor"_s, sample);
+            timeFloors(files, runFolder, sample);
             command();
         } else {
             command();
-            timeFloor(files, runFolder + u"/floor"_s, sample);
+            timeFloors(files, runFolder, sample);
         }
         samples.append(sample);
     }
@@ -135,15 +142,17 @@ QList<Sample> measureSize(const QString &templateFolder, int pageCount, int runs
 }
 
 void printRow(int pageCount, const QList<Sample> &samples) {
-    QList<double> command, floor, ratio, cpuRatio;
+    QList<double> command, floor, ratio, cpuRatio, atomicRatio;
     for (const Sample &sample : samples) {
         command.append(sample.commandMs);
         floor.append(sample.floorMs);
         ratio.append(sample.commandMs / sample.floorMs);
         cpuRatio.append(sample.commandCpuMs / sample.floorCpuMs);
+        atomicRatio.append(sample.commandMs / sample.atomicFloorMs);
     }
-    std::printf("%6d %11.1f %9.1f %9.2f %9.2f %9.2f\n", pageCount, median(command), median(floor),
-                median(ratio), slowest(ratio), median(cpuRatio));
+    std::printf("%6d %11.1f %9.1f %9.2f %9.2f %9.2f %9.2f\n", pageCount, median(command),
+                median(floor), median(ratio), slowest(ratio), median(cpuRatio),
+                median(atomicRatio));
     std::fflush(stdout);
 }
 
@@ -178,9 +187,9 @@ int main(int argc, char *argv[]) {
     const QString templateFolder = benchTemplate(workFolder);
     const int runs = std::max(1, parser.value(runsOption).toInt());
     std::printf("template: %s\nruns: %d measured per size, medians shown\n\n"
-                "%6s %11s %9s %9s %9s %9s\n",
+                "%6s %11s %9s %9s %9s %9s %9s\n",
                 qPrintable(templateFolder), runs, "pages", "command ms", "floor ms", "c/floor",
-                "slowest", "cpu c/f");
+                "slowest", "cpu c/f", "c/atomic");
     for (const QString &size : parser.value(sizesOption).split(u',')) {
         const int pageCount = size.toInt();
         printRow(pageCount, measureSize(templateFolder, pageCount, runs,
