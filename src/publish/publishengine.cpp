@@ -55,14 +55,17 @@ QSet<QString> alwaysAsked() {
             u"default.htm"_s};
 }
 
+// Adds the folders on the way to `path` to `folders`.
+void addFoldersOf(const QString &path, QSet<QString> &folders) {
+    for (qsizetype slash = path.indexOf(u'/'); slash > 0; slash = path.indexOf(u'/', slash + 1))
+        folders.insert(path.left(slash));
+}
+
 // The folders on the way to the files.
 QStringList foldersOf(const QList<SiteFile> &site) {
     QSet<QString> folders;
-    for (const SiteFile &file : site) {
-        for (qsizetype slash = file.path.indexOf(u'/'); slash > 0;
-             slash = file.path.indexOf(u'/', slash + 1))
-            folders.insert(file.path.left(slash));
-    }
+    for (const SiteFile &file : site)
+        addFoldersOf(file.path, folders);
     return QStringList(folders.cbegin(), folders.cend());
 }
 
@@ -190,9 +193,7 @@ PublishError PublishEngine::readServerFiles(const QList<SiteFile> &site,
         return retried([&] { return destination->list(listing); });
     QSet<QString> wanted = alwaysAsked();
     for (const ManifestEntry &entry : claimed->files) {
-        for (qsizetype slash = entry.path.indexOf(u'/'); slash > 0;
-             slash = entry.path.indexOf(u'/', slash + 1))
-            wanted.insert(entry.path.left(slash));
+        addFoldersOf(entry.path, wanted);
         if (entry.sha256.isEmpty())
             wanted.insert(temporaryUploadName(entry.path));
     }
