@@ -214,6 +214,10 @@
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Could not load the picture support</source>
+        <translation>Die Bildunterstützung konnte nicht geladen werden</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -3,11 +3,13 @@
 
 #include "builder/mediaaddress.h"
 
+#include "builder/picturecodec.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -37,7 +39,7 @@ MediaAddress dataPicture(const QString &address) {
     picture.data = base64 ? QByteArray::fromBase64(payload) : payload;
     picture.mimeType = mimeType;
     QBuffer buffer(&picture.data);
-    return QImageReader(&buffer).canRead() ? picture : MediaAddress{};
+    return pictureCodec().header(buffer).readable() ? picture : MediaAddress{};
 }
 
 bool isInside(const QString &path, const QString &folder) {
@@ -66,8 +68,9 @@ bool leavesItsFolderThroughLink(const QString &cleanPath) {
 
 // Whether Qt knows the file as a picture and can read its size from it.
 bool isPicture(const QString &path) {
-    QImageReader reader(path);
-    return reader.canRead() && reader.size().isValid();
+    QFile file(path);
+    const PictureHeader header = pictureCodec().header(file);
+    return header.readable() && header.storedSize.isValid();
 }
 
 MediaAddress refused(MediaAddress file, const QString &reason) {

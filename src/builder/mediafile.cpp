@@ -4,62 +4,45 @@
 #include "builder/mediafile.h"
 
 #include "builder/atomicfile.h"
-#include "builder/picturemetadata.h"
+#include "builder/picturecodec.h"
 
 #include <QBuffer>
-#include <QColorSpace>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
-#include <QImageReader>
-#include <QImageWriter>
 
 #include <memory>
-#include <mutex>
-
-using namespace Qt::StringLiterals;
 
 namespace quillsite {
 
 namespace {
 
-constexpr int JpegQuality = 85;
 constexpr qint64 CopyChunk = 1 << 20;
-// What one decoded picture may take: a 60-megapixel photo fits. Qt's own limit
-// of 128 MB refuses an ordinary 7000 x 5000 picture.
-constexpr int PictureMemoryMB = 1024;
-// Pictures decoded to more than this are decoded one at a time, so that the
-// threads together never hold more than about one such picture.
-constexpr qint64 LargePictureBytes = qint64(128) << 20;
 
-std::mutex &largePictureTurn() {
-    static std::mutex turn;
-    return turn;
-}
-
-std::unique_ptr<QImageReader> pictureReader(const MediaFile &file, QBuffer &buffer) {
+// The source, ready for the codec to read.
+std::unique_ptr<QIODevice> pictureSource(const MediaFile &file) {
     if (file.sourcePath.isEmpty()) {
-        buffer.setData(file.sourceData);
-        return std::make_unique<QImageReader>(&buffer);
+        auto buffer = std::make_unique<QBuffer>();
+        buffer->setData(file.sourceData);
+        return buffer;
     }
-    return std::make_unique<QImageReader>(file.sourcePath);
+    return std::make_unique<QFile>(file.sourcePath);
 }
 
 // Fills in the picture's format and written size from its header. Only the
 // formats Qt can write are scaled; the rest travel at their size.
-void describePicture(QImageReader &reader, MediaFile &file) {
-    if (!reader.canRead())
+void describePicture(MediaFile &file) {
+    const std::unique_ptr<QIODevice> source = pictureSource(file);
+    const PictureHeader header = pictureCodec().header(*source);
+    if (!header.readable())
         return;
-    file.format = reader.format();
-    const QSize stored = reader.size();
-    const bool sideways = reader.transformation() & QImageIOHandler::TransformationRotate90;
-    file.size = sideways ? stored.transposed() : stored;
+    file.format = header.format;
+    file.size = header.uprightSize();
     const bool writable = file.format == "jpeg" || file.format == "png" || file.format == "webp";
     if (writable && file.size.isValid() &&
         std::max(file.size.width(), file.size.height()) > WebPictureSide) {
         file.size = file.size.scaled(WebPictureSide, WebPictureSide, Qt::KeepAspectRatio);
-        file.decodedSize = sideways ? file.size.transposed() : file.size;
+        file.decodedSize = header.sideways ? file.size.transposed() : file.size;
     }
 }
 
@@ -109,40 +92,19 @@ QString unreadablePicture(const QString &reason) {
 // Decodes, at the reduced size when one is given, upright, and encodes anew.
 // The new file holds none of the original's metadata (camera, time, place).
 MediaWritten encodeAnew(const MediaFile &file, AtomicFile &out) {
-    QBuffer buffer;
-    const std::unique_ptr<QImageReader> reader = pictureReader(file, buffer);
-    QImageReader::setAllocationLimit(PictureMemoryMB);
-    reader->setAutoTransform(true);
-    reader->setScaledSize(file.decodedSize);
-    const QSize stored = reader->size();
-    std::unique_lock turn(largePictureTurn(), std::defer_lock); // held until written
-    if (qint64(stored.width()) * stored.height() * 4 > LargePictureBytes)
-        turn.lock();
-    QImage image = reader->read();
-    if (image.isNull())
-        return {{}, unreadablePicture(reader->errorString())};
-    if (!image.textKeys().isEmpty()) { // comments would be written back into the copy
-        const QColorSpace profile = image.colorSpace();
-        image = QImage(image.constBits(), image.width(), image.height(), image.bytesPerLine(),
-                       image.format())
-                    .copy();
-        image.setColorSpace(profile);
-    }
-    QByteArray encoded;
-    QBuffer encoding(&encoded);
-    encoding.open(QIODevice::WriteOnly);
-    QImageWriter writer(&encoding, file.format);
-    if (file.format == "jpeg")
-        writer.setQuality(JpegQuality);
-    if (!writer.write(image))
-        return {{file.sourcePath, writer.errorString()}, {}};
-    return {out.write({encoded}), {}};
+    const std::unique_ptr<QIODevice> source = pictureSource(file);
+    const EncodedPicture encoded = pictureCodec().encode(*source, file.decodedSize, file.format);
+    if (!encoded.unreadable.isEmpty())
+        return {{}, unreadablePicture(encoded.unreadable)};
+    if (!encoded.unwritable.isEmpty())
+        return {{file.sourcePath, encoded.unwritable}, {}};
+    return {out.write({encoded.bytes}), {}};
 }
 
 // Removes the private data without touching the pixels; a picture whose
 // format does not allow that is encoded anew instead.
 MediaWritten writeWithoutPrivateData(const MediaFile &file, AtomicFile &out) {
-    const QByteArray cleaned = withoutPrivateData(sourceBytes(file));
+    const QByteArray cleaned = pictureCodec().withoutPrivateData(sourceBytes(file));
     if (!cleaned.isEmpty())
         return {out.write({cleaned}), {}};
     if (file.format == "jpeg" || file.format == "png" || file.format == "webp")
@@ -162,9 +124,9 @@ MediaFile describeMediaFile(const QString &path, bool picture) {
     file.bytes = info.size();
     file.modified = info.lastModified();
     if (picture) {
-        QImageReader reader(path);
-        describePicture(reader, file);
-        file.privateData = !file.decodedSize.isValid() && holdsPrivateData(sourceBytes(file));
+        describePicture(file);
+        file.privateData =
+            !file.decodedSize.isValid() && pictureCodec().holdsPrivateData(sourceBytes(file));
     }
     return file;
 }
@@ -174,10 +136,8 @@ MediaFile describeMediaData(const QByteArray &data) {
     file.sourceData = data;
     file.picture = true;
     file.bytes = data.size();
-    QBuffer buffer;
-    const std::unique_ptr<QImageReader> reader = pictureReader(file, buffer);
-    describePicture(*reader, file);
-    file.privateData = !file.decodedSize.isValid() && holdsPrivateData(data);
+    describePicture(file);
+    file.privateData = !file.decodedSize.isValid() && pictureCodec().holdsPrivateData(data);
     return file;
 }
 
@@ -187,13 +147,15 @@ bool mediaFileIsCurrent(const MediaFile &file, const QString &targetPath) {
         return false;
     if (!file.decodedSize.isValid() && !file.privateData)
         return sameBytes(targetPath, file);
-    if (!file.sourcePath.isEmpty())
+    if (!file.sourcePath.isEmpty()) {
+        QFile written(targetPath);
         return target.lastModified() == file.modified &&
-               QImageReader(targetPath).size() == file.size;
+               pictureCodec().header(written).storedSize == file.size;
+    }
     if (file.decodedSize.isValid())
         return false;
     MediaFile cleaned;
-    cleaned.sourceData = withoutPrivateData(file.sourceData);
+    cleaned.sourceData = pictureCodec().withoutPrivateData(file.sourceData);
     cleaned.bytes = cleaned.sourceData.size();
     return !cleaned.sourceData.isEmpty() && sameBytes(targetPath, cleaned);
 }

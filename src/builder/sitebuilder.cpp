@@ -9,6 +9,7 @@
 #include "builder/makefolder.h"
 #include "builder/pagenames.h"
 #include "builder/pageskeleton.h"
+#include "builder/picturecodec.h"
 #include "builder/supportfiles.h"
 #include "builder/templatefile.h"
 
@@ -282,6 +283,9 @@ BuildResult BuildWebsite(const Website &site, const BuildProgress &progress, War
     if (media.error.failed())
         return buildFailure(QCoreApplication::translate("Builder", "Could not make the folder"),
                             media.error);
+    if (FileError failure = pictureCodecFailure(); failure.failed())
+        return buildFailure(
+            QCoreApplication::translate("Builder", "Could not load the picture support"), failure);
     if (!media.missing.isEmpty() && warnings == WarningPolicy::Refuse)
         return buildFailure(copyAction(), {media.missing.first().files.first(),
                                            QCoreApplication::translate(

@@ -9,13 +9,14 @@
 #include "builder/pageaddresses.h"
 #include "builder/pagelinks.h"
 #include "builder/pagenames.h"
+#include "builder/picturecodec.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QImageReader>
 #include <QSemaphore>
 #include <QSet>
 #include <QThreadPool>
@@ -52,11 +53,8 @@ QString dataFileName(const MediaAddress &data) {
 }
 
 QSize uprightPictureSize(const QString &path) {
-    QImageReader reader(path);
-    if (!reader.canRead())
-        return {};
-    const bool sideways = reader.transformation() & QImageIOHandler::TransformationRotate90;
-    return sideways ? reader.size().transposed() : reader.size();
+    QFile file(path);
+    return pictureCodec().header(file).uprightSize();
 }
 
 QByteArray attributeText(const QString &address) {

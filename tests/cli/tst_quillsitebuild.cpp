@@ -54,9 +54,11 @@ private slots:
     void listPages_showsWhatWouldBeRead_data();
     void listPages_showsWhatWouldBeRead();
     void pictures_areCopiedAndMissingOnesNamed();
+    void pictures_withoutPictureModule_refusedWhole();
 
 private:
-    void run(const QStringList &arguments);
+    void run(const QStringList &arguments, const QString &programPath = program);
+    QString writePicturePage();
     QMap<QString, QByteArray> siteFiles() const;
 
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -78,9 +80,9 @@ void tst_QuillsiteBuild::cleanup() {
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-void tst_QuillsiteBuild::run(const QStringList &arguments) {
+void tst_QuillsiteBuild::run(const QStringList &arguments, const QString &programPath) {
     m_process.setWorkingDirectory(m_folder->path());
-    m_process.start(program, arguments);
+    m_process.start(programPath, arguments);
     QVERIFY(m_process.waitForFinished(60000));
     QCOMPARE(m_process.exitStatus(), QProcess::NormalExit);
     m_stdout = QString::fromUtf8(m_process.readAllStandardOutput());
@@ -391,18 +393,23 @@ void tst_QuillsiteBuild::rebuild_removesWhatTheSiteNoLongerUses() {
     QCOMPARE(site.exists(u"about.htm"_s), removed.isEmpty());
 }
 
-void tst_QuillsiteBuild::pictures_areCopiedAndMissingOnesNamed() {
+// A page showing a picture and a picture that is missing; returns the page's folder.
+QString tst_QuillsiteBuild::writePicturePage() {
     const QString pages = m_folder->filePath(u"my pages"_s);
-    QVERIFY(QDir().mkpath(pages + u"/pictures"_s));
+    if (!QDir().mkpath(pages + u"/pictures"_s))
+        qFatal("can't make %s", qPrintable(pages));
     QFile picture(pages + u"/pictures/Dot One.png"_s); // one pixel
-    QVERIFY(picture.open(QIODevice::WriteOnly));
+    QFile page(pages + u"/home.html"_s);
+    if (!picture.open(QIODevice::WriteOnly) || !page.open(QIODevice::WriteOnly))
+        qFatal("can't write into %s", qPrintable(pages));
     picture.write(QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR4"
                                          "2mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg=="));
-    picture.close();
-    QFile page(pages + u"/home.html"_s);
-    QVERIFY(page.open(QIODevice::WriteOnly));
     page.write("<p><img src=\"pictures/Dot%20One.png\"><img src=\"gone.jpg\"></p>");
-    page.close();
+    return pages;
+}
+
+void tst_QuillsiteBuild::pictures_areCopiedAndMissingOnesNamed() {
+    const QString pages = writePicturePage();
 
     run(QStringList{u"--out"_s, u"site"_s, u"--template"_s, dataFolder + u"/templates/classic"_s,
                     u"--page"_s, u"Home=my pages/home.html"_s});
@@ -417,6 +424,32 @@ void tst_QuillsiteBuild::pictures_areCopiedAndMissingOnesNamed() {
                  .contains(u"<img src=\"media/dot-one.png\" width=\"1\" height=\"1\">"_s),
              qPrintable(readText(site + u"/index.htm"_s)));
     QVERIFY(QFile::exists(site + u"/media/dot-one.png"_s));
+}
+
+// A program installed without the module that reads pictures refuses a site
+// with pictures rather than copy them unread, and still builds one without.
+void tst_QuillsiteBuild::pictures_withoutPictureModule_refusedWhole() {
+    const QString pages = writePicturePage();
+    const QString alone = m_folder->filePath(u"alone/bin/quillsite-build"_s);
+    QVERIFY(QDir().mkpath(m_folder->filePath(u"alone/bin"_s)));
+    QVERIFY(QFile::copy(program, alone));
+    const QStringList common{u"--template"_s, dataFolder + u"/templates/classic"_s};
+
+    run(QStringList{u"--out"_s, u"site"_s, u"--page"_s, u"Home=my pages/home.html"_s} + common,
+        alone);
+    QCOMPARE(m_process.exitCode(), 1);
+    QVERIFY2(m_stderr.startsWith(u"Could not load the picture support \"%1\": "_s.arg(
+                 m_folder->filePath(u"alone/lib/quillsite/modules/quillsite-pictures.so"_s))),
+             qPrintable(m_stderr));
+    QVERIFY(!QFile::exists(m_folder->filePath(u"site"_s)));
+
+    QFile plain(pages + u"/plain.html"_s);
+    QVERIFY(plain.open(QIODevice::WriteOnly) && plain.write("<p>Words only</p>") > 0);
+    plain.close();
+    run(QStringList{u"--out"_s, u"site"_s, u"--page"_s, u"Home=my pages/plain.html"_s} + common,
+        alone);
+    QCOMPARE(m_process.exitCode(), 0);
+    QVERIFY(readText(m_folder->filePath(u"site/index.htm"_s)).contains(u"Words only"_s));
 }
 
 void tst_QuillsiteBuild::fromSite_rebuildsPagesByteForByte_data() {

@@ -84,15 +84,27 @@ void tst_DebianPackage::installedTemplate_isListedAndBuildsSite() {
     QFETCH(QString, name);
     QVERIFY2(m_templateListing.contains(name), qPrintable(m_templateListing));
 
+    // A picture, so that the module that reads pictures is found where it was installed.
     const QString site = m_work.filePath(u"site-"_s + name);
-    const ProgramRun build =
-        runProgram(unpacked(u"bin/quillsite-build"_s),
-                   {u"--out"_s, site, u"--template"_s, name, u"--title"_s, u"Packaged"_s});
+    const QString pictures = m_work.filePath(u"pictures-"_s + name);
+    QVERIFY(QDir().mkpath(pictures));
+    QFile picture(pictures + u"/dot.png"_s); // one pixel
+    QFile page(pictures + u"/home.html"_s);
+    QVERIFY(picture.open(QIODevice::WriteOnly) && page.open(QIODevice::WriteOnly));
+    picture.write(QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR4"
+                                         "2mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg=="));
+    page.write("<p><img src=\"dot.png\"></p>");
+    picture.close();
+    page.close();
+    const ProgramRun build = runProgram(unpacked(u"bin/quillsite-build"_s),
+                                        {u"--out"_s, site, u"--template"_s, name, u"--title"_s,
+                                         u"Packaged"_s, u"--page"_s, u"Home="_s + page.fileName()});
     QVERIFY2(build.exitCode == 0, qPrintable(build.output));
     QFile home(site + u"/index.htm"_s);
     QVERIFY(home.open(QIODevice::ReadOnly));
     QVERIFY(home.readAll().contains("Packaged"));
     QVERIFY(QFile::exists(site + u"/files/style.css"_s));
+    QVERIFY(QFile::exists(site + u"/media/dot.png"_s));
 }
 
 void tst_DebianPackage::wizard_showsItsWindowWithoutWarnings() {
