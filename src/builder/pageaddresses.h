@@ -4,10 +4,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QStringView>
 
 namespace quillsite {
 
@@ -23,19 +23,20 @@ struct PageAddress {
     bool hasSize = false;     // whether the element gives a width or a height
 };
 
-// Whether `utf8Body` has a start tag that can give an address: `<a`, or `<im` for <img>
+// Whether `body` has a start tag that can give an address: `<a`, or `<im` for <img>
 // and <image>, which parsers read as <img>, in any letter case. A body without one
 // need not be parsed, which keeps builds of text-only pages fast.
-bool mayHoldAddresses(QByteArrayView utf8Body);
+bool mayHoldAddresses(QStringView body);
 
-// Whether a scan of `utf8Body`, far cheaper than parsing it, proves that it shows
+// Whether a scan of `body`, far cheaper than parsing it, proves that it shows
 // no picture and that every link in it leads to the web (any scheme but file:),
 // within the page, or to one of `pageFiles` by its exact name. Such a body holds
 // nothing for the build to copy, rewrite or warn about.
-bool holdsOnlyPlainLinks(QByteArrayView utf8Body, const QSet<QString> &pageFiles);
+bool holdsOnlyPlainLinks(QStringView body, const QSet<QString> &pageFiles);
 
 // Every picture source and link target in `utf8Body`, in source order, found
 // by an HTML parser so that comments, scripts and attribute text never count.
+// The parse is the costly part: ask mayHoldAddresses first.
 QList<PageAddress> findPageAddresses(const QByteArray &utf8Body);
 
 // One change to a body: the bytes from `start` to `end` become `text`.

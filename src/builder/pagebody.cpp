@@ -4,8 +4,7 @@
 #include "builder/pagebody.h"
 
 #include "builder/htmldocument.h"
-
-#include <QRegularExpression>
+#include "builder/tagstart.h"
 
 namespace quillsite {
 
@@ -40,13 +39,52 @@ bool isDocument(const GumboOutput &output, const GumboElement &html) {
     return false;
 }
 
+// What may follow a document tag's name: an ASCII blank, a slash or the tag's
+// end. A vertical tab, which the parser takes as part of the name, counts too:
+// a tag wrongly taken for a document's only costs a parse.
+bool endsTagName(QChar ch) {
+    switch (ch.unicode()) {
+    case u' ':
+    case u'\t':
+    case u'\n':
+    case u'\v':
+    case u'\f':
+    case u'\r':
+    case u'/':
+    case u'>':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Whether `text` starts with the tag name `name`, in any letter case, and the
+// name ends there.
+bool startsWithTagName(QStringView text, QLatin1StringView name) {
+    return text.size() > name.size() && endsTagName(text[name.size()]) &&
+           text.first(name.size()).compare(name, Qt::CaseInsensitive) == 0;
+}
+
 // Whether `html` may be a whole document: it holds a doctype or an html, head,
 // body or frameset tag somewhere. Most page files are fragments, and this look spares
 // them the parser; a file that may be a document is parsed to be sure.
-bool mayBeDocument(const QString &html) {
-    static const QRegularExpression documentTag(u"<(!doctype|html|head|body|frameset)[\\s/>]"_s,
-                                                QRegularExpression::CaseInsensitiveOption);
-    return documentTag.match(html).hasMatch();
+bool mayBeDocument(QStringView html) {
+    static constexpr QLatin1StringView documentTags[] = {"!doctype"_L1, "html"_L1, "head"_L1,
+                                                         "body"_L1, "frameset"_L1};
+    // Bitwise operators, so that whole blocks of text can be checked at once.
+    const auto mayStartDocumentTag = [](char16_t ch) {
+        ch |= 0x20;
+        return (ch == u'!') | (ch == u'h') | (ch == u'b') | (ch == u'f');
+    };
+    for (qsizetype at = indexOfTagStart(html, 0, mayStartDocumentTag); at >= 0;
+         at = indexOfTagStart(html, at + 1, mayStartDocumentTag)) {
+        const QStringView tag = html.sliced(at + 1);
+        for (QLatin1StringView name : documentTags) {
+            if (startsWithTagName(tag, name))
+                return true;
+        }
+    }
+    return false;
 }
 
 qsizetype sourceOffset(const GumboNode &node) {

@@ -48,9 +48,9 @@ QString linkedPageFile(const QString &address) {
 }
 
 QStringList linkAddresses(const QString &html) {
-    const QByteArray utf8 = html.toUtf8();
-    if (!mayHoldAddresses(utf8))
+    if (!mayHoldAddresses(html))
         return {};
+    const QByteArray utf8 = html.toUtf8(); // the parse points into it
     const HtmlDocument output = parseHtml(utf8);
     QStringList addresses;
     collectLinks(*output->root, addresses);
@@ -64,9 +64,8 @@ QStringList danglingPageLinks(const QList<SitePage> &pages) {
     QList<QStringList> pageLinks;
     pageLinks.reserve(pages.size());
     for (const SitePage &page : pages)
-        pageLinks.append(holdsOnlyPlainLinks(page.body.toUtf8(), pageFiles)
-                             ? QStringList()
-                             : linkAddresses(page.body));
+        pageLinks.append(holdsOnlyPlainLinks(page.body, pageFiles) ? QStringList()
+                                                                   : linkAddresses(page.body));
     return danglingPageLinks(pages, pageLinks);
 }
 

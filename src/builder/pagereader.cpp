@@ -9,7 +9,6 @@
 #include "library/legacytext.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace quillsite {
@@ -49,9 +48,9 @@ InputPage readInputPage(const QString &path, const TemplateForms &templateForms)
     const TextFileBytes file = readTextFile(path);
     if (file.error.failed())
         return {{}, {}, {}, file.error};
-    // Its header, menu and footer belong to the site it came from.
-    if (std::optional<SitePage> built =
-            builtPageOf(file.bytes, QFileInfo(path).absolutePath(), templateForms))
+    // Its header, menu and footer belong to the site it came from. The page
+    // gives only its name and content: its folder is the caller's business.
+    if (std::optional<SitePage> built = builtPageOf(file.bytes, {}, templateForms))
         return {std::move(built->body), std::move(built->name), {}, {}};
     PageBody body = bodyMarkup(decodePage(file.bytes));
     InputPage page{std::move(body.markup), {}, {}, {}};

@@ -261,9 +261,9 @@ MediaPlan planSiteMedia(const QList<SitePage> &pages, const QString &destination
     // planned one page after another, as names go to the first that asks.
     const QList<QList<PageAddress>> addresses =
         QtConcurrent::blockingMapped(pages, [&pageFiles](const SitePage &page) {
-            const QByteArray body = page.body.toUtf8();
-            return holdsOnlyPlainLinks(body, pageFiles) ? QList<PageAddress>()
-                                                        : findPageAddresses(body);
+            if (holdsOnlyPlainLinks(page.body, pageFiles) || !mayHoldAddresses(page.body))
+                return QList<PageAddress>();
+            return findPageAddresses(page.body.toUtf8());
         });
 
     std::vector<QList<AddressUse>> uses;

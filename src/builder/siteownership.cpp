@@ -31,10 +31,9 @@ QStringList referencedMedia(const QList<SitePage> &pages, const QString &folder)
     AddressContext context{clean, clean, {}};
     QSet<QString> media;
     for (const SitePage &page : pages) {
-        const QByteArray body = page.body.toUtf8();
-        if (!mayHoldAddresses(body))
+        if (!mayHoldAddresses(page.body))
             continue;
-        for (const PageAddress &address : findPageAddresses(body)) {
+        for (const PageAddress &address : findPageAddresses(page.body.toUtf8())) {
             const MediaAddress target = resolveMediaAddress(address, context);
             if (target.kind != MediaAddress::Kind::InSite)
                 continue;

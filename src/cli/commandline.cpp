@@ -133,7 +133,10 @@ QString absolutePath(const QString &path, const CommandLineContext &context) {
     QString expanded = path;
     if (path == u"~"_s || path.startsWith(u"~/"_s))
         expanded = context.homeFolder + path.mid(1);
-    return QDir::cleanPath(QDir(context.currentFolder).absoluteFilePath(expanded));
+    // Paths on a long command line are mostly absolute already, and need no QDir.
+    if (!expanded.startsWith(u'/'))
+        expanded = QDir(context.currentFolder).absoluteFilePath(expanded);
+    return QDir::cleanPath(expanded);
 }
 
 // One --page value read into a page, or an error text saying why it can't

@@ -40,18 +40,37 @@ int unicodeToWindows1252(char16_t ch) {
 // follows no high surrogate.
 constexpr char16_t keptByteBase = 0xDC00;
 
-bool isKeptByte(QStringView text, qsizetype at) {
-    const char16_t ch = text[at].unicode();
-    return ch >= keptByteBase + 0x80 && ch <= keptByteBase + 0xFF &&
-           (at == 0 || !text[at - 1].isHighSurrogate());
+bool isInKeptRange(char16_t ch) {
+    return char16_t(ch - (keptByteBase + 0x80)) < 0x80;
 }
 
-bool holdsKeptBytes(QStringView text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
+bool isKeptByte(QStringView text, qsizetype at) {
+    return isInKeptRange(text[at].unicode()) && (at == 0 || !text[at - 1].isHighSurrogate());
+}
+
+bool holdsKeptByteIn(QStringView text, qsizetype from, qsizetype to) {
+    for (qsizetype i = from; i < to; ++i) {
         if (isKeptByte(text, i))
             return true;
     }
     return false;
+}
+
+bool holdsKeptBytes(QStringView text) {
+    // Nearly all text has no code unit in the kept bytes' range at all. Blocks
+    // of a fixed size, looked at without stopping early, let the compiler
+    // check many units at once; only a block with one is looked at closely.
+    constexpr qsizetype blockSize = 64;
+    const char16_t *units = text.utf16();
+    qsizetype from = 0;
+    for (; from + blockSize <= text.size(); from += blockSize) {
+        char16_t inRange = 0; // as wide as a unit: a bool would not be vectorised
+        for (qsizetype i = 0; i < blockSize; ++i)
+            inRange |= char16_t(isInKeptRange(units[from + i]));
+        if (inRange && holdsKeptByteIn(text, from, from + blockSize))
+            return true;
+    }
+    return holdsKeptByteIn(text, from, text.size());
 }
 
 bool isContinuation(uchar byte, uchar low = 0x80, uchar high = 0xBF) {

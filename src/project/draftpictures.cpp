@@ -25,11 +25,10 @@ namespace {
 // path, and the address as it stands in the page's markup.
 void forEachPicture(const DraftPage &page, const QString &destination,
                     const std::function<void(const QString &, const PageAddress &)> &found) {
-    const QByteArray body = page.body.toUtf8();
-    if (!mayHoldAddresses(body))
+    if (!mayHoldAddresses(page.body))
         return;
     const AddressContext context{page.sourceFolder, destination, {}};
-    for (const PageAddress &address : findPageAddresses(body)) {
+    for (const PageAddress &address : findPageAddresses(page.body.toUtf8())) {
         if (address.kind != PageAddress::Kind::Picture)
             continue;
         const MediaAddress media = resolveMediaAddress(address, context);

@@ -12,9 +12,9 @@ namespace quillsite {
 
 QString relinkPage(const QString &body, const QString &oldFile, const QString &newLink,
                    const QSet<QString> &otherFiles) {
-    const QByteArray utf8 = body.toUtf8();
-    if (!mayHoldAddresses(utf8) || holdsOnlyPlainLinks(utf8, otherFiles))
+    if (!mayHoldAddresses(body) || holdsOnlyPlainLinks(body, otherFiles))
         return body;
+    const QByteArray utf8 = body.toUtf8();
     QList<BodyEdit> edits;
     for (const PageAddress &address : findPageAddresses(utf8)) {
         if (address.kind != PageAddress::Kind::Link || linkedPageFile(address.value) != oldFile)

@@ -66,6 +66,9 @@ void TestPageLinks::danglingPageLinks_data() {
     QTest::newRow("link written with a character reference")
         << QList<SitePage>{{u"Home"_s, u"<a href=\"g&#111;ne.htm\">x</a>"_s}}
         << QStringList{u"gone.htm"_s};
+    QTest::newRow("percent escape that spells another name")
+        << QList<SitePage>{{u"Home"_s, u"<a href=\"a%41.htm\">x</a>"_s}, {u"A%41"_s, {}}}
+        << QStringList{u"aA.htm"_s};
     QTest::newRow("letter case other than the page file's")
         << QList<SitePage>{{u"Home"_s, u"<a href=\"INDEX.htm\">x</a>"_s}}
         << QStringList{u"INDEX.htm"_s};

@@ -216,6 +216,12 @@ void TestSiteMedia::copyRules_data() {
         << QStringList{uR"(<a HREF = Newsletter.pdf>n</a><a href="https://x.org/">w</a>)"_s}
         << QStringList{uR"(<a HREF = "media/newsletter.pdf">n</a><a href="https://x.org/">w</a>)"_s}
         << QStringList{u"kept.png"_s, u"newsletter.pdf"_s} << QStringList();
+    const QString paragraph =
+        uR"(<P>Our <B>club</B> meets in the <I>old</I> hall; see <A HREF="index.htm">home</A>.</P>)"_s;
+    QTest::newRow("picture tag in capitals after a long paragraph")
+        << pages << QStringList{paragraph + uR"(<IMG SRC="photo.png">)"_s}
+        << QStringList{paragraph + uR"(<IMG SRC="media/photo.png" width="40" height="30">)"_s}
+        << photo << QStringList();
     QTest::newRow("two pictures with one name")
         << pages << QStringList{uR"(<img src="photo.png"><img src="other/photo.png">)"_s}
         << QStringList{copied + uR"(<img src="media/photo-2.png" width="20" height="10">)"_s}

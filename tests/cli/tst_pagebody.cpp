@@ -63,6 +63,9 @@ void tst_PageBody::bodyMarkup_data() {
         << u"<HTML><HEAD><TITLE>T</TITLE></HEAD><BODY BGCOLOR=white><P>Hi</P></BODY></HTML>"_s
         << u"<P>Hi</P>"_s;
     QTest::newRow("mixed case end tag") << u"<Body>x</bODY>"_s << u"x"_s;
+    QTest::newRow("tag name ended by a tab")
+        << u"<body\tclass=\"x\"><p>a</p></body>"_s << u"<p>a</p>"_s;
+    QTest::newRow("tag name ended by a slash") << u"<body/><p>a</p>"_s << u"<p>a</p>"_s;
     QTest::newRow("</body> inside a comment")
         << u"<html><body><!-- </body> --><p>a</p></body></html>"_s << u"<!-- </body> --><p>a</p>"_s;
     QTest::newRow("</body> inside a script string")
@@ -80,6 +83,10 @@ void tst_PageBody::bodyMarkup_data() {
                                << QString();
     QTest::newRow("comment before the document")
         << u"<!-- saved from somewhere --><html><body><p>a</p></body></html>"_s << u"<p>a</p>"_s;
+    QTest::newRow("long comment with tags before the document")
+        << u"<!-- saved from https://example.org/garden/news/2024/spring.html <b>, <h2> -->\n"
+           "<html><body><p>a</p></body></html>"_s
+        << u"<p>a</p>"_s;
     QTest::newRow("empty file") << QString() << QString();
 }
 
@@ -138,15 +145,27 @@ void tst_PageBody::readInputPage_data() {
         << QByteArray("<html><body><p>Caf\xe9 \x93quoted\x94 \x80 5</p></body></html>")
         << u"<p>Café “quoted” € 5</p>"_s;
     QTest::newRow("Windows-1252 fragment") << QByteArray("<p>na\xefve</p>") << u"<p>naïve</p>"_s;
+    // The text in UTF-16 after its byte order mark.
+    const auto utf16 = [](const QString &text, QSysInfo::Endian order) {
+        QByteArray bytes(order == QSysInfo::LittleEndian ? "\xff\xfe" : "\xfe\xff");
+        for (QChar ch : text) {
+            const char low = char(ch.unicode() & 0xff);
+            const char high = char(ch.unicode() >> 8);
+            bytes.append(order == QSysInfo::LittleEndian ? low : high);
+            bytes.append(order == QSysInfo::LittleEndian ? high : low);
+        }
+        return bytes;
+    };
     const QString utf16Text = u"<p>Café 😀</p>"_s;
-    QByteArray littleEndian("\xff\xfe");
-    QByteArray bigEndian("\xfe\xff");
-    for (QChar ch : utf16Text) {
-        littleEndian.append(char(ch.unicode() & 0xff)).append(char(ch.unicode() >> 8));
-        bigEndian.append(char(ch.unicode() >> 8)).append(char(ch.unicode() & 0xff));
-    }
-    QTest::newRow("UTF-16 little-endian with byte order mark") << littleEndian << utf16Text;
-    QTest::newRow("UTF-16 big-endian with byte order mark") << bigEndian << utf16Text;
+    QTest::newRow("UTF-16 little-endian with byte order mark")
+        << utf16(utf16Text, QSysInfo::LittleEndian) << utf16Text;
+    QTest::newRow("UTF-16 big-endian with byte order mark")
+        << utf16(utf16Text, QSysInfo::BigEndian) << utf16Text;
+    // Half a surrogate pair has no UTF-8 form; the document is read all the same.
+    const QString straySurrogate = u"<html><head><title>"_s + QChar(char16_t(0xdc81)) +
+                                   u"</title></head><body>a</body></html>"_s;
+    QTest::newRow("UTF-16 document with a stray surrogate")
+        << utf16(straySurrogate, QSysInfo::LittleEndian) << u"a"_s;
 }
 
 void tst_PageBody::readInputPage() {

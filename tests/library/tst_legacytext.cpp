@@ -100,6 +100,14 @@ void TestLegacyText::keptBytes_roundTrip_data() {
         << kept(0xf4) + kept(0x90) + kept(0x80) + kept(0x80) + u"x"_s << false;
     QTest::newRow("kept byte after a character beyond the first plane")
         << QByteArray("\xf0\x9f\x98\x80\xff") << u"😀"_s + kept(0xff) << false;
+    QTest::newRow("kept byte far into a text")
+        << QByteArray(100, 'a') + "\xff" + QByteArray(30, 'b')
+        << QString(100, u'a') + kept(0xff) + QString(30, u'b') << false;
+    // U+10080 is held as the surrogates D800 DC80, the second of which alone
+    // would be a kept byte. After one letter, pairs straddle every even place.
+    QTest::newRow("characters whose second surrogate looks like a kept byte")
+        << "a" + QByteArray("\xf0\x90\x82\x80").repeated(40)
+        << u"a"_s + u"\U00010080"_s.repeated(40) << true;
     QTest::newRow("byte order mark after a kept byte")
         << QByteArray("\xef\xef\xbb\xbfPl") << kept(0xef) + u"\ufeffPl"_s << false;
 }
