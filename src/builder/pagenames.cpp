@@ -38,7 +38,18 @@ bool isHomePage(const QString &pageName) {
 QString pageFileName(const QString &pageName) {
     if (isHomePage(pageName))
         return homePageFile();
-    return pageName.toLower() + u".htm"_s;
+    // Most names are ASCII, lowered here in one pass: a build asks for each
+    // page's file name several times, and Qt's lowering looks every character up.
+    constexpr QStringView extension = u".htm";
+    QString file(pageName.size() + extension.size(), Qt::Uninitialized);
+    QChar *out = file.data();
+    for (const QChar ch : pageName) {
+        if (ch.unicode() >= 0x80)
+            return pageName.toLower() + extension;
+        *out++ = ch >= u'A' && ch <= u'Z' ? QChar(ch.unicode() | 0x20) : ch;
+    }
+    std::copy(extension.begin(), extension.end(), out);
+    return file;
 }
 
 QString pageNameOfFile(const QString &file) {

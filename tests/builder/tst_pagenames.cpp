@@ -36,6 +36,9 @@ void TestPageNames::pageFileName_data() {
     QTest::newRow("blank kept") << u"About Me"_s << u"about me.htm"_s;
     QTest::newRow("accented capital lower-cased") << u"Über Uns"_s << u"über uns.htm"_s;
     QTest::newRow("link characters kept") << u"Q&A #1?"_s << u"q&a #1?.htm"_s;
+    QTest::newRow("capitals after ASCII lowered with them")
+        << u"NEW \u0130STANBUL"_s << u"new i\u0307stanbul.htm"_s;
+    QTest::newRow("characters beside the capitals kept") << u"@AZ[`az{"_s << u"@az[`az{.htm"_s;
 }
 
 void TestPageNames::pageFileName() {
