@@ -4,6 +4,8 @@
 
 #include <QtEndian>
 
+#include <utility>
+
 namespace quillsite {
 
 namespace {
@@ -11,7 +13,6 @@ namespace {
 constexpr quint32 kProtocolVersion = 3;
 // Larger packets than this are refused: no reply a publish asks for comes near it.
 constexpr quint32 kLargestPacket = 4 * 1024 * 1024;
-constexpr int kStartTimeoutMs = 15000;
 // Requests are gathered up to this size and sent together, in few packets and system calls,
 // or sooner, when a reply is waited for.
 constexpr qsizetype kBatchSize = 256 * 1024;
@@ -99,13 +100,18 @@ bool SftpChannel::start() {
     if (!m_channel || ssh_channel_open_session(m_channel) != SSH_OK ||
         ssh_channel_request_subsystem(m_channel, "sftp") != SSH_OK)
         return false;
-    // The handshake has no request id: the version takes its place.
-    if (!writeAll(sftpU32(5) + char(Init) + sftpU32(kProtocolVersion)))
+    // The handshake has no request id: the version takes its place. The server takes it
+    // before anything after it, so the first requests go out right behind it, a round trip
+    // sooner, and its answer is the first reply pump() reads.
+    m_outgoing += sftpU32(5) + char(Init) + sftpU32(kProtocolVersion);
+    m_versionPending = true;
+    return true;
+}
+
+bool SftpChannel::takeVersion(const Reply &reply) {
+    if (reply.type != Version || reply.id < kProtocolVersion)
         return false;
-    const std::optional<Reply> reply = receive(kStartTimeoutMs);
-    if (!reply || reply->type != Version || reply->id < kProtocolVersion)
-        return false;
-    SftpReader reader(reply->body);
+    SftpReader reader(reply.body);
     while (reader.ok()) {
         const QByteArray name = reader.string();
         const QByteArray data = reader.string();
@@ -113,6 +119,12 @@ bool SftpChannel::start() {
             m_extensions.insert(name, data);
     }
     return true;
+}
+
+bool SftpChannel::supports(const QByteArray &extension, int timeoutMs) {
+    while (m_versionPending && !m_broken)
+        pump(timeoutMs);
+    return m_extensions.contains(extension);
 }
 
 bool SftpChannel::request(Type type, const QByteArray &fields, Handler handler) {
@@ -143,6 +155,12 @@ bool SftpChannel::pump(int timeoutMs) {
     if (!m_outgoing.isEmpty() && !flush())
         return false;
     const std::optional<Reply> reply = m_broken ? std::nullopt : receive(timeoutMs);
+    if (std::exchange(m_versionPending, false)) {
+        m_serviceRefused = !reply || !takeVersion(*reply);
+        if (m_serviceRefused)
+            breakDown();
+        return !m_serviceRefused;
+    }
     const auto waiting = reply ? m_waiting.find(reply->id) : m_waiting.end();
     if (waiting == m_waiting.end()) {
         // An answer to nothing asked is as bad as none: the stream can't be trusted.

@@ -66,7 +66,8 @@ public:
     SftpChannel(const SftpChannel &) = delete;
     SftpChannel &operator=(const SftpChannel &) = delete;
 
-    // Opens the channel, starts the sftp subsystem and learns the server's extensions.
+    // Opens the channel and starts the sftp subsystem. The server's version and extensions
+    // come with the first reply, which supports() waits for.
     bool start();
     // Sends one request (at the latest when a reply is waited for) whose reply pump() hands
     // to `handler`; false when the connection failed (then the handler is never called).
@@ -77,12 +78,17 @@ public:
     // Sends a request and waits for its reply, handing on those of other requests meanwhile.
     std::optional<Reply> call(Type type, const QByteArray &fields, int timeoutMs);
     bool broken() const { return m_broken; }
-    bool supports(const QByteArray &extension) const { return m_extensions.contains(extension); }
+    // Whether the server has the extension, once its version came (waited for up to `timeoutMs`).
+    bool supports(const QByteArray &extension, int timeoutMs);
+    // Whether the server answered the handshake with something other than its version, or
+    // not at all: it does not speak SFTP there.
+    bool serviceRefused() const { return m_serviceRefused; }
     // The server's own word for the last transport failure, for messages.
     QString transportError() const;
 
 private:
     bool flush();
+    bool takeVersion(const Reply &reply);
     std::optional<Reply> receive(int timeoutMs);
     void breakDown();
     bool writeAll(const QByteArray &bytes);
@@ -92,6 +98,8 @@ private:
     ssh_channel m_channel = nullptr;
     quint32 m_nextId = 1;
     bool m_broken = false;
+    bool m_versionPending = false; // the handshake is sent, its answer not yet read
+    bool m_serviceRefused = false;
     QByteArray m_outgoing;                          // requests not yet sent
     std::unordered_map<quint32, Handler> m_waiting; // by request id
     QHash<QByteArray, QByteArray> m_extensions;

@@ -116,13 +116,16 @@ PublishError SftpDestination::open() {
     const long stall = m_options.stallTimeoutSeconds;
     ssh_options_set(m_session, SSH_OPTIONS_TIMEOUT, &stall);
     m_channel = std::make_unique<SftpChannel>(m_session);
-    if (!m_channel->start()) {
-        return {PublishError::Kind::Connect,
-                Texts::tr("%1 did not start its SFTP service: %2")
-                    .arg(account(), m_channel->transportError()),
-                {}};
-    }
+    if (!m_channel->start())
+        return serviceError();
     return {};
+}
+
+PublishError SftpDestination::serviceError() const {
+    return {PublishError::Kind::Connect,
+            Texts::tr("%1 did not start its SFTP service: %2")
+                .arg(account(), m_channel->transportError()),
+            {}};
 }
 
 PublishError SftpDestination::connect() {
@@ -164,7 +167,8 @@ void SftpDestination::learnWriteSize() {
     // Every server takes 32 KiB; OpenSSH tells how much more it takes. Asked only when files
     // are to be written, and not waited for: the answer comes before those of the requests
     // sent after it, so before the first write.
-    if (std::exchange(m_askedWriteSize, true) || !m_channel->supports("limits@openssh.com"))
+    if (std::exchange(m_askedWriteSize, true) ||
+        !m_channel->supports("limits@openssh.com", stallMs()))
         return;
     m_channel->request(SftpChannel::Extended, sftpString("limits@openssh.com"),
                        [this](const SftpChannel::Reply *reply) {
@@ -220,6 +224,8 @@ PublishError SftpDestination::statusError(const Status &status, const QString &p
     using Kind = PublishError::Kind;
     if (status.code == kNoReply && m_cancelled)
         return {Kind::Failed, Texts::tr("Publishing was stopped."), {}};
+    if (status.code == kNoReply && m_channel && m_channel->serviceRefused())
+        return serviceError();
     switch (status.code) {
     case kNoReply:
         m_lost = true;
@@ -297,14 +303,19 @@ std::optional<PublishError> SftpDestination::putEachThen(const NextFile &next, c
 
 void SftpDestination::putAll(const NextFile &next, const FileDone &done, const SiteFile *last,
                              const FileDone *lastDone, const std::function<bool()> &keepLast) {
-    if (PublishError error = reconnectIfLost(); error.failed()) {
+    PublishError error = reconnectIfLost();
+    if (!error.failed()) {
+        learnWriteSize();
+        if (m_channel->broken())
+            error = statusError({kNoReply, {}}, {});
+    }
+    if (error.failed()) {
         if (const SiteFile *file = next())
             done(*file, error);
         if (last)
             (*lastDone)(*last, error);
         return;
     }
-    learnWriteSize();
     std::list<Upload> uploads;
     // The last file's open and writes go with the first files'.
     if (last) {
@@ -494,7 +505,7 @@ void SftpDestination::finishWriting(Upload &upload) {
 void SftpDestination::sendRename(Upload &upload) {
     // OpenSSH's extension replaces the target in one step, as rename(2) does; without it,
     // the slower way is taken.
-    if (!m_channel->supports("posix-rename@openssh.com")) {
+    if (!m_channel->supports("posix-rename@openssh.com", stallMs())) {
         endUpload(upload, moveIntoPlace(upload.temporary, upload.target, upload.file->path));
         return;
     }
@@ -526,7 +537,7 @@ PublishError SftpDestination::noSpaceFor(const QString &path) const {
 PublishError SftpDestination::moveIntoPlace(const QByteArray &from, const QByteArray &to,
                                             const QString &path) {
     // OpenSSH's extension replaces the target in one step, as rename(2) does.
-    if (m_channel->supports("posix-rename@openssh.com")) {
+    if (m_channel->supports("posix-rename@openssh.com", stallMs())) {
         const Status status =
             statusCall(SftpChannel::Extended,
                        sftpString("posix-rename@openssh.com") + sftpString(from) + sftpString(to));
@@ -565,7 +576,7 @@ PublishError SftpDestination::makeFolders(const QByteArray &folder) {
 }
 
 bool SftpDestination::spaceRunsShort(const QByteArray &folder, qint64 needed) {
-    if (!m_channel->supports("statvfs@openssh.com"))
+    if (!m_channel->supports("statvfs@openssh.com", stallMs()))
         return false;
     const std::optional<SftpChannel::Reply> reply =
         call(SftpChannel::Extended, sftpString("statvfs@openssh.com") + sftpString(folder));

@@ -85,6 +85,7 @@ private:
     PublishError listFolder(const QByteArray &folder, const QString &prefix,
                             QList<RemoteEntry> *entries, QStringList *pending);
     PublishError statusError(const Status &status, const QString &path);
+    PublishError serviceError() const;
     bool spaceRunsShort(const QByteArray &folder, qint64 needed);
 
     DestinationAddress m_address;
