@@ -130,6 +130,7 @@ bool SftpChannel::supports(const QByteArray &extension, int timeoutMs) {
 bool SftpChannel::request(Type type, const QByteArray &fields, Handler handler) {
     if (m_broken)
         return false;
+    m_opened = m_opened || type == Open || type == OpenDir;
     const quint32 id = m_nextId++;
     if (m_nextId == 0)
         m_nextId = 1;

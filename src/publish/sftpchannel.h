@@ -78,6 +78,8 @@ public:
     // Sends a request and waits for its reply, handing on those of other requests meanwhile.
     std::optional<Reply> call(Type type, const QByteArray &fields, int timeoutMs);
     bool broken() const { return m_broken; }
+    // Whether a file or folder was opened on the channel, or asked to be.
+    bool hasOpened() const { return m_opened; }
     // Whether the server has the extension, once its version came (waited for up to `timeoutMs`).
     bool supports(const QByteArray &extension, int timeoutMs);
     // Whether the server answered the handshake with something other than its version, or
@@ -98,6 +100,7 @@ private:
     ssh_channel m_channel = nullptr;
     quint32 m_nextId = 1;
     bool m_broken = false;
+    bool m_opened = false;
     bool m_versionPending = false; // the handshake is sent, its answer not yet read
     bool m_serviceRefused = false;
     QByteArray m_outgoing;                          // requests not yet sent

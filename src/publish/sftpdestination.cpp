@@ -40,6 +40,8 @@ constexpr qint64 kBytesInFlight = 8 * 1024 * 1024;
 // Reads asked for at once when a file is read.
 constexpr int kReadsAhead = 32;
 constexpr qsizetype kMostEntries = 1000000;
+// OpenSSH's server names the first file or folder opened on a connection by four zero bytes.
+constexpr QByteArrayView kFirstHandle("\0\0\0\0", 4);
 
 QByteArray parentOf(const QByteArray &path) {
     const qsizetype slash = path.lastIndexOf('/');
@@ -207,17 +209,21 @@ SftpDestination::Status SftpDestination::statusCall(SftpChannel::Type type,
     return statusOf(reply ? &*reply : nullptr);
 }
 
-std::optional<QByteArray> SftpDestination::openHandle(SftpChannel::Type type,
-                                                      const QByteArray &fields) {
-    const std::optional<SftpChannel::Reply> reply = call(type, fields);
+std::optional<QByteArray> SftpDestination::handleOf(const SftpChannel::Reply *reply) {
     if (reply && reply->type == SftpChannel::Handle) {
         SftpReader reader(reply->body);
         const QByteArray handle = reader.string();
         if (reader.ok())
             return handle;
     }
-    m_lastStatus = statusOf(reply ? &*reply : nullptr);
+    m_lastStatus = statusOf(reply);
     return std::nullopt;
+}
+
+std::optional<QByteArray> SftpDestination::openHandle(SftpChannel::Type type,
+                                                      const QByteArray &fields) {
+    const std::optional<SftpChannel::Reply> reply = call(type, fields);
+    return handleOf(reply ? &*reply : nullptr);
 }
 
 PublishError SftpDestination::statusError(const Status &status, const QString &path) {
@@ -613,10 +619,8 @@ PublishError SftpDestination::readFileFinding(const QString &path, qint64 limit,
     // The questions go with the open and are answered while the file is read.
     Finding finding;
     askAfter(paths, &finding);
-    const std::optional<QByteArray> handle = openHandle(
-        SftpChannel::Open, sftpString(remotePath(path)) + sftpU32(ForReading) + sftpU32(0));
-    PublishError error =
-        handle ? readOpenFile(*handle, path, limit, bytes) : statusError(m_lastStatus, path);
+    std::optional<QByteArray> handle;
+    PublishError error = openAndRead(path, limit, bytes, &handle);
     // Its answer is taken in while the next request waits for its own.
     if (handle)
         m_channel->request(SftpChannel::Close, sftpString(*handle),
@@ -627,6 +631,32 @@ PublishError SftpDestination::readFileFinding(const QString &path, qint64 limit,
     if (!foundOrError(finding, paths).failed())
         *found = finding.found;
     return error;
+}
+
+PublishError SftpDestination::openAndRead(const QString &path, qint64 limit, QByteArray *bytes,
+                                          std::optional<QByteArray> *handle) {
+    const QByteArray fields = sftpString(remotePath(path)) + sftpU32(ForReading) + sftpU32(0);
+    if (m_channel->hasOpened()) {
+        *handle = openHandle(SftpChannel::Open, fields);
+        return *handle ? readOpenFile(**handle, path, limit, bytes)
+                       : statusError(m_lastStatus, path);
+    }
+    // The first file opened is read in the same round trip as its open, under the name that
+    // server would give it. What comes back counts only when the open gives that very name
+    // and the reads worked: under another name, after a failed open, or at a server that
+    // took a read before the open, they find no file, and the file is read again.
+    bool answered = false;
+    m_lastStatus = {kNoReply, {}};
+    m_channel->request(SftpChannel::Open, fields, [&](const SftpChannel::Reply *reply) {
+        answered = true;
+        *handle = handleOf(reply);
+    });
+    const PublishError guessed = readOpenFile(kFirstHandle.toByteArray(), path, limit, bytes);
+    while (!answered && !m_channel->broken())
+        m_channel->pump(stallMs());
+    if (*handle == kFirstHandle && !guessed.failed())
+        return guessed;
+    return *handle ? readOpenFile(**handle, path, limit, bytes) : statusError(m_lastStatus, path);
 }
 
 PublishError SftpDestination::readOpenFile(const QByteArray &handle, const QString &path,
@@ -667,8 +697,10 @@ PublishError SftpDestination::readOpenFile(const QByteArray &handle, const QStri
         }
         while (waiting > 0)
             m_channel->pump(stallMs());
-        if (lost || m_channel->broken() || !size)
+        if (lost || m_channel->broken())
             return statusError({kNoReply, {}}, path);
+        if (!size) // the server does not tell how large the open file is
+            return statusError({SftpChannel::Failure, {}}, path);
         for (const auto &[offset, chunk] : chunks) {
             if (offset != quint64(bytes->size()))
                 break;

@@ -78,6 +78,9 @@ private:
     void endUpload(Upload &upload, const PublishError &error);
     PublishError noSpaceFor(const QString &path) const;
     PublishError moveIntoPlace(const QByteArray &from, const QByteArray &to, const QString &path);
+    std::optional<QByteArray> handleOf(const SftpChannel::Reply *reply);
+    PublishError openAndRead(const QString &path, qint64 limit, QByteArray *bytes,
+                             std::optional<QByteArray> *handle);
     PublishError readOpenFile(const QByteArray &handle, const QString &path, qint64 limit,
                               QByteArray *bytes);
     void askAfter(const QStringList &paths, Finding *finding);
