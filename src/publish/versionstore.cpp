@@ -132,14 +132,19 @@ bool VersionStore::storeFiles(const QList<SiteFile> &site, QString *error) const
     return true;
 }
 
+bool VersionStore::isNewest(const QList<SiteFile> &site) const {
+    const QStringList versions = versionFiles();
+    if (versions.isEmpty())
+        return false;
+    const std::optional<QList<SiteFile>> newest = load(versions.last(), false);
+    return newest && sameFiles(manifestOf(*newest), manifestOf(site));
+}
+
 bool VersionStore::record(const QList<SiteFile> &site, QString *error) {
+    if (isNewest(site))
+        return true;
     const Manifest manifest = manifestOf(site);
     const QStringList versions = versionFiles();
-    if (!versions.isEmpty()) {
-        const std::optional<QList<SiteFile>> newest = load(versions.last(), false);
-        if (newest && sameFiles(manifestOf(*newest), manifest))
-            return true;
-    }
     if (!storeFiles(site, error))
         return false;
     const int number = versions.isEmpty() ? 1 : QFileInfo(versions.last()).baseName().toInt() + 1;

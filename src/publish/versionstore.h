@@ -25,6 +25,8 @@ public:
     // Copies the site's files into the store, where they are not yet; record() does it too,
     // but it may go on beforehand, while the site is being published.
     bool storeFiles(const QList<SiteFile> &site, QString *error) const;
+    // Whether the newest version recorded is the site, each of its files kept here.
+    bool isNewest(const QList<SiteFile> &site) const;
     bool record(const QList<SiteFile> &site, QString *error);
     // The version before the newest, its files here in the store.
     std::optional<QList<SiteFile>> previous(QString *error) const;

@@ -60,7 +60,9 @@ void tst_VersionStore::versions_keepTheLastFewOnce() {
         const SiteFile file{u"index.htm"_s, 9, fileSha256(site.filePath(page)),
                             site.filePath(page)};
         QString error;
+        QVERIFY(!store.isNewest({file, style}));
         QVERIFY2(store.record({file, style}, &error), qPrintable(error));
+        QVERIFY(store.isNewest({file, style}));
         // Recording the same version again keeps one.
         QVERIFY2(store.record({file, style}, &error), qPrintable(error));
     }

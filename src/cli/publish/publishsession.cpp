@@ -88,13 +88,13 @@ SiteReading readSite(const PublishCommand &command, const VersionStore &versions
 }
 
 int finishPublish(const PublishCommand &command, const PublishEngine &engine,
-                  VersionStore &versions, const QList<SiteFile> &site, qint64 elapsed,
-                  QTextStream &out, QTextStream &err) {
+                  VersionStore &versions, const QList<SiteFile> &site, bool recorded,
+                  qint64 elapsed, QTextStream &out, QTextStream &err) {
     const PublishPlan &plan = engine.plan();
     QString error;
     if (command.rollback)
         versions.dropNewest();
-    else if (!versions.record(site, &error))
+    else if (!recorded && !versions.record(site, &error))
         err << PublishSessionText::tr("Warning: ") << error << '\n';
     if (!command.quiet) {
         if (plan.isEmpty())
@@ -182,15 +182,16 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
 
     // The site is read and hashed while the server is reached, and the copies kept for undoing
     // the publish are made as soon as it is read; a failure to make them is told (and they made
-    // again) when the publish is recorded.
+    // again) when the publish is recorded. Whether the site is already the newest version
+    // recorded, as when nothing changed, is found out meanwhile too.
     const std::shared_future<SiteReading> reading =
         std::async(std::launch::async, [&] { return readSite(command, versions); }).share();
-    std::future<void> storing;
+    std::future<bool> storing;
     if (command.mode == PublishMode::Publish && !command.rollback)
         storing = std::async(std::launch::async, [&] {
             QString ignored;
-            if (const std::optional<QList<SiteFile>> &site = reading.get().site)
-                versions.storeFiles(*site, &ignored);
+            const std::optional<QList<SiteFile>> &site = reading.get().site;
+            return site && versions.storeFiles(*site, &ignored) && versions.isNewest(*site);
         });
     PublishStatus status =
         engine.connect(command.rollback ? QStringList() : siteFolders(command.site));
@@ -237,11 +238,10 @@ int runPublish(const PublishCommand &command, const std::atomic_bool &stop, QTex
         err << '\n';
     for (const QString &error : engine.errors())
         err << error << '\n';
-    if (storing.valid())
-        storing.wait();
+    const bool recorded = storing.valid() && storing.get();
     if (status != PublishStatus::Done || command.mode != PublishMode::Publish)
         return int(status);
-    return finishPublish(command, engine, versions, site, timer.elapsed(), out, err);
+    return finishPublish(command, engine, versions, site, recorded, timer.elapsed(), out, err);
 }
 
 } // namespace quillsite
