@@ -56,8 +56,11 @@ int readAll(int fd, QByteArray &bytes, qint64 expected) {
         if (read == 0)
             break;
         filled += read;
-        // A file that grows while it is read is read on, up to the limit.
-        if (filled == bytes.size() && filled <= maxTextFileBytes)
+        // A file that grows while it is read is read on, up to the limit. One that gave less
+        // than asked for is at its end: only ordinary files come here.
+        if (filled < bytes.size())
+            break;
+        if (filled <= maxTextFileBytes)
             bytes.resize(std::min<qsizetype>(filled * 2, maxTextFileBytes + 1));
     }
     bytes.truncate(filled);
