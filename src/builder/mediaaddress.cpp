@@ -8,7 +8,6 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -68,8 +67,7 @@ bool leavesItsFolderThroughLink(const QString &cleanPath) {
 
 // Whether Qt knows the file as a picture and can read its size from it.
 bool isPicture(const QString &path) {
-    QFile file(path);
-    const PictureHeader header = pictureCodec().header(file);
+    const PictureHeader header = pictureHeader(path);
     return header.readable() && header.storedSize.isValid();
 }
 

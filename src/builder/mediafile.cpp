@@ -147,11 +147,9 @@ bool mediaFileIsCurrent(const MediaFile &file, const QString &targetPath) {
         return false;
     if (!file.decodedSize.isValid() && !file.privateData)
         return sameBytes(targetPath, file);
-    if (!file.sourcePath.isEmpty()) {
-        QFile written(targetPath);
+    if (!file.sourcePath.isEmpty())
         return target.lastModified() == file.modified &&
-               pictureCodec().header(written).storedSize == file.size;
-    }
+               pictureHeader(targetPath).storedSize == file.size;
     if (file.decodedSize.isValid())
         return false;
     MediaFile cleaned;

@@ -53,18 +53,6 @@ bool isAsciiBlank(QChar ch) {
     return ch == u' ' || ch == u'\t' || ch == u'\n' || ch == u'\r' || ch == u'\f';
 }
 
-// Whether `text` starts with `name`, which is in lower-case letters, in any
-// letter case.
-bool startsWithLetters(QStringView text, QLatin1StringView name) {
-    if (text.size() < name.size())
-        return false;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        if ((text[i].unicode() | 0x20) != name[i].unicode())
-            return false;
-    }
-    return true;
-}
-
 // "https:", "mailto:" and the like, but not "file:".
 bool hasWebScheme(QStringView value) {
     if (value.isEmpty() || !isAsciiLetter(value[0]))

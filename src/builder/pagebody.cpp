@@ -62,7 +62,7 @@ bool endsTagName(QChar ch) {
 // name ends there.
 bool startsWithTagName(QStringView text, QLatin1StringView name) {
     return text.size() > name.size() && endsTagName(text[name.size()]) &&
-           text.first(name.size()).compare(name, Qt::CaseInsensitive) == 0;
+           startsWithLetters(text, name);
 }
 
 // Whether `html` may be a whole document: it holds a doctype or an html, head,

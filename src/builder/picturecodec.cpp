@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibrary>
 
 #include <atomic>
@@ -73,6 +74,11 @@ const LoadedCodec &loadedCodec() {
 
 const PictureCodec &pictureCodec() {
     return *loadedCodec().codec;
+}
+
+PictureHeader pictureHeader(const QString &path) {
+    QFile file(path);
+    return pictureCodec().header(file);
 }
 
 FileError pictureCodecFailure() {

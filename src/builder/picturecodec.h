@@ -58,6 +58,9 @@ public:
 // that reads no picture stands in, and pictureCodecFailure() says why.
 const PictureCodec &pictureCodec();
 
+// The header of the picture file at `path`, read by the codec.
+PictureHeader pictureHeader(const QString &path);
+
 // Why the codec's module could not be loaded, once something asked for it;
 // else nothing.
 FileError pictureCodecFailure();

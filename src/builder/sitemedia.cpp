@@ -14,7 +14,6 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSemaphore>
@@ -50,11 +49,6 @@ QString dataFileName(const MediaAddress &data) {
         extension = u"svg"_s;
     const QByteArray hash = QCryptographicHash::hash(data.data, QCryptographicHash::Sha1).toHex();
     return webSafeName(u"picture-%1.%2"_s.arg(QLatin1StringView(hash.left(8)), extension));
-}
-
-QSize uprightPictureSize(const QString &path) {
-    QFile file(path);
-    return pictureCodec().header(file).uprightSize();
 }
 
 QByteArray attributeText(const QString &address) {
@@ -122,7 +116,7 @@ private:
         QString address;
         QSize size;
         if (use.target.kind == Kind::InSite) {
-            size = picture ? uprightPictureSize(use.target.path) : QSize();
+            size = picture ? pictureHeader(use.target.path).uprightSize() : QSize();
             const bool leadsThere =
                 use.target.relative && QDir::cleanPath(sourceFolder) == m_destination;
             if (!leadsThere)

@@ -638,24 +638,23 @@ PublishError SftpDestination::openAndRead(const QString &path, qint64 limit, QBy
     const QByteArray fields = sftpString(remotePath(path)) + sftpU32(ForReading) + sftpU32(0);
     if (m_channel->hasOpened()) {
         *handle = openHandle(SftpChannel::Open, fields);
-        return *handle ? readOpenFile(**handle, path, limit, bytes)
-                       : statusError(m_lastStatus, path);
+    } else {
+        // The first file opened is read in the same round trip as its open, under the name
+        // that server would give it. What comes back counts only when the open gives that very
+        // name and the reads worked: under another name, after a failed open, or at a server
+        // that took a read before the open, they find no file, and the file is read again.
+        bool answered = false;
+        m_lastStatus = {kNoReply, {}};
+        m_channel->request(SftpChannel::Open, fields, [&](const SftpChannel::Reply *reply) {
+            answered = true;
+            *handle = handleOf(reply);
+        });
+        const PublishError guessed = readOpenFile(kFirstHandle.toByteArray(), path, limit, bytes);
+        while (!answered && !m_channel->broken())
+            m_channel->pump(stallMs());
+        if (*handle == kFirstHandle && !guessed.failed())
+            return guessed;
     }
-    // The first file opened is read in the same round trip as its open, under the name that
-    // server would give it. What comes back counts only when the open gives that very name
-    // and the reads worked: under another name, after a failed open, or at a server that
-    // took a read before the open, they find no file, and the file is read again.
-    bool answered = false;
-    m_lastStatus = {kNoReply, {}};
-    m_channel->request(SftpChannel::Open, fields, [&](const SftpChannel::Reply *reply) {
-        answered = true;
-        *handle = handleOf(reply);
-    });
-    const PublishError guessed = readOpenFile(kFirstHandle.toByteArray(), path, limit, bytes);
-    while (!answered && !m_channel->broken())
-        m_channel->pump(stallMs());
-    if (*handle == kFirstHandle && !guessed.failed())
-        return guessed;
     return *handle ? readOpenFile(**handle, path, limit, bytes) : statusError(m_lastStatus, path);
 }
 
