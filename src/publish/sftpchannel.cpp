@@ -2,9 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sftpchannel.h"
 
+#include <QDeadlineTimer>
 #include <QtEndian>
 
+#include <cerrno>
 #include <utility>
+
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
 
 namespace quillsite {
 
@@ -16,6 +23,28 @@ constexpr quint32 kLargestPacket = 4 * 1024 * 1024;
 // Requests are gathered up to this size and sent together, in few packets and system calls,
 // or sooner, when a reply is waited for.
 constexpr qsizetype kBatchSize = 256 * 1024;
+
+// Runs a libssh step that waits for the server without blocking, so that what the server sends
+// meanwhile is acknowledged at once. sshd sends small packets one at a time, holding each back
+// until the one before was acknowledged, and Linux delays the acknowledgement of a lone small
+// packet by 40 ms on a connection that only answers: opening a channel would wait for it.
+template <typename Step> bool acknowledgingAtOnce(ssh_session session, Step step, int timeoutMs) {
+    const int socket = ssh_get_fd(session);
+    const QDeadlineTimer deadline(timeoutMs);
+    ssh_set_blocking(session, 0);
+    int result = step();
+    while (result == SSH_AGAIN && !deadline.hasExpired()) {
+        // Sends an acknowledgement that is due, and those of the packets read from here on.
+        const int on = 1;
+        ::setsockopt(socket, IPPROTO_TCP, TCP_QUICKACK, &on, sizeof on);
+        pollfd ready{socket, POLLIN, 0};
+        if (::poll(&ready, 1, int(deadline.remainingTime())) < 0 && errno != EINTR)
+            break;
+        result = step();
+    }
+    ssh_set_blocking(session, 1);
+    return result == SSH_OK;
+}
 
 } // namespace
 
@@ -95,10 +124,14 @@ SftpChannel::~SftpChannel() {
     }
 }
 
-bool SftpChannel::start() {
+bool SftpChannel::start(int timeoutMs) {
     m_channel = ssh_channel_new(m_session);
-    if (!m_channel || ssh_channel_open_session(m_channel) != SSH_OK ||
-        ssh_channel_request_subsystem(m_channel, "sftp") != SSH_OK)
+    if (!m_channel ||
+        !acknowledgingAtOnce(
+            m_session, [this] { return ssh_channel_open_session(m_channel); }, timeoutMs) ||
+        !acknowledgingAtOnce(
+            m_session, [this] { return ssh_channel_request_subsystem(m_channel, "sftp"); },
+            timeoutMs))
         return false;
     // The handshake has no request id: the version takes its place. The server takes it
     // before anything after it, so the first requests go out right behind it, a round trip

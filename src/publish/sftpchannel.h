@@ -66,9 +66,9 @@ public:
     SftpChannel(const SftpChannel &) = delete;
     SftpChannel &operator=(const SftpChannel &) = delete;
 
-    // Opens the channel and starts the sftp subsystem. The server's version and extensions
-    // come with the first reply, which supports() waits for.
-    bool start();
+    // Opens the channel and starts the sftp subsystem, waiting at most `timeoutMs` for each.
+    // The server's version and extensions come with the first reply, which supports() waits for.
+    bool start(int timeoutMs);
     // Sends one request (at the latest when a reply is waited for) whose reply pump() hands
     // to `handler`; false when the connection failed (then the handler is never called).
     bool request(Type type, const QByteArray &fields, Handler handler);

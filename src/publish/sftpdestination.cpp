@@ -118,7 +118,7 @@ PublishError SftpDestination::open() {
     const long stall = m_options.stallTimeoutSeconds;
     ssh_options_set(m_session, SSH_OPTIONS_TIMEOUT, &stall);
     m_channel = std::make_unique<SftpChannel>(m_session);
-    if (!m_channel->start())
+    if (!m_channel->start(stallMs()))
         return serviceError();
     return {};
 }

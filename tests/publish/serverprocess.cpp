@@ -11,15 +11,28 @@
 #include <QTcpSocket>
 
 #include <csignal>
+#include <memory>
 #include <optional>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace quillsite::test {
 
 quint16 freePort() {
-    QTcpServer server;
-    return server.listen(QHostAddress::LocalHost, 0) ? server.serverPort() : 0;
+    return freePorts(1).constFirst();
+}
+
+QList<quint16> freePorts(int count) {
+    // Each is held until all are chosen, so none is chosen twice.
+    std::vector<std::unique_ptr<QTcpServer>> servers;
+    QList<quint16> ports;
+    for (int i = 0; i < count; ++i) {
+        servers.push_back(std::make_unique<QTcpServer>());
+        ports << (servers.back()->listen(QHostAddress::LocalHost, 0) ? servers.back()->serverPort()
+                                                                     : 0);
+    }
+    return ports;
 }
 
 std::optional<QByteArray> runTool(const QString &program, const QStringList &arguments,

@@ -13,6 +13,8 @@ namespace quillsite::test {
 
 // A port on 127.0.0.1 that nothing listens on just now.
 quint16 freePort();
+// `count` such ports, all different.
+QList<quint16> freePorts(int count);
 
 // Runs a helper program to its end; `input` goes to its standard input (so that a password
 // never stands in a command line). Returns what it wrote, or an empty optional on failure.

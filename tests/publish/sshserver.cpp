@@ -24,7 +24,9 @@ bool makeKey(const QString &file) {
 
 QString SshServer::start(const QString &folder, const ThrowAwayUser &user) {
     m_folder = folder;
-    m_port = freePort();
+    const QList<quint16> ports = freePorts(2);
+    m_port = ports[0];
+    m_refusingPort = ports[1];
     const QString hostKey = folder + u"/host_key"_s;
     if (!makeKey(hostKey) || !makeKey(clientKey()) || !makeKey(folder + u"/other_host_key"_s))
         return u"ssh-keygen failed"_s;
@@ -35,11 +37,14 @@ QString SshServer::start(const QString &folder, const ThrowAwayUser &user) {
                                               QFile::ReadOther);
     // Tests run as root in temporary folders: StrictModes would refuse those.
     const QString config = folder + u"/sshd_config"_s;
-    const QString text = u"Port %1\nListenAddress 127.0.0.1\nHostKey %2\nAuthorizedKeysFile %3\n"
-                         "PasswordAuthentication yes\nKbdInteractiveAuthentication no\n"
-                         "UsePAM no\nStrictModes no\nPidFile none\nAllowUsers %4\n"
-                         "Subsystem sftp /usr/lib/openssh/sftp-server\n"_s.arg(m_port)
-                             .arg(hostKey, authorizedKeys, user.name());
+    const QString text = u"Port %1\nPort %5\nListenAddress 127.0.0.1\nHostKey %2\n"
+                         "AuthorizedKeysFile %3\nPasswordAuthentication yes\n"
+                         "KbdInteractiveAuthentication no\nUsePAM no\nStrictModes no\n"
+                         "PidFile none\nAllowUsers %4\n"
+                         "Subsystem sftp /usr/lib/openssh/sftp-server\n"
+                         "Match LocalPort %5\n  MaxSessions 0\n"_s.arg(m_port)
+                             .arg(hostKey, authorizedKeys, user.name())
+                             .arg(m_refusingPort);
     if (!writeFile(config, text.toUtf8()))
         return u"can't write "_s + config;
     // sshd wants its privilege separation folder.

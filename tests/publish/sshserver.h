@@ -18,6 +18,8 @@ public:
     QString start(const QString &folder, const ThrowAwayUser &user);
 
     quint16 port() const { return m_port; }
+    // Where the same server lets the user in but opens no session: it offers no SFTP there.
+    quint16 refusingPort() const { return m_refusingPort; }
     void stop() { m_process.stop(); }
     void dropConnections() { m_process.dropConnections(); }
     void stopAnswering() { m_process.signalConnections(SIGSTOP); }
@@ -33,6 +35,7 @@ private:
 
     QString m_folder;
     quint16 m_port = 0;
+    quint16 m_refusingPort = 0;
     ServerProcess m_process;
 };
 

@@ -90,6 +90,7 @@ private slots:
     void fullFolder_failsLeavingNoPartOfTheFile_data();
     void fullFolder_failsLeavingNoPartOfTheFile();
     void lostConnection_isTransientAndTheRetryReconnects();
+    void refusedSession_saysSftpDidNotStart();
     void silentServer_failsWithinTheTimeLimit_data();
     void silentServer_failsWithinTheTimeLimit();
     void cancel_stopsTheTransferInFlight_data();
@@ -535,6 +536,20 @@ void tst_NetworkDestinations::lostConnection_isTransientAndTheRetryReconnects() 
     const PublishError retried = destination->put(u"b.htm"_s, localFile(u"b.htm"_s, "b"));
     QVERIFY2(!retried.failed(), qPrintable(retried.message));
     QCOMPARE(readFile(serverPath(u"b.htm"_s)), QByteArray("b"));
+}
+
+// A server that lets the user in and then opens no session: said as soon as it refuses.
+void tst_NetworkDestinations::refusedSession_saysSftpDidNotStart() {
+    ConnectionOptions options = trusted(u"sftp"_s);
+    options.identityFile = m_servers.ssh.clientKey();
+    options.knownHostsFile = m_servers.dir->filePath(m_folder + u"/known_hosts"_s);
+    options.acceptHostKey = m_servers.ssh.fingerprint();
+    // Longer than the test may take: a failure that waited for the limit can't pass.
+    options.stallTimeoutSeconds = 3600;
+    const PublishError error = make(u"sftp"_s, options, m_servers.ssh.refusingPort())->open();
+    QCOMPARE(error.kind, Kind::Connect);
+    QVERIFY2(error.message.contains(u"did not start its SFTP service"_s),
+             qPrintable(error.message));
 }
 
 void tst_NetworkDestinations::silentServer_failsWithinTheTimeLimit_data() {
