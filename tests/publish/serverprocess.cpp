@@ -11,9 +11,7 @@
 #include <QTcpSocket>
 
 #include <csignal>
-#include <memory>
 #include <optional>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -25,12 +23,11 @@ quint16 freePort() {
 
 QList<quint16> freePorts(int count) {
     // Each is held until all are chosen, so none is chosen twice.
-    std::vector<std::unique_ptr<QTcpServer>> servers;
+    QObject servers;
     QList<quint16> ports;
     for (int i = 0; i < count; ++i) {
-        servers.push_back(std::make_unique<QTcpServer>());
-        ports << (servers.back()->listen(QHostAddress::LocalHost, 0) ? servers.back()->serverPort()
-                                                                     : 0);
+        auto *server = new QTcpServer(&servers);
+        ports << (server->listen(QHostAddress::LocalHost, 0) ? server->serverPort() : 0);
     }
     return ports;
 }
